@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# `make run`: starts the desktop program when there is a display; otherwise makes the
+# sample page with the headless tool and says where it went.
+set -euo pipefail
+bin=$1
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$bin/quorvane"
+fi
+echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): making the sample page headless instead."
+out="$PWD/sample-page.png"
+if "$bin/quorvane-cli" generate --default-paper -o "$out"; then
+  echo "Wrote $out"
+else
+  echo "The headless tool cannot make the page yet; it would write the sample page to $out." >&2
+fi

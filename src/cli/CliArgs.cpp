@@ -1,0 +1,73 @@
+#include "cli/CliArgs.h"
+
+#include <algorithm>
+
+namespace quorvane::cli {
+
+bool CliArgs::HasFlag(const std::string& name) const
+{
+    return std::find(flags.begin(), flags.end(), name) != flags.end();
+}
+
+std::optional<std::string> CliArgs::Option(const std::string& name) const
+{
+    const auto it = options.find(name);
+    if (it == options.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
+                                    const std::vector<std::string>& flagNames, std::string& error)
+{
+    CliArgs args;
+    if (argc < 2) {
+        error = "no command given";
+        return std::nullopt;
+    }
+    args.command = argv[1];
+    for (int i = 2; i < argc; ++i) {
+        std::string word = argv[i];
+        if (word.rfind("--", 0) != 0 && word != "-o") {
+            args.positionals.push_back(word);
+            continue;
+        }
+        // "-o" is short for "--output".
+        std::string name = word == "-o" ? "output" : word.substr(2);
+        const auto eq = name.find('=');
+        if (eq != std::string::npos) {
+            args.options[name.substr(0, eq)] = name.substr(eq + 1);
+            continue;
+        }
+        if (std::find(flagNames.begin(), flagNames.end(), name) != flagNames.end()) {
+            args.flags.push_back(name);
+            continue;
+        }
+        if (i + 1 >= argc) {
+            error = "option --" + name + " needs a value";
+            return std::nullopt;
+        }
+        args.options[name] = argv[++i];
+    }
+    return args;
+}
+
+const char* UsageText()
+{
+    return "Usage:\n"
+           "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) [--picture FILE] [--style 6|4.1|4.2]\n"
+           "               [--distance CM] [--angle DEG] [--height CM] [--fov DEG] [--view WxH]\n"
+           "               [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
+           "  quorvane-cli corners [--style S] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
+           "               [--view WxH]\n"
+           "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4\n"
+           "  quorvane-cli --help\n"
+           "\n"
+           "generate   makes the printable page from a picture, as the desktop program does\n"
+           "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
+           "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
+           "\n"
+           "Exit status: 0 done, 1 bad usage, 2 bad input, 3 the output could not be written.\n";
+}
+
+} // namespace quorvane::cli

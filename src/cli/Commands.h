@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/CliArgs.h"
+
+namespace quorvane::cli {
+
+// Each command returns an ExitCode and writes its messages to stderr.
+int RunGenerate(const CliArgs& args);
+int RunCorners(const CliArgs& args);
+int RunReproject(const CliArgs& args);
+
+// Options that take no value, for every command.
+inline const std::vector<std::string> kFlagNames{"default-paper", "help"};
+
+} // namespace quorvane::cli

@@ -1,0 +1,53 @@
+// quorvane-cli: every step from picture to page without a window.
+#include <cstring>
+#include <iostream>
+
+#include <QGuiApplication>
+
+#include "cli/Commands.h"
+
+using namespace quorvane::cli;
+
+namespace {
+
+bool WantsHelp(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    }
+    return false;
+}
+
+int UsageError(const std::string& message)
+{
+    std::cerr << "quorvane-cli: " << message << "\n\n" << UsageText();
+    return kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (WantsHelp(argc, argv)) {
+        std::cout << UsageText();
+        return kExitDone;
+    }
+    std::string error;
+    const auto args = ParseCliArgs(argc, argv, kFlagNames, error);
+    if (!args)
+        return UsageError(error);
+
+    // A GUI application object without a window: needed for fonts, images and OpenGL.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    if (args->command == "generate")
+        return RunGenerate(*args);
+    if (args->command == "corners")
+        return RunCorners(*args);
+    if (args->command == "reproject")
+        return RunReproject(*args);
+    return UsageError("unknown command '" + args->command + "'");
+}

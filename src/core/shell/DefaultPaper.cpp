@@ -1,0 +1,23 @@
+#include "core/shell/DefaultPaper.h"
+
+#include <algorithm>
+
+namespace quorvane {
+
+void SetDefaultPaper(DocumentState& doc)
+{
+    SetPaper(doc, kDefaultPaperPoint);
+}
+
+void SetPaper(DocumentState& doc, const Outline& corners)
+{
+    doc.PaperPoint = corners;
+    doc.PaperWidth = 0;
+    doc.PaperHeight = 0;
+    for (const QPoint& p : corners) {
+        doc.PaperWidth = std::max(doc.PaperWidth, p.x());
+        doc.PaperHeight = std::max(doc.PaperHeight, p.y());
+    }
+}
+
+} // namespace quorvane

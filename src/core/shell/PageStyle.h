@@ -1,0 +1,25 @@
+#pragma once
+
+// The page style is kept as a double holding exactly 6, 4.1 or 4.2; every comparison
+// with those values happens here.
+
+namespace quorvane {
+
+inline constexpr double kStyleLFold = 6.0;   // paper folded into an L: both sheets
+inline constexpr double kStyleFlat = 4.1;    // paper lying flat: the lying sheet only
+inline constexpr double kStyleUpright = 4.2; // paper standing upright: the standing sheet only
+
+enum class PaperLayout { LFold, Flat, Upright, None };
+
+constexpr PaperLayout LayoutOf(double PageStyle)
+{
+    if (PageStyle == kStyleLFold)
+        return PaperLayout::LFold;
+    if (PageStyle == kStyleFlat)
+        return PaperLayout::Flat;
+    if (PageStyle == kStyleUpright)
+        return PaperLayout::Upright;
+    return PaperLayout::None;
+}
+
+} // namespace quorvane
