@@ -1,0 +1,22 @@
+#pragma once
+
+// Every message the program shows to the user goes through these helpers, so one
+// search finds them all.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace quorvane {
+
+// A message box titled "Error" with a stop icon and an OK button.
+void ShowError(QWidget* parent, const QString& text);
+
+// A plain message box (no title text of its own, no icon) with an OK button.
+void ShowPlainMessage(QWidget* parent, const QString& text);
+
+// A question with Yes and No, Yes the default. Returns true for Yes.
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+
+} // namespace quorvane
