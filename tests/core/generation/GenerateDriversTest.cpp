@@ -94,12 +94,9 @@ TEST(GenerateDrivers, NoPictureGivesAWhitePage)
 {
     DocumentState doc = FlatDocument(QImage());
     const GenerateResult result = GenerateBothSheets(doc, {});
-    ASSERT_EQ(result.status, GenerateStatus::Done);
-    for (int y = 0; y < result.page.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(result.page.constScanLine(y));
-        for (int x = 0; x < result.page.width(); ++x)
-            ASSERT_EQ(line[x], kWhite) << x << "," << y;
-    }
+    QImage white(1190, 1684, QImage::Format_RGB32);
+    white.fill(kWhite);
+    EXPECT_EQ(result.page, white);
 }
 
 TEST(GenerateDrivers, StopDuringTheFirstPassGivesNoPage)

@@ -1,11 +1,8 @@
-#include <cstring>
-
 #include <gtest/gtest.h>
 
 #include <QImage>
 
 #include "core/generation/AreaAverage.h"
-#include "core/generation/DibFile.h"
 #include "core/generation/PixelBuffer.h"
 
 using namespace quorvane;
@@ -29,55 +26,18 @@ TEST(PixelBuffer, ReadsAndWritesOutsideAreSkipped)
 TEST(PixelBuffer, ImageRowsAreStoredBottomUpAndPaddedWithWhite)
 {
     QImage image(2, 2, QImage::Format_ARGB32);
+    image.fill(qRgba(9, 10, 11, 12));
     image.setPixel(0, 0, qRgba(1, 2, 3, 4)); // top-left
-    image.setPixel(1, 0, qRgba(5, 6, 7, 8));
-    image.setPixel(0, 1, qRgba(9, 10, 11, 12));
-    image.setPixel(1, 1, qRgba(13, 14, 15, 16));
     const PixelBuffer buffer = PixelBuffer::FromImage(image, 3, 3);
 
-    ASSERT_EQ(buffer.Width(), 3);
     // The image's top line is stored row 2: blue, green, red, alpha.
     EXPECT_EQ(buffer.Byte(0, 0, 2), 3);
-    EXPECT_EQ(buffer.Byte(1, 0, 2), 2);
     EXPECT_EQ(buffer.Byte(2, 0, 2), 1);
     EXPECT_EQ(buffer.Byte(3, 0, 2), 4);
-    EXPECT_EQ(buffer.Byte(2, 1, 1), 13);
+    EXPECT_EQ(buffer.Byte(2, 1, 1), 9);
     EXPECT_EQ(buffer.Byte(0, 2, 2), 255); // outside the image: white
     EXPECT_EQ(buffer.Byte(1, 0, 0), 255);
-
-    const QImage back = buffer.ToImage();
-    EXPECT_EQ(back.pixel(1, 1), qRgb(13, 14, 15));
-    EXPECT_EQ(back.pixel(0, 0), qRgb(1, 2, 3));
-    EXPECT_EQ(back.pixel(2, 2), qRgb(255, 255, 255));
-}
-
-TEST(DibFile, HoldsEveryByteBehindAFortyByteHeader)
-{
-    PixelBuffer buffer(2, 3, 0);
-    buffer.SetByte(0, 1, 0, 200); // blue of the bottom-right pixel
-    buffer.SetByte(3, 1, 0, 77);
-    const QByteArray file = EncodeBitmapFile(buffer);
-
-    ASSERT_EQ(file.size(), 54 + 2 * 3 * 4);
-    const auto word = [&file](int at) {
-        qint32 value = 0;
-        std::memcpy(&value, file.constData() + at, 4);
-        return value;
-    };
-    EXPECT_EQ(file.left(2), "BM");
-    EXPECT_EQ(word(2), file.size());
-    EXPECT_EQ(word(10), 54);
-    EXPECT_EQ(word(14), 40);
-    EXPECT_EQ(word(18), 2);
-    EXPECT_EQ(word(22), 3); // positive: bottom-up
-    EXPECT_EQ(file[28], 32);
-    EXPECT_EQ(uint8_t(file[54 + 4]), 200);
-    EXPECT_EQ(uint8_t(file[54 + 7]), 77);
-
-    QImage decoded;
-    ASSERT_TRUE(decoded.loadFromData(file, "BMP"));
-    EXPECT_EQ(decoded.size(), QSize(2, 3));
-    EXPECT_EQ(qBlue(decoded.pixel(1, 2)), 200);
+    EXPECT_EQ(buffer.ToImage().pixel(0, 0), qRgb(1, 2, 3));
 }
 
 TEST(AreaAverageScale, EachTargetPixelIsTheMeanOfTheAreaItCovers)
@@ -98,10 +58,8 @@ TEST(AreaAverageScale, EachTargetPixelIsTheMeanOfTheAreaItCovers)
 
     QImage flat(7, 5, QImage::Format_RGB32);
     flat.fill(qRgb(3, 200, 255));
-    const QImage grown = AreaAverageScale(flat, QSize(3, 11));
-    for (int y = 0; y < grown.height(); ++y) {
-        for (int x = 0; x < grown.width(); ++x)
-            EXPECT_EQ(grown.pixel(x, y), qRgb(3, 200, 255));
-    }
+    QImage flatGrown(3, 11, QImage::Format_RGB32);
+    flatGrown.fill(qRgb(3, 200, 255));
+    EXPECT_EQ(AreaAverageScale(flat, QSize(3, 11)), flatGrown);
     EXPECT_TRUE(AreaAverageScale(QImage(), QSize(2, 2)).isNull());
 }

@@ -23,30 +23,29 @@ TEST(SheetGeometry, BothSheetsScaleTheBoundingBoxToTheCanvasWidth)
     EXPECT_EQ(g->QuadPoints[3], QPoint(1188, 826));  // 708 * scale = 1188.3, 492 * scale = 825.8
 }
 
-TEST(SheetGeometry, OneSheetDriversIgnoreTheOtherSheetsCorners)
+namespace {
+
+// The geometry of a one-sheet driver with two corners of the other sheet moved far away.
+void ExpectIgnored(PaperLayout layout, size_t first, size_t second, int64_t minY)
 {
     Outline moved = kOutline;
-    moved[3] = QPoint(-5000, 9000);
-    moved[4] = QPoint(7000, -3000);
-    const auto* sheetA = DriverLayoutOf(PaperLayout::Upright);
-    const auto a = ComputeSheetGeometry(*sheetA, kOutline);
-    const auto aMoved = ComputeSheetGeometry(*sheetA, moved);
-    ASSERT_TRUE(a && aMoved);
-    EXPECT_EQ(a->canvasSize, aMoved->canvasSize);
-    EXPECT_EQ(a->QuadPoints, aMoved->QuadPoints);
-    EXPECT_EQ(a->canvasSize.width(), 1684);
-    EXPECT_EQ(a->minY, 100);
+    moved[first] = QPoint(-5000, 9000);
+    moved[second] = QPoint(7000, -3000);
+    const auto original = ComputeSheetGeometry(*DriverLayoutOf(layout), kOutline);
+    const auto changed = ComputeSheetGeometry(*DriverLayoutOf(layout), moved);
+    ASSERT_TRUE(original && changed);
+    EXPECT_EQ(original->canvasSize, changed->canvasSize);
+    EXPECT_EQ(original->QuadPoints, changed->QuadPoints);
+    EXPECT_EQ(original->minY, minY);
+}
 
-    moved = kOutline;
-    moved[0] = QPoint(-5000, 9000);
-    moved[1] = QPoint(7000, -3000);
-    const auto* sheetB = DriverLayoutOf(PaperLayout::Flat);
-    const auto b = ComputeSheetGeometry(*sheetB, kOutline);
-    const auto bMoved = ComputeSheetGeometry(*sheetB, moved);
-    ASSERT_TRUE(b && bMoved);
-    EXPECT_EQ(b->canvasSize, bMoved->canvasSize);
-    EXPECT_EQ(b->QuadPoints, bMoved->QuadPoints);
-    EXPECT_EQ(b->minY, 450);
+} // namespace
+
+TEST(SheetGeometry, OneSheetDriversIgnoreTheOtherSheetsCorners)
+{
+    ExpectIgnored(PaperLayout::Upright, 3, 4, 100);
+    ExpectIgnored(PaperLayout::Flat, 0, 1, 450);
+    EXPECT_EQ(ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::Upright), kOutline)->canvasSize.width(), 1684);
 }
 
 TEST(SheetGeometry, NoCanvasForAnOutlineThatWouldNotFit)
