@@ -1,0 +1,41 @@
+#pragma once
+
+// Acts once on the next modal dialog of a type while its exec() holds the test: a timer polls
+// for it and hands it to the action, which must close it. Any other modal dialog fails
+// the test and is closed, so a test never hangs.
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+template <typename Dialog>
+class ModalWatcher {
+public:
+    explicit ModalWatcher(std::function<void(Dialog&)> act)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this, act] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (modal == nullptr || !modal->isVisible())
+                return;
+            if (auto* dialog = qobject_cast<Dialog*>(modal)) {
+                ++seen_;
+                timer_.stop();
+                act(*dialog);
+                return;
+            }
+            ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className();
+            modal->reject();
+        });
+        timer_.start(10);
+    }
+
+    int Seen() const { return seen_; }
+
+private:
+    QTimer timer_;
+    int seen_ = 0;
+};
