@@ -8,6 +8,8 @@
 #include <QScreen>
 
 #include "app/editor/CanvasWidget.h"
+#include "app/services/FormAbout.h"
+#include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
 #include "app/shell/FileFilters.h"
 #include "app/shell/Messages.h"
@@ -113,8 +115,19 @@ void FormMain::OnCommand(int id)
     case ID_SWITCH:
         SwitchEditMode();
         break;
+    case ID_HELP:
+        OpenHelpContents();
+        break;
+    case ID_WEBSITE:
+        OpenHomePage();
+        break;
+    case ID_DOWNLOADFREEOBJECTS:
+        OpenDownloadPage();
+        break;
+    case ID_ABOUT:
+        ShowAbout(this);
+        break;
     default:
-        // Design, Generate, the Help entries and About are wired by their own windows.
         break;
     }
 }

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "app/services/FormAbout.h"
-#include "app/services/ModalWatcher.h"
+#include "support/ModalWatcher.h"
 
 using namespace quorvane;
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "app/services/ModalWatcher.h"
+#include "support/ModalWatcher.h"
 #include "app/services/UpdatePrompt.h"
-#include "app/services/UrlRecorder.h"
+#include "support/UrlRecorder.h"
 #include "app/services/WebLinks.h"
 #include "core/services/SettingsStore.h"
 

@@ -11,6 +11,7 @@
 #include "app/shell/FormMain.h"
 #include "core/shell/CommandTable.h"
 #include "support/ModalWatcher.h"
+#include "support/UrlRecorder.h"
 
 using namespace quorvane;
 
@@ -107,7 +108,7 @@ TEST_F(FormMainFixture, UndecodablePictureKeepsThePreviousOneAndSaysSo)
     const qint64 pictureKey = doc.PictureImage.cacheKey();
     const float x1 = doc.SelX1;
 
-    ModalWatcher watcher;
+    MessageBoxWatcher watcher;
     EXPECT_FALSE(form.OpenPicture(path));
     EXPECT_TRUE(watcher.Seen().shown);
     EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
@@ -141,4 +142,18 @@ TEST(FileFilters, PatternsMoveIntoTheCaptionsParentheses)
     EXPECT_EQ(ToQtNameFilters(QStringLiteral("PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
                                              "TIF format (*.tif;tiff)|*.tif;*.tiff")),
               QStringLiteral("PNG format (*.png);;JPG format (*.jpg *.jpeg);;TIF format (*.tif *.tiff)"));
+}
+
+TEST_F(FormMainFixture, HelpEntriesOpenTheirPagesByCommandId)
+{
+    UrlRecorder recorder;
+    for (const CommandEntry& entry : HelpMenuCommands()) {
+        if (entry.id != ID_ABOUT)
+            form.OnCommand(entry.id);
+    }
+    form.OnCommand(ID_FILE); // an id without a command does nothing
+    ASSERT_EQ(recorder.urls.size(), 3);
+    EXPECT_TRUE(recorder.urls[0].path().endsWith(QStringLiteral("help.htm")));
+    EXPECT_EQ(recorder.urls[1].path(), QString());
+    EXPECT_TRUE(recorder.urls[2].path().endsWith(QStringLiteral("/download/")));
 }
