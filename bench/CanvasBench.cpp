@@ -1,38 +1,18 @@
 // Full canvas redraws as a drag makes them, with a large picture.
 #include <benchmark/benchmark.h>
 
-#include <QPainter>
-
-#include "core/editor/CanvasRenderer.h"
-#include "core/editor/PaperFitting.h"
-#include "core/shell/DefaultPaper.h"
-#include "core/shell/DefaultPlacement.h"
-#include "core/shell/PictureLoader.h"
+#include "CanvasFixture.h"
 
 namespace {
 
 using namespace quorvane;
 
-QImage LargePicture()
-{
-    QImage picture(6000, 4000, QImage::Format_ARGB32);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setBrush(QColor(40, 140, 60));
-    painter.drawEllipse(QRect(500, 300, 5000, 3400));
-    return picture;
-}
-
 // One redraw per pointer move: the picture moves by a pixel each time (same size).
 void DrawImageMove(benchmark::State& state)
 {
     DocumentState doc;
-    SetDefaultPaper(doc);
-    SetPicture(doc, LargePicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
     CanvasRenderer renderer;
-    renderer.Resize(QSize(853, 480));
-    ResetPaper(doc, QSizeF(853, 480), false);
-    ApplyDefaultPlacement(doc, QSizeF(853, 480));
+    PrepareCanvas(doc, renderer);
     int step = 0;
     for (auto _ : state) {
         const int dx = step++ % 100;
@@ -45,12 +25,8 @@ void DrawImageMove(benchmark::State& state)
 void DrawImageResize(benchmark::State& state)
 {
     DocumentState doc;
-    SetDefaultPaper(doc);
-    SetPicture(doc, LargePicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
     CanvasRenderer renderer;
-    renderer.Resize(QSize(853, 480));
-    ResetPaper(doc, QSizeF(853, 480), false);
-    ApplyDefaultPlacement(doc, QSizeF(853, 480));
+    PrepareCanvas(doc, renderer);
     int step = 0;
     for (auto _ : state) {
         const int grow = step++ % 200;

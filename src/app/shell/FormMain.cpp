@@ -54,7 +54,7 @@ void FormMain::PrepareMainWindow()
     editModeButton_ = commandBars_->FindControl(ID_SWITCH);
     editModeButton_->setChecked(true);
 
-    canvas_ = new CanvasWidget(renderer_, this);
+    canvas_ = new CanvasWidget(renderer_, editor_, this);
     setCentralWidget(canvas_);
     connect(canvas_, &CanvasWidget::Resized, this, &FormMain::CommandBars1_Resize);
 
