@@ -1,11 +1,13 @@
 #pragma once
 
-// The main window's canvas ("Picture1"): shows the renderer's back buffer and reports
-// its size changes. It draws nothing itself.
+// The main window's canvas ("Picture1"): shows the renderer's back buffer, reports its
+// size changes, and hands its mouse events to the placement editor, whose pointer shape
+// it shows. It draws nothing itself.
 
 #include <QWidget>
 
 #include "core/editor/CanvasRenderer.h"
+#include "core/editor/PlacementEditor.h"
 
 namespace quorvane {
 
@@ -13,7 +15,7 @@ class CanvasWidget : public QWidget {
     Q_OBJECT
 
 public:
-    CanvasWidget(const CanvasRenderer& renderer, QWidget* parent = nullptr);
+    CanvasWidget(const CanvasRenderer& renderer, PlacementEditor& editor, QWidget* parent = nullptr);
 
 signals:
     void Resized();
@@ -21,9 +23,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const CanvasRenderer& renderer_;
+    PlacementEditor& editor_;
 };
 
 } // namespace quorvane

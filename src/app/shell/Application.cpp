@@ -1,7 +1,9 @@
 #include "app/shell/Application.h"
 
 #include <QApplication>
+#include <QTimer>
 
+#include "app/services/UpdatePrompt.h"
 #include "app/shell/FormMain.h"
 #include "core/shell/DocumentState.h"
 
@@ -13,6 +15,8 @@ int RunDesktopProgram(QApplication& app)
     DocumentState doc;
     FormMain mainWindow(doc);
     mainWindow.show();
+    // The last step of start-up, once the main window is on the screen.
+    QTimer::singleShot(0, &mainWindow, [&mainWindow] { UpdatePrompt(&mainWindow); });
     return app.exec();
 }
 

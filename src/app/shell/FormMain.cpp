@@ -8,6 +8,8 @@
 #include <QScreen>
 
 #include "app/editor/CanvasWidget.h"
+#include "app/services/FormAbout.h"
+#include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
 #include "app/shell/FileFilters.h"
 #include "app/shell/Messages.h"
@@ -52,7 +54,7 @@ void FormMain::PrepareMainWindow()
     editModeButton_ = commandBars_->FindControl(ID_SWITCH);
     editModeButton_->setChecked(true);
 
-    canvas_ = new CanvasWidget(renderer_, this);
+    canvas_ = new CanvasWidget(renderer_, editor_, this);
     setCentralWidget(canvas_);
     connect(canvas_, &CanvasWidget::Resized, this, &FormMain::CommandBars1_Resize);
 
@@ -113,8 +115,19 @@ void FormMain::OnCommand(int id)
     case ID_SWITCH:
         SwitchEditMode();
         break;
+    case ID_HELP:
+        OpenHelpContents();
+        break;
+    case ID_WEBSITE:
+        OpenHomePage();
+        break;
+    case ID_DOWNLOADFREEOBJECTS:
+        OpenDownloadPage();
+        break;
+    case ID_ABOUT:
+        ShowAbout(this);
+        break;
     default:
-        // Design, Generate, the Help entries and About are wired by their own windows.
         break;
     }
 }

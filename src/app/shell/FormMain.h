@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/editor/CanvasRenderer.h"
+#include "core/editor/PlacementEditor.h"
 #include "core/shell/DocumentState.h"
 
 class QAction;
@@ -48,6 +49,7 @@ private:
 
     DocumentState& doc_;
     CanvasRenderer renderer_;
+    PlacementEditor editor_{doc_, renderer_};
     CommandBars* commandBars_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;
