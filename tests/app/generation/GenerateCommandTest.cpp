@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +10,7 @@
 #include "app/generation/FormProgress.h"
 #include "app/generation/GenerateCommand.h"
 #include "app/output/FormViewer.h"
+#include "support/ModalWatcher.h"
 
 using namespace quorvane;
 
@@ -90,15 +90,11 @@ TEST_F(GenerateCommand, DibErrorClosesTheDialogAndBringsTheMainWindowBack)
 {
     doc.CanvasOutline = {{{0, 0}, {0, 90000}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}};
     doc.GenProgress = 30; // left from an earlier run: the dialog would never reach 100
-    QString message;
-    QTimer::singleShot(0, [&message] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            message = box->windowTitle() + "|" + box->text();
-            box->accept();
-        }
-    });
+    MessageBoxWatcher watcher;
     RunGenerate(doc, &mainWindow);
-    EXPECT_EQ(message, QStringLiteral("Error|DIB ERROR"));
+    EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
+    EXPECT_EQ(watcher.Seen().text, QStringLiteral("DIB ERROR"));
+    EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
     EXPECT_TRUE(OpenWindows<FormProgress>().isEmpty());
     EXPECT_TRUE(OpenWindows<FormViewer>().isEmpty());
     EXPECT_TRUE(mainWindow.isVisible());
