@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "app/editor/CanvasWidget.h"
+#include "app/generation/GenerateCommand.h"
 #include "app/services/FormAbout.h"
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
@@ -114,6 +115,9 @@ void FormMain::OnCommand(int id)
         break;
     case ID_SWITCH:
         SwitchEditMode();
+        break;
+    case ID_GENERATE:
+        RunGenerate(doc_, this);
         break;
     case ID_HELP:
         OpenHelpContents();
