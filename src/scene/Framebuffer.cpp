@@ -22,7 +22,7 @@ Framebuffer::Framebuffer(const OffscreenContext& context, QSize size)
     bindFramebuffer_(GL_FRAMEBUFFER, framebuffer_);
     genRenderbuffers_(1, &colour_);
     bindRenderbuffer_(GL_RENDERBUFFER, colour_);
-    renderbufferStorage_(GL_RENDERBUFFER, GL_RGBA8, size.width(), size.height());
+    renderbufferStorage_(GL_RENDERBUFFER, GL_RGB8, size.width(), size.height());
     framebufferRenderbuffer_(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour_);
     genRenderbuffers_(1, &depthStencil_);
     bindRenderbuffer_(GL_RENDERBUFFER, depthStencil_);

@@ -1,6 +1,6 @@
 #pragma once
 
-// A framebuffer object of a given size (8-bit RGBA colour, 24-bit depth, 8-bit stencil),
+// A framebuffer object of a given size (8-bit RGB colour, 24-bit depth, 8-bit stencil),
 // made on an off-screen context through that context's own function addresses.
 
 #include <GL/gl.h>
