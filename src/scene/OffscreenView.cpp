@@ -1,5 +1,7 @@
 #include "scene/OffscreenView.h"
 
+#include <GL/gl.h>
+
 #include "scene/ViewCapture.h"
 
 namespace quorvane {
@@ -45,6 +47,9 @@ bool OffscreenView::MakeCurrent()
     if (!valid_ || !context_->MakeCurrent())
         return false;
     framebuffer_->Bind();
+    // Some contexts set the viewport to their (tiny) surface when they are first made
+    // current on it; the view always covers the whole framebuffer.
+    glViewport(0, 0, size_.width(), size_.height());
     return true;
 }
 
