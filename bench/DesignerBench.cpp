@@ -1,5 +1,7 @@
 // The designer's frame, its OK (marker frame, read-back, scan, checks) and the scan alone,
 // at the dialog's view size of 523 x 450.
+#include <memory>
+
 #include <benchmark/benchmark.h>
 
 #include "core/designer/CornerCheck.h"
@@ -13,29 +15,35 @@ using namespace quorvane;
 
 const QSize kView(523, 450);
 
+// The view to draw into; nullptr after marking the benchmark skipped when there is no OpenGL.
+std::unique_ptr<OffscreenView> ViewOrSkip(benchmark::State& state)
+{
+    auto view = std::make_unique<OffscreenView>(kView);
+    if (view->IsValid())
+        return view;
+    state.SkipWithError(("no OpenGL to draw with: " + view->Error().toStdString()).c_str());
+    return nullptr;
+}
+
 void DesignerFrame(benchmark::State& state)
 {
-    OffscreenView view(kView);
-    if (!view.IsValid()) {
-        state.SkipWithError(("no OpenGL to draw with: " + view.Error().toStdString()).c_str());
+    const std::unique_ptr<OffscreenView> view = ViewOrSkip(state);
+    if (!view)
         return;
-    }
     const CameraValues camera;
     for (auto _ : state)
-        view.Display(camera, kStyleLFold); // waits until the frame is drawn
+        view->Display(camera, kStyleLFold); // waits until the frame is drawn
 }
 BENCHMARK(DesignerFrame)->Unit(benchmark::kMillisecond);
 
 void DesignerOk(benchmark::State& state)
 {
-    OffscreenView view(kView);
-    if (!view.IsValid()) {
-        state.SkipWithError(("no OpenGL to draw with: " + view.Error().toStdString()).c_str());
+    const std::unique_ptr<OffscreenView> view = ViewOrSkip(state);
+    if (!view)
         return;
-    }
     const CameraValues camera;
     for (auto _ : state) {
-        const FoundCorners found = view.CaptureCorners(camera, kStyleLFold);
+        const FoundCorners found = view->CaptureCorners(camera, kStyleLFold);
         benchmark::DoNotOptimize(PaperOutlineFromCorners(found, kStyleLFold, 752, 31));
     }
 }

@@ -3,7 +3,8 @@
 #include <QGuiApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
-#include <QSurfaceFormat>
+
+#include "scene/DesignerSurfaceFormat.h"
 
 namespace quorvane {
 
@@ -23,14 +24,7 @@ class WindowSystemContext final : public OffscreenContext {
 public:
     bool Create()
     {
-        QSurfaceFormat format;
-        format.setRenderableType(QSurfaceFormat::OpenGL);
-        format.setProfile(QSurfaceFormat::CompatibilityProfile);
-        format.setRedBufferSize(8);
-        format.setGreenBufferSize(8);
-        format.setBlueBufferSize(8);
-        format.setSamples(0);
-        context_.setFormat(format);
+        context_.setFormat(DesignerSurfaceFormat());
         if (!context_.create())
             return false;
         surface_.setFormat(context_.format());

@@ -1,10 +1,10 @@
 #include "app/designer/DesignerView.h"
 
 #include <QMouseEvent>
-#include <QSurfaceFormat>
 
 #include "app/designer/DesignerArt.h"
 #include "core/shell/Numeric.h"
+#include "scene/DesignerSurfaceFormat.h"
 
 namespace quorvane {
 
@@ -30,17 +30,12 @@ DesignerView::DesignerView(const DesignerCamera& camera, const DocumentState& do
     , doc_(doc)
 {
     setObjectName(QStringLiteral("PicMain"));
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    format.setStencilBufferSize(8);
-    format.setSamples(0);
-    setFormat(format);
+    setFormat(DesignerSurfaceFormat());
     // No alpha in the view: the smoothed outline's blending would otherwise leave
     // see-through pixels when the view is composed into the window.
     setTextureFormat(GL_RGB8);
     setMouseTracking(true); // every move is remembered, with or without a button
+    setFocusPolicy(Qt::ClickFocus); // a click in the view leaves a camera field, which clamps it
     UpdatePointer();
 }
 

@@ -88,10 +88,8 @@ protected:
 TEST_F(Designer, OpensWithTheCreationCameraAndTheCurrentStyle)
 {
     EXPECT_EQ(form_->windowTitle(), "Design Paper");
-    EXPECT_EQ(Slider("SliderDistance")->value(), 1500);
     EXPECT_EQ(Slider("SliderRotate")->minimum(), -90);
-    EXPECT_EQ(Slider("SliderEye")->pageStep(), 100);
-    EXPECT_EQ(Slider("SliderFOV")->maximum(), 90);
+    EXPECT_EQ(Slider("SliderEye")->value(), 752);
     EXPECT_EQ(Field(2)->text(), "752");
     EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
     EXPECT_FALSE(Child<QToolButton>("Btn2Page1")->isChecked());
