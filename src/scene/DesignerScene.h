@@ -12,6 +12,8 @@ namespace quorvane {
 class DesignerScene {
 public:
     DesignerScene();
+    DesignerScene(const DesignerScene&) = delete; // the renderer's hook points at this object
+    DesignerScene& operator=(const DesignerScene&) = delete;
 
     // Sets up the current context; false when there is none.
     bool Initialize(const MessageSink& message);
