@@ -90,7 +90,7 @@ int RunGenerate(const CliArgs& args)
     doc.ObjectFolder = ObjectFolderOf(doc.AppFolder);
     std::string error;
     const auto request = ReadRequest(args, doc.ObjectFolder, error);
-    if (!request)
+    if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
 
