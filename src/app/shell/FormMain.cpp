@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/generation/GenerateCommand.h"
 #include "app/services/FormAbout.h"
@@ -116,6 +117,9 @@ void FormMain::OnCommand(int id)
     case ID_SWITCH:
         SwitchEditMode();
         break;
+    case ID_PAPER:
+        ShowDesigner();
+        break;
     case ID_GENERATE:
         RunGenerate(doc_, this);
         break;
@@ -134,6 +138,20 @@ void FormMain::OnCommand(int id)
     default:
         break;
     }
+}
+
+void FormMain::ShowDesigner()
+{
+    if (!designer_)
+        designer_ = new FormOpenGL(doc_, [this] { OnPaperChanged(); }, this);
+    designer_->exec();
+}
+
+// A new outline from the designer: the picture keeps its place on the canvas.
+void FormMain::OnPaperChanged()
+{
+    ResetPaper(doc_, CanvasSize(), true);
+    CommandBars1_Resize();
 }
 
 void FormMain::ChooseAndOpenPicture()

@@ -16,6 +16,7 @@ namespace quorvane {
 
 class CanvasWidget;
 class CommandBars;
+class FormOpenGL;
 
 class FormMain : public QMainWindow {
     Q_OBJECT
@@ -35,6 +36,7 @@ public:
     bool OpenPicture(const QString& path);
 
     CommandBars* CommandBars1() const { return commandBars_; }
+    FormOpenGL* Designer() const { return designer_; }
     CanvasWidget* Picture1() const { return canvas_; }
     QAction* EditModeButton() const { return editModeButton_; }
     const CanvasRenderer& Renderer() const { return renderer_; }
@@ -44,6 +46,8 @@ private:
     void StartUp();
     void ChooseAndOpenPicture();
     void SwitchEditMode();
+    void ShowDesigner();
+    void OnPaperChanged();
     void DrawPlacement();
     QSizeF CanvasSize() const;
 
@@ -53,6 +57,7 @@ private:
     CommandBars* commandBars_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;
+    FormOpenGL* designer_ = nullptr; // made at the first Design, then only hidden and shown
     bool OpenDialogReady = false;
     QString openDialogPath_; // the open dialog's file name and folder, kept between openings
 };

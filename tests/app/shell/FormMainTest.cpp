@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
+#include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/CommandBars.h"
 #include "app/shell/FileFilters.h"
@@ -156,4 +159,32 @@ TEST_F(FormMainFixture, HelpEntriesOpenTheirPagesByCommandId)
     EXPECT_TRUE(recorder.urls[0].path().endsWith(QStringLiteral("help.htm")));
     EXPECT_EQ(recorder.urls[1].path(), QString());
     EXPECT_TRUE(recorder.urls[2].path().endsWith(QStringLiteral("/download/")));
+}
+
+TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
+{
+    const float x1 = doc.SelX1, y1 = doc.SelY1, x2 = doc.SelX2, y2 = doc.SelY2;
+    const Outline before = doc.CanvasOutline;
+    ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
+        QTest::qWait(100); // let the view draw once
+        designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
+        designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    });
+    form.OnCommand(ID_PAPER);
+
+    ASSERT_EQ(watcher.Seen(), 1);
+    EXPECT_EQ(doc.PageStyle, kStyleFlat);
+    EXPECT_NE(doc.CanvasOutline, before);
+    EXPECT_EQ(doc.CanvasOutline[0], doc.CanvasOutline[5]); // the flat sheet has no standing part
+    EXPECT_EQ(doc.SelX1, x1);
+    EXPECT_EQ(doc.SelY1, y1);
+    EXPECT_EQ(doc.SelX2, x2);
+    EXPECT_EQ(doc.SelY2, y2);
+    EXPECT_TRUE(doc.SelShown);
+    // The same dialog comes back at the next Design.
+    FormOpenGL* designer = form.Designer();
+    ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });
+    form.OnCommand(ID_PAPER);
+    EXPECT_EQ(form.Designer(), designer);
+    EXPECT_EQ(doc.PageStyle, kStyleFlat);
 }
