@@ -1,6 +1,8 @@
 #include "core/generation/PixelBuffer.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace quorvane {
 
@@ -43,6 +45,48 @@ void PixelBuffer::SetByte(int channel, int32_t column, int32_t row, uint8_t valu
         bytes_[Offset(channel, column, row)] = value;
 }
 
+std::span<uint8_t> PixelBuffer::MutableRow(int32_t row)
+{
+    if (row < 0 || row >= height_)
+        return {};
+    return std::span<uint8_t>(bytes_).subspan(Offset(0, 0, row), size_t(width_) * kChannels);
+}
+
+void PixelBuffer::Reset(int32_t width, int32_t height, uint8_t fill)
+{
+    if (width == width_ && height == height_ && !IsEmpty())
+        std::fill(bytes_.begin(), bytes_.end(), fill);
+    else
+        *this = PixelBuffer(width, height, fill);
+}
+
+namespace {
+
+// A QRgb (0xAARRGGBB) lies in memory as blue, green, red, alpha on a little-endian machine:
+// our pixel order, so whole rows copy as they are.
+constexpr bool kQRgbIsPixelOrder = std::endian::native == std::endian::little;
+
+// Copies `count` pixels to QRgb with the fourth byte set to 255, four at a time where the
+// machine has vectors. Only for kQRgbIsPixelOrder.
+void CopyOpaque(const uint8_t* in, QRgb* out, int32_t count)
+{
+    using Quad = uint32_t __attribute__((vector_size(16)));
+    int32_t x = 0;
+    for (; x + 4 <= count; x += 4) {
+        Quad pixels;
+        std::memcpy(&pixels, in + size_t(x) * 4, sizeof pixels);
+        pixels |= 0xff000000u;
+        std::memcpy(out + x, &pixels, sizeof pixels);
+    }
+    for (; x < count; ++x) {
+        QRgb pixel;
+        std::memcpy(&pixel, in + size_t(x) * 4, sizeof pixel);
+        out[x] = pixel | 0xff000000u;
+    }
+}
+
+} // namespace
+
 PixelBuffer PixelBuffer::FromImage(const QImage& image, int32_t width, int32_t height)
 {
     if (image.isNull())
@@ -61,6 +105,10 @@ PixelBuffer PixelBuffer::FromImage(const QImage& image, int32_t width, int32_t h
     for (int32_t y = 0; y < rows; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         uint8_t* out = &buffer.bytes_[buffer.Offset(0, 0, height - 1 - y)];
+        if constexpr (kQRgbIsPixelOrder) {
+            std::memcpy(out, line, size_t(columns) * kChannels);
+            continue;
+        }
         for (int32_t x = 0; x < columns; ++x, out += kChannels) {
             out[0] = uint8_t(qBlue(line[x]));
             out[1] = uint8_t(qGreen(line[x]));
@@ -87,6 +135,10 @@ void PixelBuffer::DrawInto(QImage& target) const
     for (int32_t y = 0; y < rows; ++y) {
         auto* line = reinterpret_cast<QRgb*>(target.scanLine(y));
         const uint8_t* in = &bytes_[Offset(0, 0, height_ - 1 - y)];
+        if constexpr (kQRgbIsPixelOrder) {
+            CopyOpaque(in, line, columns);
+            continue;
+        }
         for (int32_t x = 0; x < columns; ++x, in += kChannels)
             line[x] = qRgb(in[2], in[1], in[0]);
     }

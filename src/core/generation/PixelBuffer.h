@@ -34,6 +34,13 @@ public:
     std::optional<uint8_t> Byte(int channel, int32_t column, int32_t row) const;
     void SetByte(int channel, int32_t column, int32_t row, uint8_t value);
     std::span<const uint8_t> Bytes() const { return bytes_; }
+    std::span<uint8_t> MutableBytes() { return bytes_; }
+    // The bytes of stored row r; empty outside the buffer.
+    std::span<uint8_t> MutableRow(int32_t row);
+
+    // Makes this a width x height buffer with every byte set to `fill`, as the constructor
+    // does, keeping the memory when the size is unchanged.
+    void Reset(int32_t width, int32_t height, uint8_t fill);
 
     // The image placed unscaled in the top-left corner of a white width x height buffer
     // (rows flipped to bottom-up). Colour channels are taken unpremultiplied, the fourth

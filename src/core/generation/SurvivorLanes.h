@@ -1,0 +1,33 @@
+#pragma once
+
+// The surviving samples of several rows at once, one row per lane. Each row's sample point
+// is a chain of float additions that must run in order; lanes run several chains side by
+// side and compute each surviving sample with single-precision vector arithmetic, falling
+// back to the exact double formula for a channel within reach of a rounding tie.
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "core/generation/SurvivorPlan.h"
+#include "core/generation/TransBitmap.h"
+
+namespace quorvane {
+
+inline constexpr int kSurvivorLanes = 4;
+
+struct LaneOutcome {
+    // Every surviving sample of the row and its last sample are Full: the row written is
+    // final, and the colour carried out of it is its last sample's, at (lastU, lastV).
+    bool exact = false;
+    float lastU = 0.0f;
+    float lastV = 0.0f;
+};
+
+// Writes the surviving samples of the rows `laneRows` (1 to kSurvivorLanes rows that are
+// the last of their stored row) into DstBits, which must be BitsWidth x BitsHeight. A row
+// that is not exact is written with stand-in colours and must be replayed exactly.
+void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
+                      std::array<LaneOutcome, kSurvivorLanes>& outcomes);
+
+} // namespace quorvane

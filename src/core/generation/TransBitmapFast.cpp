@@ -1,0 +1,130 @@
+#include "core/generation/TransBitmapFast.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <vector>
+
+#include "core/generation/RowReplay.h"
+#include "core/generation/SurvivorLanes.h"
+#include "core/generation/SurvivorPlan.h"
+
+namespace quorvane {
+
+namespace {
+
+// One call's rows in loop order: lane blocks compute the surviving rows ahead, then every
+// row is settled, reported and handed to the callback in turn.
+class FastRun {
+public:
+    FastRun(TransformState& gen, DocumentState& doc, const SurvivorPlan& plan)
+        : gen_(gen), doc_(doc), plan_(plan)
+    {
+    }
+
+    // False when GenStop ended the run.
+    bool Run(const RowCallback& afterRow)
+    {
+        if (doc_.GenStop) {
+            Stop(-1);
+            return false;
+        }
+        const int32_t count = plan_.RowCount();
+        for (int32_t b = 0; b < count; ++b) {
+            if (b == blockEnd_)
+                ComputeBlock(b);
+            if (plan_.lastOfRow[size_t(b)])
+                Settle(b);
+            ReportProgress(gen_, doc_, plan_.ys[size_t(b)]);
+            if (afterRow)
+                afterRow();
+            if (doc_.GenStop && b + 1 < count) {
+                Stop(b);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    // Computes the next surviving rows from b on, one per lane.
+    void ComputeBlock(int32_t b)
+    {
+        lanes_.clear();
+        const int32_t count = plan_.RowCount();
+        for (blockEnd_ = b; blockEnd_ < count && lanes_.size() < size_t(kSurvivorLanes); ++blockEnd_) {
+            if (plan_.lastOfRow[size_t(blockEnd_)])
+                lanes_.push_back(blockEnd_);
+        }
+        if (!lanes_.empty())
+            RunSurvivorLanes(gen_, plan_, lanes_, outcomes_);
+    }
+
+    // Row b is the last of its stored row: make its pixels final and carry on from it.
+    void Settle(int32_t b)
+    {
+        const auto lane = std::find(lanes_.begin(), lanes_.end(), b) - lanes_.begin();
+        const LaneOutcome& outcome = outcomes_[size_t(lane)];
+        if (outcome.exact) {
+            carry_.TakeFull(outcome.lastU, outcome.lastV);
+        } else {
+            CatchUp(b - 1);
+            ReplayRow(gen_, plan_, b, carry_, true);
+        }
+        carried_ = b;
+    }
+
+    // Brings the carried colour up to the end of row b.
+    void CatchUp(int32_t b)
+    {
+        while (carried_ < b)
+            ReplayRow(gen_, plan_, ++carried_, carry_, false);
+    }
+
+    // GenStop after row b (-1: before the first): leaves DstBits as the reference engine
+    // does, rows up to b written and the first sample of row b + 1.
+    void Stop(int32_t b)
+    {
+        for (const int32_t ahead : lanes_) {
+            if (ahead > b) {
+                const auto bytes = gen_.DstBits.MutableRow(plan_.rows[size_t(ahead)]);
+                std::fill(bytes.begin(), bytes.end(), uint8_t(255));
+            }
+        }
+        if (b >= 0 && carried_ < b) {
+            CatchUp(b - 1);
+            ReplayRow(gen_, plan_, b, carry_, true);
+            carried_ = b;
+        }
+        ReplayFirstSample(gen_, plan_, b + 1, carry_);
+    }
+
+    TransformState& gen_;
+    DocumentState& doc_;
+    const SurvivorPlan& plan_;
+    std::vector<int32_t> lanes_;
+    std::array<LaneOutcome, kSurvivorLanes> outcomes_{};
+    int32_t blockEnd_ = 0; // first row after the current block
+    CarriedColour carry_;
+    int32_t carried_ = -1; // carry_ holds the colour after this row
+};
+
+} // namespace
+
+bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+{
+    // The lanes write pixels as little-endian words.
+    if constexpr (std::endian::native != std::endian::little)
+        return TransBitmap(gen, doc, target, afterRow);
+    const auto plan = MakeSurvivorPlan(gen);
+    if (!plan)
+        return TransBitmap(gen, doc, target, afterRow);
+    gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
+    FastRun run(gen, doc, *plan);
+    if (!run.Run(afterRow))
+        return false;
+    ShowBitmap(gen.DstBits, target);
+    return true;
+}
+
+} // namespace quorvane

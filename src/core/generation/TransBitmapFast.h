@@ -1,0 +1,21 @@
+#pragma once
+
+// The fast re-projection engine: the same bytes in DstBits and the target, the same
+// progress after every row and the same result for a stop as TransBitmap, computing only
+// the samples whose colour survives. Calls it does not cover go to TransBitmap.
+//
+// GenStop is read before the first row and after every row's callback, where the only
+// code that can set it runs; a stop ends the call with what the reference engine leaves
+// at that point. The callback sees GenProgress as the reference engine has it; DstBits may
+// then already hold rows ahead of the one reported.
+
+#include <QImage>
+
+#include "core/generation/TransBitmap.h"
+#include "core/shell/DocumentState.h"
+
+namespace quorvane {
+
+bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow);
+
+} // namespace quorvane
