@@ -5,7 +5,7 @@
 
 #include "cli/CommandSupport.h"
 #include "core/generation/DibFile.h"
-#include "core/generation/TransBitmap.h"
+#include "core/generation/TransBitmapFast.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane::cli {
@@ -66,7 +66,7 @@ int RunReproject(const CliArgs& args)
 
     DocumentState doc;
     doc.GenProgressBase = 50;
-    TransBitmap(*gen, doc, target, TerminalProgress(doc));
+    TransBitmapFast(*gen, doc, target, TerminalProgress(doc));
     EndTerminalProgress();
     if (destination.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
         return WriteBitmapFile(gen->DstBits, destination);

@@ -1,60 +1,82 @@
 #include "core/generation/AreaAverage.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
-#include "core/shell/Numeric.h"
+// Separable: every source line is first reduced along x into the target's columns, once,
+// then the reduced lines a target row covers are summed with their row weights. A pixel's
+// four bytes travel as one vector of four floats.
 
 namespace quorvane {
 
 namespace {
 
-struct Share {
-    int source;    // source pixel index
-    double weight; // covered part of it
+using Channels = float __attribute__((vector_size(16))); // blue, green, red, fourth byte
+using PixelBytes = uint8_t __attribute__((vector_size(4)));
+using ChannelInts = int32_t __attribute__((vector_size(16)));
+
+// For each target pixel on one axis, the source pixels it covers and the covered part of
+// each: target t spans [t, t + 1) * sourceLength / count.
+struct Axis {
+    std::vector<int32_t> begin;  // shares of target t: begin[t] .. begin[t + 1] - 1
+    std::vector<int32_t> source; // source pixel of each share
+    std::vector<float> weight;   // covered part of it
+    std::vector<float> total;    // summed weights of target t
 };
 
-// For each of `count` target pixels, the source pixels it covers on one axis.
-std::vector<std::vector<Share>> Coverage(int sourceLength, int count)
+Axis Coverage(int sourceLength, int count)
 {
-    std::vector<std::vector<Share>> table(static_cast<size_t>(count));
+    Axis axis;
+    axis.begin.reserve(size_t(count) + 1);
     const double factor = double(sourceLength) / count;
     for (int t = 0; t < count; ++t) {
+        axis.begin.push_back(int32_t(axis.source.size()));
         const double from = t * factor;
         const double to = std::min(double(sourceLength), (t + 1) * factor);
+        double total = 0.0;
         for (int s = int(std::floor(from)); s < sourceLength && s < to; ++s) {
             const double weight = std::min(to, s + 1.0) - std::max(from, double(s));
-            if (weight > 0.0)
-                table[size_t(t)].push_back({s, weight});
+            if (weight > 0.0) {
+                axis.source.push_back(s);
+                axis.weight.push_back(float(weight));
+                total += weight;
+            }
         }
+        axis.total.push_back(float(total));
     }
-    return table;
+    axis.begin.push_back(int32_t(axis.source.size()));
+    return axis;
 }
 
-using Sum = std::array<double, 3>;
-
-// One source line reduced horizontally, per target column, with its weights summed.
-void AddLine(const QRgb* line, double rowWeight, const std::vector<std::vector<Share>>& columns,
-             std::vector<Sum>& sums, std::vector<double>& weights)
+Channels Unpack(QRgb pixel)
 {
-    for (size_t x = 0; x < columns.size(); ++x) {
-        for (const Share& share : columns[x]) {
-            const double w = rowWeight * share.weight;
-            const QRgb pixel = line[share.source];
-            sums[x][0] += w * qRed(pixel);
-            sums[x][1] += w * qGreen(pixel);
-            sums[x][2] += w * qBlue(pixel);
-            weights[x] += w;
-        }
+    PixelBytes bytes;
+    std::memcpy(&bytes, &pixel, sizeof bytes); // native order: blue, green, red, alpha when little-endian
+    return __builtin_convertvector(bytes, Channels);
+}
+
+// One source line reduced along x: for each target column, the weighted sum of its pixels.
+void ReduceLine(const QRgb* line, const Axis& columns, std::vector<Channels>& out)
+{
+    for (size_t x = 0; x + 1 < columns.begin.size(); ++x) {
+        Channels sum{};
+        for (int32_t k = columns.begin[x]; k < columns.begin[x + 1]; ++k)
+            sum += columns.weight[size_t(k)] * Unpack(line[columns.source[size_t(k)]]);
+        out[x] = sum;
     }
 }
 
-int Channel(double sum, double weight)
+// Rounds each mean half to even (adding 2^23 leaves the integer in the low bits).
+QRgb Pack(Channels mean)
 {
-    const auto mean = Divide(sum, weight);
-    return std::clamp(RoundHalfEvenClamped(mean.value_or(0.0)), 0, 255);
+    const Channels biased = mean + 8388608.0f;
+    const ChannelInts value = ChannelInts(biased) - 0x4b000000;
+    QRgb pixel;
+    const PixelBytes bytes = __builtin_convertvector(value, PixelBytes);
+    std::memcpy(&pixel, &bytes, sizeof pixel);
+    return pixel;
 }
 
 } // namespace
@@ -68,21 +90,26 @@ QImage AreaAverageScale(const QImage& source, QSize size)
     QImage result(size, QImage::Format_RGB32);
     if (opaque.isNull() || result.isNull())
         return {};
-    const auto columns = Coverage(opaque.width(), size.width());
-    const auto rows = Coverage(opaque.height(), size.height());
-    std::vector<Sum> sums(size_t(size.width()));
-    std::vector<double> weights(size_t(size.width()));
+    const Axis columns = Coverage(opaque.width(), size.width());
+    const Axis rows = Coverage(opaque.height(), size.height());
+    std::vector<Channels> reduced(size_t(size.width()));
+    std::vector<Channels> sums(size_t(size.width()));
+    int lastReduced = -1; // a line shared by two target rows is reduced once
     for (int y = 0; y < size.height(); ++y) {
-        std::fill(sums.begin(), sums.end(), Sum{});
-        std::fill(weights.begin(), weights.end(), 0.0);
-        for (const Share& row : rows[size_t(y)])
-            AddLine(reinterpret_cast<const QRgb*>(opaque.constScanLine(row.source)), row.weight,
-                    columns, sums, weights);
+        std::fill(sums.begin(), sums.end(), Channels{});
+        for (int32_t k = rows.begin[size_t(y)]; k < rows.begin[size_t(y) + 1]; ++k) {
+            const int32_t line = rows.source[size_t(k)];
+            if (line != lastReduced)
+                ReduceLine(reinterpret_cast<const QRgb*>(opaque.constScanLine(line)), columns, reduced);
+            lastReduced = line;
+            const float weight = rows.weight[size_t(k)];
+            for (size_t x = 0; x < sums.size(); ++x)
+                sums[x] += weight * reduced[x];
+        }
         auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const Sum& s = sums[size_t(x)];
-            const double w = weights[size_t(x)];
-            out[x] = qRgb(Channel(s[0], w), Channel(s[1], w), Channel(s[2], w));
+        for (size_t x = 0; x < sums.size(); ++x) {
+            const Channels mean = sums[x] / (columns.total[x] * rows.total[size_t(y)]);
+            out[x] = Pack(mean) | 0xff000000u;
         }
     }
     return result;

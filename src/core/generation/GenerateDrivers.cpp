@@ -4,6 +4,7 @@
 
 #include "core/generation/AreaAverage.h"
 #include "core/generation/SheetGeometry.h"
+#include "core/generation/TransBitmapFast.h"
 
 namespace quorvane {
 
@@ -36,7 +37,7 @@ GenerateResult RunDriver(const DriverLayout& layout, DocumentState& doc, const R
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
         doc.GenProgressBase = pass.GenProgressBase;
-        TransBitmap(*gen, doc, target, afterRow);
+        TransBitmapFast(*gen, doc, target, afterRow);
         if (page.isNull()) {
             page = QImage(layout.pageSize, QImage::Format_RGB32);
             page.fill(Qt::white);
