@@ -1,6 +1,7 @@
 // Full canvas redraws as a drag makes them, with a large picture.
 #include <benchmark/benchmark.h>
 
+#include "BenchSpread.h"
 #include "CanvasFixture.h"
 
 namespace {
@@ -36,5 +37,5 @@ void DrawImageResize(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(DrawImageMove)->Name("DrawImage/6000x4000")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(DrawImageResize)->Name("DrawImage/6000x4000/resize")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(DrawImageMove)->Name("DrawImage/6000x4000")->Unit(benchmark::kMillisecond)->Apply(WithSpread);
+BENCHMARK(DrawImageResize)->Name("DrawImage/6000x4000/resize")->Unit(benchmark::kMillisecond)->Apply(WithSpread);

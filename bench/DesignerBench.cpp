@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchSpread.h"
 #include "core/designer/CornerCheck.h"
 #include "core/designer/CornerScan.h"
 #include "core/shell/PageStyle.h"
@@ -34,7 +35,7 @@ void DesignerFrame(benchmark::State& state)
     for (auto _ : state)
         view->Display(camera, kStyleLFold); // waits until the frame is drawn
 }
-BENCHMARK(DesignerFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(DesignerFrame)->Unit(benchmark::kMillisecond)->Apply(WithSpread);
 
 void DesignerOk(benchmark::State& state)
 {
@@ -47,7 +48,7 @@ void DesignerOk(benchmark::State& state)
         benchmark::DoNotOptimize(PaperOutlineFromCorners(found, kStyleLFold, 752, 31));
     }
 }
-BENCHMARK(DesignerOk)->Unit(benchmark::kMillisecond);
+BENCHMARK(DesignerOk)->Unit(benchmark::kMillisecond)->Apply(WithSpread);
 
 void CornerScan(benchmark::State& state)
 {

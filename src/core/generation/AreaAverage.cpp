@@ -1,8 +1,10 @@
 #include "core/generation/AreaAverage.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 // Separable: every source line is first reduced along x into the target's columns, once,
@@ -79,6 +81,36 @@ QRgb Pack(Channels mean)
     return pixel;
 }
 
+// Rows of `from` pixels whose bytes lie in QRgb's memory order, top line first.
+using SourceLine = std::function<const QRgb*(int y)>;
+using TargetLine = std::function<QRgb*(int y)>;
+
+void Reduce(const SourceLine& sourceLine, QSize from, QSize to, const TargetLine& targetLine)
+{
+    const Axis columns = Coverage(from.width(), to.width());
+    const Axis rows = Coverage(from.height(), to.height());
+    std::vector<Channels> reduced(size_t(to.width()));
+    std::vector<Channels> sums(size_t(to.width()));
+    int lastReduced = -1; // a line shared by two target rows is reduced once
+    for (int y = 0; y < to.height(); ++y) {
+        std::fill(sums.begin(), sums.end(), Channels{});
+        for (int32_t k = rows.begin[size_t(y)]; k < rows.begin[size_t(y) + 1]; ++k) {
+            const int32_t line = rows.source[size_t(k)];
+            if (line != lastReduced)
+                ReduceLine(sourceLine(line), columns, reduced);
+            lastReduced = line;
+            const float weight = rows.weight[size_t(k)];
+            for (size_t x = 0; x < sums.size(); ++x)
+                sums[x] += weight * reduced[x];
+        }
+        QRgb* out = targetLine(y);
+        for (size_t x = 0; x < sums.size(); ++x) {
+            const Channels mean = sums[x] / (columns.total[x] * rows.total[size_t(y)]);
+            out[x] = Pack(mean) | 0xff000000u;
+        }
+    }
+}
+
 } // namespace
 
 QImage AreaAverageScale(const QImage& source, QSize size)
@@ -90,29 +122,31 @@ QImage AreaAverageScale(const QImage& source, QSize size)
     QImage result(size, QImage::Format_RGB32);
     if (opaque.isNull() || result.isNull())
         return {};
-    const Axis columns = Coverage(opaque.width(), size.width());
-    const Axis rows = Coverage(opaque.height(), size.height());
-    std::vector<Channels> reduced(size_t(size.width()));
-    std::vector<Channels> sums(size_t(size.width()));
-    int lastReduced = -1; // a line shared by two target rows is reduced once
-    for (int y = 0; y < size.height(); ++y) {
-        std::fill(sums.begin(), sums.end(), Channels{});
-        for (int32_t k = rows.begin[size_t(y)]; k < rows.begin[size_t(y) + 1]; ++k) {
-            const int32_t line = rows.source[size_t(k)];
-            if (line != lastReduced)
-                ReduceLine(reinterpret_cast<const QRgb*>(opaque.constScanLine(line)), columns, reduced);
-            lastReduced = line;
-            const float weight = rows.weight[size_t(k)];
-            for (size_t x = 0; x < sums.size(); ++x)
-                sums[x] += weight * reduced[x];
-        }
-        auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-        for (size_t x = 0; x < sums.size(); ++x) {
-            const Channels mean = sums[x] / (columns.total[x] * rows.total[size_t(y)]);
-            out[x] = Pack(mean) | 0xff000000u;
-        }
-    }
+    Reduce([&opaque](int y) { return reinterpret_cast<const QRgb*>(opaque.constScanLine(y)); }, opaque.size(),
+           size, [&result](int y) { return reinterpret_cast<QRgb*>(result.scanLine(y)); });
     return result;
+}
+
+void AreaAverageInto(const PixelBuffer& source, QImage& target, const QRect& place)
+{
+    if (source.IsEmpty() || target.isNull() || place.isEmpty() || !target.rect().contains(place))
+        return;
+    if (target.format() != QImage::Format_RGB32)
+        target.convertTo(QImage::Format_RGB32);
+    if constexpr (std::endian::native != std::endian::little) {
+        // Our bytes are QRgb's memory order only on a little-endian machine.
+        const QImage reduced = AreaAverageScale(source.ToImage(), place.size());
+        for (int y = 0; y < place.height(); ++y)
+            std::memcpy(target.scanLine(place.y() + y) + size_t(place.x()) * 4, reduced.constScanLine(y),
+                        size_t(place.width()) * 4);
+        return;
+    }
+    const auto bytes = source.Bytes();
+    const size_t rowBytes = size_t(source.Width()) * PixelBuffer::kChannels;
+    const int32_t height = source.Height();
+    Reduce([&](int y) { return reinterpret_cast<const QRgb*>(bytes.data() + size_t(height - 1 - y) * rowBytes); },
+           QSize(source.Width(), height), place.size(),
+           [&](int y) { return reinterpret_cast<QRgb*>(target.scanLine(place.y() + y)) + place.x(); });
 }
 
 } // namespace quorvane

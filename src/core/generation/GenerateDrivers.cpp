@@ -1,25 +1,13 @@
 #include "core/generation/GenerateDrivers.h"
 
-#include <QPainter>
-
 #include "core/generation/AreaAverage.h"
+#include "core/generation/LargeAllocation.h"
 #include "core/generation/SheetGeometry.h"
 #include "core/generation/TransBitmapFast.h"
 
 namespace quorvane {
 
 namespace {
-
-// Reduces the pass result into its place of the page.
-void PlacePass(const QImage& result, const QRect& place, QImage& page)
-{
-    const QImage reduced = AreaAverageScale(result, place.size());
-    if (reduced.isNull())
-        return;
-    QPainter painter(&page);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(place.topLeft(), reduced);
-}
 
 GenerateResult RunDriver(const DriverLayout& layout, DocumentState& doc, const RowCallback& afterRow)
 {
@@ -28,21 +16,23 @@ GenerateResult RunDriver(const DriverLayout& layout, DocumentState& doc, const R
     if (!geometry)
         return {GenerateStatus::DibError, {}};
     auto gen = PrepareTransform(ComposeCanvas(doc, *geometry), *geometry);
-    QImage target(gen ? gen->BitsWidth : 0, gen ? gen->BitsHeight : 0, QImage::Format_RGB32);
-    if (!gen || target.isNull())
+    if (!gen)
         return {GenerateStatus::DibError, {}};
-    target.fill(Qt::white);
 
     QImage page;
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
         doc.GenProgressBase = pass.GenProgressBase;
-        TransBitmapFast(*gen, doc, target, afterRow);
+        TransBitmapFast(*gen, doc, afterRow);
         if (page.isNull()) {
-            page = QImage(layout.pageSize, QImage::Format_RGB32);
+            page = LargeImage(layout.pageSize, QImage::Format_RGB32);
+            if (page.isNull())
+                return {GenerateStatus::DibError, {}};
             page.fill(Qt::white);
         }
-        PlacePass(target, pass.place, page);
+        // The pass result, reduced into its place; a stopped run shows no page.
+        if (!doc.GenStop)
+            AreaAverageInto(gen->DstBits, page, pass.place);
     }
     if (doc.GenStop)
         return {GenerateStatus::Stopped, {}};

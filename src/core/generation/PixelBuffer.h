@@ -13,6 +13,8 @@
 
 #include <QImage>
 
+#include "core/generation/LargeAllocation.h"
+
 namespace quorvane {
 
 class PixelBuffer {
@@ -59,7 +61,7 @@ private:
 
     int32_t width_ = 0;
     int32_t height_ = 0;
-    std::vector<uint8_t> bytes_;
+    std::vector<uint8_t, LargeAllocator<uint8_t>> bytes_;
 };
 
 } // namespace quorvane

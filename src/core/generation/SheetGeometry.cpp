@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include "core/generation/LargeAllocation.h"
 #include "core/shell/Numeric.h"
 
 namespace quorvane {
@@ -77,7 +78,7 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
 
 QImage ComposeCanvas(const DocumentState& doc, const SheetGeometry& geometry)
 {
-    QImage canvas(geometry.canvasSize, QImage::Format_RGB32);
+    QImage canvas = LargeImage(geometry.canvasSize, QImage::Format_RGB32);
     if (canvas.isNull())
         return canvas;
     canvas.fill(Qt::white);

@@ -111,17 +111,23 @@ private:
 
 } // namespace
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow)
 {
+    QImage none; // the reference engine draws into nothing then
     // The lanes write pixels as little-endian words.
     if constexpr (std::endian::native != std::endian::little)
-        return TransBitmap(gen, doc, target, afterRow);
+        return TransBitmap(gen, doc, none, afterRow);
     const auto plan = MakeSurvivorPlan(gen);
     if (!plan)
-        return TransBitmap(gen, doc, target, afterRow);
+        return TransBitmap(gen, doc, none, afterRow);
     gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
     FastRun run(gen, doc, *plan);
-    if (!run.Run(afterRow))
+    return run.Run(afterRow);
+}
+
+bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+{
+    if (!TransBitmapFast(gen, doc, afterRow))
         return false;
     ShowBitmap(gen.DstBits, target);
     return true;

@@ -18,4 +18,7 @@ namespace quorvane {
 
 bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow);
 
+// The same, leaving the result in DstBits without drawing it anywhere.
+bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow);
+
 } // namespace quorvane

@@ -205,9 +205,9 @@ struct Outcome {
     QImage target;
 };
 
-using Engine = std::function<bool(TransformState&, DocumentState&, QImage&, const RowCallback&)>;
+using Engine = bool (*)(TransformState&, DocumentState&, QImage&, const RowCallback&);
 
-Outcome RunEngine(const Engine& engine, const Case& c)
+Outcome RunEngine(Engine engine, const Case& c)
 {
     TransformState gen = c.gen;
     DocumentState doc;
