@@ -9,14 +9,13 @@
 
 // Separable: every source line is first reduced along x into the target's columns, once,
 // then the reduced lines a target row covers are summed with their row weights. A pixel's
-// four bytes travel as one vector of four floats.
+// four bytes travel as one vector of four floats, in the bytes' memory order.
 
 namespace quorvane {
 
 namespace {
 
 using Channels = float __attribute__((vector_size(16))); // blue, green, red, fourth byte
-using PixelBytes = uint8_t __attribute__((vector_size(4)));
 using ChannelInts = int32_t __attribute__((vector_size(16)));
 
 // For each target pixel on one axis, the source pixels it covers and the covered part of
@@ -52,43 +51,46 @@ Axis Coverage(int sourceLength, int count)
     return axis;
 }
 
-Channels Unpack(QRgb pixel)
+Channels Load(const float* channels)
 {
-    PixelBytes bytes;
-    std::memcpy(&bytes, &pixel, sizeof bytes); // native order: blue, green, red, alpha when little-endian
-    return __builtin_convertvector(bytes, Channels);
+    Channels value;
+    std::memcpy(&value, channels, sizeof value);
+    return value;
 }
 
 // One source line reduced along x: for each target column, the weighted sum of its pixels.
-void ReduceLine(const QRgb* line, const Axis& columns, std::vector<Channels>& out)
+// The bytes are made floats first, in a loop the compiler vectorizes.
+void ReduceLine(const uint8_t* line, const Axis& columns, std::vector<float>& floats, std::vector<Channels>& out)
 {
-    for (size_t x = 0; x + 1 < columns.begin.size(); ++x) {
+    for (size_t k = 0; k < floats.size(); ++k)
+        floats[k] = float(line[k]);
+    for (size_t x = 0; x < out.size(); ++x) {
         Channels sum{};
         for (int32_t k = columns.begin[x]; k < columns.begin[x + 1]; ++k)
-            sum += columns.weight[size_t(k)] * Unpack(line[columns.source[size_t(k)]]);
+            sum += columns.weight[size_t(k)] * Load(&floats[size_t(columns.source[size_t(k)]) * 4]);
         out[x] = sum;
     }
 }
 
-// Rounds each mean half to even (adding 2^23 leaves the integer in the low bits).
+// Each mean rounded half to even: adding 2^23 leaves the integer in the low byte.
 QRgb Pack(Channels mean)
 {
-    const Channels biased = mean + 8388608.0f;
-    const ChannelInts value = ChannelInts(biased) - 0x4b000000;
+    const ChannelInts value = ChannelInts(mean + 8388608.0f);
+    const uint8_t bytes[4] = {uint8_t(value[0]), uint8_t(value[1]), uint8_t(value[2]), 255};
     QRgb pixel;
-    const PixelBytes bytes = __builtin_convertvector(value, PixelBytes);
-    std::memcpy(&pixel, &bytes, sizeof pixel);
-    return pixel;
+    std::memcpy(&pixel, bytes, sizeof pixel);
+    return pixel | 0xff000000u;
 }
 
 // Rows of `from` pixels whose bytes lie in QRgb's memory order, top line first.
-using SourceLine = std::function<const QRgb*(int y)>;
+using SourceLine = std::function<const uint8_t*(int y)>;
 using TargetLine = std::function<QRgb*(int y)>;
 
 void Reduce(const SourceLine& sourceLine, QSize from, QSize to, const TargetLine& targetLine)
 {
     const Axis columns = Coverage(from.width(), to.width());
     const Axis rows = Coverage(from.height(), to.height());
+    std::vector<float> floats(size_t(from.width()) * 4);
     std::vector<Channels> reduced(size_t(to.width()));
     std::vector<Channels> sums(size_t(to.width()));
     int lastReduced = -1; // a line shared by two target rows is reduced once
@@ -97,17 +99,15 @@ void Reduce(const SourceLine& sourceLine, QSize from, QSize to, const TargetLine
         for (int32_t k = rows.begin[size_t(y)]; k < rows.begin[size_t(y) + 1]; ++k) {
             const int32_t line = rows.source[size_t(k)];
             if (line != lastReduced)
-                ReduceLine(sourceLine(line), columns, reduced);
+                ReduceLine(sourceLine(line), columns, floats, reduced);
             lastReduced = line;
             const float weight = rows.weight[size_t(k)];
             for (size_t x = 0; x < sums.size(); ++x)
                 sums[x] += weight * reduced[x];
         }
         QRgb* out = targetLine(y);
-        for (size_t x = 0; x < sums.size(); ++x) {
-            const Channels mean = sums[x] / (columns.total[x] * rows.total[size_t(y)]);
-            out[x] = Pack(mean) | 0xff000000u;
-        }
+        for (size_t x = 0; x < sums.size(); ++x)
+            out[x] = Pack(sums[x] / (columns.total[x] * rows.total[size_t(y)]));
     }
 }
 
@@ -122,7 +122,7 @@ QImage AreaAverageScale(const QImage& source, QSize size)
     QImage result(size, QImage::Format_RGB32);
     if (opaque.isNull() || result.isNull())
         return {};
-    Reduce([&opaque](int y) { return reinterpret_cast<const QRgb*>(opaque.constScanLine(y)); }, opaque.size(),
+    Reduce([&opaque](int y) { return opaque.constScanLine(y); }, opaque.size(),
            size, [&result](int y) { return reinterpret_cast<QRgb*>(result.scanLine(y)); });
     return result;
 }
@@ -144,7 +144,7 @@ void AreaAverageInto(const PixelBuffer& source, QImage& target, const QRect& pla
     const auto bytes = source.Bytes();
     const size_t rowBytes = size_t(source.Width()) * PixelBuffer::kChannels;
     const int32_t height = source.Height();
-    Reduce([&](int y) { return reinterpret_cast<const QRgb*>(bytes.data() + size_t(height - 1 - y) * rowBytes); },
+    Reduce([&](int y) { return bytes.data() + size_t(height - 1 - y) * rowBytes; },
            QSize(source.Width(), height), place.size(),
            [&](int y) { return reinterpret_cast<QRgb*>(target.scanLine(place.y() + y)) + place.x(); });
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "core/generation/RowReplay.h"
 
@@ -14,12 +15,6 @@ namespace quorvane {
 
 namespace {
 
-using Floats = float __attribute__((vector_size(4 * kSurvivorLanes)));
-using Ints = int32_t __attribute__((vector_size(4 * kSurvivorLanes)));
-using Words = uint32_t __attribute__((vector_size(4 * kSurvivorLanes)));
-
-static_assert(kSurvivorLanes == 4, "the lanes below are written out for four");
-
 // 2^23: adding it to a float in [0, 2^22] rounds it to an integer, ties to even, and leaves
 // that integer in the low bits of the sum's representation.
 constexpr float kRoundingBias = 8388608.0f;
@@ -31,117 +26,155 @@ constexpr float kTieGuard = 0.5f - 1.0f / 4096.0f;
 constexpr uint32_t kColourBits = 0x00ffffffu;
 constexpr uint32_t kOpaque = 0xff000000u;
 
-bool AnyLane(Ints mask)
-{
-    uint64_t words[kSurvivorLanes / 2];
-    std::memcpy(words, &mask, sizeof words);
-    uint64_t any = 0;
-    for (const uint64_t word : words)
-        any |= word;
-    return any != 0;
-}
+// Everything below is inlined into one function per lane count, so that the AVX2 instance
+// is compiled for AVX2 throughout.
+#define LANES_INLINE [[gnu::always_inline]] inline
 
-struct SourceView {
-    const uint8_t* bytes;
-    int32_t W;
-    Floats lastU; // BitsWidth - 1
-    Floats lastW; // BitsHeight - 1
-    Floats DstY2;
+// The vector types of one lane count (GCC cannot size a vector by a template argument).
+struct FourLanes {
+    using Floats = float __attribute__((vector_size(16)));
+    using Ints = int32_t __attribute__((vector_size(16)));
+    using Words = uint32_t __attribute__((vector_size(16)));
 };
 
-Floats ChannelOf(Words pixels, int shift)
-{
-    return __builtin_convertvector(Ints((pixels >> shift) & 255u), Floats);
-}
-
-// The three source pixels each lane's sample reads.
-struct LaneReads {
-    Words here;  // (i, j)
-    Words right; // (i + 1, j)
-    Words below; // (i, j + 1)
+struct EightLanes {
+    using Floats = float __attribute__((vector_size(32)));
+    using Ints = int32_t __attribute__((vector_size(32)));
+    using Words = uint32_t __attribute__((vector_size(32)));
 };
 
-LaneReads Gather(const SourceView& src, Ints i, Ints j)
-{
-    const Ints at = (j * src.W + i) * 4;
-    // A pixel and its right neighbour in one 8-byte read, the one below in another.
-    uint64_t pairs[kSurvivorLanes];
-    uint32_t belows[kSurvivorLanes];
-    for (int k = 0; k < kSurvivorLanes; ++k) {
-        const uint8_t* p = src.bytes + at[k];
-        std::memcpy(&pairs[k], p, sizeof pairs[k]);
-        std::memcpy(&belows[k], p + size_t(src.W) * 4, sizeof belows[k]);
+template <typename Vectors>
+struct Lanes {
+    using Floats = typename Vectors::Floats;
+    using Ints = typename Vectors::Ints;
+    using Words = typename Vectors::Words;
+    static constexpr int N = int(sizeof(Floats) / sizeof(float));
+
+    struct Source {
+        const uint8_t* bytes;
+        int32_t W;
+        Floats lastU; // BitsWidth - 1
+        Floats lastW; // BitsHeight - 1
+        Floats DstY2;
+    };
+
+    // The three source pixels each lane's sample reads.
+    struct Reads {
+        Words here;  // (i, j)
+        Words right; // (i + 1, j)
+        Words below; // (i, j + 1)
+    };
+
+    struct Samples {
+        Words pixels; // blue, green, red, 255 from the low byte up
+        Ints full;    // the lane's sample is Full
+        Ints nearTie; // some channel may round otherwise than the exact formula
+    };
+
+    LANES_INLINE static bool Any(Ints mask)
+    {
+        uint64_t words[N / 2];
+        std::memcpy(words, &mask, sizeof words);
+        uint64_t any = 0;
+        for (const uint64_t word : words)
+            any |= word;
+        return any != 0;
     }
+
     // Built from scalars rather than read back from memory, which would stall the reads.
-    return {Words{uint32_t(pairs[0]), uint32_t(pairs[1]), uint32_t(pairs[2]), uint32_t(pairs[3])},
-            Words{uint32_t(pairs[0] >> 32), uint32_t(pairs[1] >> 32), uint32_t(pairs[2] >> 32),
-                  uint32_t(pairs[3] >> 32)},
-            Words{belows[0], belows[1], belows[2], belows[3]}};
-}
-
-struct LaneSamples {
-    Words pixels;  // blue, green, red, 255 from the low byte up
-    Ints full;     // the lane's sample is Full
-    Ints nearTie;  // some channel may round otherwise than the exact formula
-};
-
-// Every channel: here + (fx (right - here) + fy (below - here)) / 2, the exact formula
-// rearranged, in single precision; the halving is folded into the fractions.
-void Blend(const LaneReads& reads, Floats hx, Floats hy, LaneSamples& out)
-{
-    Floats worst{};
-    out.pixels = Words{} + kOpaque;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const Floats a = ChannelOf(reads.here, shift);
-        const Floats value = a + (hx * (ChannelOf(reads.right, shift) - a) + hy * (ChannelOf(reads.below, shift) - a));
-        const Floats biased = value + kRoundingBias;
-        const Floats offset = value - (biased - kRoundingBias);
-        const Floats size = Floats(Ints(offset) & 0x7fffffff);
-        worst = size > worst ? size : worst;
-        out.pixels |= (Words(biased) - kRoundingBiasBits) << shift;
+    template <typename T, size_t... I>
+    LANES_INLINE static Words FromScalars(const T (&values)[N], std::index_sequence<I...>)
+    {
+        return Words{uint32_t(values[I])...};
     }
-    out.nearTie = worst > kTieGuard;
-}
 
-LaneSamples SampleLanes(const SourceView& src, Floats u, Floats v)
-{
-    const Floats w = src.DstY2 - v;
-    LaneSamples out;
-    out.full = (u >= 0.0f) & (u < src.lastU) & (w >= 0.0f) & (w < src.lastW);
-    const Floats uc = out.full ? u : Floats{}; // other lanes read pixel 0 and are replayed later
-    const Floats wc = out.full ? w : Floats{};
-    const Ints i = __builtin_convertvector(uc, Ints);
-    const Ints j = __builtin_convertvector(wc, Ints);
-    const LaneReads reads = Gather(src, i, j);
-    // Where the three reads are equal every mean of them is that colour.
-    const Words differs = ((reads.here ^ reads.right) | (reads.here ^ reads.below)) & kColourBits;
-    if (!AnyLane(Ints(differs))) {
-        out.pixels = reads.here | kOpaque;
-        out.nearTie = Ints{};
+    LANES_INLINE static Reads Gather(const Source& src, Ints i, Ints j)
+    {
+        const Ints at = (j * src.W + i) * 4;
+        // A pixel and its right neighbour in one 8-byte read, the one below in another.
+        uint64_t pairs[N];
+        uint64_t rights[N];
+        uint32_t belows[N];
+        for (int k = 0; k < N; ++k) {
+            const uint8_t* p = src.bytes + at[k];
+            std::memcpy(&pairs[k], p, sizeof pairs[k]);
+            std::memcpy(&belows[k], p + size_t(src.W) * 4, sizeof belows[k]);
+            rights[k] = pairs[k] >> 32;
+        }
+        const auto order = std::make_index_sequence<N>();
+        return {FromScalars(pairs, order), FromScalars(rights, order), FromScalars(belows, order)};
+    }
+
+    LANES_INLINE static Floats ChannelOf(Words pixels, int shift)
+    {
+        return __builtin_convertvector(Ints((pixels >> shift) & 255u), Floats);
+    }
+
+    // Every channel: here + (fx (right - here) + fy (below - here)) / 2, the exact formula
+    // rearranged, in single precision; the halving is folded into the fractions.
+    LANES_INLINE static void Blend(const Reads& reads, Floats hx, Floats hy, Samples& out)
+    {
+        Floats worst{};
+        out.pixels = Words{} + kOpaque;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const Floats a = ChannelOf(reads.here, shift);
+            const Floats value = a + (hx * (ChannelOf(reads.right, shift) - a) + hy * (ChannelOf(reads.below, shift) - a));
+            const Floats biased = value + kRoundingBias;
+            const Floats offset = value - (biased - kRoundingBias);
+            const Floats size = Floats(Ints(offset) & 0x7fffffff);
+            worst = size > worst ? size : worst;
+            out.pixels |= (Words(biased) - kRoundingBiasBits) << shift;
+        }
+        out.nearTie = worst > kTieGuard;
+    }
+
+    LANES_INLINE static Ints Full(const Source& src, Floats u, Floats w)
+    {
+        return (u >= 0.0f) & (u < src.lastU) & (w >= 0.0f) & (w < src.lastW);
+    }
+
+    LANES_INLINE static Samples Sample(const Source& src, Floats u, Floats v)
+    {
+        const Floats w = src.DstY2 - v;
+        Samples out;
+        out.full = Full(src, u, w);
+        const Floats uc = out.full ? u : Floats{}; // other lanes read pixel 0 and are replayed later
+        const Floats wc = out.full ? w : Floats{};
+        const Ints i = __builtin_convertvector(uc, Ints);
+        const Ints j = __builtin_convertvector(wc, Ints);
+        const Reads reads = Gather(src, i, j);
+        // Where the three reads are equal every mean of them is that colour.
+        const Words differs = ((reads.here ^ reads.right) | (reads.here ^ reads.below)) & kColourBits;
+        if (!Any(Ints(differs))) {
+            out.pixels = reads.here | kOpaque;
+            out.nearTie = Ints{};
+            return out;
+        }
+        const Floats fx = uc - __builtin_convertvector(i, Floats); // exact: Sterbenz
+        const Floats fy = wc - __builtin_convertvector(j, Floats);
+        Blend(reads, 0.5f * fx, 0.5f * fy, out);
         return out;
     }
-    const Floats fx = uc - __builtin_convertvector(i, Floats); // exact: Sterbenz
-    const Floats fy = wc - __builtin_convertvector(j, Floats);
-    Blend(reads, 0.5f * fx, 0.5f * fy, out);
-    return out;
-}
+
+    LANES_INLINE static void Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
+                                 LaneOutcomes& outcomes);
+};
 
 uint32_t PackColour(const Colour& colour)
 {
-    return 0xff000000u | uint32_t(colour[2]) << 16 | uint32_t(colour[1]) << 8 | colour[0];
+    return kOpaque | uint32_t(colour[2]) << 16 | uint32_t(colour[1]) << 8 | colour[0];
 }
 
-} // namespace
-
-void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
-                      std::array<LaneOutcome, kSurvivorLanes>& outcomes)
+template <typename Vectors>
+void Lanes<Vectors>::Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
+                   LaneOutcomes& outcomes)
 {
     const int32_t W = gen.BitsWidth;
-    const SourceView src{gen.SrcBits.Bytes().data(), W, Floats{} + float(W - 1),
-                         Floats{} + float(gen.BitsHeight - 1), Floats{} + gen.DstY2};
+    const Source src{gen.SrcBits.Bytes().data(), W, Floats{} + float(W - 1), Floats{} + float(gen.BitsHeight - 1),
+                     Floats{} + gen.DstY2};
     Floats u, v, du, dv;
-    uint8_t* rowBytes[kSurvivorLanes];
-    for (int k = 0; k < kSurvivorLanes; ++k) {
+    uint8_t* rowBytes[N];
+    for (int k = 0; k < N; ++k) {
         const int32_t b = laneRows[std::min(size_t(k), laneRows.size() - 1)]; // spare lanes repeat the last
         const RowWalk& walk = plan.walks[size_t(b)];
         u[k] = walk.L.x;
@@ -157,15 +190,15 @@ void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<c
             u = u + du;
             v = v + dv;
         }
-        LaneSamples samples = SampleLanes(src, u, v);
+        Samples samples = Sample(src, u, v);
         missed |= ~samples.full;
-        if (AnyLane(samples.nearTie & samples.full)) {
-            for (int k = 0; k < kSurvivorLanes; ++k) {
+        if (Any(samples.nearTie & samples.full)) {
+            for (int k = 0; k < N; ++k) {
                 if (samples.nearTie[k] && samples.full[k])
                     samples.pixels[k] = PackColour(FullSampleColour(gen, u[k], v[k]));
             }
         }
-        for (int k = 0; k < kSurvivorLanes; ++k) {
+        for (int k = 0; k < N; ++k) {
             const uint32_t pixel = samples.pixels[k];
             std::memcpy(rowBytes[k] + size_t(survivor.column) * 4, &pixel, sizeof pixel);
         }
@@ -174,10 +207,48 @@ void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<c
         u = u + du;
         v = v + dv;
     }
-    const Floats w = src.DstY2 - v;
-    missed |= ~((u >= 0.0f) & (u < src.lastU) & (w >= 0.0f) & (w < src.lastW));
-    for (int k = 0; k < kSurvivorLanes; ++k)
+    missed |= ~Full(src, u, src.DstY2 - v);
+    for (int k = 0; k < N; ++k)
         outcomes[size_t(k)] = {missed[k] == 0, u[k], v[k]};
+}
+
+#if defined(__x86_64__)
+// The same lanes, eight at a time, for machines with AVX2; chosen when the program runs.
+[[gnu::target("avx2")]] void RunEightLanes(TransformState& gen, const SurvivorPlan& plan,
+                                           std::span<const int32_t> laneRows, LaneOutcomes& outcomes)
+{
+    Lanes<EightLanes>::Run(gen, plan, laneRows, outcomes);
+}
+
+bool HasEightLanes()
+{
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#else
+bool HasEightLanes()
+{
+    return false;
+}
+#endif
+
+} // namespace
+
+int SurvivorLaneCount(LaneWidth width)
+{
+    return width == LaneWidth::Widest && HasEightLanes() ? 8 : 4;
+}
+
+void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
+                      LaneWidth width, LaneOutcomes& outcomes)
+{
+#if defined(__x86_64__)
+    if (SurvivorLaneCount(width) == 8) {
+        RunEightLanes(gen, plan, laneRows, outcomes);
+        return;
+    }
+#endif
+    Lanes<FourLanes>::Run(gen, plan, laneRows, outcomes);
 }
 
 } // namespace quorvane

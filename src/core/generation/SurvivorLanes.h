@@ -14,7 +14,7 @@
 
 namespace quorvane {
 
-inline constexpr int kSurvivorLanes = 4;
+inline constexpr int kMaxSurvivorLanes = 8;
 
 struct LaneOutcome {
     // Every surviving sample of the row and its last sample are Full: the row written is
@@ -24,10 +24,21 @@ struct LaneOutcome {
     float lastV = 0.0f;
 };
 
-// Writes the surviving samples of the rows `laneRows` (1 to kSurvivorLanes rows that are
-// the last of their stored row) into DstBits, which must be BitsWidth x BitsHeight. A row
-// that is not exact is written with stand-in colours and must be replayed exactly.
+using LaneOutcomes = std::array<LaneOutcome, kMaxSurvivorLanes>;
+
+enum class LaneWidth {
+    Widest, // 8 rows at once where the machine has 256-bit vectors (AVX2), else 4
+    Four,   // 4 rows at once, the path of every machine
+};
+
+// How many rows RunSurvivorLanes takes at once at that width on this machine.
+int SurvivorLaneCount(LaneWidth width);
+
+// Writes the surviving samples of the rows `laneRows` (1 to SurvivorLaneCount(width) rows
+// that are the last of their stored row) into DstBits, which must be BitsWidth x
+// BitsHeight. A row that is not exact is written with stand-in colours and must be
+// replayed exactly.
 void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
-                      std::array<LaneOutcome, kSurvivorLanes>& outcomes);
+                      LaneWidth width, LaneOutcomes& outcomes);
 
 } // namespace quorvane

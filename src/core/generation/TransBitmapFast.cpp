@@ -17,8 +17,8 @@ namespace {
 // row is settled, reported and handed to the callback in turn.
 class FastRun {
 public:
-    FastRun(TransformState& gen, DocumentState& doc, const SurvivorPlan& plan)
-        : gen_(gen), doc_(doc), plan_(plan)
+    FastRun(TransformState& gen, DocumentState& doc, const SurvivorPlan& plan, LaneWidth width)
+        : gen_(gen), doc_(doc), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width)))
     {
     }
 
@@ -52,12 +52,12 @@ private:
     {
         lanes_.clear();
         const int32_t count = plan_.RowCount();
-        for (blockEnd_ = b; blockEnd_ < count && lanes_.size() < size_t(kSurvivorLanes); ++blockEnd_) {
+        for (blockEnd_ = b; blockEnd_ < count && lanes_.size() < laneCount_; ++blockEnd_) {
             if (plan_.lastOfRow[size_t(blockEnd_)])
                 lanes_.push_back(blockEnd_);
         }
         if (!lanes_.empty())
-            RunSurvivorLanes(gen_, plan_, lanes_, outcomes_);
+            RunSurvivorLanes(gen_, plan_, lanes_, width_, outcomes_);
     }
 
     // Row b is the last of its stored row: make its pixels final and carry on from it.
@@ -102,16 +102,17 @@ private:
     TransformState& gen_;
     DocumentState& doc_;
     const SurvivorPlan& plan_;
+    const LaneWidth width_;
+    const size_t laneCount_;
     std::vector<int32_t> lanes_;
-    std::array<LaneOutcome, kSurvivorLanes> outcomes_{};
+    LaneOutcomes outcomes_{};
     int32_t blockEnd_ = 0; // first row after the current block
     CarriedColour carry_;
     int32_t carried_ = -1; // carry_ holds the colour after this row
 };
 
-} // namespace
-
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow)
+// DstBits only; false when GenStop ended the call.
+bool RunFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow, LaneWidth lanes)
 {
     QImage none; // the reference engine draws into nothing then
     // The lanes write pixels as little-endian words.
@@ -121,16 +122,29 @@ bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback&
     if (!plan)
         return TransBitmap(gen, doc, none, afterRow);
     gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
-    FastRun run(gen, doc, *plan);
+    FastRun run(gen, doc, *plan, lanes);
     return run.Run(afterRow);
+}
+
+} // namespace
+
+bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow)
+{
+    return RunFast(gen, doc, afterRow, LaneWidth::Widest);
+}
+
+bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow,
+                     LaneWidth lanes)
+{
+    if (!RunFast(gen, doc, afterRow, lanes))
+        return false;
+    ShowBitmap(gen.DstBits, target);
+    return true;
 }
 
 bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
 {
-    if (!TransBitmapFast(gen, doc, afterRow))
-        return false;
-    ShowBitmap(gen.DstBits, target);
-    return true;
+    return TransBitmapFast(gen, doc, target, afterRow, LaneWidth::Widest);
 }
 
 } // namespace quorvane

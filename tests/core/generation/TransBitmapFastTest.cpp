@@ -264,12 +264,19 @@ std::vector<Case> CasesOf(uint32_t seed)
     return cases;
 }
 
+bool FourLanes(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+{
+    return TransBitmapFast(gen, doc, target, afterRow, LaneWidth::Four);
+}
+
+// Both vector widths against the reference engine (they are one on a machine without AVX2).
 int CheckSeed(uint32_t seed)
 {
     int checked = 0;
     for (const Case& c : CasesOf(seed)) {
-        const std::string difference = Difference(RunEngine(TransBitmap, c), RunEngine(TransBitmapFast, c));
-        EXPECT_EQ(difference, "") << "seed " << seed;
+        const Outcome reference = RunEngine(TransBitmap, c);
+        EXPECT_EQ(Difference(reference, RunEngine(TransBitmapFast, c)), "") << "seed " << seed;
+        EXPECT_EQ(Difference(reference, RunEngine(FourLanes, c)), "") << "seed " << seed << ", four lanes";
         ++checked;
     }
     return checked;
@@ -308,5 +315,7 @@ TEST(TransBitmapFast, RowLeavingTheSourceBeyondTheLastColumnCarriesItsLastColour
     c.gen.DstX2 = 6.76336f;
     c.gen.DstY2 = 3;
     c.gen.SrcQuad = {{{3.149f, 5.29952f}, {6.3134f, 6.48848f}, {-3.3442f, 3.2168f}, {2.89292f, -3.92056f}}};
-    EXPECT_EQ(Difference(RunEngine(TransBitmap, c), RunEngine(TransBitmapFast, c)), "");
+    const Outcome reference = RunEngine(TransBitmap, c);
+    EXPECT_EQ(Difference(reference, RunEngine(TransBitmapFast, c)), "");
+    EXPECT_EQ(Difference(reference, RunEngine(FourLanes, c)), "");
 }
