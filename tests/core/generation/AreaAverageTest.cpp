@@ -62,9 +62,10 @@ TEST(AreaAverageScale, EachTargetPixelIsTheMeanOfTheAreaItCovers)
 TEST(AreaAverageScale, RoundsTheExactMeanOfUnevenAreas)
 {
     std::mt19937 rng(7);
-    const QSize sources[] = {{23, 17}, {40, 9}, {5, 31}};
-    const QSize targets[] = {{9, 7}, {16, 4}, {7, 12}};
-    for (int k = 0; k < 3; ++k) {
+    // Uneven both ways, enlarged one way, and halved across (as the pages are) but uneven down.
+    const QSize sources[] = {{23, 17}, {40, 9}, {5, 31}, {24, 17}};
+    const QSize targets[] = {{9, 7}, {16, 4}, {7, 12}, {12, 7}};
+    for (int k = 0; k < 4; ++k) {
         QImage source(sources[k], QImage::Format_RGB32);
         for (int y = 0; y < source.height(); ++y) {
             for (int x = 0; x < source.width(); ++x)
