@@ -78,6 +78,14 @@ void TransBitmapFastPass2(benchmark::State& state)
     LyingSheetPass(state, TransBitmapFast);
 }
 
+// The path of machines without AVX2.
+void TransBitmapFastPass2FourLanes(benchmark::State& state)
+{
+    LyingSheetPass(state, [](TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow) {
+        return TransBitmapFast(gen, doc, target, afterRow, LaneWidth::Four);
+    });
+}
+
 void GenerateBothSheetsPage(benchmark::State& state)
 {
     DocumentState doc = StartUpDocument();
@@ -91,4 +99,5 @@ void GenerateBothSheetsPage(benchmark::State& state)
 
 BENCHMARK(TransBitmapLiteralPass2)->Name("TransBitmapLiteral/pass2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
 BENCHMARK(TransBitmapFastPass2)->Name("TransBitmapFast/pass2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
+BENCHMARK(TransBitmapFastPass2FourLanes)->Name("TransBitmapFast/pass2/four-lanes")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
 BENCHMARK(GenerateBothSheetsPage)->Name("GenerateBothSheets")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);

@@ -198,9 +198,10 @@ void Lanes<Vectors>::Run(TransformState& gen, const SurvivorPlan& plan, std::spa
                     samples.pixels[k] = PackColour(FullSampleColour(gen, u[k], v[k]));
             }
         }
+        const size_t at = size_t(survivor.column) * 4; // read once: the stores below could alias it
         for (int k = 0; k < N; ++k) {
             const uint32_t pixel = samples.pixels[k];
-            std::memcpy(rowBytes[k] + size_t(survivor.column) * 4, &pixel, sizeof pixel);
+            std::memcpy(rowBytes[k] + at, &pixel, sizeof pixel);
         }
     }
     for (; a < plan.samplesPerRow - 1; ++a) {
