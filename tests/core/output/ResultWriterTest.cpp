@@ -4,9 +4,6 @@
 #include <functional>
 #include <set>
 
-#include <sys/fsuid.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -14,6 +11,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
+
+#include "support/OrdinaryFileAccess.h"
 
 namespace quorvane {
 namespace {
@@ -196,22 +195,6 @@ TEST(ResultWriter, OtherEndingsWriteNothingAndListTheFourEndings)
         });
     }
 }
-
-// Root may write anywhere; while it lives, this thread's file access is that of an
-// ordinary user, so a read-only folder refuses it as it refuses everybody else.
-class OrdinaryFileAccess {
-public:
-    OrdinaryFileAccess() : previous_(geteuid() == 0 ? setfsuid(kNobody) : -1) {}
-    ~OrdinaryFileAccess()
-    {
-        if (previous_ >= 0)
-            setfsuid(static_cast<uid_t>(previous_));
-    }
-
-private:
-    static constexpr uid_t kNobody = 65534;
-    int previous_;
-};
 
 TEST(ResultWriter, ReadOnlyFolderFailsWithTheReasonAndKeepsTheOldFile)
 {
