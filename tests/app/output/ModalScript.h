@@ -1,17 +1,18 @@
 #pragma once
 
-// Answers the modal windows that a call under test opens, in order. Each step waits
-// until a window it accepts is the active modal one, then acts on it from a timer of
-// its own, so an action that opens a further modal window does not stop the script.
-// A step still waiting after the time limit fails the test and closes what is open.
+// Answers the modal windows that a call under test opens, one step per window, in order.
+// Each action runs from a timer of its own, so an action that opens a further modal
+// window does not stall the script. A window left waiting for 20 s fails the test.
 
 #include <functional>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 
 class ModalScript {
 public:
@@ -20,21 +21,44 @@ public:
         std::function<void(QWidget&)> act;
     };
 
-    explicit ModalScript(std::vector<Step> steps);
+    explicit ModalScript(std::vector<Step> steps) : steps_(std::move(steps))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start(10);
+        waiting_.start();
+    }
     bool Done() const { return next_ == steps_.size(); }
 
 private:
-    void Poll();
-    void GiveUp(QWidget* modal);
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (Done() || modal == nullptr || !modal->isVisible())
+            return;
+        if (waiting_.elapsed() > 20000) {
+            ADD_FAILURE() << "modal window " << modal->metaObject()->className() << " left waiting";
+            next_ = steps_.size();
+            modal->close();
+            return;
+        }
+        if (modal == handled_ || !steps_[next_].accepts(*modal))
+            return; // a handled window stays up until its action has run
+        handled_ = modal;
+        waiting_.restart();
+        QTimer::singleShot(0, [act = steps_[next_++].act, target = QPointer<QWidget>(modal)] {
+            if (target)
+                act(*target);
+        });
+    }
 
     std::vector<Step> steps_;
     size_t next_ = 0;
-    QPointer<QWidget> lastHandled_;
+    QPointer<QWidget> handled_;
     QTimer timer_;
     QElapsedTimer waiting_;
 };
 
-// A step for the first window of type W.
+// A step for the next window of type W.
 template <typename W>
 ModalScript::Step On(std::function<void(W&)> act)
 {
