@@ -19,4 +19,8 @@ for _ in $(seq 1 100); do
 done
 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
 export LIBGL_ALWAYS_SOFTWARE=1
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d)
+  export XDG_RUNTIME_DIR
+fi
 "$@"

@@ -1,13 +1,59 @@
 #include "cli/Commands.h"
 
+#include <algorithm>
 #include <iostream>
+#include <sstream>
+
+#include <QString>
+
+#include "cli/DesignerPaper.h"
 
 namespace quorvane::cli {
 
-int RunCorners(const CliArgs&)
+namespace {
+
+// The options of `corners` are the designer's alone.
+bool CheckCornersUsage(const CliArgs& args, std::string& error)
 {
-    std::cerr << "quorvane-cli: 'corners' is not available in this build yet\n";
-    return kExitUsage;
+    for (const auto& [name, value] : args.options) {
+        if (std::find(kDesignerOptionNames.begin(), kDesignerOptionNames.end(), name) == kDesignerOptionNames.end()) {
+            error = "corners does not take --" + name;
+            return false;
+        }
+    }
+    if (!args.flags.empty() || !args.positionals.empty()) {
+        error = "corners takes only --style, --distance, --angle, --height, --fov and --view";
+        return false;
+    }
+    return DesignerRequestFromArgs(args, error).has_value();
+}
+
+std::string CornersJson(const DocumentState& doc)
+{
+    std::ostringstream json;
+    json << "{\"PageStyle\": " << QString::number(doc.PageStyle).toStdString() << ", \"PaperPoint\": [";
+    for (size_t i = 0; i < doc.PaperPoint.size(); ++i)
+        json << (i ? ", " : "") << "[" << doc.PaperPoint[i].x() << "," << doc.PaperPoint[i].y() << "]";
+    json << "], \"PaperWidth\": " << doc.PaperWidth << ", \"PaperHeight\": " << doc.PaperHeight << "}";
+    return json.str();
+}
+
+} // namespace
+
+int RunCorners(const CliArgs& args)
+{
+    std::string error;
+    if (!CheckCornersUsage(args, error)) {
+        std::cerr << "quorvane-cli: " << error << "\n\n" << UsageText();
+        return kExitUsage;
+    }
+    DocumentState doc;
+    if (!PaperFromDesigner(args, doc, error)) {
+        std::cerr << error << "\n";
+        return kExitBadInput;
+    }
+    std::cout << CornersJson(doc) << "\n";
+    return kExitDone;
 }
 
 } // namespace quorvane::cli

@@ -1,13 +1,115 @@
 #include "cli/Commands.h"
 
-#include <iostream>
+#include <QCoreApplication>
+#include <QString>
+
+#include "cli/CommandSupport.h"
+#include "cli/DesignerPaper.h"
+#include "core/editor/PaperFitting.h"
+#include "core/generation/GenerateDrivers.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/DefaultPlacement.h"
+#include "core/shell/Folders.h"
+#include "core/shell/PictureLoader.h"
 
 namespace quorvane::cli {
 
-int RunGenerate(const CliArgs&)
+namespace {
+
+const std::set<std::string> kGenerateOptions{
+    "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
+    "placement", "default-paper"};
+
+struct GenerateRequest {
+    QString output;
+    QString picture;
+    double PageStyle = kStyleLFold;
+    QSize canvas{853, 480};
+    std::optional<std::vector<float>> placement;
+};
+
+std::optional<double> ParseStyle(const std::string& text)
 {
-    std::cerr << "quorvane-cli: 'generate' is not available in this build yet\n";
-    return kExitUsage;
+    bool ok = false;
+    const double value = QString::fromStdString(text).toDouble(&ok);
+    if (!ok || LayoutOf(value) == PaperLayout::None)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& ObjectFolder, std::string& error)
+{
+    error = UnknownOption(args, kGenerateOptions);
+    if (!error.empty())
+        return std::nullopt;
+    GenerateRequest request;
+    const auto output = args.Option("output");
+    const auto style = ParseStyle(args.Option("style").value_or("6"));
+    const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
+    if (const auto placement = args.Option("placement"))
+        request.placement = ParseNumbers(*placement, 4);
+    if (!args.positionals.empty())
+        error = "unexpected argument '" + args.positionals.front() + "'";
+    else if (!output || output->empty())
+        error = "generate needs an output file: -o PAGE.png";
+    else if (!style)
+        error = "--style must be 6, 4.1 or 4.2";
+    else if (!canvas)
+        error = "--canvas must be WxH";
+    else if (args.Option("placement") && !request.placement)
+        error = "--placement must be X1,Y1,X2,Y2";
+    if (!error.empty())
+        return std::nullopt;
+    request.output = QString::fromStdString(*output);
+    request.picture = QString::fromStdString(
+        args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
+    request.PageStyle = *style;
+    request.canvas = *canvas;
+    return request;
+}
+
+void PlacePicture(DocumentState& doc, const GenerateRequest& request)
+{
+    if (!request.placement) {
+        ApplyDefaultPlacement(doc, QSizeF(request.canvas));
+        return;
+    }
+    const std::vector<float>& p = *request.placement;
+    doc.SelX1 = p[0];
+    doc.SelY1 = p[1];
+    doc.SelX2 = p[2];
+    doc.SelY2 = p[3];
+}
+
+} // namespace
+
+int RunGenerate(const CliArgs& args)
+{
+    DocumentState doc;
+    doc.AppFolder = AppFolderOf(QCoreApplication::applicationDirPath());
+    doc.ObjectFolder = ObjectFolderOf(doc.AppFolder);
+    std::string error;
+    const auto request = ReadRequest(args, doc.ObjectFolder, error);
+    if (!request || !DesignerRequestFromArgs(args, error))
+        return UsageError(error);
+    doc.PageStyle = request->PageStyle;
+
+    const LoadedPicture picture = LoadPicture(request->picture);
+    if (picture.image.isNull())
+        return Fail(picture.error.toStdString(), kExitBadInput);
+    SetPicture(doc, picture.image);
+    if (args.HasFlag("default-paper"))
+        SetDefaultPaper(doc);
+    else if (!PaperFromDesigner(args, doc, error))
+        return Fail(error, kExitBadInput);
+    ResetPaper(doc, QSizeF(request->canvas), true);
+    PlacePicture(doc, *request);
+
+    const auto result = GenerateForPageStyle(doc, TerminalProgress(doc));
+    EndTerminalProgress();
+    if (!result || result->status != GenerateStatus::Done)
+        return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
+    return ExitCodeOf(WriteResultImage(result->page, request->output));
 }
 
 } // namespace quorvane::cli

@@ -12,7 +12,7 @@ void ShowError(QWidget* parent, const QString& text)
 
 void ShowPlainMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text,
                     QMessageBox::Ok, parent);
     box.exec();
 }

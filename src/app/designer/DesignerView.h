@@ -1,0 +1,51 @@
+#pragma once
+
+// The designer's 3D view (PicMain): draws the paper as the camera sees it and turns mouse
+// drags into slider values for the dialog.
+
+#include <QOpenGLWidget>
+
+#include "core/designer/CameraInput.h"
+#include "core/designer/CameraModel.h"
+#include "core/designer/CornerScan.h"
+#include "core/shell/DocumentState.h"
+#include "scene/DesignerScene.h"
+
+namespace quorvane {
+
+class DesignerView : public QOpenGLWidget {
+    Q_OBJECT
+
+public:
+    DesignerView(const DesignerCamera& camera, const DocumentState& doc, QWidget* parent);
+
+    // Draws the corner markers into the view's framebuffer and finds them, then redraws
+    // the paper. All corners are missing when the view has no OpenGL.
+    FoundCorners CaptureCorners();
+
+signals:
+    // A mouse drag asks the slider of `row` for `value` (the slider clamps it).
+    void DragStep(int row, int value);
+    // A message for the user from the renderer ("OpenGL Initialization Failed!", texture
+    // scaling), raised after the event that caused it.
+    void RendererMessage(const QString& text);
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void UpdatePointer();
+
+    const DesignerCamera& camera_;
+    const DocumentState& doc_;
+    DesignerScene scene_;
+    ViewDrag drag_;
+    bool ready_ = false;
+};
+
+} // namespace quorvane

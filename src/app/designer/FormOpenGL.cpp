@@ -1,0 +1,279 @@
+#include "app/designer/FormOpenGL.h"
+
+#include <algorithm>
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/designer/DesignerArt.h"
+#include "app/designer/DesignerView.h"
+#include "app/shell/Messages.h"
+#include "core/designer/CameraInput.h"
+#include "core/designer/CornerCheck.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/PageStyle.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kPanelWidth = 286;
+
+struct CameraRowLook {
+    const char* caption;
+    const char* sliderName;
+};
+
+constexpr std::array<CameraRowLook, kCameraRowCount> kRowLooks{{
+    {"Distance:", "SliderDistance"},
+    {"Angle:", "SliderRotate"},
+    {"Height:", "SliderEye"},
+    {"FOV (field of view):", "SliderFOV"},
+}};
+
+// A camera field drops every typed character but digits and Backspace; keys that move the
+// focus or the caret, and Delete, still work.
+bool DropsKey(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete)
+        return false;
+    return !key.text().isEmpty() && !AcceptsFieldCharacter(key.text().front());
+}
+
+// The focus moved to another control of the dialog, not to another window or a popup.
+bool LeavesField(const QFocusEvent& focus)
+{
+    return focus.reason() != Qt::ActiveWindowFocusReason && focus.reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+FormOpenGL::FormOpenGL(DocumentState& doc, std::function<void()> paperChanged, QWidget* parent)
+    : QDialog(parent)
+    , doc_(doc)
+    , paperChanged_(std::move(paperChanged))
+{
+    setObjectName(QStringLiteral("FormOpenGL"));
+    setWindowTitle(QStringLiteral("Design Paper"));
+    setModal(true);
+    camera_.Commit(doc_.PageStyle);
+    PicMain = new DesignerView(camera_, doc_, this);
+    PicTab = BuildPanel();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(PicMain, 1);
+    layout->addWidget(PicTab);
+    resize(809, 450);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    connect(PicMain, &DesignerView::DragStep, this,
+            [this](int row, int value) { SliderOf(static_cast<CameraRow>(row))->setValue(value); });
+    connect(PicMain, &DesignerView::RendererMessage, this,
+            [this](const QString& text) { ShowPlainMessage(this, text); });
+    CheckStyleButton();
+}
+
+QWidget* FormOpenGL::BuildPanel()
+{
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("PicTab"));
+    panel->setFixedWidth(kPanelWidth);
+    CmdOK = new QPushButton(QStringLiteral("OK"), panel);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdCancel = new QPushButton(QStringLiteral("Cancel"), panel);
+    CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {CmdOK, CmdCancel}) {
+        button->setFixedSize(117, 28);
+        buttons->addWidget(button);
+    }
+    connect(CmdOK, &QPushButton::clicked, this, &FormOpenGL::CmdOK_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &FormOpenGL::reject);
+    auto* column = new QVBoxLayout(panel);
+    column->addWidget(BuildStyleGroup());
+    column->addWidget(BuildCameraGroup());
+    column->addStretch(1);
+    column->addLayout(buttons);
+    return panel;
+}
+
+QGroupBox* FormOpenGL::BuildStyleGroup()
+{
+    GroupBox1 = new QGroupBox(QStringLiteral("Style"));
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    styleButtons_ = new QButtonGroup(this);
+    styleButtons_->setExclusive(true);
+    Btn2Page = MakeStyleButton("Btn2Page", kStyleLFold);
+    Btn2Page1 = MakeStyleButton("Btn2Page1", kStyleFlat);
+    Btn2Page2 = MakeStyleButton("Btn2Page2", kStyleUpright);
+    auto* row = new QHBoxLayout(GroupBox1);
+    for (QToolButton* button : {Btn2Page, Btn2Page1, Btn2Page2})
+        row->addWidget(button);
+    row->addStretch(1);
+    return GroupBox1;
+}
+
+QToolButton* FormOpenGL::MakeStyleButton(const char* name, double PageStyle)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setCheckable(true);
+    button->setFixedSize(56, 51);
+    button->setIcon(StyleIcon(PageStyle));
+    button->setIconSize(QSize(44, 40));
+    styleButtons_->addButton(button);
+    connect(button, &QToolButton::clicked, this, [this, PageStyle] { OnStyleClicked(PageStyle); });
+    return button;
+}
+
+QGroupBox* FormOpenGL::BuildCameraGroup()
+{
+    GroupBox2 = new QGroupBox(QStringLiteral("Camera"));
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* grid = new QGridLayout(GroupBox2);
+    std::array<QSlider**, kCameraRowCount> sliders{&SliderDistance, &SliderRotate, &SliderEye, &SliderFOV};
+    for (CameraRow row : kCameraRows) {
+        const int i = static_cast<int>(row);
+        const SliderRange& range = RangeOf(row);
+        auto* slider = new QSlider(Qt::Horizontal);
+        slider->setObjectName(QString::fromLatin1(kRowLooks[i].sliderName));
+        slider->setRange(range.Min, range.Max);
+        slider->setPageStep(range.LargeChange);
+        slider->setSingleStep(range.SmallChange);
+        slider->setValue(camera_.SliderValue(row));
+        *sliders[i] = slider;
+        auto* field = new QLineEdit(camera_.FieldText(row));
+        field->setObjectName(QStringLiteral("TextPosition%1").arg(i));
+        field->setFixedSize(45, 21);
+        field->installEventFilter(this);
+        TextPosition[i] = field;
+        grid->addWidget(new QLabel(QString::fromLatin1(kRowLooks[i].caption)), 2 * i, 0, 1, 2);
+        grid->addWidget(slider, 2 * i + 1, 0);
+        grid->addWidget(field, 2 * i + 1, 1);
+        connect(slider, &QSlider::valueChanged, this, [this, row](int v) { OnSliderChanged(row, v); });
+        connect(field, &QLineEdit::textEdited, this, [this, row](const QString& t) { OnFieldEdited(row, t); });
+    }
+    return GroupBox2;
+}
+
+void FormOpenGL::CmdOK_Click()
+{
+    camera_.Commit(doc_.PageStyle); // a later Cancel returns here even if the checks fail
+    const FoundCorners found = PicMain->CaptureCorners();
+    const PaperOutlineResult result =
+        PaperOutlineFromCorners(found, doc_.PageStyle, SliderEye->value(), SliderRotate->value());
+    if (!result.ok) {
+        ShowError(this, result.message);
+        return;
+    }
+    SetPaper(doc_, result.PaperPoint);
+    if (paperChanged_)
+        paperChanged_();
+    accept();
+}
+
+void FormOpenGL::reject()
+{
+    RestoreKept();
+    QDialog::reject();
+}
+
+void FormOpenGL::OnStyleClicked(double PageStyle)
+{
+    doc_.PageStyle = PageStyle;
+    CheckStyleButton();
+    PicMain->update();
+}
+
+void FormOpenGL::OnSliderChanged(CameraRow row, int value)
+{
+    camera_.SetSliderValue(row, value);
+    QLineEdit* field = TextPosition[static_cast<int>(row)];
+    const QString text = camera_.FieldText(row);
+    if (field->text() != text)
+        field->setText(text);
+    PicMain->update(); // a new field of view also rebuilds the projection there
+}
+
+void FormOpenGL::OnFieldEdited(CameraRow row, const QString& text)
+{
+    if (const std::optional<int> n = FieldValueWhileTyping(row, text))
+        SliderOf(row)->setValue(*n);
+}
+
+void FormOpenGL::OnFieldLeft(CameraRow row)
+{
+    QLineEdit* field = TextPosition[static_cast<int>(row)];
+    const int n = FieldValueOnLeave(row, field->text());
+    SliderOf(row)->setValue(n);
+    field->setText(QString::number(n));
+}
+
+bool FormOpenGL::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto it = std::find(TextPosition.begin(), TextPosition.end(), watched);
+    if (it == TextPosition.end())
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && DropsKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    if (event->type() == QEvent::FocusOut && LeavesField(*static_cast<QFocusEvent*>(event)))
+        OnFieldLeft(static_cast<CameraRow>(it - TextPosition.begin()));
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormOpenGL::RestoreKept()
+{
+    doc_.PageStyle = camera_.Restore();
+    for (CameraRow row : kCameraRows) {
+        SliderOf(row)->setValue(camera_.SliderValue(row)); // runs the slider update if it moves
+        TextPosition[static_cast<int>(row)]->setText(camera_.FieldText(row));
+    }
+    CheckStyleButton();
+    PicMain->update();
+}
+
+void FormOpenGL::CheckStyleButton()
+{
+    switch (LayoutOf(doc_.PageStyle)) {
+    case PaperLayout::LFold:
+        Btn2Page->setChecked(true);
+        break;
+    case PaperLayout::Flat:
+        Btn2Page1->setChecked(true);
+        break;
+    case PaperLayout::Upright:
+        Btn2Page2->setChecked(true);
+        break;
+    case PaperLayout::None:
+        break;
+    }
+}
+
+QSlider* FormOpenGL::SliderOf(CameraRow row) const
+{
+    switch (row) {
+    case CameraRow::Distance:
+        return SliderDistance;
+    case CameraRow::Angle:
+        return SliderRotate;
+    case CameraRow::Height:
+        return SliderEye;
+    case CameraRow::FieldOfView:
+        return SliderFOV;
+    }
+    return SliderDistance;
+}
+
+} // namespace quorvane

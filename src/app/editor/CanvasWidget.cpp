@@ -1,0 +1,89 @@
+#include "app/editor/CanvasWidget.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace quorvane {
+
+namespace {
+
+MouseButtons ButtonsOf(Qt::MouseButtons buttons)
+{
+    MouseButtons result = MouseButtons::None;
+    if (buttons & Qt::LeftButton)
+        result = result | MouseButtons::Left;
+    if (buttons & Qt::RightButton)
+        result = result | MouseButtons::Right;
+    if (buttons & Qt::MiddleButton)
+        result = result | MouseButtons::Middle;
+    if (buttons & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton))
+        result = result | MouseButtons::Other;
+    return result;
+}
+
+Qt::CursorShape CursorOf(PointerShape shape)
+{
+    switch (shape) {
+    case PointerShape::DiagonalNwSe:
+        return Qt::SizeFDiagCursor;
+    case PointerShape::DiagonalNeSw:
+        return Qt::SizeBDiagCursor;
+    case PointerShape::Vertical:
+        return Qt::SizeVerCursor;
+    case PointerShape::Horizontal:
+        return Qt::SizeHorCursor;
+    case PointerShape::Move:
+        return Qt::SizeAllCursor;
+    case PointerShape::Arrow:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+
+} // namespace
+
+CanvasWidget::CanvasWidget(const CanvasRenderer& renderer, PlacementEditor& editor, QWidget* parent)
+    : QWidget(parent)
+    , renderer_(renderer)
+    , editor_(editor)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    painter.drawImage(event->rect(), renderer_.BackBuffer(), event->rect());
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emit Resized();
+}
+
+// While a button is held the canvas keeps the mouse, so positions outside it arrive too.
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF pos = event->position();
+    const auto shape = editor_.Move(ButtonsOf(event->buttons()), float(pos.x()), float(pos.y()), QSizeF(size()));
+    if (shape)
+        setCursor(CursorOf(*shape));
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF pos = event->position();
+    editor_.Press(ButtonsOf(event->button()), float(pos.x()), float(pos.y()));
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF pos = event->position();
+    editor_.Release(ButtonsOf(event->button()), float(pos.x()), float(pos.y()), QSizeF(size()));
+}
+
+} // namespace quorvane

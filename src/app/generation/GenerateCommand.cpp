@@ -1,0 +1,62 @@
+#include "app/generation/GenerateCommand.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include "app/generation/FormProgress.h"
+#include "app/output/FormViewer.h"
+#include "app/shell/Messages.h"
+#include "core/generation/GenerateDrivers.h"
+
+namespace quorvane {
+
+namespace {
+
+// The viewer is modeless and deletes itself when closed.
+void OpenResultViewer(const QImage& page, QWidget* mainWindow)
+{
+    auto* viewer = new FormViewer(page, mainWindow);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->show();
+}
+
+// The dialog would otherwise wait for a progress that never comes, with the main window
+// hidden: close it and bring the main window back.
+void ReportDibError(QPointer<FormProgress> progress, QWidget* mainWindow)
+{
+    ShowError(progress, QStringLiteral("DIB ERROR"));
+    if (progress)
+        progress->close();
+    if (mainWindow)
+        mainWindow->show();
+}
+
+} // namespace
+
+void RunGenerate(DocumentState& doc, QWidget* mainWindow)
+{
+    if (LayoutOf(doc.PageStyle) == PaperLayout::None)
+        return;
+    doc.GenStop = false;
+    if (mainWindow)
+        mainWindow->hide();
+    QPointer<FormProgress> progress = new FormProgress(doc, mainWindow);
+    progress->show();
+
+    const auto result = GenerateForPageStyle(doc, [] { QCoreApplication::processEvents(); });
+    if (!result)
+        return;
+    switch (result->status) {
+    case GenerateStatus::Done:
+        OpenResultViewer(result->page, mainWindow);
+        break;
+    case GenerateStatus::DibError:
+        ReportDibError(progress, mainWindow);
+        break;
+    case GenerateStatus::Stopped:
+        break; // Stop has closed the dialog and shown the main window
+    }
+}
+
+} // namespace quorvane

@@ -1,0 +1,91 @@
+#include "app/output/FormViewer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/output/ResultDisplay.h"
+#include "core/output/ResultFit.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr QSize kClientSize(749, 416);
+
+} // namespace
+
+FormViewer::FormViewer(const QImage& page, QWidget* mainWindow)
+    : QMainWindow(mainWindow, Qt::Window)
+    , mainWindow_(mainWindow)
+    , picTemp_(page.copy())
+{
+    setWindowTitle(QStringLiteral("Quorvane - Picture Viewer"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    commandBars_ = new QToolBar(QStringLiteral("TBMain"), this);
+    commandBars_->setObjectName(QStringLiteral("TBMain"));
+    commandBars_->setMovable(false);
+    commandBars_->setFloatable(false);
+    commandBars_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    commandBars_->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, commandBars_);
+    AddCommand(ID_SAVE, QStringLiteral("Save"), style()->standardIcon(QStyle::SP_DialogSaveButton));
+    AddCommand(ID_PRINT, QStringLiteral("Print"), style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    AddCommand(ID_CLOSE, QStringLiteral("Close"), style()->standardIcon(QStyle::SP_DialogCloseButton));
+
+    ResultWidth = picTemp_.width();
+    ResultHeight = picTemp_.height();
+    ResultAspect = ResultHeight > 0 ? double(ResultWidth) / ResultHeight : 0.0;
+
+    display_ = new ResultDisplay(this);
+    display_->setObjectName(QStringLiteral("Picture1"));
+    setCentralWidget(display_);
+    connect(display_, &ResultDisplay::Resized, this, &FormViewer::FitResultToView);
+    resize(kClientSize);
+}
+
+void FormViewer::AddCommand(int id, const QString& caption, const QIcon& icon)
+{
+    QAction* action = commandBars_->addAction(icon, caption);
+    action->setData(id);
+    action->setToolTip(caption);
+    connect(action, &QAction::triggered, this, [this, id] { ViewerCommand(id); });
+}
+
+void FormViewer::ViewerCommand(int id)
+{
+    switch (id) {
+    case ID_SAVE:
+        emit SaveRequested();
+        break;
+    case ID_PRINT:
+        emit PrintRequested();
+        break;
+    case ID_CLOSE:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+// The page keeps its aspect, touches two opposite edges of the display and is centred
+// along the other axis. A display without height (a minimised window) is left as it was.
+void FormViewer::FitResultToView()
+{
+    if (display_->height() <= 0)
+        return;
+    const auto rect = quorvane::FitResultToView(float(display_->width()), float(display_->height()), ResultAspect);
+    display_->ShowPage(picTemp_, rect.value_or(QRect()));
+}
+
+void FormViewer::closeEvent(QCloseEvent* event)
+{
+    if (mainWindow_)
+        mainWindow_->show();
+    event->accept();
+}
+
+} // namespace quorvane

@@ -1,0 +1,61 @@
+#pragma once
+
+// The result viewer ("Quorvane - Picture Viewer"): keeps its own full-size copy of the
+// page, shows it fitted into the window, and offers Save, Print and Close. Closing it
+// brings the main window back. Save and Print only announce themselves; whoever opens
+// the viewer connects them.
+
+#include <cstdint>
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+
+class QToolBar;
+
+namespace quorvane {
+
+class ResultDisplay;
+
+enum ViewerCommandId : int {
+    ID_SAVE = 1037,
+    ID_PRINT = 1038,
+    ID_CLOSE = 1039,
+};
+
+class FormViewer : public QMainWindow {
+    Q_OBJECT
+
+public:
+    FormViewer(const QImage& page, QWidget* mainWindow);
+
+    // The viewer's own copy of the page, for saving and printing.
+    const QImage& PageImage() const { return picTemp_; }
+
+    // Acts on a toolbar command id; ids without a command do nothing.
+    void ViewerCommand(int id);
+
+    QToolBar* CommandBars1() const { return commandBars_; }
+    ResultDisplay* Picture1() const { return display_; }
+
+signals:
+    void SaveRequested();
+    void PrintRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void AddCommand(int id, const QString& caption, const QIcon& icon);
+    void FitResultToView();
+
+    QPointer<QWidget> mainWindow_;
+    QImage picTemp_;
+    int32_t ResultWidth = 0;
+    int32_t ResultHeight = 0;
+    double ResultAspect = 0.0;
+    QToolBar* commandBars_ = nullptr;
+    ResultDisplay* display_ = nullptr;
+};
+
+} // namespace quorvane

@@ -1,0 +1,24 @@
+#include "app/services/WebLinks.h"
+
+#include <QDesktopServices>
+
+#include "core/services/WebAddresses.h"
+
+namespace quorvane {
+
+void OpenHelpContents()
+{
+    QDesktopServices::openUrl(HelpContentsUrl());
+}
+
+void OpenHomePage()
+{
+    QDesktopServices::openUrl(HomePageUrl());
+}
+
+void OpenDownloadPage()
+{
+    QDesktopServices::openUrl(DownloadPageUrl());
+}
+
+} // namespace quorvane

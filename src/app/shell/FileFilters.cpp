@@ -1,0 +1,23 @@
+#include "app/shell/FileFilters.h"
+
+#include <QStringList>
+
+namespace quorvane {
+
+QString ToQtNameFilters(const QString& pipeFilter)
+{
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString caption = parts[i].trimmed();
+        const qsizetype open = caption.lastIndexOf(QLatin1Char('('));
+        if (open > 0 && caption.endsWith(QLatin1Char(')')))
+            caption = caption.left(open).trimmed();
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << QStringLiteral("%1 (%2)").arg(caption, patterns);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace quorvane

@@ -1,0 +1,200 @@
+#include "app/shell/FormMain.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+
+#include "app/designer/FormOpenGL.h"
+#include "app/editor/CanvasWidget.h"
+#include "app/generation/GenerateCommand.h"
+#include "app/services/FormAbout.h"
+#include "app/services/WebLinks.h"
+#include "app/shell/CommandBars.h"
+#include "app/shell/FileFilters.h"
+#include "app/shell/Messages.h"
+#include "core/editor/PaperFitting.h"
+#include "core/shell/CommandTable.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/DefaultPlacement.h"
+#include "core/shell/Folders.h"
+#include "core/shell/Numeric.h"
+#include "core/shell/PictureLoader.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr QSize kClientSize(853, 515);
+const char* const kOpenFilter = "PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+                                "GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp|"
+                                "TIF format (*.tif;tiff)|*.tif;*.tiff";
+
+} // namespace
+
+FormMain::FormMain(DocumentState& doc, QWidget* parent)
+    : QMainWindow(parent)
+    , doc_(doc)
+    , renderer_([this] { if (canvas_) canvas_->update(); })
+{
+    setWindowTitle(QStringLiteral("Quorvane"));
+    PrepareMainWindow();
+    StartUp();
+}
+
+void FormMain::PrepareMainWindow()
+{
+    doc_.AppFolder = AppFolderOf(QCoreApplication::applicationDirPath());
+    doc_.ObjectFolder = ObjectFolderOf(doc_.AppFolder);
+    doc_.SaveFolder = GetDocumentsFolder();
+
+    commandBars_ = new CommandBars(this);
+    addToolBar(Qt::TopToolBarArea, commandBars_);
+    connect(commandBars_, &CommandBars::Execute, this, &FormMain::OnCommand);
+    editModeButton_ = commandBars_->FindControl(ID_SWITCH);
+    editModeButton_->setChecked(true);
+
+    canvas_ = new CanvasWidget(renderer_, editor_, this);
+    setCentralWidget(canvas_);
+    connect(canvas_, &CanvasWidget::Resized, this, &FormMain::CommandBars1_Resize);
+
+    resize(kClientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void FormMain::StartUp()
+{
+    doc_.PageStyle = kStyleLFold;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        renderer_.SetScreenHeight(screen->geometry().height());
+    layout()->activate(); // the canvas gets its size before the window is shown
+    renderer_.Resize(canvas_->size());
+
+    SetDefaultPaper(doc_);
+    ResetPaper(doc_, CanvasSize(), false);
+    const LoadedPicture sample = LoadPicture(doc_.ObjectFolder + QStringLiteral("tyrannosaurus.png"));
+    SetPicture(doc_, sample.image);
+    ApplyDefaultPlacement(doc_, CanvasSize());
+    DrawPlacement();
+}
+
+QSizeF FormMain::CanvasSize() const
+{
+    return QSizeF(canvas_->size());
+}
+
+// The full redraw at the current placement; in edit mode with frame and grips.
+void FormMain::DrawPlacement()
+{
+    renderer_.DrawImage(doc_, RoundHalfEvenClamped(doc_.SelX1), RoundHalfEvenClamped(doc_.SelY1),
+                        RoundHalfEvenClamped(doc_.SelX2), RoundHalfEvenClamped(doc_.SelY2));
+    if (doc_.PreviewMode)
+        return;
+    renderer_.DrawDottedFrame(doc_.SelX1, doc_.SelY1, doc_.SelX2, doc_.SelY2);
+    renderer_.DrawSRect(doc_.SelX2, doc_.SelX1, doc_.SelY2, doc_.SelY1);
+    doc_.SelShown = true;
+    renderer_.Refresh();
+}
+
+void FormMain::CommandBars1_Resize()
+{
+    if (isMinimized() || canvas_->height() <= 0 || canvas_->width() <= 0)
+        return;
+    renderer_.Resize(canvas_->size());
+    ResetPaper(doc_, CanvasSize(), false);
+    DrawPlacement();
+}
+
+void FormMain::OnCommand(int id)
+{
+    switch (id) {
+    case ID_OPEN:
+        ChooseAndOpenPicture();
+        break;
+    case ID_SWITCH:
+        SwitchEditMode();
+        break;
+    case ID_PAPER:
+        ShowDesigner();
+        break;
+    case ID_GENERATE:
+        RunGenerate(doc_, this);
+        break;
+    case ID_HELP:
+        OpenHelpContents();
+        break;
+    case ID_WEBSITE:
+        OpenHomePage();
+        break;
+    case ID_DOWNLOADFREEOBJECTS:
+        OpenDownloadPage();
+        break;
+    case ID_ABOUT:
+        ShowAbout(this);
+        break;
+    default:
+        break;
+    }
+}
+
+void FormMain::ShowDesigner()
+{
+    if (!designer_)
+        designer_ = new FormOpenGL(doc_, [this] { OnPaperChanged(); }, this);
+    designer_->exec();
+}
+
+// A new outline from the designer: the picture keeps its place on the canvas.
+void FormMain::OnPaperChanged()
+{
+    ResetPaper(doc_, CanvasSize(), true);
+    CommandBars1_Resize();
+}
+
+void FormMain::ChooseAndOpenPicture()
+{
+    if (!OpenDialogReady) {
+        openDialogPath_ = doc_.ObjectFolder;
+        OpenDialogReady = true;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), openDialogPath_,
+                                                      ToQtNameFilters(QString::fromUtf8(kOpenFilter)));
+    if (path.isEmpty())
+        return; // cancelled: nothing changes
+    openDialogPath_ = path;
+    OpenPicture(path);
+}
+
+bool FormMain::OpenPicture(const QString& path)
+{
+    const LoadedPicture loaded = LoadPicture(path);
+    if (loaded.image.isNull()) {
+        ShowError(this, loaded.error);
+        return false;
+    }
+    SetPicture(doc_, loaded.image);
+    ApplyDefaultPlacement(doc_, CanvasSize());
+    CommandBars1_Resize();
+    return true;
+}
+
+void FormMain::SwitchEditMode()
+{
+    // The action toggles its own checked state before it reaches us.
+    if (!editModeButton_->isChecked()) {
+        doc_.PreviewMode = true;
+        renderer_.DrawImage(doc_, RoundHalfEvenClamped(doc_.SelX1), RoundHalfEvenClamped(doc_.SelY1),
+                            RoundHalfEvenClamped(doc_.SelX2), RoundHalfEvenClamped(doc_.SelY2));
+        doc_.SelShown = false;
+        doc_.HitZone = 0;
+        canvas_->unsetCursor();
+        return;
+    }
+    doc_.PreviewMode = false;
+    CommandBars1_Resize();
+}
+
+} // namespace quorvane

@@ -1,0 +1,109 @@
+#include "cli/CommandSupport.h"
+
+#include <cmath>
+#include <iostream>
+#include <unistd.h>
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvane::cli {
+
+namespace {
+
+constexpr int kMaxSide = 100000;
+
+bool StderrIsTerminal()
+{
+    return isatty(STDERR_FILENO) == 1;
+}
+
+} // namespace
+
+int UsageError(const std::string& message)
+{
+    std::cerr << "quorvane-cli: " << message << "\n\n" << UsageText();
+    return kExitUsage;
+}
+
+int Fail(const std::string& message, int code)
+{
+    std::cerr << "quorvane-cli: " << message << "\n";
+    return code;
+}
+
+std::string UnknownOption(const CliArgs& args, const std::set<std::string>& known)
+{
+    for (const auto& [name, value] : args.options) {
+        if (!known.contains(name))
+            return "unknown option --" + name;
+    }
+    for (const std::string& name : args.flags) {
+        if (!known.contains(name))
+            return "unknown option --" + name;
+    }
+    return {};
+}
+
+std::optional<QSize> ParseSize(const std::string& text)
+{
+    const QStringList parts = QString::fromStdString(text).split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool okWidth = false;
+    bool okHeight = false;
+    const int width = parts[0].toInt(&okWidth);
+    const int height = parts[1].toInt(&okHeight);
+    if (!okWidth || !okHeight || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
+        return std::nullopt;
+    return QSize(width, height);
+}
+
+std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t count)
+{
+    const QStringList parts = QString::fromStdString(text).split(QLatin1Char(','));
+    if (size_t(parts.size()) != count)
+        return std::nullopt;
+    std::vector<float> numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const float value = part.trimmed().toFloat(&ok);
+        if (!ok || !std::isfinite(value))
+            return std::nullopt;
+        numbers.push_back(value);
+    }
+    return numbers;
+}
+
+int ExitCodeOf(const WriteResult& result)
+{
+    switch (result.status) {
+    case WriteStatus::Written:
+        return kExitDone;
+    case WriteStatus::UnsupportedName:
+        return UsageError(result.message.toStdString());
+    case WriteStatus::WriteFailed:
+        break;
+    }
+    return Fail(result.message.toStdString(), kExitWriteFailed);
+}
+
+RowCallback TerminalProgress(const DocumentState& doc)
+{
+    if (!StderrIsTerminal())
+        return {};
+    return [&doc, shown = -1]() mutable {
+        if (doc.GenProgress == shown)
+            return;
+        shown = doc.GenProgress;
+        std::cerr << "\r" << shown << "%" << std::flush;
+    };
+}
+
+void EndTerminalProgress()
+{
+    if (StderrIsTerminal())
+        std::cerr << "\n";
+}
+
+} // namespace quorvane::cli

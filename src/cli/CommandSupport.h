@@ -1,0 +1,42 @@
+#pragma once
+
+// Helpers the commands share: option checks, value parsing, exit codes for the page
+// writer and progress on a terminal.
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <QSize>
+
+#include "cli/CliArgs.h"
+#include "core/generation/TransBitmap.h"
+#include "core/output/ResultWriter.h"
+#include "core/shell/DocumentState.h"
+
+namespace quorvane::cli {
+
+// Prints the message and the usage text to stderr; returns kExitUsage.
+int UsageError(const std::string& message);
+
+// Prints "quorvane-cli: message" to stderr and returns `code`.
+int Fail(const std::string& message, int code);
+
+// An error message for the first option or flag not in `known`; empty when all are known.
+std::string UnknownOption(const CliArgs& args, const std::set<std::string>& known);
+
+// "WxH" with both sides from 1 to 100000.
+std::optional<QSize> ParseSize(const std::string& text);
+
+// Exactly `count` finite numbers separated by commas.
+std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t count);
+
+// Exit code for a page write: 0 written, 1 unsupported name, 3 failed; messages to stderr.
+int ExitCodeOf(const WriteResult& result);
+
+// Shows doc.GenProgress on stderr while a terminal is there; nothing otherwise.
+RowCallback TerminalProgress(const DocumentState& doc);
+void EndTerminalProgress();
+
+} // namespace quorvane::cli

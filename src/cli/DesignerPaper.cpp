@@ -1,0 +1,118 @@
+#include "cli/DesignerPaper.h"
+
+#include <cmath>
+#include <iostream>
+
+#include <QRegularExpression>
+#include <QString>
+
+#include "core/designer/CornerCheck.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/Numeric.h"
+#include "scene/OffscreenView.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+std::optional<double> ParseNumber(const std::string& text)
+{
+    bool ok = false;
+    const double value = QString::fromStdString(text).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// A camera option in its unit (cm or degrees); `perStep` slider steps make one unit.
+bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, double perStep,
+                      DesignerCamera& camera, std::string& error)
+{
+    const std::optional<std::string> text = args.Option(name);
+    if (!text)
+        return true;
+    const SliderRange& range = RangeOf(row);
+    const std::optional<double> value = ParseNumber(*text);
+    const std::optional<int32_t> steps = value ? RoundHalfEven(*value * perStep) : std::nullopt;
+    if (!steps || *steps < range.Min || *steps > range.Max) {
+        error = std::string("--") + name + " must be a number from " + QString::number(range.Min / perStep).toStdString()
+                + " to " + QString::number(range.Max / perStep).toStdString();
+        return false;
+    }
+    camera.SetSliderValue(row, *steps);
+    return true;
+}
+
+bool ReadStyle(const CliArgs& args, double& PageStyle, std::string& error)
+{
+    const std::optional<std::string> text = args.Option("style");
+    if (!text)
+        return true;
+    const std::optional<double> value = ParseNumber(*text);
+    if (!value || LayoutOf(*value) == PaperLayout::None) {
+        error = "--style must be 6, 4.1 or 4.2";
+        return false;
+    }
+    PageStyle = *value;
+    return true;
+}
+
+bool ReadView(const CliArgs& args, QSize& view, std::string& error)
+{
+    const std::optional<std::string> text = args.Option("view");
+    if (!text)
+        return true;
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,4})x(\\d{1,4})$"));
+    const QRegularExpressionMatch match = pattern.match(QString::fromStdString(*text));
+    const QSize size = match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
+    if (size.width() < 1 || size.height() < 1 || size.width() > 4096 || size.height() > 4096) {
+        error = "--view must be WIDTHxHEIGHT, each from 1 to 4096 pixels";
+        return false;
+    }
+    view = size;
+    return true;
+}
+
+} // namespace
+
+std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error)
+{
+    DesignerRequest request;
+    const bool ok = ReadStyle(args, request.PageStyle, error)
+                    && ReadCameraOption(args, "distance", CameraRow::Distance, 10.0, request.camera, error)
+                    && ReadCameraOption(args, "angle", CameraRow::Angle, 1.0, request.camera, error)
+                    && ReadCameraOption(args, "height", CameraRow::Height, 10.0, request.camera, error)
+                    && ReadCameraOption(args, "fov", CameraRow::FieldOfView, 1.0, request.camera, error)
+                    && ReadView(args, request.view, error);
+    if (!ok)
+        return std::nullopt;
+    return request;
+}
+
+bool PaperFromDesigner(const CliArgs& args, DocumentState& doc, std::string& error)
+{
+    const std::optional<DesignerRequest> request = DesignerRequestFromArgs(args, error);
+    if (!request)
+        return false;
+    OffscreenView view(request->view);
+    if (!view.IsValid()) {
+        error = view.Error().toStdString();
+        return false;
+    }
+    const DesignerCamera& camera = request->camera;
+    const FoundCorners found = view.CaptureCorners(camera.Camera(), request->PageStyle);
+    for (const QString& message : view.Messages())
+        std::cerr << "quorvane-cli: " << message.toStdString() << "\n";
+    const PaperOutlineResult result =
+        PaperOutlineFromCorners(found, request->PageStyle, camera.SliderValue(CameraRow::Height),
+                                camera.SliderValue(CameraRow::Angle));
+    if (!result.ok) {
+        error = result.message.toStdString();
+        return false;
+    }
+    doc.PageStyle = request->PageStyle;
+    SetPaper(doc, result.PaperPoint);
+    return true;
+}
+
+} // namespace quorvane::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+// The designer's options of quorvane-cli: the page style, the camera and the view size,
+// and the paper outline found for them exactly as the designer's OK finds it.
+
+#include <optional>
+#include <string>
+
+#include <QSize>
+
+#include "cli/CliArgs.h"
+#include "core/designer/CameraModel.h"
+#include "core/shell/DocumentState.h"
+#include "core/shell/PageStyle.h"
+
+namespace quorvane::cli {
+
+// The option names this file reads.
+inline const std::vector<std::string> kDesignerOptionNames{"style", "distance", "angle", "height", "fov", "view"};
+
+struct DesignerRequest {
+    double PageStyle = kStyleLFold;
+    DesignerCamera camera; // the creation camera, moved by the options
+    QSize view{523, 450};
+};
+
+// Reads --style (6, 4.1, 4.2), --distance, --angle, --height, --fov (rounded to the
+// designer's slider steps, within the sliders' ranges) and --view WxH. No value and `error`
+// set when one is malformed or out of range (bad usage).
+std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error);
+
+// Renders the designer's view off screen for these options, finds the paper's corners and
+// stores the outline (SetPaper) and the page style into `doc`. False with `error` set when
+// an option is bad, when there is no OpenGL, or with the designer's own message when its
+// checks fail; `doc` is then unchanged.
+bool PaperFromDesigner(const CliArgs& args, DocumentState& doc, std::string& error);
+
+} // namespace quorvane::cli

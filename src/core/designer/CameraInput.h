@@ -1,0 +1,60 @@
+#pragma once
+
+// How the designer's text fields and mouse drags turn into slider values.
+
+#include <optional>
+#include <vector>
+
+#include <QChar>
+#include <QPointF>
+#include <QStringView>
+
+#include "core/designer/CameraModel.h"
+
+namespace quorvane {
+
+// A camera field takes only digits and Backspace from the keyboard.
+bool AcceptsFieldCharacter(QChar typed);
+
+// The decimal number at the start of a text (sign, digits, fraction); 0 when there is none.
+double LeadingNumber(QStringView text);
+
+// While a field is typed into: its number, rounded, when it lies in the row's range.
+std::optional<int> FieldValueWhileTyping(CameraRow row, QStringView text);
+
+// When a field loses the focus: its number, rounded and clamped into the row's range.
+int FieldValueOnLeave(CameraRow row, QStringView text);
+
+enum class DragButton { Left, Right, Other };
+
+struct SliderAssignment {
+    CameraRow row;
+    int value; // not yet clamped to the slider's range: the slider does that
+};
+
+// Mouse drags over the view: the left button turns the paper (sideways) or raises the eye
+// (up and down); the right button moves the eye nearer or farther. One degree, or 1 cm,
+// per 3 pixels, rounded per move event.
+class ViewDrag {
+public:
+    void Press(DragButton button, QPointF position);
+    void Release(DragButton button);
+    // The slider values this move asks for, in the order they are to be assigned.
+    std::vector<SliderAssignment> Move(QPointF position, const DesignerCamera& camera);
+
+    bool RotateDrag() const { return rotateDrag_; }
+    bool ZoomDrag() const { return zoomDrag_; }
+    // The magnifier pointer shows from a right-button press to the next release.
+    bool MagnifierShown() const { return magnifier_; }
+
+private:
+    void StorePosition(QPointF position);
+
+    bool rotateDrag_ = false;
+    bool zoomDrag_ = false;
+    bool magnifier_ = false;
+    int lastMouseX_ = 0;
+    int lastMouseY_ = 0;
+};
+
+} // namespace quorvane

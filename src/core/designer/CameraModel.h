@@ -1,0 +1,76 @@
+#pragma once
+
+// The designer's camera: four sliders (distance, angle, height, field of view), the values
+// the scene drawing reads from them, and the settings kept at the last OK for Cancel.
+
+#include <array>
+
+#include <QString>
+
+namespace quorvane {
+
+// The camera rows of the designer, in their order on screen; also the text field index.
+enum class CameraRow { Distance = 0, Angle = 1, Height = 2, FieldOfView = 3 };
+inline constexpr int kCameraRowCount = 4;
+inline constexpr std::array<CameraRow, kCameraRowCount> kCameraRows{
+    CameraRow::Distance, CameraRow::Angle, CameraRow::Height, CameraRow::FieldOfView};
+
+struct SliderRange {
+    int Min;
+    int Max;
+    int Initial;
+    int LargeChange;
+    int SmallChange;
+};
+
+// Distance and height count millimetres, angle and field of view degrees.
+inline constexpr std::array<SliderRange, kCameraRowCount> kSliderRanges{{
+    {50, 4000, 1500, 100, 1},  // SliderDistance
+    {-90, 90, 31, 10, 1},      // SliderRotate
+    {30, 2000, 752, 100, 1},   // SliderEye
+    {5, 90, 15, 5, 1},         // SliderFOV
+}};
+
+constexpr const SliderRange& RangeOf(CameraRow row)
+{
+    return kSliderRanges[static_cast<int>(row)];
+}
+
+// Where the eye stands and how wide it sees. Scene units are centimetres.
+struct CameraValues {
+    double CameraDistance = 150.0; // horizontal distance of the eye from the origin
+    double CameraHeight = 75.2;    // height of the eye above the floor
+    double CameraAngle = 31.0;     // turn of the paper about the vertical axis, degrees
+    double FieldOfView = 15.0;     // vertical opening angle, degrees
+};
+
+class DesignerCamera {
+public:
+    DesignerCamera();
+
+    int SliderValue(CameraRow row) const { return sliders_[static_cast<int>(row)]; }
+    const CameraValues& Camera() const { return camera_; }
+
+    // What a slider does when it is given a value: it takes the value clamped into its
+    // range and updates the camera. Returns false when the slider's value did not change.
+    bool SetSliderValue(CameraRow row, int value);
+
+    // The text a row's field shows for the current slider value ("1500", "-45").
+    QString FieldText(CameraRow row) const;
+
+    // Remembers the current camera and page style as the last committed settings.
+    void Commit(double PageStyle);
+    // Returns to the last committed camera and sliders; gives the page style kept with it.
+    double Restore();
+
+    const CameraValues& Kept() const { return kept_; }
+    double KeptPageStyle() const { return keptPageStyle_; }
+
+private:
+    std::array<int, kCameraRowCount> sliders_{};
+    CameraValues camera_;
+    CameraValues kept_;
+    double keptPageStyle_;
+};
+
+} // namespace quorvane

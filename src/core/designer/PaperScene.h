@@ -1,0 +1,47 @@
+#pragma once
+
+// The paper as the designer's 3D scene holds it: its size for each page style and where its
+// six corners and their capture markers lie. Scene units are centimetres; x to the right,
+// y up, z towards the camera, the origin on the floor in the middle of the lying sheet.
+
+#include <array>
+
+namespace quorvane {
+
+struct SheetSize {
+    double SheetWidth = 29.75;  // x extent of the paper
+    double SheetHeight = 21.05; // height of the standing sheet
+    double SheetDepth = 21.05;  // depth of the lying sheet
+};
+
+// The paper's size for a page style: A4 plus half a millimetre, folded into an L, lying
+// flat or standing upright. Any other style leaves `size` as it is.
+void SetPaperSize(double PageStyle, SheetSize& size);
+
+struct ScenePoint {
+    double x;
+    double y;
+    double z;
+};
+
+struct MarkerColour {
+    double red;
+    double green;
+    double blue;
+};
+
+// Each corner's marker: one pure channel, full (corners 0, 2, 4) or half (1, 3, 5), so the
+// captured view tells them apart.
+inline constexpr std::array<MarkerColour, 6> kMarkerColours{{
+    {1.0, 0.0, 0.0}, {0.5, 0.0, 0.0}, {0.0, 1.0, 0.0},
+    {0.0, 0.5, 0.0}, {0.0, 0.0, 1.0}, {0.0, 0.0, 0.5},
+}};
+
+// Scene position of corner 0..5 (0, 1 the top edge of the standing sheet; 2, 5 the fold;
+// 3, 4 the near edge of the lying sheet).
+ScenePoint CornerPosition(int corner, const SheetSize& size);
+
+// Whether a corner's marker is drawn for the style: a sheet of no extent has no own corners.
+bool MarkerDrawn(int corner, double PageStyle);
+
+} // namespace quorvane

@@ -1,0 +1,174 @@
+#include "core/editor/CanvasRenderer.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPolygon>
+
+namespace quorvane {
+
+namespace {
+
+const QColor kBackTop = QColor::fromRgba(0xFFECEBEB);
+const QColor kBackBottom = QColor::fromRgba(0xFF929392);
+const QColor kOutlineColour = QColor::fromRgba(0xFF000000);
+const QColor kPageBrushA = QColor::fromRgba(0xFFFFFFFF); // standing sheet, or the whole paper
+const QColor kPageBrushB = QColor::fromRgba(0xFFF6F6F6); // lying sheet of the L
+const QColor kForeground = Qt::black;                   // frame and grips
+constexpr float kGripHalfSize = 3.0f;
+
+template <size_t N>
+QPolygon ToPolygon(const std::array<QPoint, N>& points)
+{
+    return QPolygon(QList<QPoint>(points.begin(), points.end()));
+}
+
+// The outline first, then the fill over it, as the paper is drawn on the canvas.
+void DrawSheet(QPainter& painter, const QPolygon& outline, const QPolygon& fill, const QColor& colour)
+{
+    painter.setPen(QPen(kOutlineColour, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(outline);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(fill, Qt::OddEvenFill);
+}
+
+void DrawPaper(QPainter& painter, const DocumentState& doc)
+{
+    switch (LayoutOf(doc.PageStyle)) {
+    case PaperLayout::LFold:
+        DrawSheet(painter, ToPolygon(doc.CanvasOutline), ToPolygon(doc.CanvasQuadA), kPageBrushA);
+        painter.setBrush(kPageBrushB);
+        painter.drawPolygon(ToPolygon(doc.CanvasQuadB), Qt::OddEvenFill);
+        break;
+    case PaperLayout::Flat:
+        DrawSheet(painter, ToPolygon(doc.CanvasQuadB), ToPolygon(doc.CanvasQuadB), kPageBrushA);
+        break;
+    case PaperLayout::Upright:
+        DrawSheet(painter, ToPolygon(doc.CanvasQuadA), ToPolygon(doc.CanvasQuadA), kPageBrushA);
+        break;
+    case PaperLayout::None:
+        break;
+    }
+}
+
+} // namespace
+
+CanvasRenderer::CanvasRenderer(std::function<void()> refresh)
+    : refresh_(std::move(refresh))
+{
+}
+
+void CanvasRenderer::SetScreenHeight(int pixels)
+{
+    if (pixels > 0 && pixels != screenHeight_) {
+        screenHeight_ = pixels;
+        paperLayer_ = QImage();
+    }
+}
+
+void CanvasRenderer::Resize(QSize canvas)
+{
+    if (canvas.isEmpty() || canvas == backBuffer_.size())
+        return;
+    QImage buffer(canvas, QImage::Format_ARGB32_Premultiplied);
+    if (buffer.isNull())
+        return;
+    buffer.fill(Qt::white);
+    backBuffer_ = buffer;
+    paperLayer_ = QImage();
+}
+
+const QImage& CanvasRenderer::PaperLayer(const DocumentState& doc)
+{
+    if (!paperLayer_.isNull() && paperLayer_.size() == backBuffer_.size()
+        && layerOutline_ == doc.CanvasOutline && layerStyle_ == doc.PageStyle)
+        return paperLayer_;
+
+    paperLayer_ = QImage(backBuffer_.size(), QImage::Format_ARGB32_Premultiplied);
+    layerOutline_ = doc.CanvasOutline;
+    layerStyle_ = doc.PageStyle;
+    if (paperLayer_.isNull())
+        return paperLayer_;
+    QPainter painter(&paperLayer_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0, 0, 0, screenHeight_);
+    gradient.setColorAt(0.0, kBackTop);
+    gradient.setColorAt(1.0, kBackBottom);
+    gradient.setSpread(QGradient::RepeatSpread);
+    painter.fillRect(paperLayer_.rect(), gradient);
+    DrawPaper(painter, doc);
+    return paperLayer_;
+}
+
+void CanvasRenderer::DrawImage(DocumentState& doc, int x1, int y1, int x2, int y2)
+{
+    if (backBuffer_.isNull())
+        return;
+    const QImage& layer = PaperLayer(doc);
+    if (layer.size() == backBuffer_.size())
+        std::memcpy(backBuffer_.bits(), layer.constBits(), size_t(layer.sizeInBytes()));
+
+    // The picture is never mirrored, whatever the order of the corners.
+    const int64_t width = std::llabs(int64_t(x2) - x1);
+    const int64_t height = std::llabs(int64_t(y2) - y1);
+    if (width <= INT32_MAX && height <= INT32_MAX)
+        DrawPicture(doc.PictureImage, QRect(std::min(x1, x2), std::min(y1, y2), int(width), int(height)));
+    Refresh();
+    doc.SelShown = false;
+}
+
+void CanvasRenderer::DrawPicture(const QImage& picture, const QRect& target)
+{
+    if (picture.isNull() || target.isEmpty() || !target.intersects(backBuffer_.rect()))
+        return;
+    QPainter painter(&backBuffer_);
+    const QImage& scaled = scaledPicture_.At(picture, target.size());
+    if (!scaled.isNull()) {
+        painter.drawImage(target.topLeft(), scaled);
+        return;
+    }
+    // Far larger than any canvas: draw straight from the picture, clipped to the canvas.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(target), picture);
+}
+
+void CanvasRenderer::DrawRectOutlines(std::initializer_list<QRectF> rects, Qt::PenStyle style)
+{
+    if (backBuffer_.isNull())
+        return;
+    QPainter painter(&backBuffer_);
+    painter.setPen(QPen(kForeground, 0, style)); // one pixel wide, not antialiased
+    painter.setBrush(Qt::NoBrush);
+    for (const QRectF& rect : rects)
+        painter.drawRect(rect);
+}
+
+void CanvasRenderer::DrawDottedFrame(float x1, float y1, float x2, float y2)
+{
+    DrawRectOutlines({QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized()}, Qt::DotLine);
+}
+
+void CanvasRenderer::DrawSRect(float right, float left, float bottom, float top)
+{
+    const float midX = (right + left) / 2.0f;
+    const float midY = (bottom + top) / 2.0f;
+    const auto grip = [](float cx, float cy) {
+        return QRectF(cx - kGripHalfSize, cy - kGripHalfSize, 2 * kGripHalfSize, 2 * kGripHalfSize);
+    };
+    DrawRectOutlines({grip(left, bottom), grip(right, bottom), grip(left, top), grip(right, top),
+                      grip(left, midY), grip(right, midY), grip(midX, bottom), grip(midX, top)},
+                     Qt::SolidLine);
+}
+
+void CanvasRenderer::Refresh() const
+{
+    if (refresh_)
+        refresh_();
+}
+
+} // namespace quorvane

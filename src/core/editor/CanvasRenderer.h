@@ -1,0 +1,61 @@
+#pragma once
+
+// Draws the main canvas into a back buffer: the grey gradient background, the paper as
+// the camera sees it, the picture in its placement rectangle, the dotted frame and the
+// eight grips. The widget that shows the canvas only copies the back buffer to the screen.
+
+#include <functional>
+#include <initializer_list>
+
+#include <QImage>
+#include <QRectF>
+#include <QSize>
+
+#include "core/editor/ScaledPicture.h"
+#include "core/shell/DocumentState.h"
+
+namespace quorvane {
+
+class CanvasRenderer {
+public:
+    // `refresh` is called whenever the back buffer should be shown (DrawImage's refresh).
+    explicit CanvasRenderer(std::function<void()> refresh = {});
+
+    // The background gradient runs over the screen's height and repeats below it.
+    void SetScreenHeight(int pixels);
+
+    // A new canvas size: the back buffer is made anew and cleared to white.
+    void Resize(QSize canvas);
+    QSize CanvasSize() const { return backBuffer_.size(); }
+    const QImage& BackBuffer() const { return backBuffer_; }
+
+    // Redraws background, paper and picture in the rectangle spanned by the two corners
+    // (given in either order), refreshes, and sets SelShown to false.
+    void DrawImage(DocumentState& doc, int x1, int y1, int x2, int y2);
+
+    // The rectangle spanned by two corners, in the dotted line style. No refresh.
+    void DrawDottedFrame(float x1, float y1, float x2, float y2);
+
+    // The eight grips of the rectangle with these edges, in the solid line style. No refresh.
+    void DrawSRect(float right, float left, float bottom, float top);
+
+    // Shows the back buffer as it is now.
+    void Refresh() const;
+
+private:
+    const QImage& PaperLayer(const DocumentState& doc);
+    void DrawPicture(const QImage& picture, const QRect& target);
+    void DrawRectOutlines(std::initializer_list<QRectF> rects, Qt::PenStyle style);
+
+    std::function<void()> refresh_;
+    int screenHeight_ = 1080;
+    QImage backBuffer_;
+    ScaledPicture scaledPicture_;
+
+    // Background and paper change only with the canvas size, the outline and the style.
+    QImage paperLayer_;
+    Outline layerOutline_{};
+    double layerStyle_ = 0.0;
+};
+
+} // namespace quorvane

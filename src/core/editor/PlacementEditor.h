@@ -1,0 +1,66 @@
+#pragma once
+
+// Moving and resizing the picture's placement with the mouse: hover picks the zone and the
+// pointer shape, a left press fixes the anchor, left drags redraw the picture live in the
+// rectangle being formed, and the release commits the placement and shows the grips.
+// Only the left button edits; in preview mode (grips not shown, no zone) nothing reacts.
+
+#include <cstdint>
+#include <optional>
+
+#include <QSizeF>
+
+#include "core/editor/CanvasRenderer.h"
+#include "core/editor/HitZones.h"
+#include "core/shell/DocumentState.h"
+
+namespace quorvane {
+
+// Mouse buttons as flags: a move reports every button held, a press or a release the
+// one button concerned.
+enum class MouseButtons : uint8_t { None = 0, Left = 1, Right = 2, Middle = 4, Other = 8 };
+
+constexpr MouseButtons operator|(MouseButtons a, MouseButtons b)
+{
+    return MouseButtons(uint8_t(a) | uint8_t(b));
+}
+
+// The working points of a drag, in canvas pixels.
+struct DragPoints {
+    float AnchorX = 0.0f; // the fixed point: the opposite corner of a grip, or the press point
+    float AnchorY = 0.0f;
+    float DragX = 0.0f;   // the pointer as a resize last saw it
+    float DragY = 0.0f;
+};
+
+class PlacementEditor {
+public:
+    PlacementEditor(DocumentState& doc, CanvasRenderer& renderer);
+
+    // A pointer move with the buttons held, on a canvas of this size. Returns the pointer
+    // shape when hovering chose one; otherwise the pointer stays as it is.
+    std::optional<PointerShape> Move(MouseButtons buttons, float x, float y, QSizeF canvas);
+    void Press(MouseButtons button, float x, float y);
+    void Release(MouseButtons button, float x, float y, QSizeF canvas);
+
+    const DragPoints& Points() const { return points_; }
+
+private:
+    // Two opposite corners of a rectangle, in either order.
+    struct Corners {
+        float x1, y1, x2, y2;
+    };
+
+    std::optional<PointerShape> Hover(float x, float y);
+    void Drag(float x, float y);
+    Corners ResizedTo(const Grip& grip, float x, float y) const;
+    Corners MovedTo(float x, float y) const;
+    void DrawPreview(const Corners& rect);
+    void ShowGrips();
+
+    DocumentState& doc_;
+    CanvasRenderer& renderer_;
+    DragPoints points_;
+};
+
+} // namespace quorvane

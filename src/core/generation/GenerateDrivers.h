@@ -1,0 +1,37 @@
+#pragma once
+
+// The three page drivers: each composes the placed picture on a white canvas cut to the
+// sheet outline, re-projects each sheet of the outline onto an upright rectangle at
+// twice the canvas resolution, and reduces the results into the page image.
+
+#include <optional>
+
+#include <QImage>
+
+#include "core/generation/TransBitmap.h"
+#include "core/shell/DocumentState.h"
+
+namespace quorvane {
+
+enum class GenerateStatus {
+    Done,
+    Stopped,  // GenStop was set during the run: no page
+    DibError, // the doubled canvas could not be made: no pass ran
+};
+
+struct GenerateResult {
+    GenerateStatus status = GenerateStatus::DibError;
+    QImage page; // 1190 x 1684 (1684 x 1190 for the standing sheet) when Done; else null
+};
+
+// Both sheets of the L-folded paper, one above the other: outline points 0, 1, 2, 5 and 5, 2, 3, 4.
+GenerateResult GenerateBothSheets(DocumentState& doc, const RowCallback& afterRow);
+// The lying sheet alone: outline points 5, 2, 3, 4.
+GenerateResult GenerateSheetB(DocumentState& doc, const RowCallback& afterRow);
+// The standing sheet alone, on a landscape page: outline points 0, 1, 2, 5.
+GenerateResult GenerateSheetA(DocumentState& doc, const RowCallback& afterRow);
+
+// The driver of the document's page style; no value when the style selects none.
+std::optional<GenerateResult> GenerateForPageStyle(DocumentState& doc, const RowCallback& afterRow);
+
+} // namespace quorvane

@@ -1,0 +1,63 @@
+#pragma once
+
+// What the three page drivers differ in, and the geometry one run derives from the
+// paper outline on the canvas: the composition canvas cut to the outline's bounding box,
+// its doubled buffer and the sheet corners in canvas-image pixels.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "core/generation/TransBitmap.h"
+#include "core/shell/DocumentState.h"
+#include "core/shell/PageStyle.h"
+
+namespace quorvane {
+
+struct SheetPass {
+    std::array<int, 4> corners; // outline points that become SrcQuad P1..P4
+    QRect place;                // where the pass lands in the page
+    int32_t GenProgressBase;
+};
+
+struct DriverLayout {
+    std::span<const int> pointsUsed; // the first one starts the bounding box
+    int32_t canvasWidth;             // C
+    QSize pageSize;
+    std::span<const SheetPass> passes;
+};
+
+// The driver of a paper layout; no value for PaperLayout::None.
+const DriverLayout* DriverLayoutOf(PaperLayout layout);
+
+struct SheetGeometry {
+    int64_t minX = 0;
+    int64_t minY = 0;
+    double scale = 0.0;     // C / bounding-box width
+    QSize canvasSize;       // C x (bounding-box height * scale)
+    int32_t BitsWidth = 0;  // twice the canvas
+    int32_t BitsHeight = 0;
+    Outline QuadPoints{};   // only the points used are filled
+};
+
+// No value when the canvas would be empty or its doubled buffer too large to hold.
+std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, const Outline& CanvasOutline);
+
+// The white composition canvas with the picture drawn smoothly at its placement
+// (transparency blended over white). Null when it cannot be made.
+QImage ComposeCanvas(const DocumentState& doc, const SheetGeometry& geometry);
+
+// The doubled source: the canvas unscaled in the top-left quarter of a white buffer, and
+// the target rectangle set to the whole buffer. No value when the buffer cannot be made.
+std::optional<TransformState> PrepareTransform(const QImage& canvas, const SheetGeometry& geometry);
+
+// SrcQuad for one pass: the pass's QuadPoints, as floats.
+void SetPassQuad(TransformState& gen, const SheetPass& pass, const SheetGeometry& geometry);
+
+} // namespace quorvane

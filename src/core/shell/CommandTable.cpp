@@ -1,0 +1,34 @@
+#include "core/shell/CommandTable.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr CommandEntry kToolbar[] = {
+    {ID_OPEN, "Open", "Open an image file [Ctrl+O]", "Ctrl+O", false},
+    {ID_SWITCH, "Edit Mode", "Switch Edit/Preview Mode [Ctrl+E]", "Ctrl+E", false},
+    {ID_PAPER, "Design", "Design Paper [Ctrl+D]", "Ctrl+D", false},
+    {ID_GENERATE, "Generate", "Generate [Ctrl+G]", "Ctrl+G", false},
+    {ID_HELP, "Help", "Help", "", true},
+};
+
+constexpr CommandEntry kHelpMenu[] = {
+    {ID_HELP, "Help Contents", "Help", "", false},
+    {ID_WEBSITE, "Home Page", "Website", "", false},
+    {ID_DOWNLOADFREEOBJECTS, "Download Free Objects", "Download Free Objects", "", false},
+    {ID_ABOUT, "About", "About", "", true},
+};
+
+} // namespace
+
+std::span<const CommandEntry> ToolbarCommands()
+{
+    return kToolbar;
+}
+
+std::span<const CommandEntry> HelpMenuCommands()
+{
+    return kHelpMenu;
+}
+
+} // namespace quorvane

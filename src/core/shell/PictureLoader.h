@@ -1,0 +1,27 @@
+#pragma once
+
+// Decodes a picture file (PNG, JPEG, GIF, BMP, TIFF) safely: a file that cannot be
+// decoded, or whose pixels would need more memory than the limit, gives a message
+// instead of a picture.
+
+#include <QImage>
+#include <QString>
+
+#include "core/shell/DocumentState.h"
+
+namespace quorvane {
+
+struct LoadedPicture {
+    QImage image;  // premultiplied ARGB; null on failure
+    QString error; // for the user: names the file and the reason; empty on success
+};
+
+// The largest decoded picture accepted, in megabytes of pixels.
+inline constexpr int kPictureAllocationLimitMb = 512;
+
+LoadedPicture LoadPicture(const QString& path);
+
+// Replaces the document's picture and its pixel size.
+void SetPicture(DocumentState& doc, const QImage& image);
+
+} // namespace quorvane

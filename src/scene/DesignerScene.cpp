@@ -1,0 +1,51 @@
+#include "scene/DesignerScene.h"
+
+#include "scene/ViewCapture.h"
+
+namespace quorvane {
+
+DesignerScene::DesignerScene()
+{
+    gl_.OnDisplay = [this] { drawing_.GL_OnDisplay(state_, gl_); };
+}
+
+bool DesignerScene::Initialize(const MessageSink& message)
+{
+    if (!gl_.Initialize(SceneAppearance{}, message))
+        return false;
+    SceneDrawing::PrepareState();
+    return true;
+}
+
+void DesignerScene::Resize(int width, int height)
+{
+    gl_.OnSize(width, height);
+}
+
+void DesignerScene::Display(const CameraValues& camera, double PageStyle)
+{
+    TakeCamera(camera, PageStyle);
+    gl_.Display();
+}
+
+FoundCorners DesignerScene::CaptureCorners(const CameraValues& camera, double PageStyle)
+{
+    TakeCamera(camera, PageStyle);
+    state_.MarkerMode = true;
+    gl_.Display();
+    const CaptureBits bits = ReadViewPixels();
+    state_.MarkerMode = false;
+    return ScanCorners(bits);
+}
+
+void DesignerScene::TakeCamera(const CameraValues& camera, double PageStyle)
+{
+    state_.camera = camera;
+    state_.PageStyle = PageStyle;
+    if (gl_.FieldOfView != camera.FieldOfView) {
+        gl_.FieldOfView = camera.FieldOfView;
+        gl_.SetViewPort();
+    }
+}
+
+} // namespace quorvane

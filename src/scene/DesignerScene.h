@@ -1,0 +1,39 @@
+#pragma once
+
+// The designer's 3D view on the context current now, the same for the dialog's widget and
+// an off-screen framebuffer: the renderer, the scene drawing and the corner capture.
+
+#include "core/designer/CornerScan.h"
+#include "scene/COpenGL.h"
+#include "scene/SceneDrawing.h"
+
+namespace quorvane {
+
+class DesignerScene {
+public:
+    DesignerScene();
+    DesignerScene(const DesignerScene&) = delete; // the renderer's hook points at this object
+    DesignerScene& operator=(const DesignerScene&) = delete;
+
+    // Sets up the current context; false when there is none.
+    bool Initialize(const MessageSink& message);
+    // The view's new size in device pixels.
+    void Resize(int width, int height);
+    // Draws one frame of the paper as the camera sees it. A new field of view rebuilds the
+    // projection first.
+    void Display(const CameraValues& camera, double PageStyle);
+    // Draws the corner markers, reads them back and finds them. The framebuffer then holds
+    // the marker frame: the caller redraws the normal view.
+    FoundCorners CaptureCorners(const CameraValues& camera, double PageStyle);
+
+    COpenGL& GL() { return gl_; }
+
+private:
+    void TakeCamera(const CameraValues& camera, double PageStyle);
+
+    COpenGL gl_;
+    SceneDrawing drawing_;
+    SceneState state_;
+};
+
+} // namespace quorvane

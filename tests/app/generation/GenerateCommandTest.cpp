@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/generation/FormProgress.h"
+#include "app/generation/GenerateCommand.h"
+#include "app/output/FormViewer.h"
+#include "support/ModalWatcher.h"
+
+using namespace quorvane;
+
+namespace {
+
+// A flat L outline, so a whole generation takes a moment only.
+DocumentState FlatDocument()
+{
+    DocumentState doc;
+    doc.CanvasOutline = {{{0, 2}, {708, 0}, {708, 15}, {708, 30}, {0, 30}, {0, 15}}};
+    doc.PictureImage = QImage(40, 20, QImage::Format_ARGB32);
+    doc.PictureImage.fill(Qt::blue);
+    doc.SelX1 = 0;
+    doc.SelY1 = 0;
+    doc.SelX2 = 700;
+    doc.SelY2 = 30;
+    return doc;
+}
+
+template <typename T>
+QList<T*> OpenWindows()
+{
+    QList<T*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<T*>(widget); window && window->isVisible())
+            found.append(window);
+    }
+    return found;
+}
+
+class GenerateCommand : public testing::Test {
+protected:
+    void SetUp() override { mainWindow.show(); }
+    void TearDown() override
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<FormViewer*>(widget) || qobject_cast<FormProgress*>(widget))
+                delete widget;
+        }
+    }
+
+    QWidget mainWindow;
+    DocumentState doc = FlatDocument();
+};
+
+} // namespace
+
+TEST_F(GenerateCommand, OpensTheViewerWithThePageAndHidesTheMainWindow)
+{
+    RunGenerate(doc, &mainWindow);
+    const auto viewers = OpenWindows<FormViewer>();
+    ASSERT_EQ(viewers.size(), 1);
+    EXPECT_EQ(viewers[0]->PageImage().size(), QSize(1190, 1684));
+    EXPECT_FALSE(mainWindow.isVisible());
+    QTRY_VERIFY(OpenWindows<FormProgress>().isEmpty()); // closes itself at 100
+
+    viewers[0]->ViewerCommand(ID_CLOSE);
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)
+{
+    QTimer::singleShot(0, [] {
+        const auto dialogs = OpenWindows<FormProgress>();
+        ASSERT_EQ(dialogs.size(), 1);
+        QTest::mouseClick(dialogs[0]->CmdStop(), Qt::LeftButton);
+    });
+    RunGenerate(doc, &mainWindow);
+    EXPECT_TRUE(doc.GenStop);
+    EXPECT_LT(doc.GenProgress, 50);
+    EXPECT_TRUE(OpenWindows<FormViewer>().isEmpty());
+    EXPECT_TRUE(OpenWindows<FormProgress>().isEmpty());
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(GenerateCommand, DibErrorClosesTheDialogAndBringsTheMainWindowBack)
+{
+    doc.CanvasOutline = {{{0, 0}, {0, 90000}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}};
+    doc.GenProgress = 30; // left from an earlier run: the dialog would never reach 100
+    MessageBoxWatcher watcher;
+    RunGenerate(doc, &mainWindow);
+    EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
+    EXPECT_EQ(watcher.Seen().text, QStringLiteral("DIB ERROR"));
+    EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
+    EXPECT_TRUE(OpenWindows<FormProgress>().isEmpty());
+    EXPECT_TRUE(OpenWindows<FormViewer>().isEmpty());
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(GenerateCommand, StyleThatSelectsNothingDoesNothing)
+{
+    doc.PageStyle = 5.0;
+    RunGenerate(doc, &mainWindow);
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_TRUE(OpenWindows<FormProgress>().isEmpty());
+}
+
+TEST_F(GenerateCommand, ProgressDialogClosesOnlyAtExactlyOneHundred)
+{
+    auto* dialog = new FormProgress(doc, &mainWindow);
+    dialog->show();
+    EXPECT_EQ(dialog->size(), QSize(375, 115));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Please wait..."));
+    EXPECT_EQ(dialog->Label1()->text(), QStringLiteral("0%"));
+
+    doc.GenProgress = 99;
+    dialog->TimerProgress_Timer();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->ProgressBar1()->value(), 99);
+    EXPECT_EQ(dialog->Label1()->text(), QStringLiteral("99%"));
+
+    mainWindow.hide();
+    doc.GenProgress = 100;
+    dialog->TimerProgress_Timer();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(mainWindow.isVisible()); // the viewer brings it back, not the dialog
+}

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/designer/FormOpenGL.h"
+#include "app/editor/CanvasWidget.h"
+#include "app/shell/CommandBars.h"
+#include "app/shell/FileFilters.h"
+#include "app/shell/FormMain.h"
+#include "core/shell/CommandTable.h"
+#include "support/ModalWatcher.h"
+#include "support/UrlRecorder.h"
+
+using namespace quorvane;
+
+namespace {
+
+struct FormMainFixture : testing::Test {
+    FormMainFixture()
+    {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    DocumentState doc;
+    FormMain form{doc};
+};
+
+} // namespace
+
+TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
+{
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvane"));
+    EXPECT_EQ(form.size(), QSize(853, 515));
+    EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
+    EXPECT_TRUE(form.EditModeButton()->isChecked());
+    EXPECT_FALSE(doc.PreviewMode);
+    EXPECT_TRUE(doc.SelShown);
+    EXPECT_EQ(doc.PageStyle, kStyleLFold);
+    EXPECT_EQ(doc.CanvasOutline[0], QPoint(173, 80));
+    EXPECT_EQ(doc.CanvasOutline[3], QPoint(680, 364));
+    ASSERT_FALSE(doc.PictureImage.isNull());
+    // Half the canvas height, aspect kept.
+    EXPECT_EQ(doc.SelY2 - doc.SelY1, 240.0f);
+    EXPECT_NEAR((doc.SelX2 - doc.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
+    EXPECT_TRUE(doc.AppFolder.endsWith(QLatin1Char('/')));
+    EXPECT_EQ(doc.ObjectFolder, doc.AppFolder + QStringLiteral("Object/"));
+}
+
+TEST_F(FormMainFixture, ToolbarCarriesEveryCommandWithItsTooltipAndShortcut)
+{
+    for (const CommandEntry& entry : ToolbarCommands()) {
+        QAction* action = form.CommandBars1()->FindControl(entry.id);
+        ASSERT_NE(action, nullptr) << entry.caption;
+        EXPECT_EQ(action->text(), QString::fromUtf8(entry.caption));
+        EXPECT_EQ(action->toolTip(), QString::fromUtf8(entry.tooltip));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromUtf8(entry.shortcut)));
+    }
+    QAction* help = form.CommandBars1()->FindControl(ID_HELP);
+    ASSERT_NE(help->menu(), nullptr);
+    EXPECT_EQ(help->menu()->actions().size(), 5); // four entries and the separator above About
+}
+
+TEST_F(FormMainFixture, PreviewModeHidesTheGripsAndEditModeRestoresThem)
+{
+    const float x1 = doc.SelX1, y2 = doc.SelY2;
+    form.EditModeButton()->trigger();
+    EXPECT_TRUE(doc.PreviewMode);
+    EXPECT_FALSE(doc.SelShown);
+    EXPECT_EQ(doc.HitZone, 0);
+
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier); // the shortcut the tooltip names
+    EXPECT_FALSE(doc.PreviewMode);
+    EXPECT_TRUE(form.EditModeButton()->isChecked());
+    EXPECT_TRUE(doc.SelShown);
+    EXPECT_EQ(doc.SelX1, x1);
+    EXPECT_EQ(doc.SelY2, y2);
+}
+
+TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
+{
+    QTemporaryDir dir;
+    QImage wide(400, 200, QImage::Format_RGB32);
+    wide.fill(Qt::darkCyan);
+    const QString path = dir.filePath(QStringLiteral("wide.png"));
+    ASSERT_TRUE(wide.save(path));
+    doc.SelX1 = 5;
+
+    EXPECT_TRUE(form.OpenPicture(path));
+    EXPECT_EQ(doc.PictureWidth, 400);
+    EXPECT_EQ(doc.SelY1, 180.0f);                  // (480 - 240) * 0.75
+    EXPECT_EQ(doc.SelX2 - doc.SelX1, 480.0f);      // twice the height
+    EXPECT_EQ(doc.SelX1, 168.0f);                  // (853 - 480) * 0.45 = 167.85
+}
+
+TEST_F(FormMainFixture, UndecodablePictureKeepsThePreviousOneAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("broken.gif"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("GIF89a but nothing else");
+    file.close();
+    const qint64 pictureKey = doc.PictureImage.cacheKey();
+    const float x1 = doc.SelX1;
+
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(form.OpenPicture(path));
+    EXPECT_TRUE(watcher.Seen().shown);
+    EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
+    EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
+    EXPECT_TRUE(watcher.Seen().text.contains(QStringLiteral("broken.gif")));
+    EXPECT_EQ(doc.PictureImage.cacheKey(), pictureKey);
+    EXPECT_EQ(doc.SelX1, x1);
+}
+
+TEST_F(FormMainFixture, MinimisedWindowLeavesTheCanvasAlone)
+{
+    const Outline before = doc.CanvasOutline;
+    form.showMinimized();
+    QTest::qWait(50);
+    form.CommandBars1_Resize();
+    EXPECT_EQ(doc.CanvasOutline, before);
+    EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
+}
+
+TEST_F(FormMainFixture, ResizingRefitsPaperAndPicture)
+{
+    const float height = doc.SelY2 - doc.SelY1;
+    form.resize(1706, 995);
+    QTest::qWait(50);
+    EXPECT_EQ(form.Picture1()->size(), QSize(1706, 960));
+    EXPECT_NEAR((doc.SelY2 - doc.SelY1) / height, 2.0, 0.02);
+}
+
+TEST(FileFilters, PatternsMoveIntoTheCaptionsParentheses)
+{
+    EXPECT_EQ(ToQtNameFilters(QStringLiteral("PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+                                             "TIF format (*.tif;tiff)|*.tif;*.tiff")),
+              QStringLiteral("PNG format (*.png);;JPG format (*.jpg *.jpeg);;TIF format (*.tif *.tiff)"));
+}
+
+TEST_F(FormMainFixture, HelpEntriesOpenTheirPagesByCommandId)
+{
+    UrlRecorder recorder;
+    for (const CommandEntry& entry : HelpMenuCommands()) {
+        if (entry.id != ID_ABOUT)
+            form.OnCommand(entry.id);
+    }
+    form.OnCommand(ID_FILE); // an id without a command does nothing
+    ASSERT_EQ(recorder.urls.size(), 3);
+    EXPECT_TRUE(recorder.urls[0].path().endsWith(QStringLiteral("help.htm")));
+    EXPECT_EQ(recorder.urls[1].path(), QString());
+    EXPECT_TRUE(recorder.urls[2].path().endsWith(QStringLiteral("/download/")));
+}
+
+TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
+{
+    const float x1 = doc.SelX1, y1 = doc.SelY1, x2 = doc.SelX2, y2 = doc.SelY2;
+    const Outline before = doc.CanvasOutline;
+    ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
+        QTest::qWait(100); // let the view draw once
+        designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
+        designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    });
+    form.OnCommand(ID_PAPER);
+
+    ASSERT_EQ(watcher.Seen(), 1);
+    EXPECT_EQ(doc.PageStyle, kStyleFlat);
+    EXPECT_NE(doc.CanvasOutline, before);
+    EXPECT_EQ(doc.CanvasOutline[0], doc.CanvasOutline[5]); // the flat sheet has no standing part
+    EXPECT_EQ(doc.SelX1, x1);
+    EXPECT_EQ(doc.SelY1, y1);
+    EXPECT_EQ(doc.SelX2, x2);
+    EXPECT_EQ(doc.SelY2, y2);
+    EXPECT_TRUE(doc.SelShown);
+    // The same dialog comes back at the next Design.
+    FormOpenGL* designer = form.Designer();
+    ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });
+    form.OnCommand(ID_PAPER);
+    EXPECT_EQ(form.Designer(), designer);
+    EXPECT_EQ(doc.PageStyle, kStyleFlat);
+}

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "core/editor/PaperFitting.h"
+#include "core/generation/GenerateDrivers.h"
+#include "core/generation/TransBitmap.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/DefaultPlacement.h"
+#include "core/shell/PictureLoader.h"
+
+using namespace quorvane;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString stderrText;
+};
+
+Outcome RunCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// A picture with a transparent margin and a few coloured shapes.
+QString DrawPicture(const QTemporaryDir& dir, QSize size)
+{
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.fillRect(QRect(QPoint(size.width() / 8, size.height() / 8), size * 3 / 4), QColor(30, 140, 60));
+    painter.setBrush(QColor(200, 40, 40));
+    painter.drawEllipse(QRect(QPoint(size.width() / 4, size.height() / 4), size / 3));
+    painter.end();
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    picture.save(path);
+    return path;
+}
+
+} // namespace
+
+TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
+{
+    QTemporaryDir dir;
+    const QString picture = DrawPicture(dir, QSize(500, 360));
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    const Outcome outcome = RunCli({"generate", "--default-paper", "--picture", picture, "-o", page});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+
+    // The same steps as the main window at start-up, on an 853 x 480 canvas.
+    DocumentState doc;
+    SetDefaultPaper(doc);
+    ResetPaper(doc, QSizeF(853, 480), false);
+    SetPicture(doc, LoadPicture(picture).image);
+    ApplyDefaultPlacement(doc, QSizeF(853, 480));
+    const GenerateResult expected = GenerateBothSheets(doc, {});
+    ASSERT_EQ(expected.status, GenerateStatus::Done);
+
+    const QImage written(page);
+    EXPECT_EQ(written.size(), QSize(1190, 1684));
+    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected.page);
+}
+
+TEST(CliGenerate, StyleCanvasAndPlacementOptions)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("upright.png"));
+    const Outcome outcome = RunCli({"generate", "--default-paper", "--style=4.2", "--canvas", "600x400",
+                                    "--placement=-20,-20,700,500", "--picture",
+                                    DrawPicture(dir, QSize(40, 30)), "-o", page});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+    EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
+}
+
+TEST(CliGenerate, BadUsageAndBadInput)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
+    for (const QStringList& bad : {QStringList{"--style", "5"}, {"--canvas", "0x10"},
+                                   {"--placement", "1,2,3"}, {"--zoom", "2"}}) {
+        const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
+        EXPECT_EQ(RunCli(arguments).exitCode, 1) << bad.join(' ').toStdString();
+    }
+
+    const QString notAPicture = dir.filePath(QStringLiteral("notes.png"));
+    QFile file(notAPicture);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    const Outcome undecodable = RunCli({"generate", "--default-paper", "--picture", notAPicture, "-o", page});
+    EXPECT_EQ(undecodable.exitCode, 2);
+    EXPECT_TRUE(undecodable.stderrText.contains(QStringLiteral("notes.png")));
+    EXPECT_FALSE(QFile::exists(page));
+}
+
+TEST(CliReproject, BitmapDestinationHoldsTheWholeBuffer)
+{
+    QTemporaryDir dir;
+    const QString source = DrawPicture(dir, QSize(24, 18));
+    const QString bitmap = dir.filePath(QStringLiteral("out.BMP"));
+    const QString quad = QStringLiteral("--quad=2,1,20,3,22,16,1,15");
+    const Outcome outcome = RunCli({"reproject", source, bitmap, quad});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+
+    TransformState gen;
+    gen.SrcBits = PixelBuffer::FromImage(LoadPicture(source).image);
+    gen.BitsWidth = 24;
+    gen.BitsHeight = 18;
+    gen.DstX2 = 23;
+    gen.DstY2 = 17;
+    gen.SrcQuad = {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}};
+    DocumentState doc;
+    QImage target(24, 18, QImage::Format_RGB32);
+    ASSERT_TRUE(TransBitmap(gen, doc, target, {}));
+
+    QFile file(bitmap);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), 54 + 24 * 18 * 4);
+    const auto pixels = gen.DstBits.Bytes();
+    EXPECT_TRUE(std::equal(pixels.begin(), pixels.end(),
+                           reinterpret_cast<const uint8_t*>(bytes.constData()) + 54));
+    EXPECT_EQ(QImage(bitmap).convertToFormat(QImage::Format_RGB32), target); // rows bottom-up
+
+    const QString png = dir.filePath(QStringLiteral("out.png"));
+    ASSERT_EQ(RunCli({"reproject", source, png, quad}).exitCode, 0);
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), target);
+}
+
+TEST(CliReproject, ExitCodesForUsageInputAndOutput)
+{
+    QTemporaryDir dir;
+    const QString source = DrawPicture(dir, QSize(8, 8));
+    const QString quad = QStringLiteral("--quad=0,0,7,0,7,7,0,7");
+    EXPECT_EQ(RunCli({"reproject", source, quad}).exitCode, 1);
+    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.png"), "--quad=1,2"}).exitCode, 1);
+    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.tga"), quad}).exitCode, 1);
+    EXPECT_EQ(RunCli({"reproject", dir.filePath("missing.png"), dir.filePath("a.png"), quad}).exitCode, 2);
+    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.png"), quad}).exitCode, 3);
+    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.bmp"), quad}).exitCode, 3);
+}

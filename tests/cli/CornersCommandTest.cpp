@@ -1,0 +1,102 @@
+// quorvane-cli corners, run as a program.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPoint>
+#include <QProcess>
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun Corners(const QStringList& options, bool withDisplay = true)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!withDisplay) {
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), QStringList{"corners"} + options);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QList<QPoint> PointsOf(const QJsonObject& json)
+{
+    QList<QPoint> points;
+    for (const QJsonValue& p : json["PaperPoint"].toArray())
+        points.append(QPoint(p.toArray()[0].toInt(), p.toArray()[1].toInt()));
+    return points;
+}
+
+TEST(CornersCommand, PrintsTheOutlineShiftedToZeroWithItsExtents)
+{
+    const CliRun run = Corners({});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json["PageStyle"].toDouble(), 6.0);
+    const QList<QPoint> points = PointsOf(json);
+    ASSERT_EQ(points.size(), 6);
+    int minX = 1 << 20, minY = 1 << 20, maxX = 0, maxY = 0;
+    for (const QPoint& p : points) {
+        minX = std::min(minX, p.x());
+        minY = std::min(minY, p.y());
+        maxX = std::max(maxX, p.x());
+        maxY = std::max(maxY, p.y());
+    }
+    EXPECT_EQ(minX, 0);
+    EXPECT_EQ(minY, 0);
+    EXPECT_EQ(json["PaperWidth"].toInt(), maxX);
+    EXPECT_EQ(json["PaperHeight"].toInt(), maxY);
+    EXPECT_LT(points[1].y(), points[2].y()); // the standing sheet above the fold
+}
+
+TEST(CornersCommand, FindsTheSameOutlineWithoutADisplay)
+{
+    const QStringList options{"--style", "4.2", "--angle=-40", "--view", "640x400"};
+    const CliRun withX = Corners(options);
+    const CliRun withoutX = Corners(options, false);
+    ASSERT_EQ(withX.exitCode, 0) << withX.err.toStdString();
+    ASSERT_EQ(withoutX.exitCode, 0) << withoutX.err.toStdString();
+    EXPECT_EQ(withX.out, withoutX.out);
+    const QList<QPoint> points = PointsOf(QJsonDocument::fromJson(withX.out).object());
+    ASSERT_EQ(points.size(), 6);
+    EXPECT_EQ(points[3], points[2]);
+    EXPECT_EQ(points[4], points[5]);
+}
+
+TEST(CornersCommand, FailsWithTheDesignersMessage)
+{
+    const CliRun hidden = Corners({"--distance", "5"});
+    EXPECT_EQ(hidden.exitCode, 2);
+    EXPECT_TRUE(hidden.err.contains("Please make sure that all parts of the paper are visible.\n"));
+    EXPECT_TRUE(hidden.out.isEmpty());
+    const CliRun flat = Corners({"--style", "4.1", "--height", "9.9", "--angle", "0"});
+    EXPECT_EQ(flat.exitCode, 2);
+    EXPECT_TRUE(flat.err.contains("The paper area is too small.\n"));
+    EXPECT_EQ(Corners({"--style", "4.1", "--height", "10", "--angle", "0"}).exitCode, 0);
+}
+
+TEST(CornersCommand, RefusesBadOptionsAsUsageErrors)
+{
+    for (const QStringList& options :
+         {QStringList{"--angle=-91"}, QStringList{"--style", "5"}, QStringList{"--fov", "abc"},
+          QStringList{"--view", "0x10"}, QStringList{"--distance", "400.1"}, QStringList{"--canvas", "10x10"},
+          QStringList{"extra"}}) {
+        const CliRun run = Corners(options);
+        EXPECT_EQ(run.exitCode, 1) << options.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("Usage:")) << options.join(' ').toStdString();
+    }
+    // Values are rounded to the sliders' steps before the range check.
+    EXPECT_EQ(Corners({"--distance", "400.04", "--fov", "89.6"}).exitCode, 0);
+}
+
+} // namespace

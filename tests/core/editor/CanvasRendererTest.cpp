@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "core/editor/CanvasRenderer.h"
+#include "core/editor/PaperFitting.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/PictureLoader.h"
+
+using namespace quorvane;
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kLightGrey = 0xFFF6F6F6;
+
+// A picture whose left half is red and right half blue, so a mirrored drawing shows.
+QImage TwoColourPicture()
+{
+    QImage picture(40, 20, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QPainter(&picture).fillRect(0, 0, 20, 20, Qt::red);
+    return picture;
+}
+
+struct CanvasFixture : testing::Test {
+    CanvasFixture()
+    {
+        SetDefaultPaper(doc);
+        renderer.Resize(QSize(853, 480));
+        ResetPaper(doc, QSizeF(853, 480), true);
+    }
+    QRgb Pixel(int x, int y) const { return renderer.BackBuffer().pixel(x, y); }
+    bool IsBackground(int x, int y) const
+    {
+        const QRgb p = Pixel(x, y);
+        return qRed(p) == qGreen(p) + 1 || (qRed(p) < 0xEC && qRed(p) > 0x92 && p != kLightGrey);
+    }
+
+    DocumentState doc;
+    int refreshes = 0;
+    CanvasRenderer renderer{[this] { ++refreshes; }};
+};
+
+} // namespace
+
+TEST_F(CanvasFixture, LFoldShowsAWhiteStandingSheetAndALightGreyLyingSheet)
+{
+    renderer.DrawImage(doc, 0, 0, 0, 0);
+    EXPECT_EQ(Pixel(350, 150), kWhite);      // inside CanvasQuadA
+    EXPECT_EQ(Pixel(420, 380), kLightGrey);  // inside CanvasQuadB
+    EXPECT_TRUE(IsBackground(40, 40));
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST_F(CanvasFixture, FlatAndUprightStylesDrawOneWhiteSheet)
+{
+    doc.PageStyle = kStyleFlat;
+    renderer.DrawImage(doc, 0, 0, 0, 0);
+    EXPECT_EQ(Pixel(420, 380), kWhite);
+    EXPECT_TRUE(IsBackground(350, 150));
+
+    doc.PageStyle = kStyleUpright;
+    renderer.DrawImage(doc, 0, 0, 0, 0);
+    EXPECT_EQ(Pixel(350, 150), kWhite);
+    EXPECT_TRUE(IsBackground(420, 380));
+}
+
+TEST_F(CanvasFixture, UnknownStyleDrawsNoPaper)
+{
+    doc.PageStyle = 4.15;
+    renderer.DrawImage(doc, 0, 0, 0, 0);
+    EXPECT_TRUE(IsBackground(350, 150));
+    EXPECT_TRUE(IsBackground(420, 380));
+}
+
+TEST_F(CanvasFixture, BackgroundRunsFromLightToMidGreyOverTheScreenHeightAndRepeats)
+{
+    renderer.SetScreenHeight(400);
+    doc.PageStyle = 0;
+    renderer.DrawImage(doc, 0, 0, 0, 0);
+    EXPECT_EQ(Pixel(5, 0), 0xFFECEBEB);
+    EXPECT_LT(qRed(Pixel(5, 390)), 0x98);
+    EXPECT_GT(qRed(Pixel(5, 405)), 0xE8); // the gradient starts again below the screen height
+}
+
+TEST_F(CanvasFixture, ReversedCornersDrawThePictureUnmirrored)
+{
+    SetPicture(doc, TwoColourPicture());
+    doc.SelShown = true;
+    renderer.DrawImage(doc, 300, 200, 100, 50);
+    EXPECT_EQ(Pixel(110, 60), qRgb(255, 0, 0));  // left part red
+    EXPECT_EQ(Pixel(290, 190), qRgb(0, 0, 255)); // right part blue
+    EXPECT_NE(Pixel(100, 201), qRgb(0, 0, 255)); // nothing below the rectangle's bottom
+    EXPECT_FALSE(doc.SelShown);
+}
+
+TEST_F(CanvasFixture, TransparentPartsOfThePictureShowThePaper)
+{
+    QImage picture(10, 10, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    SetPicture(doc, picture);
+    renderer.DrawImage(doc, 300, 100, 400, 200);
+    EXPECT_EQ(Pixel(350, 150), kWhite);
+}
+
+TEST_F(CanvasFixture, GripsAreSixPixelSquaresAroundTheEightPoints)
+{
+    doc.PageStyle = 0;
+    renderer.DrawImage(doc, 0, 0, 0, 0);
+    renderer.DrawSRect(300, 100, 200, 100);
+    const QRgb black = qRgb(0, 0, 0);
+    for (const QPoint centre : {QPoint(100, 100), QPoint(300, 200), QPoint(200, 100), QPoint(300, 150)}) {
+        EXPECT_EQ(Pixel(centre.x() - 3, centre.y()), black) << centre.x() << "," << centre.y();
+        EXPECT_EQ(Pixel(centre.x() + 3, centre.y()), black) << centre.x() << "," << centre.y();
+        EXPECT_NE(Pixel(centre.x(), centre.y()), black) << centre.x() << "," << centre.y();
+    }
+}
+
+TEST_F(CanvasFixture, PictureFarLargerThanTheCanvasStillDraws)
+{
+    SetPicture(doc, TwoColourPicture());
+    renderer.DrawImage(doc, -100, -100, 40000, 20000);
+    EXPECT_EQ(Pixel(10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(Pixel(840, 470), qRgb(255, 0, 0));
+}

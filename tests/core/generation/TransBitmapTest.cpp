@@ -1,0 +1,223 @@
+#include <cmath>
+#include <functional>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "core/generation/SingleStepLoop.h"
+#include "core/generation/TransBitmap.h"
+
+using namespace quorvane;
+
+namespace {
+
+using Rgb = std::array<int, 3>; // blue, green, red
+
+// A W x H source whose pixel at (column, stored row) is given by `colour`; fourth byte 0.
+PixelBuffer Source(int32_t W, int32_t H, const std::function<Rgb(int, int)>& colour)
+{
+    PixelBuffer buffer(W, H, 0);
+    for (int r = 0; r < H; ++r) {
+        for (int c = 0; c < W; ++c) {
+            const Rgb rgb = colour(c, r);
+            for (int k = 0; k < 3; ++k)
+                buffer.SetByte(k, c, r, uint8_t(rgb[size_t(k)]));
+        }
+    }
+    return buffer;
+}
+
+Rgb At(const PixelBuffer& buffer, int column, int row)
+{
+    return {*buffer.Byte(0, column, row), *buffer.Byte(1, column, row), *buffer.Byte(2, column, row)};
+}
+
+// The quadrilateral equal to the corners of the whole W x H target.
+TransformState Identity(PixelBuffer source)
+{
+    TransformState gen;
+    gen.BitsWidth = source.Width();
+    gen.BitsHeight = source.Height();
+    gen.SrcBits = std::move(source);
+    gen.DstX2 = float(gen.BitsWidth - 1);
+    gen.DstY2 = float(gen.BitsHeight - 1);
+    gen.SrcQuad = {{{0, 0}, {gen.DstX2, 0}, {gen.DstX2, gen.DstY2}, {0, gen.DstY2}}};
+    return gen;
+}
+
+struct TransformRun {
+    bool finished = false;
+    int rows = 0;
+    QImage target;
+};
+
+TransformRun Transform(TransformState& gen, DocumentState& doc)
+{
+    TransformRun run;
+    run.target = QImage(gen.BitsWidth, gen.BitsHeight, QImage::Format_RGB32);
+    run.target.fill(Qt::green);
+    run.finished = TransBitmap(gen, doc, run.target, [&run] { ++run.rows; });
+    return run;
+}
+
+constexpr int W = 8;
+constexpr int H = 6;
+
+} // namespace
+
+TEST(GetAngle, SpecialCasesUseTheNineDigitPi)
+{
+    constexpr double pi = 3.14159265;
+    EXPECT_EQ(GetAngle(-1, -1), float(double(float(std::atan(1.0))) - pi));
+    EXPECT_EQ(GetAngle(1, -1), float(double(float(std::atan(-1.0))) + pi));
+    EXPECT_EQ(GetAngle(0, -1), float(pi)); // zero dy with negative dx adds pi
+    EXPECT_EQ(GetAngle(3, 0), 1.57079637f);
+    EXPECT_EQ(GetAngle(-3, 0), -1.57079637f);
+    EXPECT_EQ(GetAngle(0, 0), 0.0f);
+    EXPECT_EQ(GetAngle(0, 5), 0.0f);
+}
+
+TEST(SingleStepLoop, FloatCounterLosesTheLastStep)
+{
+    const auto count = [](float first, float last, float step) {
+        int n = 0;
+        ForEachSingleStep(first, last, step, [&n](float) { return ++n > 0; });
+        return n;
+    };
+    EXPECT_EQ(count(0, 31, 0.2f), 155); // 156 with exact arithmetic
+    EXPECT_EQ(count(0, 23, 0.2f), 115);
+    EXPECT_EQ(count(0, 7, 0.5f), 15);
+    // Where a float cannot hold the step any more the loop ends instead of spinning.
+    EXPECT_EQ(count(16777216.0f, 16777300.0f, 0.5f), 1);
+}
+
+TEST(TransBitmap, IdentityReproducesAConstantSourceBelowABlackTopLine)
+{
+    TransformState gen = Identity(Source(W, H, [](int, int) { return Rgb{10, 20, 30}; }));
+    DocumentState doc;
+    doc.GenProgressBase = 50;
+    const TransformRun run = Transform(gen, doc);
+
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.rows, 11); // y = 0, 0.5, ..., 5
+    EXPECT_EQ(doc.GenProgress, 100);
+    for (int r = 0; r < H; ++r) {
+        for (int c = 0; c < W; ++c) {
+            const Rgb expected = r == H - 1 ? Rgb{0, 0, 0} : Rgb{10, 20, 30};
+            EXPECT_EQ(At(gen.DstBits, c, r), expected) << c << "," << r;
+            EXPECT_EQ(*gen.DstBits.Byte(3, c, r), 255); // the source's fourth byte is 0
+            // The target is the buffer 1:1, top row first.
+            EXPECT_EQ(run.target.pixel(c, H - 1 - r), qRgb(expected[2], expected[1], expected[0]));
+        }
+    }
+}
+
+// Under float rules the vertical left edge has an angle just above pi/2, so the sample
+// point starts a hair left of each column: odd columns, hit once at x = c, read between
+// columns c - 1 and c; even columns keep the sample at x = c + 0.5.
+TEST(TransBitmap, IdentityColumnsFollowTheHalfPixelPattern)
+{
+    TransformState gen = Identity(Source(W, H, [](int c, int) { return Rgb{10 * c, 10 * c, 10 * c}; }));
+    DocumentState doc;
+    Transform(gen, doc);
+
+    for (int r = 0; r < H - 1; ++r) {
+        EXPECT_EQ(At(gen.DstBits, 1, r)[0], 5) << r; // mean of columns 0 and 1, not 10
+        for (int c = 0; c <= W - 2; c += 2)
+            EXPECT_EQ(At(gen.DstBits, c, r)[0], 10 * c + 2) << c << "," << r; // 10c + 2.5, half to even
+        for (int c = 3; c < W - 2; c += 2)
+            EXPECT_TRUE(At(gen.DstBits, c, r)[0] == 10 * c || At(gen.DstBits, c, r)[0] == 10 * c - 5);
+        EXPECT_EQ(At(gen.DstBits, W - 1, r), At(gen.DstBits, W - 2, r));
+    }
+}
+
+TEST(TransBitmap, IdentityRowsFollowTheHalfPixelPattern)
+{
+    TransformState gen = Identity(Source(W, H, [](int, int r) { return Rgb{10 * r, 10 * r, 10 * r}; }));
+    DocumentState doc;
+    Transform(gen, doc);
+
+    // Row 0 keeps y = Y2; odd rows are hit once; even rows keep the sample half a row up,
+    // 0.75 * S(r - 1) + 0.25 * S(r) rounded half to even.
+    const int expected[H] = {0, 10, 12, 30, 32, 0};
+    for (int r = 0; r < H; ++r) {
+        for (int c = 0; c < W; ++c)
+            EXPECT_EQ(At(gen.DstBits, c, r)[1], expected[r]) << c << "," << r;
+    }
+}
+
+TEST(TransBitmap, QuarterTurnKeepsCornerOrderAndOrientation)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            if (x >= 8)
+                picture.setPixel(x, y, y < 8 ? qRgb(0, 255, 0) : qRgb(0, 0, 255));
+            else if (y >= 8)
+                picture.setPixel(x, y, qRgb(255, 255, 0));
+        }
+    }
+    TransformState gen = Identity(PixelBuffer::FromImage(picture));
+    // P1 is the source's top-right corner: it becomes the target's top-left.
+    gen.SrcQuad = {{{15, 0}, {15, 15}, {0, 15}, {0, 0}}};
+    DocumentState doc;
+    const TransformRun run = Transform(gen, doc);
+
+    EXPECT_EQ(run.target.pixel(4, 4), qRgb(0, 255, 0));
+    EXPECT_EQ(run.target.pixel(11, 4), qRgb(0, 0, 255));
+    EXPECT_EQ(run.target.pixel(11, 11), qRgb(255, 255, 0));
+    EXPECT_EQ(run.target.pixel(4, 11), qRgb(255, 0, 0));
+}
+
+TEST(TransBitmap, LargerQuadrilateralSamplesFiveTimesPerPixel)
+{
+    TransformState gen = Identity(Source(40, 30, [](int, int) { return Rgb{1, 2, 3}; }));
+    gen.DstX2 = 31;
+    gen.DstY2 = 23;
+    gen.SrcQuad = {{{0, 0}, {38, 0}, {38, 28}, {0, 28}}}; // diagonal longer than the target's
+    DocumentState doc;
+    const TransformRun run = Transform(gen, doc);
+    EXPECT_EQ(run.rows, 115); // y = 0, 0.2, ... without the last step to 23
+}
+
+TEST(TransBitmap, StopAlreadyRequestedWritesExactlyOneSample)
+{
+    TransformState gen = Identity(Source(W, H, [](int, int) { return Rgb{10, 20, 30}; }));
+    gen.SrcQuad = {{{1, 1}, {6, 1}, {6, 4}, {1, 4}}};
+    DocumentState doc;
+    doc.GenStop = true;
+    doc.GenProgress = 7;
+    const TransformRun run = Transform(gen, doc);
+
+    EXPECT_FALSE(run.finished);
+    EXPECT_EQ(run.rows, 0);
+    EXPECT_EQ(doc.GenProgress, 7);
+    int written = 0;
+    for (int r = 0; r < H; ++r) {
+        for (int c = 0; c < W; ++c)
+            written += At(gen.DstBits, c, r) != Rgb{255, 255, 255};
+    }
+    EXPECT_EQ(written, 1);
+    EXPECT_EQ(At(gen.DstBits, 0, H - 1), (Rgb{10, 20, 30}));
+    EXPECT_EQ(run.target.pixel(0, 0), QColor(Qt::green).rgb()); // nothing drawn
+}
+
+TEST(TransBitmap, SamplesOffTheSourceCarryTheLastColour)
+{
+    TransformState gen = Identity(Source(W, H, [](int, int) { return Rgb{10, 20, 30}; }));
+    gen.SrcQuad = {{{2, 1}, {40, -9}, {30, 60}, {-20, 4}}};
+    DocumentState doc;
+    ASSERT_TRUE(Transform(gen, doc).finished);
+    for (int r = 0; r < H; ++r) {
+        for (int c = 0; c < W; ++c)
+            EXPECT_EQ(At(gen.DstBits, c, r), (Rgb{10, 20, 30})) << c << "," << r;
+    }
+
+    // A target without height or width divides by zero: those steps are skipped.
+    gen.DstY2 = 0;
+    gen.DstX2 = 0;
+    EXPECT_TRUE(Transform(gen, doc).finished);
+}
