@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QMessageBox>
 
-#include "ModalScript.h"
+#include "support/ModalWatcher.h"
 
 namespace quorvane {
 namespace {
@@ -26,18 +26,12 @@ TEST(FormPrint, ListsThePrintersWithTheDefaultSelectedElseTheFirst)
 
 TEST(FormPrint, NoPrinterShowsPrinterNotFoundInsteadOfTheDialog)
 {
-    QString shown;
-    ModalScript script({On<QWidget>([&](QWidget& window) {
-        if (auto* box = qobject_cast<QMessageBox*>(&window)) {
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
-            EXPECT_EQ(box->icon(), QMessageBox::Critical);
-            shown = box->text();
-        }
-        window.close();
-    })});
+    MessageBoxWatcher box; // a print dialog instead would fail the test
     ShowPrintDialog(nullptr, QImage(1190, 1684, QImage::Format_RGB32), 6.0, {}, {});
-    EXPECT_TRUE(script.Done());
-    EXPECT_EQ(shown, QStringLiteral("Printer not found"));
+    EXPECT_TRUE(box.Seen().shown);
+    EXPECT_EQ(box.Seen().title, QStringLiteral("Error"));
+    EXPECT_EQ(box.Seen().icon, QMessageBox::Critical);
+    EXPECT_EQ(box.Seen().text, QStringLiteral("Printer not found"));
 }
 
 } // namespace

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "ModalScript.h"
 #include "app/output/FormPrint.h"
+#include "support/ModalWatcher.h"
 
 namespace quorvane {
 namespace {
@@ -57,16 +57,16 @@ TEST_F(Printing, ListsTheQueuesInSystemOrderWithTheDefaultSelectedAndCloseSendsN
     const QStringList queues = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-e")}).split(QLatin1Char('\n'));
     const QString fallback = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-d")}).section(QLatin1Char(':'), 1).trimmed();
     ASSERT_GT(queues.indexOf(fallback), 0) << "a default other than the first tells the two apart";
-    ModalScript script({On<FormPrint>([&](FormPrint& form) {
+    ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
         QStringList listed;
         for (int i = 0; i < form.Combo1->count(); ++i)
             listed << form.Combo1->itemText(i);
         EXPECT_EQ(listed, queues);
         EXPECT_EQ(form.Combo1->currentText(), fallback);
         form.CmdClose->click();
-    })});
+    });
     ShowPrintDialog(nullptr, QuarteredPage(1190, 1684), 6.0);
-    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(watcher.Seen(), 1);
     EXPECT_TRUE(RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), fallback}).isEmpty());
     EXPECT_FALSE(QFile::exists(OutputOf(fallback)));
 }
@@ -86,12 +86,12 @@ TEST_F(Printing, EachStyleFillsThePrintableAreaInItsOrientation)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.queue);
         const QString queue = QString::fromLatin1(row.queue);
-        ModalScript script({On<FormPrint>([&](FormPrint& form) {
+        ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
             form.Combo1->setCurrentIndex(form.Combo1->findText(queue));
             form.CmdPrint->click();
-        })});
+        });
         ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), row.PageStyle);
-        ASSERT_TRUE(script.Done());
+        ASSERT_EQ(watcher.Seen(), 1);
         for (int wait = 0; wait < 300 && (!QFile::exists(OutputOf(queue))
                                           || !RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).isEmpty()); ++wait)
             QThread::msleep(100);

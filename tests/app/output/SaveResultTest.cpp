@@ -1,5 +1,7 @@
 #include "app/output/SaveResult.h"
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -9,8 +11,8 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 
-#include "ModalScript.h"
 #include "core/shell/DocumentState.h"
+#include "support/ModalWatcher.h"
 #include "support/OrdinaryFileAccess.h"
 
 namespace quorvane {
@@ -42,7 +44,7 @@ protected:
 TEST_F(SaveResultTest, DialogOffersTheFourFormatsInSaveFolderAndSaveFolderFollowsTheSave)
 {
     const QString chosen = second_.filePath(QStringLiteral("Sheet.JPG"));
-    ModalScript script({On<QFileDialog>([&](QFileDialog& dialog) {
+    ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.directory().absolutePath(), first_.path());
         EXPECT_EQ(dialog.nameFilters(),
                   QStringList({QStringLiteral("JPG format (*.jpg)"), QStringLiteral("PNG format (*.png)"),
@@ -52,9 +54,9 @@ TEST_F(SaveResultTest, DialogOffersTheFourFormatsInSaveFolderAndSaveFolderFollow
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
         Choose(dialog, chosen);
-    })});
+    });
     SaveResult(nullptr, doc_, page_);
-    ASSERT_TRUE(script.Done());
+    ASSERT_EQ(watcher.Seen(), 1);
     EXPECT_EQ(QImageReader(chosen).format(), QByteArray("jpeg"));
     EXPECT_EQ(QImageReader(chosen).size(), QSize(1190, 1684));
     EXPECT_EQ(doc_.SaveFolder, second_.path() + QLatin1Char('/'));
@@ -74,22 +76,22 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
         doc_.SaveFolder = first_.path() + QLatin1Char('/');
         const QString chosen = second_.filePath(QString::fromUtf8(row.name));
         QFile::setPermissions(second_.path(), row.readOnlyFolder ? readOnly : readOnly | QFile::WriteOwner);
-        QMessageBox* shown = nullptr;
-        ModalScript script({On<QFileDialog>([&](QFileDialog& dialog) { Choose(dialog, chosen); }),
-                            On<QMessageBox>([&](QMessageBox& box) {
-                                EXPECT_EQ(box.windowTitle(), QStringLiteral("Error"));
-                                EXPECT_EQ(box.icon(), QMessageBox::Critical);
-                                EXPECT_TRUE(box.text().contains(chosen) && box.text().contains(row.reason))
-                                    << box.text().toStdString();
-                                shown = &box;
-                                box.accept();
-                            })});
+        // The error box opens once the file dialog has closed.
+        std::unique_ptr<MessageBoxWatcher> error;
+        ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+            Choose(dialog, chosen);
+            error = std::make_unique<MessageBoxWatcher>();
+        });
         {
             OrdinaryFileAccess ordinary;
             SaveResult(nullptr, doc_, page_);
         }
         QFile::setPermissions(second_.path(), readOnly | QFile::WriteOwner);
-        EXPECT_TRUE(script.Done() && shown != nullptr);
+        ASSERT_TRUE(error && error->Seen().shown);
+        EXPECT_EQ(error->Seen().title, QStringLiteral("Error"));
+        EXPECT_EQ(error->Seen().icon, QMessageBox::Critical);
+        EXPECT_TRUE(error->Seen().text.contains(chosen) && error->Seen().text.contains(row.reason))
+            << error->Seen().text.toStdString();
         EXPECT_FALSE(QFile::exists(chosen));
         EXPECT_EQ(doc_.SaveFolder, second_.path() + QLatin1Char('/'));
     }
