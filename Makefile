@@ -21,7 +21,7 @@ run: build
 	@scripts/run.sh $(BIN)
 
 test: build
-	@scripts/with-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@scripts/with-xvfb.sh scripts/with-cups.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-asan
 
 # The core tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer.

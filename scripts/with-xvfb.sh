@@ -1,23 +1,22 @@
 #!/usr/bin/env bash
 # Runs a command under a private virtual X display (Mesa renders OpenGL in software),
-# and stops the display afterwards. A display that is already set is used as it is.
+# and stops the display afterwards. Xvfb picks a free display number itself, so several
+# runs at once never share one.
 set -euo pipefail
 if [ -n "${QUORVANE_KEEP_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ]; then
   exec "$@"
 fi
 
-for n in $(seq 90 130); do
-  [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] || break
-done
-Xvfb ":${n}" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+fifo_dir=$(mktemp -d)
+mkfifo "$fifo_dir/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true' EXIT
-export DISPLAY=":${n}"
-for _ in $(seq 1 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$fifo_dir"' EXIT
+if ! read -r -t 30 number <"$fifo_dir/display"; then
+  echo "Xvfb did not start" >&2
+  exit 1
+fi
+export DISPLAY=":${number}"
 export LIBGL_ALWAYS_SOFTWARE=1
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   XDG_RUNTIME_DIR=$(mktemp -d)

@@ -2,6 +2,9 @@
 // independent projection of the scene corners.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include <GL/glu.h>
 #include <QMatrix4x4>
 
@@ -16,81 +19,63 @@ namespace {
 const QSize kView(523, 450);
 
 // Where gluProject puts a scene corner, given the camera as matrices built here.
-QPointF ProjectCorner(const CameraValues& camera, double PageStyle, int corner, QSize view)
+QPointF ProjectCorner(const CameraValues& camera, double PageStyle, int corner)
 {
     SheetSize size;
     SetPaperSize(PageStyle, size);
     QMatrix4x4 projection;
-    projection.perspective(float(camera.FieldOfView), float(view.width()) / float(view.height()), 0.5f, 10000.0f);
+    projection.perspective(float(camera.FieldOfView), float(kView.width()) / float(kView.height()), 0.5f, 10000.0f);
     QMatrix4x4 model;
     model.lookAt(QVector3D(0, float(camera.CameraHeight), float(camera.CameraDistance)),
                  QVector3D(0, float(0.43 * size.SheetHeight), 0), QVector3D(0, 1, 0));
     model.rotate(float(camera.CameraAngle), 0, 1, 0);
     GLdouble m[16], p[16];
-    for (int i = 0; i < 16; ++i) {
-        m[i] = model.constData()[i];
-        p[i] = projection.constData()[i];
-    }
-    const GLint viewport[4] = {0, 0, view.width(), view.height()};
+    std::copy_n(model.constData(), 16, m);
+    std::copy_n(projection.constData(), 16, p);
+    const GLint viewport[4] = {0, 0, kView.width(), kView.height()};
     const ScenePoint c = CornerPosition(corner, size);
     GLdouble wx = 0, wy = 0, wz = 0;
     gluProject(c.x, c.y, c.z, m, p, viewport, &wx, &wy, &wz);
-    return QPointF(wx, view.height() - wy); // from the top of the view
+    return QPointF(wx, kView.height() - wy); // from the top of the view
 }
 
-struct CaptureCase {
-    const char* name;
-    double PageStyle;
-    CameraValues camera;
+class CornerCapture : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(view_.IsValid()) << view_.Error().toStdString(); }
+
+    OffscreenView view_{kView};
 };
 
-class CornerCapture : public testing::TestWithParam<CaptureCase> {};
-
-TEST_P(CornerCapture, FindsEachDrawnCornerWhereTheCameraProjectsIt)
+TEST_F(CornerCapture, FindsEachDrawnCornerWhereTheCameraProjectsIt)
 {
-    const CaptureCase& c = GetParam();
-    OffscreenView view(kView);
-    ASSERT_TRUE(view.IsValid()) << view.Error().toStdString();
-    view.Display(c.camera, c.PageStyle);
-    const FoundCorners found = view.CaptureCorners(c.camera, c.PageStyle);
-    for (int corner = 0; corner < 6; ++corner) {
-        if (!MarkerDrawn(corner, c.PageStyle)) {
-            EXPECT_EQ(found[corner], kCornerNotFound) << corner;
-            continue;
+    struct Row { const char* name; double PageStyle; CameraValues camera; };
+    const std::array<Row, 6> rows{{
+        {"L-fold", kStyleLFold, {}},
+        {"flat", kStyleFlat, {}},
+        {"upright", kStyleUpright, {}},
+        {"L-fold turned left from low", kStyleLFold, {90.0, 20.0, -60.0, 30.0}},
+        {"flat from far above", kStyleFlat, {300.0, 200.0, 75.0, 10.0}},
+        {"upright wide angle", kStyleUpright, {60.0, 40.0, 45.0, 70.0}},
+    }};
+    for (const Row& row : rows) {
+        view_.Display(row.camera, row.PageStyle);
+        const FoundCorners found = view_.CaptureCorners(row.camera, row.PageStyle);
+        for (int corner = 0; corner < 6; ++corner) {
+            if (!MarkerDrawn(corner, row.PageStyle)) {
+                EXPECT_EQ(found[corner], kCornerNotFound) << row.name << " corner " << corner;
+                continue;
+            }
+            const QPointF expected = ProjectCorner(row.camera, row.PageStyle, corner);
+            EXPECT_NEAR(found[corner].x(), expected.x(), 1.0) << row.name << " corner " << corner;
+            EXPECT_NEAR(found[corner].y(), expected.y(), 1.0) << row.name << " corner " << corner;
         }
-        const QPointF expected = ProjectCorner(c.camera, c.PageStyle, corner, kView);
-        EXPECT_NEAR(found[corner].x(), expected.x(), 1.0) << "corner " << corner;
-        EXPECT_NEAR(found[corner].y(), expected.y(), 1.0) << "corner " << corner;
+        EXPECT_TRUE(PaperOutlineFromCorners(found, row.PageStyle, 752, 31).ok) << row.name;
     }
-    EXPECT_TRUE(PaperOutlineFromCorners(found, c.PageStyle, 752, 31).ok);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cameras, CornerCapture,
-    testing::Values(CaptureCase{"LFold", kStyleLFold, {}},
-                    CaptureCase{"Flat", kStyleFlat, {}},
-                    CaptureCase{"Upright", kStyleUpright, {}},
-                    CaptureCase{"LFoldTurnedLeftFromLow", kStyleLFold, {90.0, 20.0, -60.0, 30.0}},
-                    CaptureCase{"FlatFromFarAbove", kStyleFlat, {300.0, 200.0, 75.0, 10.0}},
-                    CaptureCase{"UprightWideAngle", kStyleUpright, {60.0, 40.0, 45.0, 70.0}}),
-    [](const testing::TestParamInfo<CaptureCase>& info) { return std::string(info.param.name); });
-
-TEST(CornerCapture, ACameraTooCloseLosesCornersAndIsRefused)
+TEST_F(CornerCapture, SquareOnCameraSeesTheFoldedPaperCentred)
 {
-    OffscreenView view(kView);
-    ASSERT_TRUE(view.IsValid()) << view.Error().toStdString();
-    const CameraValues close{5.0, 75.2, 31.0, 15.0};
-    const FoundCorners found = view.CaptureCorners(close, kStyleLFold);
-    const PaperOutlineResult result = PaperOutlineFromCorners(found, kStyleLFold, 752, 31);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "Please make sure that all parts of the paper are visible.");
-}
-
-TEST(CornerCapture, SquareOnCameraSeesTheFoldedPaperCentred)
-{
-    OffscreenView view(kView);
-    ASSERT_TRUE(view.IsValid()) << view.Error().toStdString();
-    const FoundCorners found = view.CaptureCorners({150.0, 75.2, 0.0, 15.0}, kStyleLFold);
+    const FoundCorners found = view_.CaptureCorners({150.0, 75.2, 0.0, 15.0}, kStyleLFold);
     // Mirror pairs: 0 and 1 (top edge), 5 and 2 (fold), 4 and 3 (near edge).
     for (auto [left, right] : {std::pair{0, 1}, std::pair{5, 2}, std::pair{4, 3}}) {
         EXPECT_NEAR(found[left].x() + found[right].x(), kView.width(), 1.0);
@@ -100,12 +85,10 @@ TEST(CornerCapture, SquareOnCameraSeesTheFoldedPaperCentred)
     EXPECT_LT(found[2].y(), found[3].y()); // the lying sheet in front of it, lower in the view
 }
 
-TEST(CornerCapture, MarkerFrameHoldsOnlyTheMarkers)
+TEST_F(CornerCapture, MarkerFrameHoldsOnlyTheMarkers)
 {
-    OffscreenView view(kView);
-    ASSERT_TRUE(view.IsValid()) << view.Error().toStdString();
-    view.CaptureCorners({}, kStyleLFold);
-    const QImage frame = view.Grab(); // still the marker frame
+    view_.CaptureCorners({}, kStyleLFold);
+    const QImage frame = view_.Grab(); // still the marker frame
     int marked = 0;
     for (int y = 0; y < frame.height(); ++y) {
         for (int x = 0; x < frame.width(); ++x)
@@ -114,21 +97,17 @@ TEST(CornerCapture, MarkerFrameHoldsOnlyTheMarkers)
     EXPECT_EQ(marked, 6);
 }
 
-TEST(CornerCapture, NormalFrameShowsTheShadedPaperOnWhite)
+TEST_F(CornerCapture, NormalFrameShowsTheLitPaperOnWhite)
 {
-    OffscreenView view(kView);
-    ASSERT_TRUE(view.IsValid()) << view.Error().toStdString();
-    const CameraValues camera;
-    view.Display(camera, kStyleLFold);
-    const QImage frame = view.Grab();
+    view_.Display({}, kStyleLFold);
+    const QImage frame = view_.Grab();
     EXPECT_EQ(frame.pixel(2, 2), qRgb(255, 255, 255));
     // Middle of the lying sheet: lit, textured paper, neither background nor dark.
-    const QPointF near = ProjectCorner(camera, kStyleLFold, 3, kView);
-    const QPointF far = ProjectCorner(camera, kStyleLFold, 5, kView);
-    const QRgb middle = frame.pixel(((near + far) / 2).toPoint());
-    EXPECT_NE(middle, qRgb(255, 255, 255));
-    EXPECT_GT(qGray(middle), 150);
-    EXPECT_TRUE(view.Messages().isEmpty());
+    const QPointF middle = (ProjectCorner({}, kStyleLFold, 3) + ProjectCorner({}, kStyleLFold, 5)) / 2;
+    const QRgb paper = frame.pixel(middle.toPoint());
+    EXPECT_NE(paper, qRgb(255, 255, 255));
+    EXPECT_GT(qGray(paper), 150);
+    EXPECT_TRUE(view_.Messages().isEmpty());
 }
 
 } // namespace

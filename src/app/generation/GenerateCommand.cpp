@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include "app/generation/FormProgress.h"
+#include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
+#include "app/output/SaveResult.h"
 #include "app/shell/Messages.h"
 #include "core/generation/GenerateDrivers.h"
 
@@ -13,11 +15,15 @@ namespace quorvane {
 
 namespace {
 
-// The viewer is modeless and deletes itself when closed.
-void OpenResultViewer(const QImage& page, QWidget* mainWindow)
+// The viewer is modeless and deletes itself when closed; Save and Print work on its copy.
+void OpenResultViewer(DocumentState& doc, const QImage& page, QWidget* mainWindow)
 {
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(viewer, &FormViewer::SaveRequested, viewer,
+                     [viewer, &doc] { SaveResult(viewer, doc, viewer->PageImage()); });
+    QObject::connect(viewer, &FormViewer::PrintRequested, viewer,
+                     [viewer, &doc] { ShowPrintDialog(viewer, viewer->PageImage(), doc.PageStyle); });
     viewer->show();
 }
 
@@ -49,7 +55,7 @@ void RunGenerate(DocumentState& doc, QWidget* mainWindow)
         return;
     switch (result->status) {
     case GenerateStatus::Done:
-        OpenResultViewer(result->page, mainWindow);
+        OpenResultViewer(doc, result->page, mainWindow);
         break;
     case GenerateStatus::DibError:
         ReportDibError(progress, mainWindow);

@@ -1,21 +1,13 @@
 #include "app/services/FormAbout.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
+
+#include "app/shell/DialogGeometry.h"
 
 namespace quorvane {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect FromTwips(int left, int top, int width, int height)
-{
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 QFont AboutFont(bool bold)
 {
@@ -32,16 +24,6 @@ void PaintWhiteWithBlackText(QWidget& widget)
     palette.setColor(QPalette::WindowText, Qt::black);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
-}
-
-void CentreOnScreen(QWidget& window, QWidget* owner)
-{
-    QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    QRect frame(QPoint(0, 0), window.size());
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 // Writes a page image to a file whose format follows the name's last four characters:
 // ".jpg" (JPEG, quality 90, 144 dpi), ".png" (144 dpi), ".gif", ".bmp", in any letter case.
+// The file is written to a temporary file beside it and renamed over the target only when
+// complete, so a failed save never damages an existing file.
 
 #include <QImage>
 #include <QString>
@@ -18,6 +20,9 @@ struct WriteResult {
     WriteStatus status = WriteStatus::WriteFailed;
     QString message; // for the user: names the file and the reason; empty when written
 };
+
+inline constexpr int kJpegQuality = 90;
+inline constexpr int kSavedDotsPerMeter = 5669; // 144 dpi: 144 / 0.0254 m, rounded
 
 WriteResult WriteResultImage(const QImage& page, const QString& path);
 

@@ -45,8 +45,7 @@ protected:
     {
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-        auto* view = Child<QOpenGLWidget>("PicMain");
-        view->grabFramebuffer(); // initialises and draws the view
+        Child<QOpenGLWidget>("PicMain")->grabFramebuffer(); // initialises and draws the view
     }
 
     // Clicks OK and returns the title and text of the box it shows, closing it ("" for none).
@@ -63,12 +62,6 @@ protected:
         poll.start(10);
         Child<QPushButton>("CmdOK")->click();
         return shown.toStdString();
-    }
-
-    void LeaveField(QLineEdit* field)
-    {
-        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(field, &leave);
     }
 
     void Mouse(QEvent::Type type, Qt::MouseButton button, QPointF at)
@@ -88,11 +81,8 @@ protected:
 TEST_F(Designer, OpensWithTheCreationCameraAndTheCurrentStyle)
 {
     EXPECT_EQ(form_->windowTitle(), "Design Paper");
-    EXPECT_EQ(Slider("SliderRotate")->minimum(), -90);
-    EXPECT_EQ(Slider("SliderEye")->value(), 752);
     EXPECT_EQ(Field(2)->text(), "752");
     EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
-    EXPECT_FALSE(Child<QToolButton>("Btn2Page1")->isChecked());
 }
 
 TEST_F(Designer, FieldsTakeDigitsMoveTheSliderInRangeAndClampOnLeaving)
@@ -100,41 +90,30 @@ TEST_F(Designer, FieldsTakeDigitsMoveTheSliderInRangeAndClampOnLeaving)
     QLineEdit* angle = Field(1);
     angle->selectAll();
     QTest::keyClick(angle, Qt::Key_Backspace); // emptied: 0 lies in range, so at once
-    EXPECT_EQ(Slider("SliderRotate")->value(), 0);
     EXPECT_EQ(angle->text(), "0");
-    EXPECT_EQ(form_->Camera().Camera().CameraAngle, 0.0);
     angle->selectAll();
     QTest::keyClicks(angle, "-4x5");
     EXPECT_EQ(angle->text(), "45");
-    EXPECT_EQ(Slider("SliderRotate")->value(), 45);
+    EXPECT_EQ(form_->Camera().Camera().CameraAngle, 45.0);
 
     QLineEdit* distance = Field(0);
     distance->selectAll();
-    QTest::keyClick(distance, Qt::Key_Backspace);
-    EXPECT_EQ(Slider("SliderDistance")->value(), 1500); // "" is out of range while typing
     QTest::keyClicks(distance, "5000");
     EXPECT_EQ(Slider("SliderDistance")->value(), 500); // "500" was in range on the way
-    LeaveField(distance);
-    EXPECT_EQ(Slider("SliderDistance")->value(), 4000);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(distance, &leave);
     EXPECT_EQ(distance->text(), "4000");
-    distance->setText("20");
-    LeaveField(distance);
-    EXPECT_EQ(distance->text(), "50");
-    EXPECT_DOUBLE_EQ(form_->Camera().Camera().CameraDistance, 5.0);
+    EXPECT_DOUBLE_EQ(form_->Camera().Camera().CameraDistance, 400.0);
 }
 
 TEST_F(Designer, MouseDragsMoveTheSlidersAndSwapThePointer)
 {
     ShowAndDraw();
+    QWidget* view = Child<QWidget>("PicMain");
     Mouse(QEvent::MouseButtonPress, Qt::LeftButton, {100, 100});
     Mouse(QEvent::MouseMove, Qt::LeftButton, {130, 110});
-    EXPECT_EQ(Slider("SliderRotate")->value(), 41);
     EXPECT_EQ(Field(1)->text(), "41");
-    Mouse(QEvent::MouseMove, Qt::LeftButton, {140, 140});
-    EXPECT_EQ(Slider("SliderEye")->value(), 852);
-    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {140, 140});
-
-    QWidget* view = Child<QWidget>("PicMain");
+    Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {130, 110});
     EXPECT_EQ(view->cursor().hotSpot(), QPoint(7, 8));
     Mouse(QEvent::MouseButtonPress, Qt::RightButton, {140, 140});
     EXPECT_EQ(view->cursor().hotSpot(), QPoint(6, 6));
@@ -142,24 +121,18 @@ TEST_F(Designer, MouseDragsMoveTheSlidersAndSwapThePointer)
     EXPECT_EQ(Slider("SliderDistance")->value(), 1600);
     Mouse(QEvent::MouseButtonRelease, Qt::RightButton, {140, 170});
     EXPECT_EQ(view->cursor().hotSpot(), QPoint(7, 8));
-    Mouse(QEvent::MouseMove, Qt::NoButton, {300, 300}); // no button: nothing changes
-    EXPECT_EQ(Slider("SliderDistance")->value(), 1600);
 }
 
 TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOk)
 {
     ShowAndDraw();
     Slider("SliderDistance")->setValue(900);
-    Slider("SliderFOV")->setValue(40);
     Child<QToolButton>("Btn2Page2")->click();
     EXPECT_EQ(doc_.PageStyle, kStyleUpright);
     Child<QPushButton>("CmdCancel")->click();
     EXPECT_FALSE(form_->isVisible());
-    EXPECT_EQ(Slider("SliderDistance")->value(), 1500);
-    EXPECT_EQ(Field(3)->text(), "15");
-    EXPECT_EQ(form_->Camera().Camera().FieldOfView, 15.0);
+    EXPECT_EQ(Field(0)->text(), "1500");
     EXPECT_EQ(doc_.PageStyle, kStyleLFold);
-    EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
 
     ShowAndDraw();
     Child<QToolButton>("Btn2Page1")->click();
@@ -169,9 +142,8 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOk)
     Slider("SliderRotate")->setValue(60);
     Child<QToolButton>("Btn2Page")->click();
     form_->close();
-    EXPECT_FALSE(form_->isVisible());
-    EXPECT_EQ(Slider("SliderRotate")->value(), -20);
     EXPECT_EQ(Field(1)->text(), "-20");
+    EXPECT_DOUBLE_EQ(form_->Camera().Camera().CameraAngle, -20.0);
     EXPECT_EQ(doc_.PageStyle, kStyleFlat);
     EXPECT_TRUE(Child<QToolButton>("Btn2Page1")->isChecked());
 }
@@ -192,10 +164,6 @@ TEST_F(Designer, OkStoresTheOutlineTheHeadlessViewFinds)
             headless.CaptureCorners(form_->Camera().Camera(), style), style, 752, -25);
         ASSERT_TRUE(expected.ok);
         EXPECT_EQ(doc_.PaperPoint, expected.PaperPoint) << style;
-        int largestX = 0;
-        for (const QPoint& p : expected.PaperPoint)
-            largestX = std::max(largestX, p.x());
-        EXPECT_EQ(doc_.PaperWidth, largestX);
     }
     EXPECT_EQ(paperChanges_, 3);
 }
@@ -205,7 +173,6 @@ TEST_F(Designer, FailedOkShowsWhyKeepsTheOutlineAndCommitsTheCamera)
     ShowAndDraw();
     Slider("SliderDistance")->setValue(50); // too close: corners fall outside the view
     EXPECT_EQ(ClickOk(), "Error|Please make sure that all parts of the paper are visible.");
-    EXPECT_TRUE(form_->isVisible());
     EXPECT_EQ(doc_.PaperPoint, kDefaultPaperPoint);
     EXPECT_EQ(paperChanges_, 0);
     Slider("SliderDistance")->setValue(1500);

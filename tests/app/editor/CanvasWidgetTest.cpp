@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QAction>
 #include <QMouseEvent>
 #include <QTest>
@@ -28,6 +30,7 @@ struct CanvasMouseFixture : testing::Test {
     }
     void Drag(Qt::MouseButton button, QPoint from, QPoint to)
     {
+        Hover(from);
         QTest::mousePress(canvas, button, {}, from);
         QTest::mouseMove(canvas, (from + to) / 2);
         QTest::mouseMove(canvas, to);
@@ -42,40 +45,33 @@ struct CanvasMouseFixture : testing::Test {
 
 } // namespace
 
-TEST_F(CanvasMouseFixture, GripDraggedOffTheCanvasResizesToItsBorder)
+TEST_F(CanvasMouseFixture, EachZoneShowsItsPointerAndPreviewModeIgnoresTheMouse)
 {
-    Hover(QPointF(401.5, 298.5));
-    EXPECT_EQ(doc.HitZone, 2);
-    EXPECT_EQ(canvas->cursor().shape(), Qt::SizeFDiagCursor);
-    Hover(QPointF(402.5, 200));
-    EXPECT_EQ(canvas->cursor().shape(), Qt::SizeHorCursor);
-    Hover(QPointF(400, 100));
-    EXPECT_EQ(canvas->cursor().shape(), Qt::SizeBDiagCursor);
+    const std::array<std::pair<QPointF, Qt::CursorShape>, 6> rows{{{{401.5, 298.5}, Qt::SizeFDiagCursor},
+                                                                   {{400, 100}, Qt::SizeBDiagCursor},
+                                                                   {{402.5, 200}, Qt::SizeHorCursor},
+                                                                   {{300, 100}, Qt::SizeVerCursor},
+                                                                   {{300, 200}, Qt::SizeAllCursor},
+                                                                   {{10, 10}, Qt::ArrowCursor}}};
+    for (const auto& [at, shape] : rows) {
+        Hover(at);
+        EXPECT_EQ(canvas->cursor().shape(), shape) << at.x() << "," << at.y();
+    }
 
-    Drag(Qt::LeftButton, QPoint(400, 100), QPoint(1000, -40));
-    EXPECT_EQ(Placement(), QRectF(QPointF(200, 0), QPointF(853, 300)));
-    EXPECT_TRUE(doc.SelShown);
-}
-
-TEST_F(CanvasMouseFixture, InsideDragMovesThePictureAndOtherButtonsDoNot)
-{
-    Hover(QPointF(300, 200));
-    EXPECT_EQ(canvas->cursor().shape(), Qt::SizeAllCursor);
-    Drag(Qt::RightButton, QPoint(300, 200), QPoint(350, 260));
-    EXPECT_EQ(Placement(), QRectF(200, 100, 200, 200));
-
-    Drag(Qt::LeftButton, QPoint(300, 200), QPoint(350, 260));
-    EXPECT_EQ(Placement(), QRectF(250, 160, 200, 200));
-    Hover(QPointF(10, 10));
-    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(CanvasMouseFixture, PreviewModeIgnoresTheMouse)
-{
     form.EditModeButton()->trigger();
     Hover(QPointF(300, 200));
     EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
     Drag(Qt::LeftButton, QPoint(300, 200), QPoint(350, 260));
     EXPECT_EQ(Placement(), QRectF(200, 100, 200, 200));
-    EXPECT_FALSE(doc.SelShown);
+}
+
+TEST_F(CanvasMouseFixture, LeftDragsMoveAndResizeUpToTheCanvasBorderOtherButtonsDoNot)
+{
+    Drag(Qt::RightButton, QPoint(300, 200), QPoint(350, 260));
+    EXPECT_EQ(Placement(), QRectF(200, 100, 200, 200));
+    Drag(Qt::LeftButton, QPoint(300, 200), QPoint(350, 260));
+    EXPECT_EQ(Placement(), QRectF(250, 160, 200, 200));
+    Drag(Qt::LeftButton, QPoint(450, 160), QPoint(1000, -40)); // the top-right grip, off the canvas
+    EXPECT_EQ(Placement(), QRectF(QPointF(250, 0), QPointF(853, 360)));
+    EXPECT_TRUE(doc.SelShown);
 }

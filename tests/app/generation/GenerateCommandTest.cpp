@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +72,29 @@ TEST_F(GenerateCommand, OpensTheViewerWithThePageAndHidesTheMainWindow)
 
     viewers[0]->ViewerCommand(ID_CLOSE);
     EXPECT_TRUE(mainWindow.isVisible());
+}
+
+TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QTemporaryDir folder;
+    doc.SaveFolder = folder.path();
+    RunGenerate(doc, &mainWindow);
+    const auto viewers = OpenWindows<FormViewer>();
+    ASSERT_EQ(viewers.size(), 1);
+
+    const QString path = folder.filePath(QStringLiteral("page.png"));
+    ModalWatcher<QFileDialog> save([&path](QFileDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    viewers[0]->ViewerCommand(ID_SAVE);
+    EXPECT_EQ(QImage(path).size(), QSize(1190, 1684));
+
+    // The print dialog, or "Printer not found" where no printer is installed.
+    ModalWatcher<QDialog> print([](QDialog& dialog) { dialog.reject(); });
+    viewers[0]->ViewerCommand(ID_PRINT);
+    EXPECT_EQ(print.Seen(), 1);
 }
 
 TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/designer/CameraInput.h"
 #include "core/designer/CameraModel.h"
 #include "core/shell/PageStyle.h"
@@ -13,26 +15,20 @@ void Apply(DesignerCamera& camera, const std::vector<SliderAssignment>& steps)
         camera.SetSliderValue(step.row, step.value);
 }
 
-TEST(DesignerCamera, StartsWithTheCreationCamera)
+TEST(DesignerCamera, StartsWithTheCreationCameraInCentimetres)
 {
-    DesignerCamera camera;
-    EXPECT_EQ(camera.SliderValue(CameraRow::Distance), 1500);
-    EXPECT_EQ(camera.SliderValue(CameraRow::Angle), 31);
-    EXPECT_EQ(camera.SliderValue(CameraRow::Height), 752);
-    EXPECT_EQ(camera.SliderValue(CameraRow::FieldOfView), 15);
+    const DesignerCamera camera;
+    EXPECT_EQ(camera.FieldText(CameraRow::Distance), "1500");
     EXPECT_DOUBLE_EQ(camera.Camera().CameraDistance, 150.0);
     EXPECT_DOUBLE_EQ(camera.Camera().CameraHeight, 75.2);
     EXPECT_DOUBLE_EQ(camera.Camera().CameraAngle, 31.0);
     EXPECT_DOUBLE_EQ(camera.Camera().FieldOfView, 15.0);
-    EXPECT_EQ(camera.FieldText(CameraRow::Distance), "1500");
-    EXPECT_DOUBLE_EQ(camera.Kept().CameraHeight, 75.2);
 }
 
 TEST(DesignerCamera, SliderKeepsItsRangeAndReportsOnlyChanges)
 {
     DesignerCamera camera;
     EXPECT_TRUE(camera.SetSliderValue(CameraRow::Angle, -120));
-    EXPECT_EQ(camera.SliderValue(CameraRow::Angle), -90);
     EXPECT_EQ(camera.FieldText(CameraRow::Angle), "-90");
     EXPECT_FALSE(camera.SetSliderValue(CameraRow::Angle, -90));
     EXPECT_TRUE(camera.SetSliderValue(CameraRow::Height, 0));
@@ -45,19 +41,14 @@ TEST(DesignerCamera, RestoreReturnsToTheLastCommit)
 {
     DesignerCamera camera;
     camera.SetSliderValue(CameraRow::Distance, 900);
-    camera.SetSliderValue(CameraRow::FieldOfView, 40);
     EXPECT_EQ(camera.Restore(), kStyleLFold); // never committed: the creation values
     EXPECT_EQ(camera.SliderValue(CameraRow::Distance), 1500);
-    EXPECT_EQ(camera.SliderValue(CameraRow::FieldOfView), 15);
 
     camera.SetSliderValue(CameraRow::Height, 1234);
-    camera.SetSliderValue(CameraRow::Angle, -45);
     camera.Commit(kStyleUpright);
     camera.SetSliderValue(CameraRow::Height, 30);
-    camera.SetSliderValue(CameraRow::Angle, 90);
     EXPECT_EQ(camera.Restore(), kStyleUpright);
     EXPECT_EQ(camera.SliderValue(CameraRow::Height), 1234);
-    EXPECT_EQ(camera.SliderValue(CameraRow::Angle), -45);
     EXPECT_DOUBLE_EQ(camera.Camera().CameraHeight, 123.4);
 }
 
@@ -72,21 +63,16 @@ TEST(CameraFields, TakeOnlyDigitsAndBackspace)
 TEST(CameraFields, ReadTheLeadingNumber)
 {
     EXPECT_EQ(LeadingNumber(u""), 0.0);
-    EXPECT_EQ(LeadingNumber(u"abc"), 0.0);
-    EXPECT_EQ(LeadingNumber(u"12abc"), 12.0);
-    EXPECT_EQ(LeadingNumber(u" 7"), 7.0);
-    EXPECT_EQ(LeadingNumber(u"-45"), -45.0);
-    EXPECT_EQ(LeadingNumber(u"1.5x"), 1.5);
     EXPECT_EQ(LeadingNumber(u"-"), 0.0);
+    EXPECT_EQ(LeadingNumber(u" 12abc"), 12.0);
+    EXPECT_EQ(LeadingNumber(u"-1.5x"), -1.5);
 }
 
 TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRange)
 {
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u""), 0); // emptied angle: 0 at once
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u""), std::nullopt);
-    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"1"), std::nullopt);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"15"), std::nullopt);
-    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"150"), 150);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"1500"), 1500);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"5000"), std::nullopt);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"49.5"), 50); // ties to even
@@ -97,55 +83,37 @@ TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRange)
 TEST(CameraFields, ClampWhenLeft)
 {
     EXPECT_EQ(FieldValueOnLeave(CameraRow::Distance, u""), 50);
-    EXPECT_EQ(FieldValueOnLeave(CameraRow::Distance, u"5000"), 4000);
-    EXPECT_EQ(FieldValueOnLeave(CameraRow::Distance, u"20"), 50);
     EXPECT_EQ(FieldValueOnLeave(CameraRow::Distance, u"99999999999999999999"), 4000);
     EXPECT_EQ(FieldValueOnLeave(CameraRow::FieldOfView, u"91"), 90);
     EXPECT_EQ(FieldValueOnLeave(CameraRow::Angle, u"-200"), -90);
 }
 
-struct DragCase {
-    const char* name;
-    DragButton button;
-    QPointF to;
-    int startValue; // of the row the drag changes
-    CameraRow row;
-    int expected;
-};
-
-class ViewDragTest : public testing::TestWithParam<DragCase> {};
-
-TEST_P(ViewDragTest, ChangesOneSliderPerMove)
+TEST(ViewDrag, ChangesOneSliderPerMoveWithinItsLimits)
 {
-    const DragCase& c = GetParam();
-    DesignerCamera camera;
-    camera.SetSliderValue(c.row, c.startValue);
-    const DesignerCamera before = camera;
-    ViewDrag drag;
-    drag.Press(c.button, QPointF(100, 100));
-    Apply(camera, drag.Move(QPointF(100, 100) + c.to, camera));
-    EXPECT_EQ(camera.SliderValue(c.row), c.expected);
-    for (CameraRow other : kCameraRows) {
-        if (other != c.row) {
-            EXPECT_EQ(camera.SliderValue(other), before.SliderValue(other));
-        }
+    struct Row { const char* name; DragButton button; QPointF by; CameraRow row; int start, expected; };
+    const std::array<Row, 10> rows{{
+        {"right turns a degree per three pixels", DragButton::Left, {30, 10}, CameraRow::Angle, 31, 41},
+        {"down raises the eye", DragButton::Left, {10, 30}, CameraRow::Height, 752, 852},
+        {"turn stops at 90", DragButton::Left, {60, 0}, CameraRow::Angle, 85, 90},
+        {"turn stops at -90", DragButton::Left, {-60, 0}, CameraRow::Angle, -85, -90},
+        {"eye stops at the slider minimum", DragButton::Left, {0, -900}, CameraRow::Height, 100, 30},
+        {"right button down moves away", DragButton::Right, {0, 30}, CameraRow::Distance, 1500, 1600},
+        {"right button leftwards comes nearer", DragButton::Right, {-30, 3}, CameraRow::Distance, 1500, 1400},
+        {"zoom stops at the slider minimum", DragButton::Right, {0, -3000}, CameraRow::Distance, 100, 50},
+        {"small moves change nothing", DragButton::Left, {1.4, 1.4}, CameraRow::Height, 752, 752},
+        {"other buttons do nothing", DragButton::Other, {30, 30}, CameraRow::Height, 752, 752},
+    }};
+    for (const Row& row : rows) {
+        DesignerCamera camera;
+        camera.SetSliderValue(row.row, row.start);
+        const DesignerCamera before = camera;
+        ViewDrag drag;
+        drag.Press(row.button, QPointF(100, 100));
+        Apply(camera, drag.Move(QPointF(100, 100) + row.by, camera));
+        for (CameraRow r : kCameraRows)
+            EXPECT_EQ(camera.SliderValue(r), r == row.row ? row.expected : before.SliderValue(r)) << row.name;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ViewDragTest,
-    testing::Values(
-        DragCase{"RightTurnsOneDegreePerThreePixels", DragButton::Left, {30, 10}, 31, CameraRow::Angle, 41},
-        DragCase{"DownRaisesTheEye", DragButton::Left, {10, 30}, 752, CameraRow::Height, 852},
-        DragCase{"TurnStopsAtNinety", DragButton::Left, {60, 0}, 85, CameraRow::Angle, 90},
-        DragCase{"TurnStopsAtMinusNinety", DragButton::Left, {-60, 0}, -85, CameraRow::Angle, -90},
-        DragCase{"EyeStopsAtTheSliderMinimum", DragButton::Left, {0, -900}, 100, CameraRow::Height, 30},
-        DragCase{"RightButtonDownMovesAway", DragButton::Right, {0, 30}, 1500, CameraRow::Distance, 1600},
-        DragCase{"RightButtonLeftwardsComesNearer", DragButton::Right, {-30, 3}, 1500, CameraRow::Distance, 1400},
-        DragCase{"ZoomStopsAtTheSliderMinimum", DragButton::Right, {0, -3000}, 100, CameraRow::Distance, 50},
-        DragCase{"SmallMovesChangeNothing", DragButton::Left, {1.4, 1.4}, 752, CameraRow::Height, 752},
-        DragCase{"OtherButtonsDoNothing", DragButton::Other, {30, 30}, 752, CameraRow::Height, 752}),
-    [](const testing::TestParamInfo<DragCase>& info) { return std::string(info.param.name); });
 
 TEST(ViewDrag, RoundsEachMoveSoSlowDragsDoNothing)
 {
@@ -167,7 +135,6 @@ TEST(ViewDrag, StopsAtReleaseAndShowsTheMagnifierWhileZooming)
     ViewDrag drag;
     drag.Press(DragButton::Right, QPointF(0, 0));
     EXPECT_TRUE(drag.MagnifierShown());
-    EXPECT_TRUE(drag.ZoomDrag());
     drag.Release(DragButton::Left); // any release brings the rotate pointer back
     EXPECT_FALSE(drag.MagnifierShown());
     EXPECT_TRUE(drag.ZoomDrag());

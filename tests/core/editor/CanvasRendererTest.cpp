@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QPainter>
 
 #include "core/editor/CanvasRenderer.h"
@@ -44,34 +46,26 @@ struct CanvasFixture : testing::Test {
 
 } // namespace
 
-TEST_F(CanvasFixture, LFoldShowsAWhiteStandingSheetAndALightGreyLyingSheet)
+TEST_F(CanvasFixture, EachStyleDrawsItsSheetsAndAnUnknownStyleNone)
 {
-    renderer.DrawImage(doc, 0, 0, 0, 0);
-    EXPECT_EQ(Pixel(350, 150), kWhite);      // inside CanvasQuadA
-    EXPECT_EQ(Pixel(420, 380), kLightGrey);  // inside CanvasQuadB
+    // Colours inside CanvasQuadA and CanvasQuadB; 0 stands for the background showing.
+    struct Row { const char* name; double PageStyle; QRgb standing, lying; };
+    const std::array<Row, 4> rows{{{"L-fold", kStyleLFold, kWhite, kLightGrey},
+                                   {"flat", kStyleFlat, 0, kWhite},
+                                   {"upright", kStyleUpright, kWhite, 0},
+                                   {"unknown", 4.15, 0, 0}}};
+    for (const Row& row : rows) {
+        doc.PageStyle = row.PageStyle;
+        renderer.DrawImage(doc, 0, 0, 0, 0);
+        for (auto [at, colour] : {std::pair{QPoint(350, 150), row.standing}, std::pair{QPoint(420, 380), row.lying}}) {
+            if (colour == 0)
+                EXPECT_TRUE(IsBackground(at.x(), at.y())) << row.name;
+            else
+                EXPECT_EQ(Pixel(at.x(), at.y()), colour) << row.name;
+        }
+    }
     EXPECT_TRUE(IsBackground(40, 40));
-    EXPECT_EQ(refreshes, 1);
-}
-
-TEST_F(CanvasFixture, FlatAndUprightStylesDrawOneWhiteSheet)
-{
-    doc.PageStyle = kStyleFlat;
-    renderer.DrawImage(doc, 0, 0, 0, 0);
-    EXPECT_EQ(Pixel(420, 380), kWhite);
-    EXPECT_TRUE(IsBackground(350, 150));
-
-    doc.PageStyle = kStyleUpright;
-    renderer.DrawImage(doc, 0, 0, 0, 0);
-    EXPECT_EQ(Pixel(350, 150), kWhite);
-    EXPECT_TRUE(IsBackground(420, 380));
-}
-
-TEST_F(CanvasFixture, UnknownStyleDrawsNoPaper)
-{
-    doc.PageStyle = 4.15;
-    renderer.DrawImage(doc, 0, 0, 0, 0);
-    EXPECT_TRUE(IsBackground(350, 150));
-    EXPECT_TRUE(IsBackground(420, 380));
+    EXPECT_EQ(refreshes, 4);
 }
 
 TEST_F(CanvasFixture, BackgroundRunsFromLightToMidGreyOverTheScreenHeightAndRepeats)

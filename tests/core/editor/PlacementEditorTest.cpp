@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "core/editor/PlacementEditor.h"
@@ -10,6 +11,8 @@ namespace {
 
 constexpr QRgb kRed = 0xFFFF0000;
 const QSizeF kCanvas(800, 500);
+using Sel = std::array<float, 4>; // SelX1, SelY1, SelX2, SelY2
+constexpr Sel kStart{100, 100, 300, 200};
 
 struct EditorFixture : testing::Test {
     EditorFixture()
@@ -17,13 +20,14 @@ struct EditorFixture : testing::Test {
         doc.PictureImage = QImage(8, 8, QImage::Format_ARGB32_Premultiplied);
         doc.PictureImage.fill(kRed);
         renderer.Resize(kCanvas.toSize());
-        Place(100, 100, 300, 200);
+        Place(kStart);
     }
-    void Place(float x1, float y1, float x2, float y2)
+    void Place(Sel sel)
     {
-        doc.SelX1 = x1, doc.SelY1 = y1, doc.SelX2 = x2, doc.SelY2 = y2;
+        doc.SelX1 = sel[0], doc.SelY1 = sel[1], doc.SelX2 = sel[2], doc.SelY2 = sel[3];
         doc.SelShown = true;
     }
+    Sel Placement() const { return {doc.SelX1, doc.SelY1, doc.SelX2, doc.SelY2}; }
     std::optional<PointerShape> Hover(float x, float y) { return editor.Move(MouseButtons::None, x, y, kCanvas); }
     int16_t ZoneAt(float x, float y)
     {
@@ -37,13 +41,6 @@ struct EditorFixture : testing::Test {
         editor.Press(MouseButtons::Left, fromX, fromY);
         editor.Move(MouseButtons::Left, toX, toY, kCanvas);
         editor.Release(MouseButtons::Left, toX, toY, kCanvas);
-    }
-    void ExpectPlacement(float x1, float y1, float x2, float y2) const
-    {
-        EXPECT_EQ(doc.SelX1, x1);
-        EXPECT_EQ(doc.SelY1, y1);
-        EXPECT_EQ(doc.SelX2, x2);
-        EXPECT_EQ(doc.SelY2, y2);
     }
     bool IsPicture(int x, int y) const { return renderer.BackBuffer().pixel(x, y) == kRed; }
 
@@ -84,52 +81,39 @@ TEST_F(EditorFixture, GripsAreOpenThreePixelSquaresAndEdgesOutsideThemAreNoZone)
     EXPECT_EQ(doc.HitZone, 0);
     EXPECT_EQ(ZoneAt(300, 130), 0);
 
-    Place(100, 100, 104, 200); // narrower than a grip: corners before edges, right before left
+    Place({100, 100, 104, 200}); // narrower than a grip: corners before edges, right before left
     EXPECT_EQ(ZoneAt(102, 100), 1);
     EXPECT_EQ(ZoneAt(101.5f, 101), 1);
     EXPECT_EQ(ZoneAt(102, 150), 7);
 }
 
-TEST_F(EditorFixture, CornerResizeCommitsTheReleasePointNormalised)
+TEST_F(EditorFixture, DragsCommitTheReleasePointNormalisedAndClampedToTheCanvas)
 {
-    DragGrip(299, 199, 350, 260);
-    ExpectPlacement(100, 100, 350, 260);
-    EXPECT_TRUE(doc.SelShown);
+    struct Row { const char* name; Sel start; QPointF from, to; Sel expected; };
+    const float nan = std::nanf("");
+    const std::array<Row, 9> rows{{
+        {"corner", kStart, {299, 199}, {350, 260}, {100, 100, 350, 260}},
+        {"corner across the anchor", kStart, {299, 199}, {50, 40}, {50, 40, 100, 100}},
+        {"edge keeps the other axis", kStart, {300, 150}, {400, 30}, {100, 100, 400, 200}},
+        {"left edge past the right", {100, 100, 400, 200}, {100, 150}, {500, 480}, {400, 100, 500, 200}},
+        {"top edge below the bottom", {400, 100, 500, 200}, {450, 100}, {0, 490}, {400, 200, 500, 490}},
+        {"resize released off the canvas", kStart, {300, 200}, {950, 620}, {100, 100, 800, 500}},
+        {"resize released at no number", {100, 100, 800, 500}, {800, 500}, {-40, nan}, {0, 0, 100, 100}},
+        {"move keeps the size", kStart, {200, 150}, {220, 170}, {120, 120, 320, 220}},
+        // Released far outside: the grabbed point stays on the canvas, as in the last preview.
+        {"move stops where the preview stopped", {120, 120, 320, 220}, {200, 150}, {-500, 900}, {-80, 470, 120, 570}},
+    }};
+    for (const Row& row : rows) {
+        Place(row.start);
+        DragGrip(row.from.x(), row.from.y(), row.to.x(), row.to.y());
+        EXPECT_EQ(Placement(), row.expected) << row.name;
+        EXPECT_TRUE(doc.SelShown) << row.name;
+    }
+    EXPECT_TRUE(IsPicture(5, 495)); // the last move drew the picture at its clamped place
 
-    Place(100, 100, 300, 200);
-    DragGrip(299, 199, 50, 40); // across the anchor: right and bottom become the old left and top
-    ExpectPlacement(50, 40, 100, 100);
-}
-
-TEST_F(EditorFixture, EdgeResizeChangesOnlyItsAxis)
-{
+    Place(kStart);
     DragGrip(300, 150, 400, 30);
-    ExpectPlacement(100, 100, 400, 200);
     EXPECT_EQ(editor.Points().DragY, 150.0f); // a side grip never follows the pointer vertically
-
-    DragGrip(100, 150, 500, 480); // left edge dragged past the right one
-    ExpectPlacement(400, 100, 500, 200);
-    DragGrip(450, 100, 0, 490); // top edge dragged below the bottom
-    ExpectPlacement(400, 200, 500, 490);
-}
-
-TEST_F(EditorFixture, ResizeReleasedOffTheCanvasLandsOnItsBorder)
-{
-    DragGrip(300, 200, 950, 620);
-    ExpectPlacement(100, 100, 800, 500);
-    DragGrip(800, 500, -40, std::nanf(""));
-    ExpectPlacement(0, 0, 100, 100);
-}
-
-TEST_F(EditorFixture, MoveKeepsTheSizeAndStopsWhereThePreviewStopped)
-{
-    DragGrip(200, 150, 220, 170);
-    ExpectPlacement(120, 120, 320, 220);
-
-    // Released far outside: the grabbed point stays on the canvas, as in the last preview.
-    DragGrip(200, 150, -500, 900);
-    ExpectPlacement(-80, 470, 120, 570);
-    EXPECT_TRUE(IsPicture(5, 495));
 }
 
 TEST_F(EditorFixture, DragRedrawsThePictureInTheRoundedRectangleWithoutGrips)
@@ -142,7 +126,7 @@ TEST_F(EditorFixture, DragRedrawsThePictureInTheRoundedRectangleWithoutGrips)
     EXPECT_TRUE(IsPicture(149, 159)); // 150.5 and 160.5 round to the even 150 and 160
     EXPECT_FALSE(IsPicture(151, 161));
     EXPECT_FALSE(IsPicture(250, 180));
-    ExpectPlacement(100, 100, 300, 200); // nothing committed before the release
+    EXPECT_EQ(Placement(), kStart); // nothing committed before the release
 }
 
 TEST_F(EditorFixture, ClickOnAGripMovesItWithoutRedrawing)
@@ -150,7 +134,7 @@ TEST_F(EditorFixture, ClickOnAGripMovesItWithoutRedrawing)
     Hover(299, 199);
     editor.Press(MouseButtons::Left, 299, 199);
     editor.Release(MouseButtons::Left, 301, 198, kCanvas);
-    ExpectPlacement(100, 100, 301, 198);
+    EXPECT_EQ(Placement(), (Sel{100, 100, 301, 198}));
     EXPECT_EQ(refreshes, 0);
 }
 
@@ -161,7 +145,7 @@ TEST_F(EditorFixture, OtherButtonsAndPreviewModeChangeNothing)
     editor.Move(MouseButtons::Left | MouseButtons::Right, 250, 250, kCanvas);
     editor.Move(MouseButtons::Middle, 250, 250, kCanvas);
     editor.Release(MouseButtons::Right, 250, 250, kCanvas);
-    ExpectPlacement(100, 100, 300, 200);
+    EXPECT_EQ(Placement(), kStart);
     EXPECT_EQ(refreshes, 0);
 
     doc.SelShown = false; // preview mode
@@ -169,6 +153,6 @@ TEST_F(EditorFixture, OtherButtonsAndPreviewModeChangeNothing)
     EXPECT_EQ(Hover(200, 150), std::nullopt);
     DragGrip(200, 150, 250, 250);
     EXPECT_EQ(doc.HitZone, 0);
-    ExpectPlacement(100, 100, 300, 200);
+    EXPECT_EQ(Placement(), kStart);
     EXPECT_EQ(refreshes, 0);
 }

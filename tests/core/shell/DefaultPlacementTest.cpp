@@ -34,5 +34,4 @@ TEST(DefaultPaper, ExtentsOfTheDefaultOutline)
     SetDefaultPaper(doc);
     EXPECT_EQ(doc.PaperWidth, 708);
     EXPECT_EQ(doc.PaperHeight, 637);
-    EXPECT_EQ(doc.PaperPoint[3], QPoint(708, 492));
 }

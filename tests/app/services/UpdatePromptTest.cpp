@@ -5,11 +5,10 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "support/ModalWatcher.h"
 #include "app/services/UpdatePrompt.h"
-#include "support/UrlRecorder.h"
-#include "app/services/WebLinks.h"
 #include "core/services/SettingsStore.h"
+#include "support/ModalWatcher.h"
+#include "support/UrlRecorder.h"
 
 using namespace quorvane;
 
@@ -35,18 +34,6 @@ bool FirstStartAnswering(QMessageBox::StandardButton button, QWidget* owner)
 }
 
 } // namespace
-
-TEST(WebLinks, HelpEntriesOpenThreePagesOfTheMakersSite)
-{
-    UrlRecorder recorder;
-    OpenHelpContents();
-    OpenHomePage();
-    OpenDownloadPage();
-    const QList<QUrl> expected{QUrl(QStringLiteral("https://tarnwick.example/quorvane/help.htm")),
-                               kHomePage,
-                               QUrl(QStringLiteral("https://tarnwick.example/quorvane/download/"))};
-    EXPECT_EQ(recorder.urls, expected);
-}
 
 TEST(UpdatePrompt, NoOpensNothingYesOpensTheHomePageBothRemember)
 {

@@ -1,0 +1,83 @@
+#include "app/output/FormPrint.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+#include "app/output/PrintResult.h"
+#include "app/shell/DialogGeometry.h"
+#include "app/shell/Messages.h"
+
+namespace quorvane {
+
+std::optional<qsizetype> FindDefaultPrinter(const QStringList& printerNames, const QString& defaultPrinterName)
+{
+    if (defaultPrinterName.isEmpty())
+        return std::nullopt;
+    const qsizetype at = printerNames.indexOf(defaultPrinterName);
+    return at < 0 ? std::nullopt : std::optional<qsizetype>(at);
+}
+
+FormPrint::FormPrint(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
+                     const QString& defaultPrinterName)
+    : QDialog(viewer)
+    , Label1(new QLabel(QStringLiteral("Printer:"), this))
+    , Combo1(new QComboBox(this))
+    , CmdPrint(new QPushButton(QStringLiteral("Print"), this))
+    , CmdClose(new QPushButton(QStringLiteral("Close"), this))
+    , Picture1(page)
+    , pageStyle_(PageStyle)
+{
+    setWindowTitle(QStringLiteral("Print"));
+    setFixedSize(277, 91);
+    setFont(QFont(QStringLiteral("Tahoma"), 9));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
+    CmdClose->setObjectName(QStringLiteral("CmdClose"));
+
+    Label1->move(FromTwips(225, 285, 600, 210).topLeft());
+    Label1->adjustSize();
+    Combo1->setGeometry(FromTwips(915, 240, 3000, 330));
+    CmdPrint->setGeometry(FromTwips(705, 780, 1320, 420));
+    CmdClose->setGeometry(FromTwips(2130, 780, 1320, 420));
+    CmdPrint->setDefault(true);
+    setTabOrder(CmdPrint, CmdClose);
+    setTabOrder(CmdClose, Combo1);
+    CmdPrint->setFocus();
+
+    Combo1->addItems(printerNames);
+    Combo1->setCurrentIndex(static_cast<int>(FindDefaultPrinter(printerNames, defaultPrinterName).value_or(0)));
+
+    connect(CmdPrint, &QPushButton::clicked, this, &FormPrint::PrintSelected);
+    connect(CmdClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// A printer that has gone away, or a job the spooler refuses, is passed over: the
+// dialog closes either way.
+void FormPrint::PrintSelected()
+{
+    PrintResult(Picture1, pageStyle_, QPrinterInfo::printerInfo(Combo1->currentText()));
+    accept();
+}
+
+void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle)
+{
+    ShowPrintDialog(viewer, page, PageStyle, QPrinterInfo::availablePrinterNames(),
+                    QPrinterInfo::defaultPrinterName());
+}
+
+void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
+                     const QString& defaultPrinterName)
+{
+    if (printerNames.isEmpty()) {
+        ShowError(viewer, QStringLiteral("Printer not found"));
+        return;
+    }
+    FormPrint form(viewer, page, PageStyle, printerNames, defaultPrinterName);
+    CentreOnScreen(form, viewer);
+    form.exec();
+}
+
+} // namespace quorvane

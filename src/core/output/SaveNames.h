@@ -1,0 +1,21 @@
+#pragma once
+
+// How the name chosen in the save dialog decides the saved page's format and the folder
+// the next save dialog opens in.
+
+#include <optional>
+
+#include <QString>
+
+namespace quorvane {
+
+enum class PageFileFormat { Jpg, Png, Gif, Bmp };
+
+// The format named by the last four characters of the name, in any letter case: ".jpg",
+// ".png", ".gif" or ".bmp". Any other ending (".jpeg", ".tif", none) names no format.
+std::optional<PageFileFormat> FormatOfFileName(const QString& fileName);
+
+// The name up to and including its last "/"; empty when it has none.
+QString FolderOfFileName(const QString& fileName);
+
+} // namespace quorvane

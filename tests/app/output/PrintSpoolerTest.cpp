@@ -1,0 +1,127 @@
+// Printing through a real spooler: scripts/with-cups.sh runs a private CUPS daemon whose
+// queues pdf-a, pdf-b (the default) and pdf-c write each job to $QUORVANE_CUPS_OUT/<queue>.pdf.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "app/output/FormPrint.h"
+#include "support/ModalWatcher.h"
+
+namespace quorvane {
+namespace {
+
+QString RunTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QString OutputOf(const QString& queue)
+{
+    return qEnvironmentVariable("QUORVANE_CUPS_OUT") + QLatin1Char('/') + queue + QStringLiteral(".pdf");
+}
+
+// Quarters red, green, blue and yellow: top-left, top-right, bottom-left, bottom-right.
+QImage QuarteredPage(int width, int height)
+{
+    QImage page(width, height, QImage::Format_RGB32);
+    QPainter painter(&page);
+    painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
+    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
+    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
+    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
+    return page;
+}
+
+class Printing : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("QUORVANE_CUPS_OUT"))
+            GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    }
+};
+
+TEST_F(Printing, ListsTheQueuesInSystemOrderWithTheDefaultSelectedAndCloseSendsNothing)
+{
+    const QStringList queues = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-e")}).split(QLatin1Char('\n'));
+    const QString fallback = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-d")}).section(QLatin1Char(':'), 1).trimmed();
+    ASSERT_GT(queues.indexOf(fallback), 0) << "a default other than the first tells the two apart";
+    ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
+        QStringList listed;
+        for (int i = 0; i < form.Combo1->count(); ++i)
+            listed << form.Combo1->itemText(i);
+        EXPECT_EQ(listed, queues);
+        EXPECT_EQ(form.Combo1->currentText(), fallback);
+        form.CmdClose->click();
+    });
+    ShowPrintDialog(nullptr, QuarteredPage(1190, 1684), 6.0);
+    EXPECT_EQ(watcher.Seen(), 1);
+    EXPECT_TRUE(RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), fallback}).isEmpty());
+    EXPECT_FALSE(QFile::exists(OutputOf(fallback)));
+}
+
+TEST_F(Printing, EachStyleFillsThePrintableAreaInItsOrientation)
+{
+    // A landscape page reaches the upright paper turned a quarter counter-clockwise: its
+    // top edge runs down the paper's left side. Colours as seen on the paper: TL TR BL BR.
+    const struct {
+        const char* queue;
+        double PageStyle;
+        QSize page;
+        Qt::GlobalColor quarters[4];
+    } rows[] = {{"pdf-a", 6.0, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}},
+                {"pdf-c", 4.2, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}}};
+    QTemporaryDir dir;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.queue);
+        const QString queue = QString::fromLatin1(row.queue);
+        ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
+            form.Combo1->setCurrentIndex(form.Combo1->findText(queue));
+            form.CmdPrint->click();
+        });
+        ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), row.PageStyle);
+        ASSERT_EQ(watcher.Seen(), 1);
+        for (int wait = 0; wait < 300 && (!QFile::exists(OutputOf(queue))
+                                          || !RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).isEmpty()); ++wait)
+            QThread::msleep(100);
+        EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {OutputOf(queue)}).contains(QStringLiteral("Pages:           1\n")));
+        const QString png = dir.filePath(queue);
+        RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                                             QStringLiteral("-singlefile"), OutputOf(queue), png});
+        const QImage paper(png + QStringLiteral(".png")); // a pixel a point
+        ASSERT_LT(paper.width(), paper.height());
+
+        // The printer's margins, reported for the upright paper, bound the printed image.
+        QPageLayout layout = QPrinter(QPrinterInfo::printerInfo(queue)).pageLayout();
+        layout.setUnits(QPageLayout::Point);
+        const QRect area = QRectF(QPointF(0, 0), QSizeF(paper.size())).marginsRemoved(layout.minimumMargins()).toRect();
+        ASSERT_GT(area.left() + area.top(), 0) << "a queue without margins cannot show the printable area";
+        QRect ink;
+        for (int y = 0; y < paper.height(); ++y)
+            for (int x = 0; x < paper.width(); ++x)
+                if (qGray(paper.pixel(x, y)) < 230)
+                    ink |= QRect(x, y, 1, 1);
+        EXPECT_LE((ink.topLeft() - area.topLeft()).manhattanLength(), 2) << ink.x() << "," << ink.y();
+        EXPECT_LE((ink.bottomRight() - area.bottomRight()).manhattanLength(), 2) << ink.right() << "," << ink.bottom();
+        const QPoint samples[] = {{area.width() / 4, area.height() / 4}, {area.width() * 3 / 4, area.height() / 4},
+                                  {area.width() / 4, area.height() * 3 / 4}, {area.width() * 3 / 4, area.height() * 3 / 4}};
+        for (int i = 0; i < 4; ++i) {
+            const QColor seen = paper.pixelColor(area.topLeft() + samples[i]), want(row.quarters[i]);
+            EXPECT_LT(qAbs(seen.red() - want.red()) + qAbs(seen.green() - want.green()) + qAbs(seen.blue() - want.blue()), 90) << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvane
