@@ -26,9 +26,8 @@ constexpr float kTieGuard = 0.5f - 1.0f / 4096.0f;
 constexpr uint32_t kColourBits = 0x00ffffffu;
 constexpr uint32_t kOpaque = 0xff000000u;
 
-// Everything below is inlined into one function per lane count, so that the AVX2 instance
-// is compiled for AVX2 throughout.
-#define LANES_INLINE [[gnu::always_inline]] inline
+// Everything below is inlined ([[gnu::always_inline]]) into one function per lane count, so
+// that the AVX2 instance is compiled for AVX2 throughout.
 
 // The vector types of one lane count (GCC cannot size a vector by a template argument).
 struct FourLanes {
@@ -71,7 +70,7 @@ struct Lanes {
         Ints nearTie; // some channel may round otherwise than the exact formula
     };
 
-    LANES_INLINE static bool Any(Ints mask)
+    [[gnu::always_inline]] inline static bool Any(Ints mask)
     {
         uint64_t words[N / 2];
         std::memcpy(words, &mask, sizeof words);
@@ -83,12 +82,12 @@ struct Lanes {
 
     // Built from scalars rather than read back from memory, which would stall the reads.
     template <typename T, size_t... I>
-    LANES_INLINE static Words FromScalars(const T (&values)[N], std::index_sequence<I...>)
+    [[gnu::always_inline]] inline static Words FromScalars(const T (&values)[N], std::index_sequence<I...>)
     {
         return Words{uint32_t(values[I])...};
     }
 
-    LANES_INLINE static Reads Gather(const Source& src, Ints i, Ints j)
+    [[gnu::always_inline]] inline static Reads Gather(const Source& src, Ints i, Ints j)
     {
         const Ints at = (j * src.W + i) * 4;
         // A pixel and its right neighbour in one 8-byte read, the one below in another.
@@ -105,14 +104,14 @@ struct Lanes {
         return {FromScalars(pairs, order), FromScalars(rights, order), FromScalars(belows, order)};
     }
 
-    LANES_INLINE static Floats ChannelOf(Words pixels, int shift)
+    [[gnu::always_inline]] inline static Floats ChannelOf(Words pixels, int shift)
     {
         return __builtin_convertvector(Ints((pixels >> shift) & 255u), Floats);
     }
 
     // Every channel: here + (fx (right - here) + fy (below - here)) / 2, the exact formula
     // rearranged, in single precision; the halving is folded into the fractions.
-    LANES_INLINE static void Blend(const Reads& reads, Floats hx, Floats hy, Samples& out)
+    [[gnu::always_inline]] inline static void Blend(const Reads& reads, Floats hx, Floats hy, Samples& out)
     {
         Floats worst{};
         out.pixels = Words{} + kOpaque;
@@ -128,12 +127,12 @@ struct Lanes {
         out.nearTie = worst > kTieGuard;
     }
 
-    LANES_INLINE static Ints Full(const Source& src, Floats u, Floats w)
+    [[gnu::always_inline]] inline static Ints Full(const Source& src, Floats u, Floats w)
     {
         return (u >= 0.0f) & (u < src.lastU) & (w >= 0.0f) & (w < src.lastW);
     }
 
-    LANES_INLINE static Samples Sample(const Source& src, Floats u, Floats v)
+    [[gnu::always_inline]] inline static Samples Sample(const Source& src, Floats u, Floats v)
     {
         const Floats w = src.DstY2 - v;
         Samples out;
@@ -156,7 +155,7 @@ struct Lanes {
         return out;
     }
 
-    LANES_INLINE static void Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
+    [[gnu::always_inline]] inline static void Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
                                  LaneOutcomes& outcomes);
 };
 
