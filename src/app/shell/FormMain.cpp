@@ -86,11 +86,17 @@ QSizeF FormMain::CanvasSize() const
     return QSizeF(canvas_->size());
 }
 
-// The full redraw at the current placement; in edit mode with frame and grips.
-void FormMain::DrawPlacement()
+// Background, paper and the picture at the current placement, rounded to whole pixels.
+void FormMain::DrawPicture()
 {
     renderer_.DrawImage(doc_, RoundHalfEvenClamped(doc_.SelX1), RoundHalfEvenClamped(doc_.SelY1),
                         RoundHalfEvenClamped(doc_.SelX2), RoundHalfEvenClamped(doc_.SelY2));
+}
+
+// The full redraw at the current placement; in edit mode with frame and grips.
+void FormMain::DrawPlacement()
+{
+    DrawPicture();
     if (doc_.PreviewMode)
         return;
     renderer_.DrawDottedFrame(doc_.SelX1, doc_.SelY1, doc_.SelX2, doc_.SelY2);
@@ -186,9 +192,7 @@ void FormMain::SwitchEditMode()
     // The action toggles its own checked state before it reaches us.
     if (!editModeButton_->isChecked()) {
         doc_.PreviewMode = true;
-        renderer_.DrawImage(doc_, RoundHalfEvenClamped(doc_.SelX1), RoundHalfEvenClamped(doc_.SelY1),
-                            RoundHalfEvenClamped(doc_.SelX2), RoundHalfEvenClamped(doc_.SelY2));
-        doc_.SelShown = false;
+        DrawPicture();
         doc_.HitZone = 0;
         canvas_->unsetCursor();
         return;

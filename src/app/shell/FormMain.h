@@ -48,6 +48,7 @@ private:
     void SwitchEditMode();
     void ShowDesigner();
     void OnPaperChanged();
+    void DrawPicture();
     void DrawPlacement();
     QSizeF CanvasSize() const;
 
