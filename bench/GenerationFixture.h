@@ -1,0 +1,62 @@
+#pragma once
+
+// The program's start-up geometry for the generation benchmarks: default paper on an
+// 853 x 480 canvas, the sample picture (or one of its size drawn here) at its default
+// placement, so the doubled source is 2380 x 2142; and the transform of the lying sheet's
+// pass on it.
+
+#include <optional>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "core/editor/PaperFitting.h"
+#include "core/generation/SheetGeometry.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/DefaultPlacement.h"
+#include "core/shell/PictureLoader.h"
+
+namespace quorvane {
+
+inline QImage SamplePicture()
+{
+    const LoadedPicture sample = LoadPicture(QCoreApplication::applicationDirPath()
+                                             + QStringLiteral("/Object/tyrannosaurus.png"));
+    if (!sample.image.isNull())
+        return sample.image;
+    QImage drawn(1000, 720, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(104, 132, 56));
+    painter.drawEllipse(QRect(100, 150, 800, 420));
+    return drawn;
+}
+
+inline DocumentState StartUpDocument()
+{
+    const QSizeF canvas(853, 480);
+    DocumentState doc;
+    SetDefaultPaper(doc);
+    ResetPaper(doc, canvas, false);
+    SetPicture(doc, SamplePicture());
+    ApplyDefaultPlacement(doc, canvas);
+    return doc;
+}
+
+// The lying sheet's pass (outline points 5, 2, 3, 4) of the start-up document, ready to run;
+// no value when the geometry gives no canvas.
+inline std::optional<TransformState> LyingSheetTransform(DocumentState& doc)
+{
+    const DriverLayout& layout = *DriverLayoutOf(PaperLayout::LFold);
+    const auto geometry = ComputeSheetGeometry(layout, doc.CanvasOutline);
+    auto gen = geometry ? PrepareTransform(ComposeCanvas(doc, *geometry), *geometry) : std::nullopt;
+    if (!gen)
+        return std::nullopt;
+    SetPassQuad(*gen, layout.passes[1], *geometry);
+    doc.GenProgressBase = layout.passes[1].GenProgressBase;
+    return gen;
+}
+
+} // namespace quorvane
