@@ -38,14 +38,10 @@ constexpr uint32_t kOpaque = 0xff000000u;
 // Everything below is inlined ([[gnu::always_inline]]) into one function per lane count,
 // compiled for that lane count's instruction set.
 
-// The vector types of one lane count (GCC cannot size a vector by a template argument).
-// A lane count whose machine gathers in hardware adds
+// Each lane count brings its vector types Floats, Ints and Words (GCC cannot size a vector
+// by a template argument). A lane count whose machine gathers in hardware adds
 //   static Words GatherWords(const uint8_t* base, Ints byteOffsets);
 // reading one 32-bit word per lane.
-#define QUORVANE_LANE_TYPES(bytes)                                                          \
-    using Floats = float __attribute__((vector_size(bytes)));                              \
-    using Ints = int32_t __attribute__((vector_size(bytes)));                              \
-    using Words = uint32_t __attribute__((vector_size(bytes)))
 
 template <typename Vectors>
 struct Lanes {

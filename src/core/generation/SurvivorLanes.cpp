@@ -11,7 +11,9 @@ namespace quorvane {
 namespace {
 
 struct FourLanes {
-    QUORVANE_LANE_TYPES(16);
+    using Floats = float __attribute__((vector_size(16)));
+    using Ints = int32_t __attribute__((vector_size(16)));
+    using Words = uint32_t __attribute__((vector_size(16)));
 };
 
 bool MachineHas(LaneWidth width)

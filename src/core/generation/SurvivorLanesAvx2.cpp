@@ -22,7 +22,9 @@ namespace quorvane {
 namespace {
 
 struct EightLanes {
-    QUORVANE_LANE_TYPES(32);
+    using Floats = float __attribute__((vector_size(32)));
+    using Ints = int32_t __attribute__((vector_size(32)));
+    using Words = uint32_t __attribute__((vector_size(32)));
 };
 
 } // namespace

@@ -24,7 +24,9 @@ namespace quorvane {
 namespace {
 
 struct SixteenLanes {
-    QUORVANE_LANE_TYPES(64);
+    using Floats = float __attribute__((vector_size(64)));
+    using Ints = int32_t __attribute__((vector_size(64)));
+    using Words = uint32_t __attribute__((vector_size(64)));
 
     // One 32-bit word per lane from base + byteOffsets, in one hardware gather.
     [[gnu::always_inline]] inline static Words GatherWords(const uint8_t* base, Ints byteOffsets)
