@@ -51,7 +51,7 @@ inline std::optional<TransformState> LyingSheetTransform(DocumentState& doc)
 {
     const DriverLayout& layout = *DriverLayoutOf(PaperLayout::LFold);
     const auto geometry = ComputeSheetGeometry(layout, doc.CanvasOutline);
-    auto gen = geometry ? PrepareTransform(ComposeCanvas(doc, *geometry), *geometry) : std::nullopt;
+    auto gen = geometry ? ComposeTransform(doc, *geometry) : std::nullopt;
     if (!gen)
         return std::nullopt;
     SetPassQuad(*gen, layout.passes[1], *geometry);

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
+
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
@@ -48,8 +50,11 @@ void OpenCvRemapPass2(benchmark::State& state)
         state.SkipWithError("the start-up geometry gives no canvas");
         return;
     }
-    const cv::Mat source(gen->BitsHeight, gen->BitsWidth, CV_8UC4,
-                         const_cast<uint8_t*>(gen->SrcBits.Bytes().data()));
+    // The whole doubled source, as remap reads it.
+    cv::Mat source(gen->BitsHeight, gen->BitsWidth, CV_8UC4, cv::Scalar::all(255));
+    const PixelBuffer::StoredBlock block = gen->SrcBits.Stored();
+    for (int r = 0; r < block.height; ++r)
+        std::memcpy(source.ptr(block.firstRow + r), block.bytes + size_t(r) * block.width * 4, size_t(block.width) * 4);
     cv::Mat mapX, mapY;
     QuadMaps(*gen, mapX, mapY);
     cv::Mat target(gen->BitsHeight, gen->BitsWidth, CV_8UC4);

@@ -81,6 +81,16 @@ TEST(CliGenerate, StyleCanvasAndPlacementOptions)
     EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
 }
 
+// An upright sheet turned almost edge-on passes the designer; its page is made too.
+TEST(CliGenerate, SteepUprightPaperMakesAPage)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    const Outcome outcome = RunCli({"generate", "--style", "4.2", "--angle=-85", "--fov", "30", "-o", page});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+    EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
+}
+
 TEST(CliGenerate, BadUsageAndBadInput)
 {
     QTemporaryDir dir;

@@ -51,8 +51,10 @@ struct Lanes {
     static constexpr int N = int(sizeof(Floats) / sizeof(float));
 
     struct Source {
-        const uint8_t* bytes;
-        int32_t W;
+        const uint8_t* bytes; // the stored block of SrcBits (PixelBuffer::StoredBlock)
+        int32_t W;            // its width
+        Ints pairColumn;      // its width - 2
+        Ints firstRow;
         Floats lastU; // BitsWidth - 1
         Floats lastW; // BitsHeight - 1
         Floats DstY2;
@@ -90,7 +92,9 @@ struct Lanes {
 
     [[gnu::always_inline]] inline static Reads Gather(const Source& src, Ints i, Ints j)
     {
-        const Ints at = (j * src.W + i) * 4;
+        // PixelBuffer::StoredBlock::ReadOffset, lane by lane.
+        const Ints row = j - src.firstRow;
+        const Ints at = ((row > 0 ? row : Ints{}) * src.W + (i < src.pairColumn ? i : src.pairColumn)) * 4;
         if constexpr (requires(const uint8_t* base, Ints offsets) { Vectors::GatherWords(base, offsets); }) {
             return {Vectors::GatherWords(src.bytes, at), Vectors::GatherWords(src.bytes + 4, at),
                     Vectors::GatherWords(src.bytes + size_t(src.W) * 4, at)};
@@ -175,7 +179,13 @@ void Lanes<Vectors>::Run(TransformState& gen, const SurvivorPlan& plan, std::spa
                    LaneOutcomes& outcomes)
 {
     const int32_t W = gen.BitsWidth;
-    const Source src{gen.SrcBits.Bytes().data(), W, Floats{} + float(W - 1), Floats{} + float(gen.BitsHeight - 1),
+    const PixelBuffer::StoredBlock block = gen.SrcBits.Stored();
+    const Source src{block.bytes,
+                     block.width,
+                     Ints{} + (block.width - 2),
+                     Ints{} + block.firstRow,
+                     Floats{} + float(W - 1),
+                     Floats{} + float(gen.BitsHeight - 1),
                      Floats{} + gen.DstY2};
     Floats u, v, du, dv;
     uint8_t* rowBytes[N];
