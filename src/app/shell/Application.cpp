@@ -5,14 +5,14 @@
 
 #include "app/services/UpdatePrompt.h"
 #include "app/shell/FormMain.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/Document.h"
 
 namespace quorvane {
 
 int RunDesktopProgram(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    DocumentState doc;
+    Document doc;
     FormMain mainWindow(doc);
     mainWindow.show();
     // The last step of start-up, once the main window is on the screen.

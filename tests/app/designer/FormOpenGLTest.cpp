@@ -73,7 +73,7 @@ protected:
         QApplication::sendEvent(view, &event);
     }
 
-    DocumentState doc_;
+    Document doc_;
     int paperChanges_ = 0;
     std::unique_ptr<FormOpenGL> form_;
 };
@@ -160,10 +160,12 @@ TEST_F(Designer, OkStoresTheOutlineTheHeadlessViewFinds)
         EXPECT_FALSE(form_->isVisible());
 
         OffscreenView headless(Child<QWidget>("PicMain")->size());
-        const PaperOutlineResult expected = PaperOutlineFromCorners(
-            headless.CaptureCorners(form_->Camera().Camera(), style), style, 752, -25);
+        const CameraValues& camera = form_->Camera().Camera();
+        const PaperOutlineResult expected =
+            PaperOutlineFromCorners(headless.CaptureCorners(camera, style), style, camera);
         ASSERT_TRUE(expected.ok);
         EXPECT_EQ(doc_.PaperPoint, expected.PaperPoint) << style;
+        EXPECT_EQ(doc_.Camera.CameraAngle, -25.0) << style; // the document keeps the camera of the OK
     }
     EXPECT_EQ(paperChanges_, 3);
 }

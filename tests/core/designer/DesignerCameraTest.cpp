@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/designer/CameraInput.h"
-#include "core/designer/CameraModel.h"
+#include "core/designer/DesignerCamera.h"
 #include "core/shell/PageStyle.h"
 
 namespace quorvane {
