@@ -78,13 +78,6 @@ protected:
     std::unique_ptr<FormOpenGL> form_;
 };
 
-TEST_F(Designer, OpensWithTheCreationCameraAndTheCurrentStyle)
-{
-    EXPECT_EQ(form_->windowTitle(), "Design Paper");
-    EXPECT_EQ(Field(2)->text(), "752");
-    EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
-}
-
 TEST_F(Designer, FieldsTakeDigitsMoveTheSliderInRangeAndClampOnLeaving)
 {
     QLineEdit* angle = Field(1);

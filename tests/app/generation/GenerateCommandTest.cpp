@@ -141,14 +141,6 @@ TEST_F(GenerateCommand, DibErrorClosesTheDialogAndBringsTheMainWindowBack)
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
-TEST_F(GenerateCommand, StyleThatSelectsNothingDoesNothing)
-{
-    doc.PageStyle = 5.0;
-    Run();
-    EXPECT_TRUE(mainWindow.isVisible());
-    EXPECT_TRUE(OpenWindows<FormProgress>().isEmpty());
-}
-
 TEST_F(GenerateCommand, ProgressDialogClosesOnlyAtExactlyOneHundred)
 {
     auto* dialog = new FormProgress(control, &mainWindow);
