@@ -79,14 +79,13 @@ TEST(CommandLine, AnswersHelpAndVersionOnStdoutAndBadUsageOnStderr)
 TEST(FinishStartUp, OpensThePictureOrReportsItThenAsksTheUpdateQuestion)
 {
     QTemporaryDir dir;
-    QImage picture(64, 32, QImage::Format_RGB32);
-    picture.fill(Qt::darkBlue);
     const QString good = dir.filePath(QStringLiteral("cup.png"));
-    ASSERT_TRUE(picture.save(good));
     const QString bad = dir.filePath(QStringLiteral("broken.png"));
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
-    file.close();
+    QImage picture(64, 32, QImage::Format_Mono);
+    picture.fill(1);
+    ASSERT_TRUE(picture.save(good));
+    ASSERT_TRUE(QFile(good).copy(bad));
+    ASSERT_TRUE(QFile(bad).resize(20)); // the header only
 
     struct Case {
         QString picture;
