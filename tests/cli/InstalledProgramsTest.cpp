@@ -19,14 +19,12 @@ Outcome RunHeadless(const QString& program, const QStringList& arguments, const 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
-    if (!destDir.isEmpty())
-        env.insert(QStringLiteral("DESTDIR"), destDir);
+    env.insert(QStringLiteral("DESTDIR"), destDir);
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, {}, process.errorString().toUtf8() + process.readAllStandardError()};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    const bool exited = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+    return {exited ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 QByteArray Contents(const QString& path)

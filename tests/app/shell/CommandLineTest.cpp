@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "app/shell/Application.h"
 #include "app/shell/CommandLine.h"
@@ -17,25 +17,9 @@
 using namespace quorvane;
 using Action = CommandLine::Action;
 
-namespace {
-
-CommandLine Read(std::vector<const char*> words)
-{
-    words.insert(words.begin(), "quorvane");
-    return ReadCommandLine(int(words.size()), words.data());
-}
-
-} // namespace
-
 TEST(CommandLine, ReadsOnePictureTheInfoOptionsAndQtsOwnOptions)
 {
-    struct Case {
-        std::vector<const char*> words;
-        Action action;
-        const char* picture;
-        const char* error;
-    };
-    const Case cases[] = {
+    std::tuple<std::vector<const char*>, Action, const char*, std::string> cases[] = {
         {{"cup.png"}, Action::Run, "cup.png", ""},
         {{"-style", "fusion", "cup.png", "-reverse", "--platform=xcb"}, Action::Run, "cup.png", ""},
         {{"--", "-dash.png"}, Action::Run, "-dash.png", ""},
@@ -46,12 +30,12 @@ TEST(CommandLine, ReadsOnePictureTheInfoOptionsAndQtsOwnOptions)
         {{"a.png", "b.png"}, Action::BadUsage, "b.png", "only one picture"},
         {{"cup.png", "-style"}, Action::BadUsage, "cup.png", "option -style needs a value"},
     };
-    for (const Case& c : cases) {
-        const CommandLine line = Read(c.words);
-        SCOPED_TRACE(c.words.front());
-        EXPECT_EQ(line.action, c.action);
-        EXPECT_EQ(line.picture, QString::fromUtf8(c.picture));
-        EXPECT_EQ(line.error.substr(0, std::strlen(c.error)), c.error);
+    for (auto& [words, action, picture, error] : cases) {
+        words.insert(words.begin(), "quorvane");
+        const CommandLine line = ReadCommandLine(int(words.size()), words.data());
+        EXPECT_EQ(line.action, action) << words[1];
+        EXPECT_EQ(line.picture, QString::fromUtf8(picture)) << words[1];
+        EXPECT_TRUE(line.error.starts_with(error)) << line.error;
     }
 }
 
@@ -68,30 +52,26 @@ TEST(FinishStartUp, OpensThePictureOrReportsItThenAsksTheUpdateQuestion)
     ASSERT_TRUE(QFile(good).copy(bad));
     ASSERT_TRUE(QFile(bad).resize(20)); // the header only
 
-    struct Case {
-        QString picture;
-        bool opens;
-        QStringList boxes;
-    };
-    const Case cases[] = {{good, true, {"Quorvane"}}, {bad, false, {"Error", "Quorvane"}}};
-    for (const Case& c : cases) {
+    Document doc;
+    FormMain form(doc);
+    const int sampleWidth = doc.PictureWidth;
+    QStringList boxes;
+    const auto startUp = [&form, &boxes](const QString& picture) {
+        boxes.clear();
         QFile::remove(SettingsStore().FilePath()); // the update question is due
-        Document doc;
-        FormMain form(doc);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        const int sampleWidth = doc.PictureWidth;
-
-        QStringList boxes;
         const auto record = [&boxes](QMessageBox& box) {
             boxes.append(box.windowTitle());
             box.reject(); // the question's answer is then No
         };
         ModalWatcher<QMessageBox> first(record);
         ModalWatcher<QMessageBox> second(record);
-        FinishStartUp(form, c.picture);
-        EXPECT_EQ(boxes, c.boxes) << c.picture.toStdString();
-        EXPECT_EQ(doc.PictureWidth, c.opens ? 64 : sampleWidth);
-    }
+        FinishStartUp(form, picture);
+    };
+    startUp(bad);
+    EXPECT_EQ(boxes.join(", ").toStdString(), "Error, Quorvane");
+    EXPECT_EQ(doc.PictureWidth, sampleWidth);
+    startUp(good);
+    EXPECT_EQ(boxes.join(", ").toStdString(), "Quorvane");
+    EXPECT_EQ(doc.PictureWidth, 64);
     QFile::remove(SettingsStore().FilePath());
 }
