@@ -14,20 +14,20 @@ using namespace quorvane;
 
 namespace {
 
-using Engine = bool (*)(TransformState&, DocumentState&, QImage&, const RowCallback&);
+using Engine = bool (*)(TransformState&, GenControl&, QImage&, const RowCallback&);
 
 // One re-projection of the lying sheet: outline points 5, 2, 3, 4.
 void LyingSheetPass(benchmark::State& state, Engine engine)
 {
-    DocumentState doc = StartUpDocument();
-    auto gen = LyingSheetTransform(doc);
+    StartUp start;
+    auto gen = LyingSheetTransform(start);
     if (!gen) {
         state.SkipWithError("the start-up geometry gives no canvas");
         return;
     }
     QImage target(gen->BitsWidth, gen->BitsHeight, QImage::Format_RGB32);
     for (auto _ : state)
-        benchmark::DoNotOptimize(engine(*gen, doc, target, {}));
+        benchmark::DoNotOptimize(engine(*gen, start.control, target, {}));
     state.counters["pixels"] = double(gen->BitsWidth) * gen->BitsHeight;
 }
 
@@ -49,16 +49,16 @@ void TransBitmapFastPass2At(benchmark::State& state)
         state.SkipWithError("this machine does not run that vector width");
         return;
     }
-    LyingSheetPass(state, [](TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow) {
-        return TransBitmapFast(gen, doc, target, afterRow, width);
+    LyingSheetPass(state, [](TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow) {
+        return TransBitmapFast(gen, control, target, afterRow, width);
     });
 }
 
 void GenerateBothSheetsPage(benchmark::State& state)
 {
-    DocumentState doc = StartUpDocument();
+    StartUp start;
     for (auto _ : state) {
-        const GenerateResult result = GenerateBothSheets(doc, {});
+        const GenerateResult result = GenerateBothSheets(start.doc, start.paper, start.control, {});
         benchmark::DoNotOptimize(result.page.constBits());
     }
 }

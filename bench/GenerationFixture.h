@@ -34,28 +34,32 @@ inline QImage SamplePicture()
     return drawn;
 }
 
-inline DocumentState StartUpDocument()
-{
-    const QSizeF canvas(853, 480);
-    DocumentState doc;
-    SetDefaultPaper(doc);
-    ResetPaper(doc, canvas, false);
-    SetPicture(doc, SamplePicture());
-    ApplyDefaultPlacement(doc, canvas);
-    return doc;
-}
+struct StartUp {
+    Document doc;
+    CanvasPaper paper;
+    GenControl control;
+
+    StartUp()
+    {
+        const QSizeF canvas(853, 480);
+        SetDefaultPaper(doc);
+        ResetPaper(doc, paper, canvas, false);
+        SetPicture(doc, SamplePicture(), {});
+        ApplyDefaultPlacement(doc, canvas);
+    }
+};
 
 // The lying sheet's pass (outline points 5, 2, 3, 4) of the start-up document, ready to run;
 // no value when the geometry gives no canvas.
-inline std::optional<TransformState> LyingSheetTransform(DocumentState& doc)
+inline std::optional<TransformState> LyingSheetTransform(StartUp& start)
 {
     const DriverLayout& layout = *DriverLayoutOf(PaperLayout::LFold);
-    const auto geometry = ComputeSheetGeometry(layout, doc.CanvasOutline);
-    auto gen = geometry ? ComposeTransform(doc, *geometry) : std::nullopt;
+    const auto geometry = ComputeSheetGeometry(layout, start.paper.CanvasOutline);
+    auto gen = geometry ? ComposeTransform(start.doc.PictureImage, start.doc.Place, *geometry) : std::nullopt;
     if (!gen)
         return std::nullopt;
     SetPassQuad(*gen, layout.passes[1], *geometry);
-    doc.GenProgressBase = layout.passes[1].GenProgressBase;
+    start.control.GenProgressBase = layout.passes[1].GenProgressBase;
     return gen;
 }
 

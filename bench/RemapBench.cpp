@@ -44,8 +44,8 @@ void QuadMaps(const TransformState& gen, cv::Mat& mapX, cv::Mat& mapY)
 void OpenCvRemapPass2(benchmark::State& state)
 {
     cv::setNumThreads(1);
-    DocumentState doc = StartUpDocument();
-    const auto gen = LyingSheetTransform(doc);
+    StartUp start;
+    const auto gen = LyingSheetTransform(start);
     if (!gen) {
         state.SkipWithError("the start-up geometry gives no canvas");
         return;

@@ -5,19 +5,27 @@
 
 #include "app/services/UpdatePrompt.h"
 #include "app/shell/FormMain.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/Document.h"
 
 namespace quorvane {
 
-int RunDesktopProgram(QApplication& app)
+int RunDesktopProgram(QApplication& app, const QString& picture)
 {
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    DocumentState doc;
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.quorvane"));
+    Document doc;
     FormMain mainWindow(doc);
     mainWindow.show();
-    // The last step of start-up, once the main window is on the screen.
-    QTimer::singleShot(0, &mainWindow, [&mainWindow] { UpdatePrompt(&mainWindow); });
+    QTimer::singleShot(0, &mainWindow, [&mainWindow, picture] { FinishStartUp(mainWindow, picture); });
     return app.exec();
+}
+
+void FinishStartUp(FormMain& mainWindow, const QString& picture)
+{
+    if (!picture.isEmpty())
+        mainWindow.OpenPicture(picture); // a failure is reported; the sample stays
+    UpdatePrompt(&mainWindow);
 }
 
 } // namespace quorvane

@@ -14,31 +14,32 @@ constexpr int32_t kRingRows = 4 * kMaxSurvivorLanes;
 
 // One pass, each row reduced into the page as soon as it is final, so that only a few rows
 // of the doubled buffer are ever held. False when GenStop ended it.
-bool RunPass(TransformState& gen, DocumentState& doc, const SheetPass& pass, QImage& page, const RowCallback& afterRow)
+bool RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, QImage& page, const RowCallback& afterRow)
 {
-    doc.GenProgressBase = pass.GenProgressBase;
+    control.GenProgressBase = pass.GenProgressBase;
     gen.DstBits = PixelBuffer::RowRing(gen.BitsWidth, gen.BitsHeight, kRingRows);
     const QRect place = pass.place;
     LineReducer reducer(QSize(gen.BitsWidth, gen.BitsHeight), place.size(), [&page, place](int y) {
         return reinterpret_cast<QRgb*>(page.scanLine(place.y() + y)) + place.x();
     });
-    return TransBitmapFastRows(gen, doc, afterRow, [&reducer](const uint8_t* row) { reducer.Push(row); });
+    return TransBitmapFastRows(gen, control, afterRow, [&reducer](const uint8_t* row) { reducer.Push(row); });
 }
 
-GenerateResult RunDriver(const DriverLayout& layout, DocumentState& doc, const RowCallback& afterRow)
+GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const CanvasPaper& paper,
+                         GenControl& control, const RowCallback& afterRow)
 {
-    doc.GenStop = false;
-    const auto geometry = ComputeSheetGeometry(layout, doc.CanvasOutline);
+    control.GenStop = false;
+    const auto geometry = ComputeSheetGeometry(layout, paper.CanvasOutline);
     if (!geometry)
         return {GenerateStatus::DibError, {}};
-    auto gen = ComposeTransform(doc, *geometry);
+    auto gen = ComposeTransform(doc.PictureImage, doc.Place, *geometry);
     QImage page = gen ? LargeImage(layout.pageSize, QImage::Format_RGB32) : QImage();
     if (page.isNull())
         return {GenerateStatus::DibError, {}};
     page.fill(Qt::white);
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
-        if (!RunPass(*gen, doc, pass, page, afterRow))
+        if (!RunPass(*gen, control, pass, page, afterRow))
             return {GenerateStatus::Stopped, {}}; // a stopped run shows no page
     }
     return {GenerateStatus::Done, page};
@@ -46,27 +47,31 @@ GenerateResult RunDriver(const DriverLayout& layout, DocumentState& doc, const R
 
 } // namespace
 
-GenerateResult GenerateBothSheets(DocumentState& doc, const RowCallback& afterRow)
+GenerateResult GenerateBothSheets(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                                  const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::LFold), doc, afterRow);
+    return RunDriver(*DriverLayoutOf(PaperLayout::LFold), doc, paper, control, afterRow);
 }
 
-GenerateResult GenerateSheetB(DocumentState& doc, const RowCallback& afterRow)
+GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                              const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::Flat), doc, afterRow);
+    return RunDriver(*DriverLayoutOf(PaperLayout::Flat), doc, paper, control, afterRow);
 }
 
-GenerateResult GenerateSheetA(DocumentState& doc, const RowCallback& afterRow)
+GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                              const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::Upright), doc, afterRow);
+    return RunDriver(*DriverLayoutOf(PaperLayout::Upright), doc, paper, control, afterRow);
 }
 
-std::optional<GenerateResult> GenerateForPageStyle(DocumentState& doc, const RowCallback& afterRow)
+std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
+                                                   GenControl& control, const RowCallback& afterRow)
 {
     const DriverLayout* layout = DriverLayoutOf(LayoutOf(doc.PageStyle));
     if (!layout)
         return std::nullopt;
-    return RunDriver(*layout, doc, afterRow);
+    return RunDriver(*layout, doc, paper, control, afterRow);
 }
 
 } // namespace quorvane

@@ -124,20 +124,20 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
 namespace {
 
 // The picture drawn smoothly at its placement on a white canvas of the geometry's size.
-void DrawPicture(const DocumentState& doc, const SheetGeometry& geometry, QImage& canvas)
+void DrawPicture(const QImage& picture, const Placement& place, const SheetGeometry& geometry, QImage& canvas)
 {
     canvas.fill(Qt::white);
-    if (doc.PictureImage.isNull())
+    if (picture.isNull())
         return;
     const auto at = [&geometry](float value, int64_t origin) {
         return static_cast<float>((double(value) - double(origin)) * geometry.scale);
     };
-    const QRectF rect(at(doc.SelX1, geometry.minX), at(doc.SelY1, geometry.minY),
-                      static_cast<float>(double(doc.SelX2 - doc.SelX1) * geometry.scale),
-                      static_cast<float>(double(doc.SelY2 - doc.SelY1) * geometry.scale));
+    const QRectF rect(at(place.SelX1, geometry.minX), at(place.SelY1, geometry.minY),
+                      static_cast<float>(double(place.SelX2 - place.SelX1) * geometry.scale),
+                      static_cast<float>(double(place.SelY2 - place.SelY1) * geometry.scale));
     QPainter painter(&canvas);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect, doc.PictureImage);
+    painter.drawImage(rect, picture);
 }
 
 // The transform over a doubled source whose canvas `fill` draws (top-down, RGB32).
@@ -161,11 +161,11 @@ std::optional<TransformState> DoubledSource(const SheetGeometry& geometry, const
 
 } // namespace
 
-QImage ComposeCanvas(const DocumentState& doc, const SheetGeometry& geometry)
+QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetGeometry& geometry)
 {
     QImage canvas = LargeImage(geometry.canvasSize, QImage::Format_RGB32);
     if (!canvas.isNull())
-        DrawPicture(doc, geometry, canvas);
+        DrawPicture(picture, place, geometry, canvas);
     return canvas;
 }
 
@@ -181,10 +181,11 @@ std::optional<TransformState> PrepareTransform(const QImage& canvas, const Sheet
     });
 }
 
-std::optional<TransformState> ComposeTransform(const DocumentState& doc, const SheetGeometry& geometry)
+std::optional<TransformState> ComposeTransform(const QImage& picture, const Placement& place,
+                                              const SheetGeometry& geometry)
 {
     return DoubledSource(geometry, [&](QImage& into) {
-        DrawPicture(doc, geometry, into);
+        DrawPicture(picture, place, geometry, into);
         return true;
     });
 }

@@ -15,7 +15,7 @@
 #include <QSize>
 
 #include "core/generation/TransBitmap.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/Document.h"
 #include "core/shell/PageStyle.h"
 
 namespace quorvane {
@@ -53,7 +53,7 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
 
 // The white composition canvas with the picture drawn smoothly at its placement
 // (transparency blended over white). Null when it cannot be made.
-QImage ComposeCanvas(const DocumentState& doc, const SheetGeometry& geometry);
+QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetGeometry& geometry);
 
 // The doubled source: the canvas unscaled in the top-left quarter of a white buffer, of
 // which only the canvas is stored (PixelBuffer::WithWhiteSurround), and the target
@@ -62,7 +62,8 @@ QImage ComposeCanvas(const DocumentState& doc, const SheetGeometry& geometry);
 std::optional<TransformState> PrepareTransform(const QImage& canvas, const SheetGeometry& geometry);
 
 // The same, with the canvas composed (ComposeCanvas) straight into the source buffer.
-std::optional<TransformState> ComposeTransform(const DocumentState& doc, const SheetGeometry& geometry);
+std::optional<TransformState> ComposeTransform(const QImage& picture, const Placement& place,
+                                              const SheetGeometry& geometry);
 
 // SrcQuad for one pass: the pass's QuadPoints, as floats.
 void SetPassQuad(TransformState& gen, const SheetPass& pass, const SheetGeometry& geometry);

@@ -17,9 +17,9 @@ namespace {
 // row is settled, reported and handed to the callback in turn.
 class FastRun {
 public:
-    FastRun(TransformState& gen, DocumentState& doc, const SurvivorPlan& plan, LaneWidth width,
+    FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width,
             const FinishedRow& finished)
-        : gen_(gen), doc_(doc), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width))),
+        : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width))),
           finished_(finished), nextFinished_(gen.BitsHeight - 1)
     {
         if (finished_)
@@ -29,7 +29,7 @@ public:
     // False when GenStop ended the run.
     bool Run(const RowCallback& afterRow)
     {
-        if (doc_.GenStop) {
+        if (control_.GenStop) {
             Stop(-1);
             return false;
         }
@@ -39,10 +39,10 @@ public:
                 ComputeBlock(b);
             if (plan_.lastOfRow[size_t(b)])
                 Settle(b);
-            ReportProgress(gen_, doc_, plan_.ys[size_t(b)]);
+            ReportProgress(gen_, control_, plan_.ys[size_t(b)]);
             if (afterRow)
                 afterRow();
-            if (doc_.GenStop && b + 1 < count) {
+            if (control_.GenStop && b + 1 < count) {
                 Stop(b);
                 return false;
             }
@@ -119,7 +119,7 @@ private:
     }
 
     TransformState& gen_;
-    DocumentState& doc_;
+    GenControl& control_;
     const SurvivorPlan& plan_;
     const LaneWidth width_;
     const size_t laneCount_;
@@ -134,10 +134,10 @@ private:
 };
 
 // The reference engine's rows handed over once it has run: for calls the plan does not cover.
-bool ReferenceRows(TransformState& gen, DocumentState& doc, const RowCallback& afterRow, const FinishedRow& finished)
+bool ReferenceRows(TransformState& gen, GenControl& control, const RowCallback& afterRow, const FinishedRow& finished)
 {
     QImage none; // the reference engine draws into nothing then
-    if (!TransBitmap(gen, doc, none, afterRow))
+    if (!TransBitmap(gen, control, none, afterRow))
         return false;
     if (finished) {
         for (int32_t row = gen.BitsHeight - 1; row >= 0; --row)
@@ -147,45 +147,45 @@ bool ReferenceRows(TransformState& gen, DocumentState& doc, const RowCallback& a
 }
 
 // DstBits only; false when GenStop ended the call.
-bool RunFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow, LaneWidth lanes,
+bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterRow, LaneWidth lanes,
              const FinishedRow& finished = {})
 {
     // The lanes write pixels as little-endian words.
     if constexpr (std::endian::native != std::endian::little)
-        return ReferenceRows(gen, doc, afterRow, finished);
+        return ReferenceRows(gen, control, afterRow, finished);
     const auto plan = MakeSurvivorPlan(gen);
     if (!plan)
-        return ReferenceRows(gen, doc, afterRow, finished);
+        return ReferenceRows(gen, control, afterRow, finished);
     gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
-    FastRun run(gen, doc, *plan, lanes, finished);
+    FastRun run(gen, control, *plan, lanes, finished);
     return run.Run(afterRow);
 }
 
 } // namespace
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow)
+bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow)
 {
-    return RunFast(gen, doc, afterRow, LaneWidth::Widest);
+    return RunFast(gen, control, afterRow, LaneWidth::Widest);
 }
 
-bool TransBitmapFastRows(TransformState& gen, DocumentState& doc, const RowCallback& afterRow,
+bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
                         const FinishedRow& finished)
 {
-    return RunFast(gen, doc, afterRow, LaneWidth::Widest, finished);
+    return RunFast(gen, control, afterRow, LaneWidth::Widest, finished);
 }
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow,
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,
                      LaneWidth lanes)
 {
-    if (!RunFast(gen, doc, afterRow, lanes))
+    if (!RunFast(gen, control, afterRow, lanes))
         return false;
     ShowBitmap(gen.DstBits, target);
     return true;
 }
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow)
 {
-    return TransBitmapFast(gen, doc, target, afterRow, LaneWidth::Widest);
+    return TransBitmapFast(gen, control, target, afterRow, LaneWidth::Widest);
 }
 
 } // namespace quorvane

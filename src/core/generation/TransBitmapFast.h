@@ -14,20 +14,20 @@
 
 #include <QImage>
 
+#include "core/generation/GenControl.h"
 #include "core/generation/SurvivorLanes.h"
 #include "core/generation/TransBitmap.h"
-#include "core/shell/DocumentState.h"
 
 namespace quorvane {
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow);
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow);
 
 // The same at a chosen vector width; every width gives the same bytes.
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow,
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,
                      LaneWidth lanes);
 
 // The same, leaving the result in DstBits without drawing it anywhere.
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow);
+bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow);
 
 // Called with the bytes of each row of DstBits once it is final, from the image's top line
 // (stored row BitsHeight - 1) down, every row once; a row no sample writes comes as white.
@@ -37,7 +37,7 @@ using FinishedRow = std::function<void(const uint8_t* row)>;
 // (PixelBuffer::RowRing). False when GenStop ended the call; the rows handed over until then
 // are final. Calls the fast engine does not cover run the reference engine on a whole
 // DstBits and hand its rows over at the end.
-bool TransBitmapFastRows(TransformState& gen, DocumentState& doc, const RowCallback& afterRow,
+bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
                          const FinishedRow& finished);
 
 } // namespace quorvane

@@ -1,5 +1,6 @@
 #include "core/shell/Folders.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace quorvane {
@@ -18,7 +19,14 @@ QString AppFolderOf(const QString& programFolder)
 
 QString ObjectFolderOf(const QString& AppFolder)
 {
-    return AppFolder + QStringLiteral("Object/");
+    const QString besideProgram = AppFolder + QStringLiteral("Object/");
+    if (QDir(besideProgram).exists())
+        return besideProgram;
+    // The data folder as installed, relative to the folder of the programs.
+    const QString installed = QDir::cleanPath(AppFolder + QStringLiteral(QUORVANE_DATA_FROM_BIN "/Object"));
+    if (QDir(installed).exists())
+        return WithTrailingSeparator(installed);
+    return besideProgram;
 }
 
 QString GetDocumentsFolder()
@@ -27,6 +35,15 @@ QString GetDocumentsFolder()
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
     return folder;
+}
+
+Folders ProgramFolders(const QString& programFolder)
+{
+    Folders folders;
+    folders.AppFolder = AppFolderOf(programFolder);
+    folders.ObjectFolder = ObjectFolderOf(folders.AppFolder);
+    folders.SaveFolder = GetDocumentsFolder();
+    return folders;
 }
 
 } // namespace quorvane
