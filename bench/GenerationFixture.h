@@ -13,6 +13,7 @@
 
 #include "core/editor/PaperFitting.h"
 #include "core/generation/SheetGeometry.h"
+#include "core/shell/CanvasPaper.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
@@ -55,7 +56,7 @@ inline std::optional<TransformState> LyingSheetTransform(StartUp& start)
 {
     const DriverLayout& layout = *DriverLayoutOf(PaperLayout::LFold);
     const auto geometry = ComputeSheetGeometry(layout, start.paper.CanvasOutline);
-    auto gen = geometry ? ComposeTransform(start.doc.PictureImage, start.doc.Place, *geometry) : std::nullopt;
+    auto gen = geometry ? ComposeTransform(start.doc.PictureImage, PlacementOnCanvas(start.doc, start.paper), *geometry) : std::nullopt;
     if (!gen)
         return std::nullopt;
     SetPassQuad(*gen, layout.passes[1], *geometry);

@@ -32,7 +32,7 @@ GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const 
     const auto geometry = ComputeSheetGeometry(layout, paper.CanvasOutline);
     if (!geometry)
         return {GenerateStatus::DibError, {}};
-    auto gen = ComposeTransform(doc.PictureImage, doc.Place, *geometry);
+    auto gen = ComposeTransform(doc.PictureImage, PlacementOnCanvas(doc, paper), *geometry);
     QImage page = gen ? LargeImage(layout.pageSize, QImage::Format_RGB32) : QImage();
     if (page.isNull())
         return {GenerateStatus::DibError, {}};

@@ -61,7 +61,7 @@ QImage PageFromWholeBuffers(FlatRun& run)
     const auto geometry = ComputeSheetGeometry(layout, run.paper.CanvasOutline);
     if (!geometry)
         return {};
-    const QImage canvas = ComposeCanvas(run.doc.PictureImage, run.doc.Place, *geometry);
+    const QImage canvas = ComposeCanvas(run.doc.PictureImage, PlacementOnCanvas(run.doc, run.paper), *geometry);
     TransformState gen = *PrepareTransform(canvas, *geometry);
     gen.SrcBits = PixelBuffer::FromImage(canvas, gen.BitsWidth, gen.BitsHeight);
     QImage page(layout.pageSize, QImage::Format_RGB32);
@@ -120,8 +120,6 @@ TEST(GenerateDrivers, PageSizesAndSheetPlaces)
     ASSERT_TRUE(a.has_value());
     EXPECT_EQ(a->page.size(), QSize(1684, 1190));
 
-    run.doc.PageStyle = 4.0;
-    EXPECT_FALSE(run.ForStyle().has_value());
 }
 
 TEST(GenerateDrivers, UncoveredAndTransparentPartsComeOutWhite)
