@@ -46,7 +46,7 @@ struct StartUp {
         SetDefaultPaper(doc);
         ResetPaper(doc, paper, canvas, false);
         SetPicture(doc, SamplePicture(), {});
-        ApplyDefaultPlacement(doc, canvas);
+        ApplyDefaultPlacement(doc, paper, canvas);
     }
 };
 

@@ -74,8 +74,8 @@ TEST(CliGenerate, SteepUprightPaperMakesAPage)
 {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("page.png"));
-    const Outcome outcome = RunCli({"generate", "--style", "4.2", "--angle=-85", "--fov", "30", "-o", page});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+    const ProgramRun outcome = RunCli({"generate", "--style", "4.2", "--angle=-85", "--fov", "30", "-o", page});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
     EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
 }
 
