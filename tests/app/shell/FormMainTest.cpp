@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <QAction>
 #include <QTemporaryDir>
 #include <QPushButton>
@@ -10,7 +8,6 @@
 
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
-#include "app/shell/FileFilters.h"
 #include "app/shell/FormMain.h"
 #include "core/shell/CommandTable.h"
 #include "support/ModalWatcher.h"
@@ -27,7 +24,9 @@ struct FormMainFixture : testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
 
-    DocumentState doc;
+    const EditorState& Editor() const { return form.Editor(); }
+
+    Document doc;
     FormMain form{doc};
 };
 
@@ -38,30 +37,31 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvane"));
     EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
     EXPECT_TRUE(form.EditModeButton()->isChecked());
-    EXPECT_TRUE(doc.SelShown);
-    EXPECT_EQ(doc.CanvasOutline[0], QPoint(173, 80));
+    EXPECT_TRUE(Editor().SelShown);
+    EXPECT_EQ(form.Paper().CanvasOutline[0], QPoint(173, 80));
     ASSERT_FALSE(doc.PictureImage.isNull());
     // Half the canvas height, aspect kept.
-    EXPECT_EQ(doc.SelY2 - doc.SelY1, 240.0f);
-    EXPECT_NEAR((doc.SelX2 - doc.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
-    EXPECT_EQ(doc.ObjectFolder, doc.AppFolder + QStringLiteral("Object/"));
+    EXPECT_EQ(doc.Place.SelY2 - doc.Place.SelY1, 240.0f);
+    EXPECT_NEAR((doc.Place.SelX2 - doc.Place.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
+    EXPECT_EQ(form.AppFolders().ObjectFolder, form.AppFolders().AppFolder + QStringLiteral("Object/"));
+    EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
 }
 
 TEST_F(FormMainFixture, PreviewModeHidesTheGripsAndEditModeRestoresThem)
 {
-    const float x1 = doc.SelX1;
+    const float x1 = doc.Place.SelX1;
     form.EditModeButton()->trigger();
-    EXPECT_TRUE(doc.PreviewMode);
-    EXPECT_FALSE(doc.SelShown);
-    EXPECT_EQ(doc.HitZone, 0);
+    EXPECT_TRUE(Editor().PreviewMode);
+    EXPECT_FALSE(Editor().SelShown);
+    EXPECT_EQ(Editor().HitZone, 0);
 
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier); // the shortcut the tooltip names
-    EXPECT_FALSE(doc.PreviewMode);
+    EXPECT_FALSE(Editor().PreviewMode);
     EXPECT_TRUE(form.EditModeButton()->isChecked());
-    EXPECT_TRUE(doc.SelShown);
-    EXPECT_EQ(doc.SelX1, x1);
+    EXPECT_TRUE(Editor().SelShown);
+    EXPECT_EQ(doc.Place.SelX1, x1);
 }
 
 TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
@@ -71,13 +71,13 @@ TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
     wide.fill(Qt::darkCyan);
     const QString path = dir.filePath(QStringLiteral("wide.png"));
     ASSERT_TRUE(wide.save(path));
-    doc.SelX1 = 5;
+    doc.Place.SelX1 = 5;
 
     EXPECT_TRUE(form.OpenPicture(path));
     EXPECT_EQ(doc.PictureWidth, 400);
-    EXPECT_EQ(doc.SelY1, 180.0f);                  // (480 - 240) * 0.75
-    EXPECT_EQ(doc.SelX2 - doc.SelX1, 480.0f);      // twice the height
-    EXPECT_EQ(doc.SelX1, 168.0f);                  // (853 - 480) * 0.45 = 167.85
+    EXPECT_EQ(doc.Place.SelY1, 180.0f);                  // (480 - 240) * 0.75
+    EXPECT_EQ(doc.Place.SelX2 - doc.Place.SelX1, 480.0f);      // twice the height
+    EXPECT_EQ(doc.Place.SelX1, 168.0f);                  // (853 - 480) * 0.45 = 167.85
 }
 
 TEST_F(FormMainFixture, UndecodablePictureKeepsThePreviousOneAndSaysSo)
@@ -88,7 +88,7 @@ TEST_F(FormMainFixture, UndecodablePictureKeepsThePreviousOneAndSaysSo)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("GIF89a but nothing else") > 0);
     file.close();
     const qint64 pictureKey = doc.PictureImage.cacheKey();
-    const float x1 = doc.SelX1;
+    const float x1 = doc.Place.SelX1;
 
     MessageBoxWatcher watcher;
     EXPECT_FALSE(form.OpenPicture(path));
@@ -96,32 +96,25 @@ TEST_F(FormMainFixture, UndecodablePictureKeepsThePreviousOneAndSaysSo)
     EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
     EXPECT_TRUE(watcher.Seen().text.contains(QStringLiteral("broken.gif")));
     EXPECT_EQ(doc.PictureImage.cacheKey(), pictureKey);
-    EXPECT_EQ(doc.SelX1, x1);
+    EXPECT_EQ(doc.Place.SelX1, x1);
 }
 
 TEST_F(FormMainFixture, MinimisedWindowLeavesTheCanvasAlone)
 {
-    const Outline before = doc.CanvasOutline;
+    const Outline before = form.Paper().CanvasOutline;
     form.showMinimized();
     QTest::qWait(50);
     form.CommandBars1_Resize();
-    EXPECT_EQ(doc.CanvasOutline, before);
+    EXPECT_EQ(form.Paper().CanvasOutline, before);
 }
 
 TEST_F(FormMainFixture, ResizingRefitsPaperAndPicture)
 {
-    const float height = doc.SelY2 - doc.SelY1;
+    const float height = doc.Place.SelY2 - doc.Place.SelY1;
     form.resize(1706, 995);
     QTest::qWait(50);
     EXPECT_EQ(form.Picture1()->size(), QSize(1706, 960));
-    EXPECT_NEAR((doc.SelY2 - doc.SelY1) / height, 2.0, 0.02);
-}
-
-TEST(FileFilters, PatternsMoveIntoTheCaptionsParentheses)
-{
-    EXPECT_EQ(ToQtNameFilters(QStringLiteral("PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
-                                             "TIF format (*.tif;tiff)|*.tif;*.tiff")),
-              QStringLiteral("PNG format (*.png);;JPG format (*.jpg *.jpeg);;TIF format (*.tif *.tiff)"));
+    EXPECT_NEAR((doc.Place.SelY2 - doc.Place.SelY1) / height, 2.0, 0.02);
 }
 
 TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
@@ -139,8 +132,7 @@ TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
 
 TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
 {
-    const auto placement = [this] { return std::tuple(doc.SelX1, doc.SelY1, doc.SelX2, doc.SelY2); };
-    const auto before = placement();
+    const Placement before = doc.Place;
     ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
         QTest::qWait(100); // let the view draw once
         designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
@@ -150,9 +142,9 @@ TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
 
     ASSERT_EQ(watcher.Seen(), 1);
     EXPECT_EQ(doc.PageStyle, kStyleFlat);
-    EXPECT_EQ(doc.CanvasOutline[0], doc.CanvasOutline[5]); // the flat sheet has no standing part
-    EXPECT_EQ(placement(), before);
-    EXPECT_TRUE(doc.SelShown);
+    EXPECT_EQ(form.Paper().CanvasOutline[0], form.Paper().CanvasOutline[5]); // the flat sheet has no standing part
+    EXPECT_EQ(doc.Place, before);
+    EXPECT_TRUE(Editor().SelShown);
     // The same dialog comes back at the next Design.
     FormOpenGL* designer = form.Designer();
     ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });
