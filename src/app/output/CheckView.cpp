@@ -1,0 +1,84 @@
+#include "app/output/CheckView.h"
+
+#include <cmath>
+
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "core/designer/OrbitCamera.h"
+#include "core/shell/Numeric.h"
+#include "scene/DesignerSurfaceFormat.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr double kDegreesPerPixel = 0.3;
+constexpr double kZoomPerNotch = 0.9; // one wheel notch forward brings the eye 10 % nearer
+
+} // namespace
+
+CheckView::CheckView(const QImage& page, double PageStyle, const CameraValues& camera, QWidget* parent)
+    : QOpenGLWidget(parent)
+    , page_(page)
+    , PageStyle_(PageStyle)
+    , camera_(camera)
+{
+    setObjectName(QStringLiteral("CheckView"));
+    setFormat(DesignerSurfaceFormat());
+    setTextureFormat(GL_RGB8); // no alpha: see the designer's view
+}
+
+void CheckView::SetCamera(const CameraValues& camera)
+{
+    camera_ = camera;
+    update();
+}
+
+void CheckView::initializeGL()
+{
+    auto report = [this](const QString& text) {
+        QMetaObject::invokeMethod(this, [this, text] { emit RendererMessage(text); }, Qt::QueuedConnection);
+    };
+    ready_ = scene_.Initialize(report);
+    if (ready_)
+        scene_.SetPage(page_);
+    else
+        report(kMessageOpenGlFailed);
+}
+
+void CheckView::resizeGL(int w, int h)
+{
+    const double ratio = devicePixelRatioF();
+    scene_.Resize(RoundHalfEvenClamped(w * ratio), RoundHalfEvenClamped(h * ratio));
+}
+
+void CheckView::paintGL()
+{
+    if (ready_)
+        scene_.Display(camera_, PageStyle_);
+}
+
+void CheckView::mousePressEvent(QMouseEvent* event)
+{
+    lastMouse_ = event->position();
+}
+
+void CheckView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    const QPointF moved = event->position() - lastMouse_;
+    lastMouse_ = event->position();
+    SetCamera(OrbitCamera(camera_, PageStyle_, moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel));
+}
+
+void CheckView::wheelEvent(QWheelEvent* event)
+{
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches != 0.0)
+        SetCamera(ZoomCamera(camera_, PageStyle_, std::pow(kZoomPerNotch, notches)));
+    event->accept();
+}
+
+} // namespace quorvane
