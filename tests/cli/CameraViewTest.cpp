@@ -13,7 +13,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "support/CliProcess.h"
+#include "support/RunProgram.h"
 
 namespace {
 
@@ -145,11 +145,11 @@ TEST(CameraView, DotsLandWhereThePictureWasPlaced)
         const QStringList view = QStringList{"--view", "800x600", "--style", c.style} + c.camera;
         const QString page = dir.filePath("page.png"), composite = dir.filePath("composite.png");
         const QString seen = dir.filePath("view.png");
-        const CliOutcome made = RunCli(QStringList{"generate", "-o", page, "--composite", composite, "--picture",
+        const ProgramRun made = RunCli(QStringList{"generate", "-o", page, "--composite", composite, "--picture",
                                                    dots, "--placement", "0,0,853,480"} + view + c.mapping);
-        ASSERT_EQ(made.exitCode, 0) << made.stderrText.toStdString();
-        const CliOutcome simulated = RunCli(QStringList{"simulate", page, "-o", seen} + view);
-        ASSERT_EQ(simulated.exitCode, 0) << simulated.stderrText.toStdString();
+        ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+        const ProgramRun simulated = RunCli(QStringList{"simulate", page, "-o", seen} + view);
+        ASSERT_EQ(simulated.exitCode, 0) << simulated.err.toStdString();
 
         const Displacement d = Measure(QImage(composite), QImage(seen));
         std::cout << label.toStdString() << ": " << d.dots << " dots, displacement max " << d.max << " mean "
