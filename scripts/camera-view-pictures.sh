@@ -24,7 +24,7 @@ label() { convert "$1" -gravity north -pointsize 18 -annotate +0+6 "$2" "$1"; }
 for camera in default steep; do
     case $camera in
     default) options="" ;;
-    steep) options="--height 20 --distance 100 --fov 25 --angle 20" ;;
+    steep) options="--height 15 --distance 60 --fov 40" ;;
     esac
     row=""
     for mapping in $mappings; do

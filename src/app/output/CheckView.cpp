@@ -6,8 +6,6 @@
 #include <QWheelEvent>
 
 #include "core/designer/OrbitCamera.h"
-#include "core/shell/Numeric.h"
-#include "scene/DesignerSurfaceFormat.h"
 
 namespace quorvane {
 
@@ -19,14 +17,12 @@ constexpr double kZoomPerNotch = 0.9; // one wheel notch forward brings the eye 
 } // namespace
 
 CheckView::CheckView(const QImage& page, double PageStyle, const CameraValues& camera, QWidget* parent)
-    : QOpenGLWidget(parent)
+    : SceneWidget(parent)
     , page_(page)
     , PageStyle_(PageStyle)
     , camera_(camera)
 {
     setObjectName(QStringLiteral("CheckView"));
-    setFormat(DesignerSurfaceFormat());
-    setTextureFormat(GL_RGB8); // no alpha: see the designer's view
 }
 
 void CheckView::SetCamera(const CameraValues& camera)
@@ -35,28 +31,15 @@ void CheckView::SetCamera(const CameraValues& camera)
     update();
 }
 
-void CheckView::initializeGL()
+void CheckView::SceneReady()
 {
-    auto report = [this](const QString& text) {
-        QMetaObject::invokeMethod(this, [this, text] { emit RendererMessage(text); }, Qt::QueuedConnection);
-    };
-    ready_ = scene_.Initialize(report);
-    if (ready_)
-        scene_.SetPage(page_);
-    else
-        report(kMessageOpenGlFailed);
-}
-
-void CheckView::resizeGL(int w, int h)
-{
-    const double ratio = devicePixelRatioF();
-    scene_.Resize(RoundHalfEvenClamped(w * ratio), RoundHalfEvenClamped(h * ratio));
+    Scene().SetPage(page_);
 }
 
 void CheckView::paintGL()
 {
-    if (ready_)
-        scene_.Display(camera_, PageStyle_);
+    if (Ready())
+        Scene().Display(camera_, PageStyle_);
 }
 
 void CheckView::mousePressEvent(QMouseEvent* event)

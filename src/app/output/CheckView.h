@@ -4,15 +4,14 @@
 // A left-button drag orbits the camera, the wheel moves it nearer or farther.
 
 #include <QImage>
-#include <QOpenGLWidget>
 #include <QPointF>
 
+#include "app/designer/SceneWidget.h"
 #include "core/shell/CameraValues.h"
-#include "scene/DesignerScene.h"
 
 namespace quorvane {
 
-class CheckView : public QOpenGLWidget {
+class CheckView : public SceneWidget {
     Q_OBJECT
 
 public:
@@ -21,12 +20,8 @@ public:
     const CameraValues& Camera() const { return camera_; }
     void SetCamera(const CameraValues& camera);
 
-signals:
-    void RendererMessage(const QString& text);
-
 protected:
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
+    void SceneReady() override;
     void paintGL() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -36,9 +31,7 @@ private:
     QImage page_;
     double PageStyle_;
     CameraValues camera_;
-    DesignerScene scene_;
     QPointF lastMouse_;
-    bool ready_ = false;
 };
 
 } // namespace quorvane

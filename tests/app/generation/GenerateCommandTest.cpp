@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -48,7 +49,11 @@ protected:
     void Run() { RunGenerate(doc, paper, control, SaveFolder, &mainWindow); }
     void TearDown() override
     {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
+        // Deleting a viewer deletes the windows it owns (3D Check): guarded pointers skip them.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            windows.append(widget);
+        for (const QPointer<QWidget>& widget : windows) {
             if (qobject_cast<FormViewer*>(widget) || qobject_cast<FormProgress*>(widget))
                 delete widget;
         }
