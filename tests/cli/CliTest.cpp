@@ -85,7 +85,7 @@ TEST(CliGenerate, BadUsageAndBadInput)
     const QString page = dir.filePath(QStringLiteral("page.png"));
     EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
     for (const QStringList& bad : {QStringList{"--style", "5"}, {"--canvas", "0x10"},
-                                   {"--placement", "1,2,3"}, {"--zoom", "2"}}) {
+                                   {"--placement", "1,2,3"}, {"--zoom", "2"}, {"--composite", "view.png"}}) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
         EXPECT_EQ(RunCli(arguments).exitCode, 1) << bad.join(' ').toStdString();
     }
