@@ -3,9 +3,10 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_OPTS ?= -DQUORVANE_WERROR=ON
+PREFIX     ?= /usr/local
 BIN        := $(BUILD)/bin
 
-.PHONY: all deps build run test test-asan bench clean
+.PHONY: all deps build run test test-asan bench install clean
 
 all: build
 
@@ -33,6 +34,10 @@ test-asan: deps
 
 bench: build
 	@scripts/with-xvfb.sh $(BIN)/quorvane-bench
+
+# Installs into $(DESTDIR)$(PREFIX): the programs, their data, launcher, icon, metadata and manual pages.
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

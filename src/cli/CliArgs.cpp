@@ -26,6 +26,10 @@ std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
         return std::nullopt;
     }
     args.command = argv[1];
+    if (args.command.rfind('-', 0) == 0) {
+        error = "unknown option '" + args.command + "'";
+        return std::nullopt;
+    }
     for (int i = 2; i < argc; ++i) {
         std::string word = argv[i];
         if (word.rfind("--", 0) != 0 && word != "-o") {
@@ -61,7 +65,7 @@ const char* UsageText()
            "  quorvane-cli corners [--style S] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
            "               [--view WxH]\n"
            "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4\n"
-           "  quorvane-cli --help\n"
+           "  quorvane-cli --help | --version\n"
            "\n"
            "generate   makes the printable page from a picture, as the desktop program does\n"
            "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"

@@ -10,6 +10,6 @@ int RunCorners(const CliArgs& args);
 int RunReproject(const CliArgs& args);
 
 // Options that take no value, for every command.
-inline const std::vector<std::string> kFlagNames{"default-paper", "help"};
+inline const std::vector<std::string> kFlagNames{"default-paper", "help", "version"};
 
 } // namespace quorvane::cli

@@ -11,10 +11,11 @@ using namespace quorvane::cli;
 
 namespace {
 
-bool WantsHelp(int argc, char** argv)
+// Whether any word is the option, long or short: --help and --version need no command.
+bool HasOption(int argc, char** argv, const char* longName, const char* shortName)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+        if (std::strcmp(argv[i], longName) == 0 || std::strcmp(argv[i], shortName) == 0)
             return true;
     }
     return false;
@@ -30,8 +31,12 @@ int UsageError(const std::string& message)
 
 int main(int argc, char** argv)
 {
-    if (WantsHelp(argc, argv)) {
+    if (HasOption(argc, argv, "--help", "-h")) {
         std::cout << UsageText();
+        return kExitDone;
+    }
+    if (HasOption(argc, argv, "--version", "-v")) {
+        std::cout << "quorvane-cli " QUORVANE_VERSION "\n";
         return kExitDone;
     }
     std::string error;

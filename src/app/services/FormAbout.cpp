@@ -30,7 +30,7 @@ void PaintWhiteWithBlackText(QWidget& widget)
 
 FormAbout::FormAbout(QWidget* owner)
     : QDialog(owner)
-    , LabelVer(new QLabel(QStringLiteral("Quorvane 1.0"), this))
+    , LabelVer(new QLabel(QStringLiteral("Quorvane " QUORVANE_VERSION), this))
     , LabelCopyright(new QLabel(QStringLiteral("Free software under the GPL 3 or later."), this))
     , CmdOK(new QPushButton(QStringLiteral("OK"), this))
 {

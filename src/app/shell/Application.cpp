@@ -9,15 +9,23 @@
 
 namespace quorvane {
 
-int RunDesktopProgram(QApplication& app)
+int RunDesktopProgram(QApplication& app, const QString& picture)
 {
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.quorvane"));
     DocumentState doc;
     FormMain mainWindow(doc);
     mainWindow.show();
-    // The last step of start-up, once the main window is on the screen.
-    QTimer::singleShot(0, &mainWindow, [&mainWindow] { UpdatePrompt(&mainWindow); });
+    QTimer::singleShot(0, &mainWindow, [&mainWindow, picture] { FinishStartUp(mainWindow, picture); });
     return app.exec();
+}
+
+void FinishStartUp(FormMain& mainWindow, const QString& picture)
+{
+    if (!picture.isEmpty())
+        mainWindow.OpenPicture(picture); // a failure is reported; the sample stays
+    UpdatePrompt(&mainWindow);
 }
 
 } // namespace quorvane

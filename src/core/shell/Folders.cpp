@@ -1,5 +1,6 @@
 #include "core/shell/Folders.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace quorvane {
@@ -18,7 +19,14 @@ QString AppFolderOf(const QString& programFolder)
 
 QString ObjectFolderOf(const QString& AppFolder)
 {
-    return AppFolder + QStringLiteral("Object/");
+    const QString besideProgram = AppFolder + QStringLiteral("Object/");
+    if (QDir(besideProgram).exists())
+        return besideProgram;
+    // The data folder as installed, relative to the folder of the programs.
+    const QString installed = QDir::cleanPath(AppFolder + QStringLiteral(QUORVANE_DATA_FROM_BIN "/Object"));
+    if (QDir(installed).exists())
+        return WithTrailingSeparator(installed);
+    return besideProgram;
 }
 
 QString GetDocumentsFolder()

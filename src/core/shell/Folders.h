@@ -7,8 +7,13 @@ namespace quorvane {
 // A folder path with exactly one separator at its end ("/opt/q" -> "/opt/q/", "/" stays).
 QString WithTrailingSeparator(const QString& folder);
 
-// AppFolder: the folder of the running program; ObjectFolder: its "Object/" subfolder.
+// AppFolder: the folder of the running program, ending in "/".
 QString AppFolderOf(const QString& programFolder);
+
+// The folder of the sample pictures, ending in "/": "Object/" beside the program when it
+// exists (a program run from the build tree), otherwise the installed data folder
+// "share/quorvane/Object/" found relative to the program's folder, so an installed tree
+// may be moved as a whole. When neither exists, the one beside the program.
 QString ObjectFolderOf(const QString& AppFolder);
 
 // The user's documents folder without a trailing separator; "" when unknown.

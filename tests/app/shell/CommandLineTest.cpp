@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include "app/shell/Application.h"
+#include "app/shell/CommandLine.h"
+#include "app/shell/FormMain.h"
+#include "core/services/SettingsStore.h"
+#include "support/ModalWatcher.h"
+
+using namespace quorvane;
+using Action = CommandLine::Action;
+
+TEST(CommandLine, ReadsOnePictureTheInfoOptionsAndQtsOwnOptions)
+{
+    std::tuple<std::vector<const char*>, Action, const char*, std::string> cases[] = {
+        {{"cup.png"}, Action::Run, "cup.png", ""},
+        {{"-style", "fusion", "cup.png", "-reverse", "--platform=xcb"}, Action::Run, "cup.png", ""},
+        {{"--", "-dash.png"}, Action::Run, "-dash.png", ""},
+        {{"cup.png", "--bogus", "--help"}, Action::Help, "", ""},
+        {{"-v"}, Action::Version, "", ""},
+        {{"--", "--help"}, Action::Run, "--help", ""},
+        {{"--bogus", "cup.png"}, Action::BadUsage, "cup.png", "unknown option '--bogus'"},
+        {{"a.png", "b.png"}, Action::BadUsage, "b.png", "only one picture"},
+        {{"cup.png", "-style"}, Action::BadUsage, "cup.png", "option -style needs a value"},
+    };
+    for (auto& [words, action, picture, error] : cases) {
+        words.insert(words.begin(), "quorvane");
+        const CommandLine line = ReadCommandLine(int(words.size()), words.data());
+        EXPECT_EQ(line.action, action) << words[1];
+        EXPECT_EQ(line.picture, QString::fromUtf8(picture)) << words[1];
+        EXPECT_TRUE(line.error.starts_with(error)) << line.error;
+    }
+}
+
+// The picture named at start-up opens before the update question; one that cannot be
+// opened is reported and the sample picture stays.
+TEST(FinishStartUp, OpensThePictureOrReportsItThenAsksTheUpdateQuestion)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("cup.png"));
+    const QString bad = dir.filePath(QStringLiteral("broken.png"));
+    QImage picture(64, 32, QImage::Format_Mono);
+    picture.fill(1);
+    ASSERT_TRUE(picture.save(good));
+    ASSERT_TRUE(QFile(good).copy(bad));
+    ASSERT_TRUE(QFile(bad).resize(20)); // the header only
+
+    DocumentState doc;
+    FormMain form(doc);
+    const int sampleWidth = doc.PictureWidth;
+    QStringList boxes;
+    const auto startUp = [&form, &boxes](const QString& picture) {
+        boxes.clear();
+        QFile::remove(SettingsStore().FilePath()); // the update question is due
+        const auto record = [&boxes](QMessageBox& box) {
+            boxes.append(box.windowTitle());
+            box.reject(); // the question's answer is then No
+        };
+        ModalWatcher<QMessageBox> first(record);
+        ModalWatcher<QMessageBox> second(record);
+        FinishStartUp(form, picture);
+    };
+    startUp(bad);
+    EXPECT_EQ(boxes.join(", ").toStdString(), "Error, Quorvane");
+    EXPECT_EQ(doc.PictureWidth, sampleWidth);
+    startUp(good);
+    EXPECT_EQ(boxes.join(", ").toStdString(), "Quorvane");
+    EXPECT_EQ(doc.PictureWidth, 64);
+    QFile::remove(SettingsStore().FilePath());
+}
