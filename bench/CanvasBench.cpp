@@ -11,27 +11,30 @@ using namespace quorvane;
 // One redraw per pointer move: the picture moves by a pixel each time (same size).
 void DrawImageMove(benchmark::State& state)
 {
-    DocumentState doc;
+    Document doc;
+    CanvasPaper paper;
     CanvasRenderer renderer;
-    PrepareCanvas(doc, renderer);
+    PrepareCanvas(doc, paper, renderer);
     int step = 0;
     for (auto _ : state) {
-        const int dx = step++ % 100;
-        renderer.DrawImage(doc, int(doc.SelX1) + dx, int(doc.SelY1), int(doc.SelX2) + dx, int(doc.SelY2));
-        renderer.DrawDottedFrame(doc.SelX1 + dx, doc.SelY1, doc.SelX2 + dx, doc.SelY2);
+        const float dx = float(step++ % 100);
+        renderer.DrawCanvas(doc, paper, doc.Place.Shifted(dx, 0.0f), Decorations::Frame);
     }
 }
 
 // One redraw per pointer move of a resize: the picture's size changes every time.
 void DrawImageResize(benchmark::State& state)
 {
-    DocumentState doc;
+    Document doc;
+    CanvasPaper paper;
     CanvasRenderer renderer;
-    PrepareCanvas(doc, renderer);
+    PrepareCanvas(doc, paper, renderer);
     int step = 0;
     for (auto _ : state) {
         const int grow = step++ % 200;
-        renderer.DrawImage(doc, int(doc.SelX1), int(doc.SelY1), int(doc.SelX2) + grow, int(doc.SelY2) + grow / 2);
+        const Placement& p = doc.Place;
+        renderer.DrawCanvas(doc, paper, {p.SelX1, p.SelY1, p.SelX2 + float(grow), p.SelY2 + float(grow / 2)},
+                            Decorations::None);
     }
 }
 

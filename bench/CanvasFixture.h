@@ -27,12 +27,12 @@ inline QImage LargePicture()
     return picture;
 }
 
-inline void PrepareCanvas(DocumentState& doc, CanvasRenderer& renderer)
+inline void PrepareCanvas(Document& doc, CanvasPaper& paper, CanvasRenderer& renderer)
 {
     SetDefaultPaper(doc);
-    SetPicture(doc, LargePicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    SetPicture(doc, LargePicture().convertToFormat(QImage::Format_ARGB32_Premultiplied), {});
     renderer.Resize(kBenchCanvas);
-    ResetPaper(doc, QSizeF(kBenchCanvas), false);
+    ResetPaper(doc, paper, QSizeF(kBenchCanvas), false);
     ApplyDefaultPlacement(doc, QSizeF(kBenchCanvas));
 }
 

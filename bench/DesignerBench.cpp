@@ -45,7 +45,7 @@ void DesignerOk(benchmark::State& state)
     const CameraValues camera;
     for (auto _ : state) {
         const FoundCorners found = view->CaptureCorners(camera, kStyleLFold);
-        benchmark::DoNotOptimize(PaperOutlineFromCorners(found, kStyleLFold, 752, 31));
+        benchmark::DoNotOptimize(PaperOutlineFromCorners(found, kStyleLFold, camera));
     }
 }
 BENCHMARK(DesignerOk)->Unit(benchmark::kMillisecond)->Apply(WithSpread);

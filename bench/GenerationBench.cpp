@@ -36,35 +36,40 @@ QImage SamplePicture()
     return drawn;
 }
 
-DocumentState StartUpDocument()
-{
-    const QSizeF canvas(853, 480);
-    DocumentState doc;
-    SetDefaultPaper(doc);
-    ResetPaper(doc, canvas, false);
-    SetPicture(doc, SamplePicture());
-    ApplyDefaultPlacement(doc, canvas);
-    return doc;
-}
+struct StartUp {
+    Document doc;
+    CanvasPaper paper;
+    GenControl control;
 
-using Engine = bool (*)(TransformState&, DocumentState&, QImage&, const RowCallback&);
+    StartUp()
+    {
+        const QSizeF canvas(853, 480);
+        SetDefaultPaper(doc);
+        ResetPaper(doc, paper, canvas, false);
+        SetPicture(doc, SamplePicture(), {});
+        ApplyDefaultPlacement(doc, canvas);
+    }
+};
+
+using Engine = bool (*)(TransformState&, GenControl&, QImage&, const RowCallback&);
 
 // One re-projection of the lying sheet: outline points 5, 2, 3, 4.
 void LyingSheetPass(benchmark::State& state, Engine engine)
 {
-    DocumentState doc = StartUpDocument();
+    StartUp start;
     const DriverLayout& layout = *DriverLayoutOf(PaperLayout::LFold);
-    const auto geometry = ComputeSheetGeometry(layout, doc.CanvasOutline);
-    auto gen = geometry ? PrepareTransform(ComposeCanvas(doc, *geometry), *geometry) : std::nullopt;
+    const auto geometry = ComputeSheetGeometry(layout, start.paper.CanvasOutline);
+    auto gen = geometry ? PrepareTransform(ComposeCanvas(start.doc.PictureImage, start.doc.Place, *geometry), *geometry)
+                        : std::nullopt;
     if (!gen) {
         state.SkipWithError("the start-up geometry gives no canvas");
         return;
     }
     SetPassQuad(*gen, layout.passes[1], *geometry);
-    doc.GenProgressBase = layout.passes[1].GenProgressBase;
+    start.control.GenProgressBase = layout.passes[1].GenProgressBase;
     QImage target(gen->BitsWidth, gen->BitsHeight, QImage::Format_RGB32);
     for (auto _ : state)
-        benchmark::DoNotOptimize(engine(*gen, doc, target, {}));
+        benchmark::DoNotOptimize(engine(*gen, start.control, target, {}));
     state.counters["pixels"] = double(gen->BitsWidth) * gen->BitsHeight;
 }
 
@@ -81,16 +86,16 @@ void TransBitmapFastPass2(benchmark::State& state)
 // The path of machines without AVX2.
 void TransBitmapFastPass2FourLanes(benchmark::State& state)
 {
-    LyingSheetPass(state, [](TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow) {
-        return TransBitmapFast(gen, doc, target, afterRow, LaneWidth::Four);
+    LyingSheetPass(state, [](TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow) {
+        return TransBitmapFast(gen, control, target, afterRow, LaneWidth::Four);
     });
 }
 
 void GenerateBothSheetsPage(benchmark::State& state)
 {
-    DocumentState doc = StartUpDocument();
+    StartUp start;
     for (auto _ : state) {
-        const GenerateResult result = GenerateBothSheets(doc, {});
+        const GenerateResult result = GenerateBothSheets(start.doc, start.paper, start.control, {});
         benchmark::DoNotOptimize(result.page.constBits());
     }
 }

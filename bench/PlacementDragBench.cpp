@@ -24,13 +24,13 @@ double MedianMilliseconds(std::vector<double>& samples)
 }
 
 struct DragRig {
-    DragRig() { PrepareCanvas(doc, renderer); }
+    DragRig() { PrepareCanvas(doc, paper, renderer); }
 
     // Drags from `from` along the points step(0..199), then puts the placement back.
     template <typename Step>
     void Run(benchmark::State& state, QPointF from, Step step)
     {
-        const DocumentState start = doc;
+        const Document start = doc;
         const QSizeF canvas(kBenchCanvas);
         std::vector<double> moveMs(kMovesPerDrag);
         double medianSum = 0.0;
@@ -54,17 +54,20 @@ struct DragRig {
         state.counters["ms_per_move"] = benchmark::Counter(medianSum / double(state.iterations()));
     }
 
-    DocumentState doc;
+    Document doc;
+    CanvasPaper paper;
+    EditorState editorState;
     CanvasRenderer renderer;
-    PlacementEditor editor{doc, renderer};
+    PlacementEditor editor{doc, paper, editorState, renderer};
 };
 
 // The inside grabbed and moved to and fro by a pixel and a half per move.
 void DragMove(benchmark::State& state)
 {
     DragRig rig;
-    const QPointF centre((rig.doc.SelX1 + rig.doc.SelX2) / 2, (rig.doc.SelY1 + rig.doc.SelY2) / 2);
-    rig.doc.SelShown = true;
+    const Placement& p = rig.doc.Place;
+    const QPointF centre((p.SelX1 + p.SelX2) / 2, (p.SelY1 + p.SelY2) / 2);
+    rig.editorState.SelShown = true;
     rig.Run(state, centre, [centre](int i) {
         const int swing = i < kMovesPerDrag / 2 ? i : kMovesPerDrag - i;
         return centre + QPointF(1.5 * swing, 0.5 * swing);
@@ -75,8 +78,8 @@ void DragMove(benchmark::State& state)
 void DragResize(benchmark::State& state)
 {
     DragRig rig;
-    const QPointF corner(rig.doc.SelX2, rig.doc.SelY2);
-    rig.doc.SelShown = true;
+    const QPointF corner(rig.doc.Place.SelX2, rig.doc.Place.SelY2);
+    rig.editorState.SelShown = true;
     rig.Run(state, corner, [corner](int i) { return corner + QPointF(i - 100, 0.5 * (i - 100)); });
 }
 

@@ -1,15 +1,20 @@
-# Run with -DROOT=<src folder>. Fails when a file includes a layer above its own,
-# or when core or scene include Qt Widgets.
+# Run with -DROOT=<src folder>. Fails when a file includes a layer above its own, when
+# core or scene include Qt Widgets, or when app/common (the helpers every window uses)
+# includes another folder of the app.
 set(widget_pattern "#include[ \t]*[<\"](QtWidgets/|QtOpenGLWidgets/|QtPrintSupport/|QWidget|QDialog|QApplication|QMainWindow|QMessageBox|QOpenGLWidget|QPrinter)")
 set(forbidden_core "#include[ \t]*\"(scene|app|cli)/")
 set(forbidden_scene "#include[ \t]*\"(app|cli)/")
 set(forbidden_app "#include[ \t]*\"cli/")
 set(forbidden_cli "#include[ \t]*\"app/")
+set(forbidden_app_common "#include[ \t]*\"(cli|app/(shell|editor|designer|generation|output|services))/")
 set(failures)
 foreach(layer core scene app cli)
   file(GLOB_RECURSE files ${ROOT}/${layer}/*.cpp ${ROOT}/${layer}/*.h)
   foreach(f IN LISTS files)
     file(STRINGS ${f} hits REGEX "${forbidden_${layer}}")
+    if(f MATCHES "/app/common/")
+      file(STRINGS ${f} hits REGEX "${forbidden_app_common}")
+    endif()
     if(layer STREQUAL "core" OR layer STREQUAL "scene")
       file(STRINGS ${f} widget_hits REGEX "${widget_pattern}")
       list(APPEND hits ${widget_hits})

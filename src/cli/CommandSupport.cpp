@@ -98,14 +98,14 @@ int ExitCodeOf(const WriteResult& result)
     return Fail(result.message.toStdString(), kExitWriteFailed);
 }
 
-RowCallback TerminalProgress(const DocumentState& doc)
+RowCallback TerminalProgress(const GenControl& control)
 {
     if (!StderrIsTerminal())
         return {};
-    return [&doc, shown = -1]() mutable {
-        if (doc.GenProgress == shown)
+    return [&control, shown = -1]() mutable {
+        if (control.GenProgress == shown)
             return;
-        shown = doc.GenProgress;
+        shown = control.GenProgress;
         std::cerr << "\r" << shown << "%" << std::flush;
     };
 }

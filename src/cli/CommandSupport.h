@@ -11,9 +11,9 @@
 #include <QSize>
 
 #include "cli/CliArgs.h"
+#include "core/generation/GenControl.h"
 #include "core/generation/TransBitmap.h"
 #include "core/output/ResultWriter.h"
-#include "core/shell/DocumentState.h"
 
 namespace quorvane::cli {
 
@@ -39,8 +39,8 @@ std::optional<QString> FileNameArgument(const std::string& bytes, std::string& e
 // Exit code for a page write: 0 written, 1 unsupported name, 3 failed; messages to stderr.
 int ExitCodeOf(const WriteResult& result);
 
-// Shows doc.GenProgress on stderr while a terminal is there; nothing otherwise.
-RowCallback TerminalProgress(const DocumentState& doc);
+// Shows GenProgress on stderr while a terminal is there; nothing otherwise.
+RowCallback TerminalProgress(const GenControl& control);
 void EndTerminalProgress();
 
 } // namespace quorvane::cli

@@ -28,7 +28,7 @@ bool CheckCornersUsage(const CliArgs& args, std::string& error)
     return DesignerRequestFromArgs(args, error).has_value();
 }
 
-std::string CornersJson(const DocumentState& doc)
+std::string CornersJson(const Document& doc)
 {
     std::ostringstream json;
     json << "{\"PageStyle\": " << QString::number(doc.PageStyle).toStdString() << ", \"PaperPoint\": [";
@@ -47,7 +47,7 @@ int RunCorners(const CliArgs& args)
         std::cerr << "quorvane-cli: " << error << "\n\n" << UsageText();
         return kExitUsage;
     }
-    DocumentState doc;
+    Document doc;
     if (!PaperFromDesigner(args, doc, error)) {
         std::cerr << error << "\n";
         return kExitBadInput;

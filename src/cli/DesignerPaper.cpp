@@ -89,7 +89,7 @@ std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std:
     return request;
 }
 
-bool PaperFromDesigner(const CliArgs& args, DocumentState& doc, std::string& error)
+bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error)
 {
     const std::optional<DesignerRequest> request = DesignerRequestFromArgs(args, error);
     if (!request)
@@ -104,13 +104,13 @@ bool PaperFromDesigner(const CliArgs& args, DocumentState& doc, std::string& err
     for (const QString& message : view.Messages())
         std::cerr << "quorvane-cli: " << message.toStdString() << "\n";
     const PaperOutlineResult result =
-        PaperOutlineFromCorners(found, request->PageStyle, camera.SliderValue(CameraRow::Height),
-                                camera.SliderValue(CameraRow::Angle));
+        PaperOutlineFromCorners(found, request->PageStyle, camera.Camera());
     if (!result.ok) {
         error = result.message.toStdString();
         return false;
     }
     doc.PageStyle = request->PageStyle;
+    doc.Camera = camera.Camera();
     SetPaper(doc, result.PaperPoint);
     return true;
 }

@@ -9,8 +9,8 @@
 #include <QSize>
 
 #include "cli/CliArgs.h"
-#include "core/designer/CameraModel.h"
-#include "core/shell/DocumentState.h"
+#include "core/designer/DesignerCamera.h"
+#include "core/shell/Document.h"
 #include "core/shell/PageStyle.h"
 
 namespace quorvane::cli {
@@ -30,9 +30,9 @@ struct DesignerRequest {
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error);
 
 // Renders the designer's view off screen for these options, finds the paper's corners and
-// stores the outline (SetPaper) and the page style into `doc`. False with `error` set when
+// stores the outline (SetPaper), the page style and the camera into `doc`. False with `error` set when
 // an option is bad, when there is no OpenGL, or with the designer's own message when its
 // checks fail; `doc` is then unchanged.
-bool PaperFromDesigner(const CliArgs& args, DocumentState& doc, std::string& error);
+bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error);
 
 } // namespace quorvane::cli

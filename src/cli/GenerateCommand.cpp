@@ -68,28 +68,24 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     return request;
 }
 
-void PlacePicture(DocumentState& doc, const GenerateRequest& request)
+void PlacePicture(Document& doc, const GenerateRequest& request)
 {
     if (!request.placement) {
         ApplyDefaultPlacement(doc, QSizeF(request.canvas));
         return;
     }
     const std::vector<float>& p = *request.placement;
-    doc.SelX1 = p[0];
-    doc.SelY1 = p[1];
-    doc.SelX2 = p[2];
-    doc.SelY2 = p[3];
+    doc.Place = {p[0], p[1], p[2], p[3]};
 }
 
 } // namespace
 
 int RunGenerate(const CliArgs& args)
 {
-    DocumentState doc;
-    doc.AppFolder = AppFolderOf(QCoreApplication::applicationDirPath());
-    doc.ObjectFolder = ObjectFolderOf(doc.AppFolder);
+    Document doc;
+    const QString ObjectFolder = ObjectFolderOf(AppFolderOf(QCoreApplication::applicationDirPath()));
     std::string error;
-    const auto request = ReadRequest(args, doc.ObjectFolder, error);
+    const auto request = ReadRequest(args, ObjectFolder, error);
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
@@ -103,15 +99,17 @@ int RunGenerate(const CliArgs& args)
     const LoadedPicture picture = LoadPicture(request->picture);
     if (picture.image.isNull())
         return Fail(picture.error.toStdString(), kExitBadInput);
-    SetPicture(doc, picture.image);
+    SetPicture(doc, picture.image, request->picture);
     if (args.HasFlag("default-paper"))
         SetDefaultPaper(doc);
     else if (!PaperFromDesigner(args, doc, error))
         return Fail(error, kExitBadInput);
-    ResetPaper(doc, QSizeF(request->canvas), true);
+    CanvasPaper paper;
+    ResetPaper(doc, paper, QSizeF(request->canvas), true);
     PlacePicture(doc, *request);
 
-    const auto result = GenerateForPageStyle(doc, TerminalProgress(doc));
+    GenControl control;
+    const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
     EndTerminalProgress();
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);

@@ -58,9 +58,9 @@ int RunReproject(const CliArgs& args)
         return Fail("the picture is too large to re-project", kExitBadInput);
     target.fill(Qt::white);
 
-    DocumentState doc;
-    doc.GenProgressBase = 50;
-    TransBitmapFast(*gen, doc, target, TerminalProgress(doc));
+    GenControl control;
+    control.GenProgressBase = 50;
+    TransBitmapFast(*gen, control, target, TerminalProgress(control));
     EndTerminalProgress();
     // A ".bmp" destination keeps every byte of the buffer, the fourth included.
     if (FormatOfFileName(*destination) == PageFileFormat::Bmp)

@@ -3,7 +3,7 @@
 // The designer's scene: the camera, the paper as two textured sheets with an outline, or,
 // while the view is captured, the six corner markers.
 
-#include "core/designer/CameraModel.h"
+#include "core/designer/DesignerCamera.h"
 #include "core/designer/PaperScene.h"
 #include "core/shell/PageStyle.h"
 #include "scene/COpenGL.h"

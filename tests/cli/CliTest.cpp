@@ -57,12 +57,14 @@ TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
     ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
 
     // The same steps as the main window at start-up, on an 853 x 480 canvas.
-    DocumentState doc;
+    Document doc;
+    CanvasPaper paper;
+    GenControl control;
     SetDefaultPaper(doc);
-    ResetPaper(doc, QSizeF(853, 480), false);
-    SetPicture(doc, LoadPicture(picture).image);
+    ResetPaper(doc, paper, QSizeF(853, 480), false);
+    SetPicture(doc, LoadPicture(picture).image, picture);
     ApplyDefaultPlacement(doc, QSizeF(853, 480));
-    const GenerateResult expected = GenerateBothSheets(doc, {});
+    const GenerateResult expected = GenerateBothSheets(doc, paper, control, {});
     ASSERT_EQ(expected.status, GenerateStatus::Done);
 
     const QImage written(page);
@@ -119,9 +121,9 @@ TEST(CliReproject, BitmapDestinationHoldsTheWholeBuffer)
     gen.DstX2 = 23;
     gen.DstY2 = 17;
     gen.SrcQuad = {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}};
-    DocumentState doc;
+    GenControl control;
     QImage target(24, 18, QImage::Format_RGB32);
-    ASSERT_TRUE(TransBitmap(gen, doc, target, {}));
+    ASSERT_TRUE(TransBitmap(gen, control, target, {}));
 
     QFile file(bitmap);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -69,7 +69,7 @@ TEST_F(CornerCapture, FindsEachDrawnCornerWhereTheCameraProjectsIt)
             EXPECT_NEAR(found[corner].x(), expected.x(), 1.0) << row.name << " corner " << corner;
             EXPECT_NEAR(found[corner].y(), expected.y(), 1.0) << row.name << " corner " << corner;
         }
-        EXPECT_TRUE(PaperOutlineFromCorners(found, row.PageStyle, 752, 31).ok) << row.name;
+        EXPECT_TRUE(PaperOutlineFromCorners(found, row.PageStyle, CameraValues()).ok) << row.name;
     }
 }
 

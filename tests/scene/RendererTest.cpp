@@ -51,12 +51,6 @@ TEST_F(Renderer, ViewOfHeightZeroCountsAsOnePixelHigh)
     EXPECT_GT(before, projection[5]);
 }
 
-TEST_F(Renderer, ShipsBothPaperPicturesAt256)
-{
-    for (const char* name : {":/textures/Paper1.png", ":/textures/Paper2.png"})
-        EXPECT_EQ(QImage(QString::fromLatin1(name)).size(), QSize(256, 256)) << name;
-}
-
 TEST_F(Renderer, ResamplesTexturesToPowersOfTwoAndLeavesFittingOnesAlone)
 {
     TextureBuffer wide = *PictureToTexture(QImage(300, 100, QImage::Format_RGB32));

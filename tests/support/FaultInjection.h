@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -13,9 +12,7 @@
 #include <memory>
 #include <sys/resource.h>
 #include <thread>
-#include <unistd.h>
 
-#include <QByteArray>
 #include <QProcess>
 
 // While a FileSizeLimit lives, no file of this process can grow past `bytes`: a write
@@ -67,26 +64,3 @@ inline void WithinSeconds(int seconds, const std::function<void()>& step)
         std::_Exit(1);
     }
 }
-
-// Opens `pipe` for writing once `seconds` have passed, unless destroyed before: a reader
-// blocked opening the pipe on the test's own thread is then released and the test fails
-// instead of hanging.
-class PipeWatchdog {
-public:
-    PipeWatchdog(const QByteArray& pipe, int seconds)
-        : thread_([pipe, seconds](std::stop_token stop) {
-            for (int tick = 0; tick < seconds * 10; ++tick) {
-                if (stop.stop_requested())
-                    return;
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            }
-            const int fd = ::open(pipe.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0)
-                ::close(fd);
-        })
-    {
-    }
-
-private:
-    std::jthread thread_;
-};

@@ -24,7 +24,7 @@ DragButton ButtonOf(const QMouseEvent* event)
 
 } // namespace
 
-DesignerView::DesignerView(const DesignerCamera& camera, const DocumentState& doc, QWidget* parent)
+DesignerView::DesignerView(const DesignerCamera& camera, const Document& doc, QWidget* parent)
     : QOpenGLWidget(parent)
     , camera_(camera)
     , doc_(doc)

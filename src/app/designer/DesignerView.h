@@ -6,9 +6,9 @@
 #include <QOpenGLWidget>
 
 #include "core/designer/CameraInput.h"
-#include "core/designer/CameraModel.h"
 #include "core/designer/CornerScan.h"
-#include "core/shell/DocumentState.h"
+#include "core/designer/DesignerCamera.h"
+#include "core/shell/Document.h"
 #include "scene/DesignerScene.h"
 
 namespace quorvane {
@@ -17,7 +17,7 @@ class DesignerView : public QOpenGLWidget {
     Q_OBJECT
 
 public:
-    DesignerView(const DesignerCamera& camera, const DocumentState& doc, QWidget* parent);
+    DesignerView(const DesignerCamera& camera, const Document& doc, QWidget* parent);
 
     // Draws the corner markers into the view's framebuffer and finds them, then redraws
     // the paper. All corners are missing when the view has no OpenGL.
@@ -42,7 +42,7 @@ private:
     void UpdatePointer();
 
     const DesignerCamera& camera_;
-    const DocumentState& doc_;
+    const Document& doc_;
     DesignerScene scene_;
     ViewDrag drag_;
     bool ready_ = false;

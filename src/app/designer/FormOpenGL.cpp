@@ -5,20 +5,19 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/common/DialogGeometry.h"
+#include "app/common/Messages.h"
 #include "app/designer/DesignerArt.h"
 #include "app/designer/DesignerView.h"
-#include "app/shell/Messages.h"
 #include "core/designer/CameraInput.h"
 #include "core/designer/CornerCheck.h"
 #include "core/shell/DefaultPaper.h"
@@ -59,7 +58,7 @@ bool LeavesField(const QFocusEvent& focus)
 
 } // namespace
 
-FormOpenGL::FormOpenGL(DocumentState& doc, std::function<void()> paperChanged, QWidget* parent)
+FormOpenGL::FormOpenGL(Document& doc, std::function<void()> paperChanged, QWidget* parent)
     : QDialog(parent)
     , doc_(doc)
     , paperChanged_(std::move(paperChanged))
@@ -76,8 +75,7 @@ FormOpenGL::FormOpenGL(DocumentState& doc, std::function<void()> paperChanged, Q
     layout->addWidget(PicMain, 1);
     layout->addWidget(PicTab);
     resize(809, 450);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this, nullptr);
     connect(PicMain, &DesignerView::DragStep, this,
             [this](int row, int value) { SliderOf(static_cast<CameraRow>(row))->setValue(value); });
     connect(PicMain, &DesignerView::RendererMessage, this,
@@ -172,13 +170,13 @@ void FormOpenGL::CmdOK_Click()
 {
     camera_.Commit(doc_.PageStyle); // a later Cancel returns here even if the checks fail
     const FoundCorners found = PicMain->CaptureCorners();
-    const PaperOutlineResult result =
-        PaperOutlineFromCorners(found, doc_.PageStyle, SliderEye->value(), SliderRotate->value());
+    const PaperOutlineResult result = PaperOutlineFromCorners(found, doc_.PageStyle, camera_.Camera());
     if (!result.ok) {
         ShowError(this, result.message);
         return;
     }
     SetPaper(doc_, result.PaperPoint);
+    doc_.Camera = camera_.Camera();
     if (paperChanged_)
         paperChanged_();
     accept();

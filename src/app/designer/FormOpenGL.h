@@ -9,8 +9,8 @@
 
 #include <QDialog>
 
-#include "core/designer/CameraModel.h"
-#include "core/shell/DocumentState.h"
+#include "core/designer/DesignerCamera.h"
+#include "core/shell/Document.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -29,7 +29,7 @@ class FormOpenGL : public QDialog {
 public:
     // `paperChanged` runs after an OK has stored a new outline with SetPaper: the main
     // window refits its paper and redraws.
-    FormOpenGL(DocumentState& doc, std::function<void()> paperChanged, QWidget* parent);
+    FormOpenGL(Document& doc, std::function<void()> paperChanged, QWidget* parent);
 
     const DesignerCamera& Camera() const { return camera_; }
 
@@ -55,7 +55,7 @@ private:
     void CheckStyleButton();
     QSlider* SliderOf(CameraRow row) const;
 
-    DocumentState& doc_;
+    Document& doc_;
     std::function<void()> paperChanged_;
     DesignerCamera camera_;
 

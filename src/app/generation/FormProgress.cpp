@@ -1,12 +1,12 @@
 #include "app/generation/FormProgress.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
+
+#include "app/common/DialogGeometry.h"
 
 namespace quorvane {
 
@@ -17,9 +17,9 @@ constexpr int kTickMs = 100;
 
 } // namespace
 
-FormProgress::FormProgress(DocumentState& doc, QWidget* mainWindow)
+FormProgress::FormProgress(GenControl& control, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , doc_(doc)
+    , control_(control)
     , mainWindow_(mainWindow)
 {
     setWindowTitle(QStringLiteral("Please wait..."));
@@ -30,19 +30,19 @@ FormProgress::FormProgress(DocumentState& doc, QWidget* mainWindow)
 
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar_->setGeometry(8, 35, 358, 24);
+    progressBar_->setGeometry(FromTwips(120, 525, 5370, 360));
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
 
     label_ = new QLabel(QStringLiteral("0%"), this);
     label_->setObjectName(QStringLiteral("Label1"));
-    label_->move(177, 14);
+    label_->move(FromTwips(2655, 210, 0, 0).topLeft());
     label_->adjustSize();
 
     stopButton_ = new QPushButton(QStringLiteral("Stop"), this);
     stopButton_->setObjectName(QStringLiteral("CmdStop"));
-    stopButton_->setGeometry(131, 72, 113, 29);
+    stopButton_->setGeometry(FromTwips(1965, 1080, 1695, 435));
     connect(stopButton_, &QPushButton::clicked, this, &FormProgress::CmdStop_Click);
 
     timer_ = new QTimer(this);
@@ -50,14 +50,13 @@ FormProgress::FormProgress(DocumentState& doc, QWidget* mainWindow)
     connect(timer_, &QTimer::timeout, this, &FormProgress::TimerProgress_Timer);
     timer_->start();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this, nullptr);
 }
 
 void FormProgress::TimerProgress_Timer()
 {
-    progressBar_->setValue(doc_.GenProgress); // a value outside 0..100 leaves the bar as it was
-    label_->setText(QString::number(doc_.GenProgress) + QStringLiteral("%"));
+    progressBar_->setValue(control_.GenProgress); // a value outside 0..100 leaves the bar as it was
+    label_->setText(QString::number(control_.GenProgress) + QStringLiteral("%"));
     label_->adjustSize();
     if (progressBar_->value() == 100)
         close();
@@ -65,7 +64,7 @@ void FormProgress::TimerProgress_Timer()
 
 void FormProgress::CmdStop_Click()
 {
-    doc_.GenStop = true;
+    control_.GenStop = true;
     close();
 }
 
@@ -74,7 +73,7 @@ void FormProgress::CmdStop_Click()
 void FormProgress::closeEvent(QCloseEvent* event)
 {
     timer_->stop();
-    if (doc_.GenStop && mainWindow_)
+    if (control_.GenStop && mainWindow_)
         mainWindow_->show();
     event->accept();
 }

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/shell/DocumentState.h"
+#include "core/generation/GenControl.h"
 
 class QLabel;
 class QProgressBar;
@@ -21,7 +21,7 @@ class FormProgress : public QWidget {
     Q_OBJECT
 
 public:
-    FormProgress(DocumentState& doc, QWidget* mainWindow);
+    FormProgress(GenControl& control, QWidget* mainWindow);
 
     QProgressBar* ProgressBar1() const { return progressBar_; }
     QLabel* Label1() const { return label_; }
@@ -36,7 +36,7 @@ protected:
 private:
     void CmdStop_Click();
 
-    DocumentState& doc_;
+    GenControl& control_;
     QPointer<QWidget> mainWindow_;
     QProgressBar* progressBar_ = nullptr;
     QLabel* label_ = nullptr;

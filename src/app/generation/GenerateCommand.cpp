@@ -4,11 +4,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/common/Messages.h"
 #include "app/generation/FormProgress.h"
 #include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
 #include "app/output/SaveResult.h"
-#include "app/shell/Messages.h"
 #include "core/generation/GenerateDrivers.h"
 
 namespace quorvane {
@@ -16,14 +16,14 @@ namespace quorvane {
 namespace {
 
 // The viewer is modeless and deletes itself when closed; Save and Print work on its copy.
-void OpenResultViewer(DocumentState& doc, const QImage& page, QWidget* mainWindow)
+void OpenResultViewer(double PageStyle, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(viewer, &FormViewer::SaveRequested, viewer,
-                     [viewer, &doc] { SaveResult(viewer, doc, viewer->PageImage()); });
+                     [viewer, &SaveFolder] { SaveResult(viewer, SaveFolder, viewer->PageImage()); });
     QObject::connect(viewer, &FormViewer::PrintRequested, viewer,
-                     [viewer, &doc] { ShowPrintDialog(viewer, viewer->PageImage(), doc.PageStyle); });
+                     [viewer, PageStyle] { ShowPrintDialog(viewer, viewer->PageImage(), PageStyle); });
     viewer->show();
 }
 
@@ -40,22 +40,23 @@ void ReportDibError(QPointer<FormProgress> progress, QWidget* mainWindow)
 
 } // namespace
 
-void RunGenerate(DocumentState& doc, QWidget* mainWindow)
+void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& control, QString& SaveFolder,
+                 QWidget* mainWindow)
 {
     if (LayoutOf(doc.PageStyle) == PaperLayout::None)
         return;
-    doc.GenStop = false;
+    control = GenControl();
     if (mainWindow)
         mainWindow->hide();
-    QPointer<FormProgress> progress = new FormProgress(doc, mainWindow);
+    QPointer<FormProgress> progress = new FormProgress(control, mainWindow);
     progress->show();
 
-    const auto result = GenerateForPageStyle(doc, [] { QCoreApplication::processEvents(); });
+    const auto result = GenerateForPageStyle(doc, paper, control, [] { QCoreApplication::processEvents(); });
     if (!result)
         return;
     switch (result->status) {
     case GenerateStatus::Done:
-        OpenResultViewer(doc, result->page, mainWindow);
+        OpenResultViewer(doc.PageStyle, SaveFolder, result->page, mainWindow);
         break;
     case GenerateStatus::DibError:
         ReportDibError(progress, mainWindow);

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "core/shell/DocumentState.h"
+#include <QString>
+
+#include "core/generation/GenControl.h"
+#include "core/shell/CanvasPaper.h"
 
 class QWidget;
 
@@ -10,7 +13,9 @@ namespace quorvane {
 // style that selects none). The main window is hidden while the progress dialog shows;
 // at the end the result viewer opens, or after Stop the main window is back. When the
 // canvas cannot be read, "DIB ERROR" is shown, the dialog closes and the main window
-// comes back.
-void RunGenerate(DocumentState& doc, QWidget* mainWindow);
+// comes back. The viewer's Save starts in SaveFolder and moves it to the folder saved in;
+// `control` must outlive the progress dialog.
+void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& control, QString& SaveFolder,
+                 QWidget* mainWindow);
 
 } // namespace quorvane

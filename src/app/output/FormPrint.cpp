@@ -5,9 +5,9 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "app/common/DialogGeometry.h"
+#include "app/common/Messages.h"
 #include "app/output/PrintResult.h"
-#include "app/shell/DialogGeometry.h"
-#include "app/shell/Messages.h"
 
 namespace quorvane {
 

@@ -4,16 +4,15 @@
 // format its name ends in.
 
 class QImage;
+class QString;
 class QWidget;
 
 namespace quorvane {
 
-struct DocumentState;
-
 // Shows the save dialog (JPG, PNG, GIF and BMP filters, JPG selected, confirmation
-// before an existing file is replaced) in `doc.SaveFolder`. A chosen name moves
+// before an existing file is replaced) in `SaveFolder`. A chosen name moves
 // SaveFolder to its folder, then `page` is written at full size; a name with another
 // ending, or a failed write, is reported in an error message. Cancel changes nothing.
-void SaveResult(QWidget* viewer, DocumentState& doc, const QImage& page);
+void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page);
 
 } // namespace quorvane

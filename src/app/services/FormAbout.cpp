@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/shell/DialogGeometry.h"
+#include "app/common/DialogGeometry.h"
 
 namespace quorvane {
 

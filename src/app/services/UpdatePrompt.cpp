@@ -2,8 +2,8 @@
 
 #include <QString>
 
+#include "app/common/Messages.h"
 #include "app/services/WebLinks.h"
-#include "app/shell/Messages.h"
 #include "core/services/Clock.h"
 #include "core/services/SettingsStore.h"
 #include "core/services/UpdateRule.h"

@@ -5,7 +5,7 @@
 
 #include "app/services/UpdatePrompt.h"
 #include "app/shell/FormMain.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/Document.h"
 
 namespace quorvane {
 
@@ -14,7 +14,7 @@ int RunDesktopProgram(QApplication& app, const QString& picture)
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.quorvane"));
-    DocumentState doc;
+    Document doc;
     FormMain mainWindow(doc);
     mainWindow.show();
     QTimer::singleShot(0, &mainWindow, [&mainWindow, picture] { FinishStartUp(mainWindow, picture); });

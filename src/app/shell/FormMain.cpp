@@ -7,20 +7,20 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "app/common/DialogGeometry.h"
+#include "app/common/FileFilters.h"
+#include "app/common/Messages.h"
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/generation/GenerateCommand.h"
 #include "app/services/FormAbout.h"
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
-#include "app/shell/FileFilters.h"
-#include "app/shell/Messages.h"
 #include "core/editor/PaperFitting.h"
 #include "core/shell/CommandTable.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
-#include "core/shell/Numeric.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane {
@@ -34,7 +34,7 @@ const char* const kOpenFilter = "PNG format (*.png)|*.png|JPG format (*.jpg;*.jp
 
 } // namespace
 
-FormMain::FormMain(DocumentState& doc, QWidget* parent)
+FormMain::FormMain(Document& doc, QWidget* parent)
     : QMainWindow(parent)
     , doc_(doc)
     , renderer_([this] { if (canvas_) canvas_->update(); })
@@ -46,9 +46,7 @@ FormMain::FormMain(DocumentState& doc, QWidget* parent)
 
 void FormMain::PrepareMainWindow()
 {
-    doc_.AppFolder = AppFolderOf(QCoreApplication::applicationDirPath());
-    doc_.ObjectFolder = ObjectFolderOf(doc_.AppFolder);
-    doc_.SaveFolder = GetDocumentsFolder();
+    folders_ = ProgramFolders(QCoreApplication::applicationDirPath());
 
     commandBars_ = new CommandBars(this);
     addToolBar(Qt::TopToolBarArea, commandBars_);
@@ -61,8 +59,7 @@ void FormMain::PrepareMainWindow()
     connect(canvas_, &CanvasWidget::Resized, this, &FormMain::CommandBars1_Resize);
 
     resize(kClientSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this, nullptr);
 }
 
 void FormMain::StartUp()
@@ -74,11 +71,12 @@ void FormMain::StartUp()
     renderer_.Resize(canvas_->size());
 
     SetDefaultPaper(doc_);
-    ResetPaper(doc_, CanvasSize(), false);
-    const LoadedPicture sample = LoadPicture(doc_.ObjectFolder + QStringLiteral("tyrannosaurus.png"));
-    SetPicture(doc_, sample.image);
+    ResetPaper(doc_, paper_, CanvasSize(), false);
+    const QString samplePath = folders_.ObjectFolder + QStringLiteral("tyrannosaurus.png");
+    const LoadedPicture sample = LoadPicture(samplePath);
+    SetPicture(doc_, sample.image, sample.image.isNull() ? QString() : samplePath);
     ApplyDefaultPlacement(doc_, CanvasSize());
-    DrawPlacement();
+    Redraw();
 }
 
 QSizeF FormMain::CanvasSize() const
@@ -86,23 +84,12 @@ QSizeF FormMain::CanvasSize() const
     return QSizeF(canvas_->size());
 }
 
-// Background, paper and the picture at the current placement, rounded to whole pixels.
-void FormMain::DrawPicture()
-{
-    renderer_.DrawImage(doc_, RoundHalfEvenClamped(doc_.SelX1), RoundHalfEvenClamped(doc_.SelY1),
-                        RoundHalfEvenClamped(doc_.SelX2), RoundHalfEvenClamped(doc_.SelY2));
-}
-
 // The full redraw at the current placement; in edit mode with frame and grips.
-void FormMain::DrawPlacement()
+void FormMain::Redraw()
 {
-    DrawPicture();
-    if (doc_.PreviewMode)
-        return;
-    renderer_.DrawDottedFrame(doc_.SelX1, doc_.SelY1, doc_.SelX2, doc_.SelY2);
-    renderer_.DrawSRect(doc_.SelX2, doc_.SelX1, doc_.SelY2, doc_.SelY1);
-    doc_.SelShown = true;
-    renderer_.Refresh();
+    renderer_.DrawCanvas(doc_, paper_, doc_.Place,
+                         state_.PreviewMode ? Decorations::None : Decorations::FrameAndGrips);
+    state_.SelShown = !state_.PreviewMode;
 }
 
 void FormMain::CommandBars1_Resize()
@@ -110,8 +97,8 @@ void FormMain::CommandBars1_Resize()
     if (isMinimized() || canvas_->height() <= 0 || canvas_->width() <= 0)
         return;
     renderer_.Resize(canvas_->size());
-    ResetPaper(doc_, CanvasSize(), false);
-    DrawPlacement();
+    ResetPaper(doc_, paper_, CanvasSize(), false);
+    Redraw();
 }
 
 void FormMain::OnCommand(int id)
@@ -127,7 +114,7 @@ void FormMain::OnCommand(int id)
         ShowDesigner();
         break;
     case ID_GENERATE:
-        RunGenerate(doc_, this);
+        RunGenerate(doc_, paper_, genControl_, folders_.SaveFolder, this);
         break;
     case ID_HELP:
         OpenHelpContents();
@@ -156,18 +143,18 @@ void FormMain::ShowDesigner()
 // A new outline from the designer: the picture keeps its place on the canvas.
 void FormMain::OnPaperChanged()
 {
-    ResetPaper(doc_, CanvasSize(), true);
+    ResetPaper(doc_, paper_, CanvasSize(), true);
     CommandBars1_Resize();
 }
 
 void FormMain::ChooseAndOpenPicture()
 {
     if (!OpenDialogReady) {
-        openDialogPath_ = doc_.ObjectFolder;
+        openDialogPath_ = folders_.ObjectFolder;
         OpenDialogReady = true;
     }
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), openDialogPath_,
-                                                      ToQtNameFilters(QString::fromUtf8(kOpenFilter)));
+                                                      ToQtNameFilters(QString::fromUtf8(kOpenFilter)).join(QStringLiteral(";;")));
     if (path.isEmpty())
         return; // cancelled: nothing changes
     openDialogPath_ = path;
@@ -181,7 +168,7 @@ bool FormMain::OpenPicture(const QString& path)
         ShowError(this, loaded.error);
         return false;
     }
-    SetPicture(doc_, loaded.image);
+    SetPicture(doc_, loaded.image, path);
     ApplyDefaultPlacement(doc_, CanvasSize());
     CommandBars1_Resize();
     return true;
@@ -191,13 +178,13 @@ void FormMain::SwitchEditMode()
 {
     // The action toggles its own checked state before it reaches us.
     if (!editModeButton_->isChecked()) {
-        doc_.PreviewMode = true;
-        DrawPicture();
-        doc_.HitZone = 0;
+        state_.PreviewMode = true;
+        Redraw();
+        state_.HitZone = kZoneNone;
         canvas_->unsetCursor();
         return;
     }
-    doc_.PreviewMode = false;
+    state_.PreviewMode = false;
     CommandBars1_Resize();
 }
 

@@ -1,14 +1,20 @@
 #pragma once
 
-// The main window ("Quorvane"): the command bar over the canvas. It owns the drawing of
-// the canvas and dispatches the toolbar's commands by id.
+// The main window ("Quorvane"): the command bar over the canvas. It holds what belongs to
+// the window around the document (the paper fitted to the canvas, the editor's state, the
+// folders, the generation's control), redraws the canvas and dispatches the toolbar's
+// commands by id.
 
 #include <QMainWindow>
 #include <QString>
 
 #include "core/editor/CanvasRenderer.h"
+#include "core/editor/EditorState.h"
 #include "core/editor/PlacementEditor.h"
-#include "core/shell/DocumentState.h"
+#include "core/generation/GenControl.h"
+#include "core/shell/CanvasPaper.h"
+#include "core/shell/Document.h"
+#include "core/shell/Folders.h"
 
 class QAction;
 
@@ -22,7 +28,7 @@ class FormMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit FormMain(DocumentState& doc, QWidget* parent = nullptr);
+    explicit FormMain(Document& doc, QWidget* parent = nullptr);
 
     // Runs the command with this id; ids without a command do nothing.
     void OnCommand(int id);
@@ -40,6 +46,9 @@ public:
     CanvasWidget* Picture1() const { return canvas_; }
     QAction* EditModeButton() const { return editModeButton_; }
     const CanvasRenderer& Renderer() const { return renderer_; }
+    const CanvasPaper& Paper() const { return paper_; }
+    const EditorState& Editor() const { return state_; }
+    Folders& AppFolders() { return folders_; }
 
 private:
     void PrepareMainWindow();
@@ -48,13 +57,16 @@ private:
     void SwitchEditMode();
     void ShowDesigner();
     void OnPaperChanged();
-    void DrawPicture();
-    void DrawPlacement();
+    void Redraw();
     QSizeF CanvasSize() const;
 
-    DocumentState& doc_;
+    Document& doc_;
+    CanvasPaper paper_;
+    EditorState state_;
+    Folders folders_;
+    GenControl genControl_;
     CanvasRenderer renderer_;
-    PlacementEditor editor_{doc_, renderer_};
+    PlacementEditor editor_{doc_, paper_, state_, renderer_};
     CommandBars* commandBars_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;

@@ -9,7 +9,7 @@
 #include <QPointF>
 #include <QStringView>
 
-#include "core/designer/CameraModel.h"
+#include "core/designer/DesignerCamera.h"
 
 namespace quorvane {
 

@@ -1,6 +1,7 @@
 #include "core/designer/CornerCheck.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -25,8 +26,7 @@ PaperOutlineResult Refuse(const QString& message)
 
 } // namespace
 
-PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle, int SliderEye,
-                                           int SliderRotate)
+PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle, const CameraValues& camera)
 {
     switch (LayoutOf(PageStyle)) {
     case PaperLayout::LFold:
@@ -36,7 +36,7 @@ PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle,
     case PaperLayout::Flat:
         if (!AllFound(found, {2, 3, 4, 5}))
             return Refuse(kMessageCornersHidden);
-        if (SliderEye < 100)
+        if (camera.CameraHeight < 10.0)
             return Refuse(kMessagePaperTooSmall);
         found[0] = found[5];
         found[1] = found[2];
@@ -44,7 +44,7 @@ PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle,
     case PaperLayout::Upright:
         if (!AllFound(found, {0, 1, 2, 5}))
             return Refuse(kMessageCornersHidden);
-        if (std::abs(SliderRotate) > 87)
+        if (std::abs(camera.CameraAngle) > 87.0)
             return Refuse(kMessagePaperTooSmall);
         found[3] = found[2];
         found[4] = found[5];

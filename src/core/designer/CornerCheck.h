@@ -5,7 +5,8 @@
 #include <QString>
 
 #include "core/designer/CornerScan.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/CameraValues.h"
+#include "core/shell/Document.h"
 
 namespace quorvane {
 
@@ -20,11 +21,10 @@ struct PaperOutlineResult {
 };
 
 // Checks that the style's corners were found and that its paper is not seen edge-on (a
-// flat paper from below 10 cm: SliderEye < 100; an upright one turned beyond 87 degrees),
+// flat paper seen from an eye lower than 10 cm; an upright one turned beyond 87 degrees),
 // fills in the corners a flat or upright paper shares, and shifts the outline so that its
 // smallest x and y are 0.
-PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle, int SliderEye,
-                                           int SliderRotate);
+PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle, const CameraValues& camera);
 
 // Shifts the corners so that their smallest x and smallest y are 0.
 Outline NormaliseOutline(const FoundCorners& corners);

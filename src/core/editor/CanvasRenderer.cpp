@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "core/shell/Numeric.h"
+
 namespace quorvane {
 
 namespace {
@@ -37,19 +39,19 @@ void DrawSheet(QPainter& painter, const QPolygon& outline, const QPolygon& fill,
     painter.drawPolygon(fill, Qt::OddEvenFill);
 }
 
-void DrawPaper(QPainter& painter, const DocumentState& doc)
+void DrawPaper(QPainter& painter, double PageStyle, const CanvasPaper& paper)
 {
-    switch (LayoutOf(doc.PageStyle)) {
+    switch (LayoutOf(PageStyle)) {
     case PaperLayout::LFold:
-        DrawSheet(painter, ToPolygon(doc.CanvasOutline), ToPolygon(doc.CanvasQuadA), kPageBrushA);
+        DrawSheet(painter, ToPolygon(paper.CanvasOutline), ToPolygon(paper.CanvasQuadA), kPageBrushA);
         painter.setBrush(kPageBrushB);
-        painter.drawPolygon(ToPolygon(doc.CanvasQuadB), Qt::OddEvenFill);
+        painter.drawPolygon(ToPolygon(paper.CanvasQuadB), Qt::OddEvenFill);
         break;
     case PaperLayout::Flat:
-        DrawSheet(painter, ToPolygon(doc.CanvasQuadB), ToPolygon(doc.CanvasQuadB), kPageBrushA);
+        DrawSheet(painter, ToPolygon(paper.CanvasQuadB), ToPolygon(paper.CanvasQuadB), kPageBrushA);
         break;
     case PaperLayout::Upright:
-        DrawSheet(painter, ToPolygon(doc.CanvasQuadA), ToPolygon(doc.CanvasQuadA), kPageBrushA);
+        DrawSheet(painter, ToPolygon(paper.CanvasQuadA), ToPolygon(paper.CanvasQuadA), kPageBrushA);
         break;
     case PaperLayout::None:
         break;
@@ -83,15 +85,15 @@ void CanvasRenderer::Resize(QSize canvas)
     paperLayer_ = QImage();
 }
 
-const QImage& CanvasRenderer::PaperLayer(const DocumentState& doc)
+const QImage& CanvasRenderer::PaperLayer(double PageStyle, const CanvasPaper& paper)
 {
     if (!paperLayer_.isNull() && paperLayer_.size() == backBuffer_.size()
-        && layerOutline_ == doc.CanvasOutline && layerStyle_ == doc.PageStyle)
+        && layerOutline_ == paper.CanvasOutline && layerStyle_ == PageStyle)
         return paperLayer_;
 
     paperLayer_ = QImage(backBuffer_.size(), QImage::Format_ARGB32_Premultiplied);
-    layerOutline_ = doc.CanvasOutline;
-    layerStyle_ = doc.PageStyle;
+    layerOutline_ = paper.CanvasOutline;
+    layerStyle_ = PageStyle;
     if (paperLayer_.isNull())
         return paperLayer_;
     QPainter painter(&paperLayer_);
@@ -101,15 +103,28 @@ const QImage& CanvasRenderer::PaperLayer(const DocumentState& doc)
     gradient.setColorAt(1.0, kBackBottom);
     gradient.setSpread(QGradient::RepeatSpread);
     painter.fillRect(paperLayer_.rect(), gradient);
-    DrawPaper(painter, doc);
+    DrawPaper(painter, PageStyle, paper);
     return paperLayer_;
 }
 
-void CanvasRenderer::DrawImage(DocumentState& doc, int x1, int y1, int x2, int y2)
+void CanvasRenderer::DrawCanvas(const Document& doc, const CanvasPaper& paper, const Placement& rect,
+                                Decorations decorations)
+{
+    DrawImage(doc, paper, RoundHalfEvenClamped(rect.SelX1), RoundHalfEvenClamped(rect.SelY1),
+              RoundHalfEvenClamped(rect.SelX2), RoundHalfEvenClamped(rect.SelY2));
+    if (decorations != Decorations::None)
+        DrawDottedFrame(rect.SelX1, rect.SelY1, rect.SelX2, rect.SelY2);
+    if (decorations == Decorations::FrameAndGrips)
+        DrawSRect(rect.SelX2, rect.SelX1, rect.SelY2, rect.SelY1);
+    if (refresh_)
+        refresh_();
+}
+
+void CanvasRenderer::DrawImage(const Document& doc, const CanvasPaper& paper, int x1, int y1, int x2, int y2)
 {
     if (backBuffer_.isNull())
         return;
-    const QImage& layer = PaperLayer(doc);
+    const QImage& layer = PaperLayer(doc.PageStyle, paper);
     if (layer.size() == backBuffer_.size())
         std::memcpy(backBuffer_.bits(), layer.constBits(), size_t(layer.sizeInBytes()));
 
@@ -118,8 +133,6 @@ void CanvasRenderer::DrawImage(DocumentState& doc, int x1, int y1, int x2, int y
     const int64_t height = std::llabs(int64_t(y2) - y1);
     if (width <= INT32_MAX && height <= INT32_MAX)
         DrawPicture(doc.PictureImage, QRect(std::min(x1, x2), std::min(y1, y2), int(width), int(height)));
-    Refresh();
-    doc.SelShown = false;
 }
 
 void CanvasRenderer::DrawPicture(const QImage& picture, const QRect& target)
@@ -163,12 +176,6 @@ void CanvasRenderer::DrawSRect(float right, float left, float bottom, float top)
     DrawRectOutlines({grip(left, bottom), grip(right, bottom), grip(left, top), grip(right, top),
                       grip(left, midY), grip(right, midY), grip(midX, bottom), grip(midX, top)},
                      Qt::SolidLine);
-}
-
-void CanvasRenderer::Refresh() const
-{
-    if (refresh_)
-        refresh_();
 }
 
 } // namespace quorvane

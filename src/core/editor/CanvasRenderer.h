@@ -12,9 +12,13 @@
 #include <QSize>
 
 #include "core/editor/ScaledPicture.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/CanvasPaper.h"
 
 namespace quorvane {
+
+// What is drawn over the picture: nothing (preview), the dotted frame (while dragging), or
+// the frame and the eight grips (editing).
+enum class Decorations { None, Frame, FrameAndGrips };
 
 class CanvasRenderer {
 public:
@@ -29,21 +33,18 @@ public:
     QSize CanvasSize() const { return backBuffer_.size(); }
     const QImage& BackBuffer() const { return backBuffer_; }
 
-    // Redraws background, paper and picture in the rectangle spanned by the two corners
-    // (given in either order), refreshes, and sets SelShown to false.
-    void DrawImage(DocumentState& doc, int x1, int y1, int x2, int y2);
-
-    // The rectangle spanned by two corners, in the dotted line style. No refresh.
-    void DrawDottedFrame(float x1, float y1, float x2, float y2);
-
-    // The eight grips of the rectangle with these edges, in the solid line style. No refresh.
-    void DrawSRect(float right, float left, float bottom, float top);
-
-    // Shows the back buffer as it is now.
-    void Refresh() const;
+    // The one redraw of the canvas: background and the document's paper as fitted, the
+    // picture in `rect` (corners in either order) rounded to whole pixels, the decorations at
+    // the exact rectangle over it; then the back buffer is shown once.
+    void DrawCanvas(const Document& doc, const CanvasPaper& paper, const Placement& rect, Decorations decorations);
 
 private:
-    const QImage& PaperLayer(const DocumentState& doc);
+    void DrawImage(const Document& doc, const CanvasPaper& paper, int x1, int y1, int x2, int y2);
+    // The rectangle spanned by two corners, in the dotted line style.
+    void DrawDottedFrame(float x1, float y1, float x2, float y2);
+    // The eight grips of the rectangle with these edges, in the solid line style.
+    void DrawSRect(float right, float left, float bottom, float top);
+    const QImage& PaperLayer(double PageStyle, const CanvasPaper& paper);
     void DrawPicture(const QImage& picture, const QRect& target);
     void DrawRectOutlines(std::initializer_list<QRectF> rects, Qt::PenStyle style);
 

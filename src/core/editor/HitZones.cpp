@@ -54,15 +54,15 @@ const Grip* GripOf(int16_t zone)
     return &kGrips[size_t(zone - 1)];
 }
 
-int16_t HitZoneAt(const DocumentState& doc, float x, float y)
+int16_t HitZoneAt(const Placement& place, float x, float y)
 {
     for (size_t i = 0; i < kGrips.size(); ++i) {
         const Grip& grip = kGrips[i];
-        if (WithinTolerance(x, Along(grip.centreX, doc.SelX1, doc.SelX2))
-            && WithinTolerance(y, Along(grip.centreY, doc.SelY1, doc.SelY2)))
+        if (WithinTolerance(x, Along(grip.centreX, place.SelX1, place.SelX2))
+            && WithinTolerance(y, Along(grip.centreY, place.SelY1, place.SelY2)))
             return int16_t(i + 1);
     }
-    if (x > doc.SelX1 && x < doc.SelX2 && y > doc.SelY1 && y < doc.SelY2)
+    if (x > place.SelX1 && x < place.SelX2 && y > place.SelY1 && y < place.SelY2)
         return kZoneInside;
     return kZoneNone;
 }
@@ -74,9 +74,9 @@ PointerShape PointerOf(int16_t zone)
     return zone == kZoneInside ? PointerShape::Move : PointerShape::Arrow;
 }
 
-QPointF AnchorOf(const Grip& grip, const DocumentState& doc)
+QPointF AnchorOf(const Grip& grip, const Placement& place)
 {
-    return QPointF(Along(grip.anchorX, doc.SelX1, doc.SelX2), Along(grip.anchorY, doc.SelY1, doc.SelY2));
+    return QPointF(Along(grip.anchorX, place.SelX1, place.SelX2), Along(grip.anchorY, place.SelY1, place.SelY2));
 }
 
 QPointF ClampToCanvas(float x, float y, QSizeF canvas)

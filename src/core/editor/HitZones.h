@@ -11,7 +11,7 @@
 #include <QPointF>
 #include <QSizeF>
 
-#include "core/shell/DocumentState.h"
+#include "core/shell/Placement.h"
 
 namespace quorvane {
 
@@ -42,12 +42,12 @@ const Grip* GripOf(int16_t zone);
 
 // The zone under (x, y): the first grip in zone order whose open 3-pixel square holds
 // the point, else the inside (strictly), else none.
-int16_t HitZoneAt(const DocumentState& doc, float x, float y);
+int16_t HitZoneAt(const Placement& place, float x, float y);
 
 PointerShape PointerOf(int16_t zone);
 
 // The fixed corner of a resize by this grip on the current placement.
-QPointF AnchorOf(const Grip& grip, const DocumentState& doc);
+QPointF AnchorOf(const Grip& grip, const Placement& place);
 
 // The position held to the canvas: 0..width, 0..height; not-a-number becomes 0.
 QPointF ClampToCanvas(float x, float y, QSizeF canvas);

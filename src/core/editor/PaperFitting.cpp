@@ -28,20 +28,19 @@ struct Offsets {
     int32_t dx1, dy1, dx2, dy2;
 };
 
-std::optional<Offsets> PlacementOffsets(const DocumentState& doc)
+std::optional<Offsets> PlacementOffsets(const Placement& place, QPoint corner)
 {
-    const QPoint corner = doc.CanvasOutline[0];
-    const auto dx1 = RoundHalfEven(double(doc.SelX1) - corner.x());
-    const auto dy1 = RoundHalfEven(double(doc.SelY1) - corner.y());
-    const auto dx2 = RoundHalfEven(double(doc.SelX2) - corner.x());
-    const auto dy2 = RoundHalfEven(double(doc.SelY2) - corner.y());
+    const auto dx1 = RoundHalfEven(double(place.SelX1) - corner.x());
+    const auto dy1 = RoundHalfEven(double(place.SelY1) - corner.y());
+    const auto dx2 = RoundHalfEven(double(place.SelX2) - corner.x());
+    const auto dy2 = RoundHalfEven(double(place.SelY2) - corner.y());
     if (!dx1 || !dy1 || !dx2 || !dy2)
         return std::nullopt;
     return Offsets{*dx1, *dy1, *dx2, *dy2};
 }
 
 // Maps PaperPoint into the canvas; false when the paper or the canvas is degenerate.
-bool FitOutline(DocumentState& doc, QSizeF canvas)
+bool FitOutline(const Document& doc, CanvasPaper& paper, QSizeF canvas)
 {
     const auto a = Divide(canvas.width(), doc.PaperWidth);
     const auto b = Divide(canvas.height(), doc.PaperHeight);
@@ -52,41 +51,39 @@ bool FitOutline(DocumentState& doc, QSizeF canvas)
     const auto oy = RoundHalfEven((canvas.height() - doc.PaperHeight * k) / 2.0);
     if (!ox || !oy)
         return false;
-    for (size_t i = 0; i < doc.CanvasOutline.size(); ++i) {
+    for (size_t i = 0; i < paper.CanvasOutline.size(); ++i) {
         const auto x = RoundHalfEven(doc.PaperPoint[i].x() * k + *ox);
         const auto y = RoundHalfEven(doc.PaperPoint[i].y() * k + *oy);
         if (x && y)
-            doc.CanvasOutline[i] = QPoint(*x, *y);
+            paper.CanvasOutline[i] = QPoint(*x, *y);
     }
-    const Outline& o = doc.CanvasOutline;
-    doc.CanvasQuadA = {o[0], o[1], o[2], o[5]};
-    doc.CanvasQuadB = {o[5], o[2], o[3], o[4]};
+    const Outline& o = paper.CanvasOutline;
+    paper.CanvasQuadA = {o[0], o[1], o[2], o[5]};
+    paper.CanvasQuadB = {o[5], o[2], o[3], o[4]};
     return true;
 }
 
 } // namespace
 
-void ResetPaper(DocumentState& doc, QSizeF canvas, bool KeepPlacement)
+void ResetPaper(Document& doc, CanvasPaper& paper, QSizeF canvas, bool KeepPlacement)
 {
     // An outline never computed yet (corner 4 still at x 0) measures against the paper's width.
-    const double refOld = doc.CanvasOutline[4].x() == 0
+    const double refOld = paper.CanvasOutline[4].x() == 0
         ? double(doc.PaperWidth)
-        : ReferenceLength(doc.CanvasOutline, doc.PageStyle);
-    const auto offsets = PlacementOffsets(doc);
+        : ReferenceLength(paper.CanvasOutline, doc.PageStyle);
+    const auto offsets = PlacementOffsets(doc.Place, paper.CanvasOutline[0]);
 
-    if (!FitOutline(doc, canvas) || KeepPlacement || !offsets)
+    if (!FitOutline(doc, paper, canvas) || KeepPlacement || !offsets)
         return;
 
     // A zero reference length before the change would collapse the placement onto
     // corner 0: the placement then stays where it is.
-    const auto r = Divide(ReferenceLength(doc.CanvasOutline, doc.PageStyle), refOld);
+    const auto r = Divide(ReferenceLength(paper.CanvasOutline, doc.PageStyle), refOld);
     if (!r)
         return;
-    const QPoint corner = doc.CanvasOutline[0];
-    doc.SelX1 = static_cast<float>(offsets->dx1 * *r + corner.x());
-    doc.SelY1 = static_cast<float>(offsets->dy1 * *r + corner.y());
-    doc.SelX2 = static_cast<float>(offsets->dx2 * *r + corner.x());
-    doc.SelY2 = static_cast<float>(offsets->dy2 * *r + corner.y());
+    const QPoint corner = paper.CanvasOutline[0];
+    doc.Place = {static_cast<float>(offsets->dx1 * *r + corner.x()), static_cast<float>(offsets->dy1 * *r + corner.y()),
+                 static_cast<float>(offsets->dx2 * *r + corner.x()), static_cast<float>(offsets->dy2 * *r + corner.y())};
 }
 
 } // namespace quorvane

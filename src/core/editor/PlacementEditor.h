@@ -11,8 +11,8 @@
 #include <QSizeF>
 
 #include "core/editor/CanvasRenderer.h"
+#include "core/editor/EditorState.h"
 #include "core/editor/HitZones.h"
-#include "core/shell/DocumentState.h"
 
 namespace quorvane {
 
@@ -35,7 +35,7 @@ struct DragPoints {
 
 class PlacementEditor {
 public:
-    PlacementEditor(DocumentState& doc, CanvasRenderer& renderer);
+    PlacementEditor(Document& doc, const CanvasPaper& paper, EditorState& state, CanvasRenderer& renderer);
 
     // A pointer move with the buttons held, on a canvas of this size. Returns the pointer
     // shape when hovering chose one; otherwise the pointer stays as it is.
@@ -46,19 +46,17 @@ public:
     const DragPoints& Points() const { return points_; }
 
 private:
-    // Two opposite corners of a rectangle, in either order.
-    struct Corners {
-        float x1, y1, x2, y2;
-    };
-
     std::optional<PointerShape> Hover(float x, float y);
     void Drag(float x, float y);
-    Corners ResizedTo(const Grip& grip, float x, float y) const;
-    Corners MovedTo(float x, float y) const;
-    void DrawPreview(const Corners& rect);
+    // The rectangle a resize forms, corners in either order.
+    Placement ResizedTo(const Grip& grip, float x, float y) const;
+    Placement MovedTo(float x, float y) const;
+    void DrawPreview(const Placement& rect);
     void ShowGrips();
 
-    DocumentState& doc_;
+    Document& doc_;
+    const CanvasPaper& paper_;
+    EditorState& state_;
     CanvasRenderer& renderer_;
     DragPoints points_;
 };

@@ -9,21 +9,22 @@ namespace quorvane {
 
 namespace {
 
-GenerateResult RunDriver(const DriverLayout& layout, DocumentState& doc, const RowCallback& afterRow)
+GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const CanvasPaper& paper,
+                         GenControl& control, const RowCallback& afterRow)
 {
-    doc.GenStop = false;
-    const auto geometry = ComputeSheetGeometry(layout, doc.CanvasOutline);
+    control.GenStop = false;
+    const auto geometry = ComputeSheetGeometry(layout, paper.CanvasOutline);
     if (!geometry)
         return {GenerateStatus::DibError, {}};
-    auto gen = PrepareTransform(ComposeCanvas(doc, *geometry), *geometry);
+    auto gen = PrepareTransform(ComposeCanvas(doc.PictureImage, doc.Place, *geometry), *geometry);
     if (!gen)
         return {GenerateStatus::DibError, {}};
 
     QImage page;
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
-        doc.GenProgressBase = pass.GenProgressBase;
-        TransBitmapFast(*gen, doc, afterRow);
+        control.GenProgressBase = pass.GenProgressBase;
+        TransBitmapFast(*gen, control, afterRow);
         if (page.isNull()) {
             page = LargeImage(layout.pageSize, QImage::Format_RGB32);
             if (page.isNull())
@@ -31,37 +32,41 @@ GenerateResult RunDriver(const DriverLayout& layout, DocumentState& doc, const R
             page.fill(Qt::white);
         }
         // The pass result, reduced into its place; a stopped run shows no page.
-        if (!doc.GenStop)
+        if (!control.GenStop)
             AreaAverageInto(gen->DstBits, page, pass.place);
     }
-    if (doc.GenStop)
+    if (control.GenStop)
         return {GenerateStatus::Stopped, {}};
     return {GenerateStatus::Done, page};
 }
 
 } // namespace
 
-GenerateResult GenerateBothSheets(DocumentState& doc, const RowCallback& afterRow)
+GenerateResult GenerateBothSheets(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                                  const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::LFold), doc, afterRow);
+    return RunDriver(*DriverLayoutOf(PaperLayout::LFold), doc, paper, control, afterRow);
 }
 
-GenerateResult GenerateSheetB(DocumentState& doc, const RowCallback& afterRow)
+GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                              const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::Flat), doc, afterRow);
+    return RunDriver(*DriverLayoutOf(PaperLayout::Flat), doc, paper, control, afterRow);
 }
 
-GenerateResult GenerateSheetA(DocumentState& doc, const RowCallback& afterRow)
+GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                              const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::Upright), doc, afterRow);
+    return RunDriver(*DriverLayoutOf(PaperLayout::Upright), doc, paper, control, afterRow);
 }
 
-std::optional<GenerateResult> GenerateForPageStyle(DocumentState& doc, const RowCallback& afterRow)
+std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
+                                                   GenControl& control, const RowCallback& afterRow)
 {
     const DriverLayout* layout = DriverLayoutOf(LayoutOf(doc.PageStyle));
     if (!layout)
         return std::nullopt;
-    return RunDriver(*layout, doc, afterRow);
+    return RunDriver(*layout, doc, paper, control, afterRow);
 }
 
 } // namespace quorvane

@@ -8,8 +8,9 @@
 
 #include <QImage>
 
+#include "core/generation/GenControl.h"
 #include "core/generation/TransBitmap.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/CanvasPaper.h"
 
 namespace quorvane {
 
@@ -25,13 +26,17 @@ struct GenerateResult {
 };
 
 // Both sheets of the L-folded paper, one above the other: outline points 0, 1, 2, 5 and 5, 2, 3, 4.
-GenerateResult GenerateBothSheets(DocumentState& doc, const RowCallback& afterRow);
+GenerateResult GenerateBothSheets(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                                  const RowCallback& afterRow);
 // The lying sheet alone: outline points 5, 2, 3, 4.
-GenerateResult GenerateSheetB(DocumentState& doc, const RowCallback& afterRow);
+GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                              const RowCallback& afterRow);
 // The standing sheet alone, on a landscape page: outline points 0, 1, 2, 5.
-GenerateResult GenerateSheetA(DocumentState& doc, const RowCallback& afterRow);
+GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
+                              const RowCallback& afterRow);
 
 // The driver of the document's page style; no value when the style selects none.
-std::optional<GenerateResult> GenerateForPageStyle(DocumentState& doc, const RowCallback& afterRow);
+std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
+                                                   GenControl& control, const RowCallback& afterRow);
 
 } // namespace quorvane

@@ -76,23 +76,23 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
     return g;
 }
 
-QImage ComposeCanvas(const DocumentState& doc, const SheetGeometry& geometry)
+QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetGeometry& geometry)
 {
     QImage canvas = LargeImage(geometry.canvasSize, QImage::Format_RGB32);
     if (canvas.isNull())
         return canvas;
     canvas.fill(Qt::white);
-    if (doc.PictureImage.isNull())
+    if (picture.isNull())
         return canvas;
     const auto at = [&geometry](float value, int64_t origin) {
         return static_cast<float>((double(value) - double(origin)) * geometry.scale);
     };
-    const QRectF rect(at(doc.SelX1, geometry.minX), at(doc.SelY1, geometry.minY),
-                      static_cast<float>(double(doc.SelX2 - doc.SelX1) * geometry.scale),
-                      static_cast<float>(double(doc.SelY2 - doc.SelY1) * geometry.scale));
+    const QRectF rect(at(place.SelX1, geometry.minX), at(place.SelY1, geometry.minY),
+                      static_cast<float>(double(place.SelX2 - place.SelX1) * geometry.scale),
+                      static_cast<float>(double(place.SelY2 - place.SelY1) * geometry.scale));
     QPainter painter(&canvas);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect, doc.PictureImage);
+    painter.drawImage(rect, picture);
     return canvas;
 }
 

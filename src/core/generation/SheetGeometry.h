@@ -15,7 +15,7 @@
 #include <QSize>
 
 #include "core/generation/TransBitmap.h"
-#include "core/shell/DocumentState.h"
+#include "core/shell/Document.h"
 #include "core/shell/PageStyle.h"
 
 namespace quorvane {
@@ -51,7 +51,7 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
 
 // The white composition canvas with the picture drawn smoothly at its placement
 // (transparency blended over white). Null when it cannot be made.
-QImage ComposeCanvas(const DocumentState& doc, const SheetGeometry& geometry);
+QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetGeometry& geometry);
 
 // The doubled source: the canvas unscaled in the top-left quarter of a white buffer, and
 // the target rectangle set to the whole buffer. No value when the buffer cannot be made.

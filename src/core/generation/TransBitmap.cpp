@@ -12,7 +12,7 @@ namespace quorvane {
 namespace {
 
 // One row of samples at y; false when GenStop ended it.
-bool SampleRow(TransformState& gen, const DocumentState& doc, const RowWalk& walk, float y, float s,
+bool SampleRow(TransformState& gen, const GenControl& control, const RowWalk& walk, float y, float s,
                Colour& colour)
 {
     const auto row = StoredRow(gen, y);
@@ -27,13 +27,13 @@ bool SampleRow(TransformState& gen, const DocumentState& doc, const RowWalk& wal
         }
         u = u + walk.stepU * s;
         v = v + walk.stepV * s;
-        return !doc.GenStop;
+        return !control.GenStop;
     });
 }
 
 } // namespace
 
-bool TransBitmap(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+bool TransBitmap(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow)
 {
     gen.DstBits = PixelBuffer(gen.BitsWidth, gen.BitsHeight, 255);
     const float s = SampleStep(gen);
@@ -42,9 +42,9 @@ bool TransBitmap(TransformState& gen, DocumentState& doc, QImage& target, const 
     Colour colour{0, 0, 0}; // carried from sample to sample; black until one is computed
     const bool finished = ForEachSingleStep(gen.DstY1, gen.DstY2, s, [&](float y) {
         walk.Start(gen, edges, y);
-        if (!SampleRow(gen, doc, walk, y, s, colour))
+        if (!SampleRow(gen, control, walk, y, s, colour))
             return false;
-        ReportProgress(gen, doc, y);
+        ReportProgress(gen, control, y);
         if (afterRow)
             afterRow();
         return true;

@@ -12,8 +12,8 @@
 
 #include <QImage>
 
+#include "core/generation/GenControl.h"
 #include "core/generation/PixelBuffer.h"
-#include "core/shell/DocumentState.h"
 
 namespace quorvane {
 
@@ -46,10 +46,10 @@ using RowCallback = std::function<void()>;
 float GetAngle(float dy, float dx);
 
 // Re-projects SrcQuad of SrcBits onto the target rectangle of a fresh, white DstBits,
-// writing doc.GenProgress after every row (from doc.GenProgressBase up by 50) and polling
-// doc.GenStop after every sample. Returns true when it ran to its end and drew DstBits into
+// writing control.GenProgress after every row (from control.GenProgressBase up by 50) and polling
+// control.GenStop after every sample. Returns true when it ran to its end and drew DstBits into
 // target (ShowBitmap); false when stopped, leaving DstBits partly written and target as it was.
-bool TransBitmap(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow);
+bool TransBitmap(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow);
 
 // Draws the whole of DstBits 1:1 into the top-left corner of target.
 void ShowBitmap(const PixelBuffer& DstBits, QImage& target);

@@ -17,15 +17,15 @@ namespace {
 // row is settled, reported and handed to the callback in turn.
 class FastRun {
 public:
-    FastRun(TransformState& gen, DocumentState& doc, const SurvivorPlan& plan, LaneWidth width)
-        : gen_(gen), doc_(doc), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width)))
+    FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width)
+        : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width)))
     {
     }
 
     // False when GenStop ended the run.
     bool Run(const RowCallback& afterRow)
     {
-        if (doc_.GenStop) {
+        if (control_.GenStop) {
             Stop(-1);
             return false;
         }
@@ -35,10 +35,10 @@ public:
                 ComputeBlock(b);
             if (plan_.lastOfRow[size_t(b)])
                 Settle(b);
-            ReportProgress(gen_, doc_, plan_.ys[size_t(b)]);
+            ReportProgress(gen_, control_, plan_.ys[size_t(b)]);
             if (afterRow)
                 afterRow();
-            if (doc_.GenStop && b + 1 < count) {
+            if (control_.GenStop && b + 1 < count) {
                 Stop(b);
                 return false;
             }
@@ -100,7 +100,7 @@ private:
     }
 
     TransformState& gen_;
-    DocumentState& doc_;
+    GenControl& control_;
     const SurvivorPlan& plan_;
     const LaneWidth width_;
     const size_t laneCount_;
@@ -112,39 +112,39 @@ private:
 };
 
 // DstBits only; false when GenStop ended the call.
-bool RunFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow, LaneWidth lanes)
+bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterRow, LaneWidth lanes)
 {
     QImage none; // the reference engine draws into nothing then
     // The lanes write pixels as little-endian words.
     if constexpr (std::endian::native != std::endian::little)
-        return TransBitmap(gen, doc, none, afterRow);
+        return TransBitmap(gen, control, none, afterRow);
     const auto plan = MakeSurvivorPlan(gen);
     if (!plan)
-        return TransBitmap(gen, doc, none, afterRow);
+        return TransBitmap(gen, control, none, afterRow);
     gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
-    FastRun run(gen, doc, *plan, lanes);
+    FastRun run(gen, control, *plan, lanes);
     return run.Run(afterRow);
 }
 
 } // namespace
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow)
+bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow)
 {
-    return RunFast(gen, doc, afterRow, LaneWidth::Widest);
+    return RunFast(gen, control, afterRow, LaneWidth::Widest);
 }
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow,
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,
                      LaneWidth lanes)
 {
-    if (!RunFast(gen, doc, afterRow, lanes))
+    if (!RunFast(gen, control, afterRow, lanes))
         return false;
     ShowBitmap(gen.DstBits, target);
     return true;
 }
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow)
 {
-    return TransBitmapFast(gen, doc, target, afterRow, LaneWidth::Widest);
+    return TransBitmapFast(gen, control, target, afterRow, LaneWidth::Widest);
 }
 
 } // namespace quorvane

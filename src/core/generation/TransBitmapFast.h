@@ -11,19 +11,19 @@
 
 #include <QImage>
 
+#include "core/generation/GenControl.h"
 #include "core/generation/SurvivorLanes.h"
 #include "core/generation/TransBitmap.h"
-#include "core/shell/DocumentState.h"
 
 namespace quorvane {
 
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow);
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow);
 
 // The same at a chosen vector width; every width gives the same bytes.
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow,
+bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,
                      LaneWidth lanes);
 
 // The same, leaving the result in DstBits without drawing it anywhere.
-bool TransBitmapFast(TransformState& gen, DocumentState& doc, const RowCallback& afterRow);
+bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow);
 
 } // namespace quorvane

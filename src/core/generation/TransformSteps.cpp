@@ -140,15 +140,15 @@ std::optional<int32_t> StoredRow(const TransformState& gen, float y)
     return RoundHalfEven(gen.DstY2 - y);
 }
 
-void ReportProgress(const TransformState& gen, DocumentState& doc, float y)
+void ReportProgress(const TransformState& gen, GenControl& control, float y)
 {
     const float span = gen.DstY2 - gen.DstY1;
     if (span == 0.0f)
         return;
     const float share = (y - gen.DstY1) / span;
     const float percent = share * 50.0f;
-    if (const auto progress = RoundHalfEven(double(percent) + doc.GenProgressBase))
-        doc.GenProgress = *progress;
+    if (const auto progress = RoundHalfEven(double(percent) + control.GenProgressBase))
+        control.GenProgress = *progress;
 }
 
 } // namespace quorvane

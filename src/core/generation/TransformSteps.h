@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/generation/GenControl.h"
 #include "core/generation/TransBitmap.h"
-#include "core/shell/DocumentState.h"
 
 namespace quorvane {
 
@@ -61,6 +61,6 @@ void SampleColour(const TransformState& gen, float u, float v, Colour& colour);
 std::optional<int32_t> StoredRow(const TransformState& gen, float y);
 
 // GenProgress after the row at y.
-void ReportProgress(const TransformState& gen, DocumentState& doc, float y);
+void ReportProgress(const TransformState& gen, GenControl& control, float y);
 
 } // namespace quorvane

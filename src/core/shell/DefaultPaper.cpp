@@ -4,12 +4,12 @@
 
 namespace quorvane {
 
-void SetDefaultPaper(DocumentState& doc)
+void SetDefaultPaper(Document& doc)
 {
     SetPaper(doc, kDefaultPaperPoint);
 }
 
-void SetPaper(DocumentState& doc, const Outline& corners)
+void SetPaper(Document& doc, const Outline& corners)
 {
     doc.PaperPoint = corners;
     doc.PaperWidth = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shell/DocumentState.h"
+#include "core/shell/Document.h"
 
 namespace quorvane {
 
@@ -9,9 +9,9 @@ inline constexpr Outline kDefaultPaperPoint{{
     {0, 95}, {494, 0}, {488, 350}, {708, 492}, {207, 637}, {18, 469}}};
 
 // Stores the default paper into PaperPoint, PaperWidth and PaperHeight.
-void SetDefaultPaper(DocumentState& doc);
+void SetDefaultPaper(Document& doc);
 
 // Sets PaperPoint to the given corners and PaperWidth, PaperHeight to their extents.
-void SetPaper(DocumentState& doc, const Outline& corners);
+void SetPaper(Document& doc, const Outline& corners);
 
 } // namespace quorvane

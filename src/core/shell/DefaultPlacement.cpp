@@ -21,15 +21,10 @@ std::optional<Placement> DefaultPlacement(QSizeF canvas, int32_t PictureWidth, i
                      static_cast<float>(*left + *w), static_cast<float>(*top + *h)};
 }
 
-void ApplyDefaultPlacement(DocumentState& doc, QSizeF canvas)
+void ApplyDefaultPlacement(Document& doc, QSizeF canvas)
 {
-    const auto placement = DefaultPlacement(canvas, doc.PictureWidth, doc.PictureHeight);
-    if (!placement)
-        return;
-    doc.SelX1 = placement->X1;
-    doc.SelY1 = placement->Y1;
-    doc.SelX2 = placement->X2;
-    doc.SelY2 = placement->Y2;
+    if (const auto placement = DefaultPlacement(canvas, doc.PictureWidth, doc.PictureHeight))
+        doc.Place = *placement;
 }
 
 } // namespace quorvane

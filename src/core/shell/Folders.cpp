@@ -37,4 +37,13 @@ QString GetDocumentsFolder()
     return folder;
 }
 
+Folders ProgramFolders(const QString& programFolder)
+{
+    Folders folders;
+    folders.AppFolder = AppFolderOf(programFolder);
+    folders.ObjectFolder = ObjectFolderOf(folders.AppFolder);
+    folders.SaveFolder = GetDocumentsFolder();
+    return folders;
+}
+
 } // namespace quorvane

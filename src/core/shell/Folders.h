@@ -4,6 +4,17 @@
 
 namespace quorvane {
 
+// The folders the windows use: where the program and its sample pictures are, and where
+// the save dialog opens.
+struct Folders {
+    QString AppFolder;    // the program's folder, ending in "/"
+    QString ObjectFolder; // AppFolder + "Object/"
+    QString SaveFolder;   // offered by the save dialog; follows the last save
+};
+
+// The folders of the program running from `programFolder`, the documents folder to save into.
+Folders ProgramFolders(const QString& programFolder);
+
 // A folder path with exactly one separator at its end ("/opt/q" -> "/opt/q/", "/" stays).
 QString WithTrailingSeparator(const QString& folder);
 

@@ -57,8 +57,9 @@ LoadedPicture LoadPicture(const QString& path)
     return {image, QString()};
 }
 
-void SetPicture(DocumentState& doc, const QImage& image)
+void SetPicture(Document& doc, const QImage& image, const QString& file)
 {
+    doc.PictureFile = file;
     doc.PictureImage = image;
     doc.PictureWidth = image.width();
     doc.PictureHeight = image.height();

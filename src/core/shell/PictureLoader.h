@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QString>
 
-#include "core/shell/DocumentState.h"
+#include "core/shell/Document.h"
 
 namespace quorvane {
 
@@ -22,7 +22,7 @@ inline constexpr int kPictureAllocationLimitMb = 512;
 
 LoadedPicture LoadPicture(const QString& path);
 
-// Replaces the document's picture and its pixel size.
-void SetPicture(DocumentState& doc, const QImage& image);
+// Replaces the document's picture, its pixel size and the file it came from.
+void SetPicture(Document& doc, const QImage& image, const QString& file);
 
 } // namespace quorvane

@@ -73,17 +73,10 @@ protected:
         QApplication::sendEvent(view, &event);
     }
 
-    DocumentState doc_;
+    Document doc_;
     int paperChanges_ = 0;
     std::unique_ptr<FormOpenGL> form_;
 };
-
-TEST_F(Designer, OpensWithTheCreationCameraAndTheCurrentStyle)
-{
-    EXPECT_EQ(form_->windowTitle(), "Design Paper");
-    EXPECT_EQ(Field(2)->text(), "752");
-    EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
-}
 
 TEST_F(Designer, FieldsTakeDigitsMoveTheSliderInRangeAndClampOnLeaving)
 {
@@ -160,10 +153,12 @@ TEST_F(Designer, OkStoresTheOutlineTheHeadlessViewFinds)
         EXPECT_FALSE(form_->isVisible());
 
         OffscreenView headless(Child<QWidget>("PicMain")->size());
-        const PaperOutlineResult expected = PaperOutlineFromCorners(
-            headless.CaptureCorners(form_->Camera().Camera(), style), style, 752, -25);
+        const CameraValues& camera = form_->Camera().Camera();
+        const PaperOutlineResult expected =
+            PaperOutlineFromCorners(headless.CaptureCorners(camera, style), style, camera);
         ASSERT_TRUE(expected.ok);
         EXPECT_EQ(doc_.PaperPoint, expected.PaperPoint) << style;
+        EXPECT_EQ(doc_.Camera.CameraAngle, -25.0) << style; // the document keeps the camera of the OK
     }
     EXPECT_EQ(paperChanges_, 3);
 }

@@ -18,7 +18,7 @@ struct CanvasMouseFixture : testing::Test {
     {
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        doc.SelX1 = 200, doc.SelY1 = 100, doc.SelX2 = 400, doc.SelY2 = 300;
+        doc.Place = {200, 100, 400, 300};
         form.CommandBars1_Resize(); // redraws with the grips at this placement
     }
     // A move with no button held, as the pointer passing over the canvas delivers it.
@@ -36,9 +36,13 @@ struct CanvasMouseFixture : testing::Test {
         QTest::mouseMove(canvas, to);
         QTest::mouseRelease(canvas, button, {}, to);
     }
-    QRectF Placement() const { return QRectF(QPointF(doc.SelX1, doc.SelY1), QPointF(doc.SelX2, doc.SelY2)); }
+    QRectF Placed() const
+    {
+        const Placement& p = doc.Place;
+        return QRectF(QPointF(p.SelX1, p.SelY1), QPointF(p.SelX2, p.SelY2));
+    }
 
-    DocumentState doc;
+    Document doc;
     FormMain form{doc};
     CanvasWidget* canvas = form.Picture1();
 };
@@ -62,16 +66,16 @@ TEST_F(CanvasMouseFixture, EachZoneShowsItsPointerAndPreviewModeIgnoresTheMouse)
     Hover(QPointF(300, 200));
     EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
     Drag(Qt::LeftButton, QPoint(300, 200), QPoint(350, 260));
-    EXPECT_EQ(Placement(), QRectF(200, 100, 200, 200));
+    EXPECT_EQ(Placed(), QRectF(200, 100, 200, 200));
 }
 
 TEST_F(CanvasMouseFixture, LeftDragsMoveAndResizeUpToTheCanvasBorderOtherButtonsDoNot)
 {
     Drag(Qt::RightButton, QPoint(300, 200), QPoint(350, 260));
-    EXPECT_EQ(Placement(), QRectF(200, 100, 200, 200));
+    EXPECT_EQ(Placed(), QRectF(200, 100, 200, 200));
     Drag(Qt::LeftButton, QPoint(300, 200), QPoint(350, 260));
-    EXPECT_EQ(Placement(), QRectF(250, 160, 200, 200));
+    EXPECT_EQ(Placed(), QRectF(250, 160, 200, 200));
     Drag(Qt::LeftButton, QPoint(450, 160), QPoint(1000, -40)); // the top-right grip, off the canvas
-    EXPECT_EQ(Placement(), QRectF(QPointF(250, 0), QPointF(853, 360)));
-    EXPECT_TRUE(doc.SelShown);
+    EXPECT_EQ(Placed(), QRectF(QPointF(250, 0), QPointF(853, 360)));
+    EXPECT_TRUE(form.Editor().SelShown);
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +14,7 @@
 
 #include "app/generation/FormProgress.h"
 #include "app/generation/GenerateCommand.h"
+#include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
 #include "support/ModalWatcher.h"
 
@@ -19,19 +22,6 @@ using namespace quorvane;
 
 namespace {
 
-// A flat L outline, so a whole generation takes a moment only.
-DocumentState FlatDocument()
-{
-    DocumentState doc;
-    doc.CanvasOutline = {{{0, 2}, {708, 0}, {708, 15}, {708, 30}, {0, 30}, {0, 15}}};
-    doc.PictureImage = QImage(40, 20, QImage::Format_ARGB32);
-    doc.PictureImage.fill(Qt::blue);
-    doc.SelX1 = 0;
-    doc.SelY1 = 0;
-    doc.SelX2 = 700;
-    doc.SelY2 = 30;
-    return doc;
-}
 
 template <typename T>
 QList<T*> OpenWindows()
@@ -46,7 +36,16 @@ QList<T*> OpenWindows()
 
 class GenerateCommand : public testing::Test {
 protected:
-    void SetUp() override { mainWindow.show(); }
+    // A flat L outline, so a whole generation takes a moment only.
+    void SetUp() override
+    {
+        paper.CanvasOutline = {{{0, 2}, {708, 0}, {708, 15}, {708, 30}, {0, 30}, {0, 15}}};
+        doc.PictureImage = QImage(40, 20, QImage::Format_ARGB32);
+        doc.PictureImage.fill(Qt::blue);
+        doc.Place = {0, 0, 700, 30};
+        mainWindow.show();
+    }
+    void Run() { RunGenerate(doc, paper, control, SaveFolder, &mainWindow); }
     void TearDown() override
     {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -56,14 +55,17 @@ protected:
     }
 
     QWidget mainWindow;
-    DocumentState doc = FlatDocument();
+    Document doc;
+    CanvasPaper paper;
+    GenControl control;
+    QString SaveFolder;
 };
 
 } // namespace
 
 TEST_F(GenerateCommand, OpensTheViewerWithThePageAndHidesTheMainWindow)
 {
-    RunGenerate(doc, &mainWindow);
+    Run();
     const auto viewers = OpenWindows<FormViewer>();
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_EQ(viewers[0]->PageImage().size(), QSize(1190, 1684));
@@ -78,8 +80,8 @@ TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
 {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QTemporaryDir folder;
-    doc.SaveFolder = folder.path();
-    RunGenerate(doc, &mainWindow);
+    SaveFolder = folder.path();
+    Run();
     const auto viewers = OpenWindows<FormViewer>();
     ASSERT_EQ(viewers.size(), 1);
 
@@ -91,10 +93,23 @@ TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
     viewers[0]->ViewerCommand(ID_SAVE);
     EXPECT_EQ(QImage(path).size(), QSize(1190, 1684));
 
-    // The print dialog, or "Printer not found" where no printer is installed.
-    ModalWatcher<QDialog> print([](QDialog& dialog) { dialog.reject(); });
+    // The printer list, or "Printer not found" where no printer is installed.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        MessageBoxWatcher none;
+        viewers[0]->ViewerCommand(ID_PRINT);
+        EXPECT_EQ(none.Seen().text, QStringLiteral("Printer not found"));
+        return;
+    }
+    QStringList listed;
+    ModalWatcher<FormPrint> print([&listed](FormPrint& dialog) {
+        const auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        for (int i = 0; printers && i < printers->count(); ++i)
+            listed << printers->itemText(i);
+        dialog.reject();
+    });
     viewers[0]->ViewerCommand(ID_PRINT);
     EXPECT_EQ(print.Seen(), 1);
+    EXPECT_EQ(listed, QPrinterInfo::availablePrinterNames());
 }
 
 TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)
@@ -104,9 +119,9 @@ TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)
         ASSERT_EQ(dialogs.size(), 1);
         QTest::mouseClick(dialogs[0]->CmdStop(), Qt::LeftButton);
     });
-    RunGenerate(doc, &mainWindow);
-    EXPECT_TRUE(doc.GenStop);
-    EXPECT_LT(doc.GenProgress, 50);
+    Run();
+    EXPECT_TRUE(control.GenStop);
+    EXPECT_LT(control.GenProgress, 50);
     EXPECT_TRUE(OpenWindows<FormViewer>().isEmpty());
     EXPECT_TRUE(OpenWindows<FormProgress>().isEmpty());
     EXPECT_TRUE(mainWindow.isVisible());
@@ -114,10 +129,10 @@ TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)
 
 TEST_F(GenerateCommand, DibErrorClosesTheDialogAndBringsTheMainWindowBack)
 {
-    doc.CanvasOutline = {{{0, 0}, {0, 90000}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}};
-    doc.GenProgress = 30; // left from an earlier run: the dialog would never reach 100
+    paper.CanvasOutline = {{{0, 0}, {0, 90000}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}};
+    control.GenProgress = 30; // left from an earlier run: the dialog would never reach 100
     MessageBoxWatcher watcher;
-    RunGenerate(doc, &mainWindow);
+    Run();
     EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
     EXPECT_EQ(watcher.Seen().text, QStringLiteral("DIB ERROR"));
     EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
@@ -126,30 +141,22 @@ TEST_F(GenerateCommand, DibErrorClosesTheDialogAndBringsTheMainWindowBack)
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
-TEST_F(GenerateCommand, StyleThatSelectsNothingDoesNothing)
-{
-    doc.PageStyle = 5.0;
-    RunGenerate(doc, &mainWindow);
-    EXPECT_TRUE(mainWindow.isVisible());
-    EXPECT_TRUE(OpenWindows<FormProgress>().isEmpty());
-}
-
 TEST_F(GenerateCommand, ProgressDialogClosesOnlyAtExactlyOneHundred)
 {
-    auto* dialog = new FormProgress(doc, &mainWindow);
+    auto* dialog = new FormProgress(control, &mainWindow);
     dialog->show();
     EXPECT_EQ(dialog->size(), QSize(375, 115));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Please wait..."));
     EXPECT_EQ(dialog->Label1()->text(), QStringLiteral("0%"));
 
-    doc.GenProgress = 99;
+    control.GenProgress = 99;
     dialog->TimerProgress_Timer();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->ProgressBar1()->value(), 99);
     EXPECT_EQ(dialog->Label1()->text(), QStringLiteral("99%"));
 
     mainWindow.hide();
-    doc.GenProgress = 100;
+    control.GenProgress = 100;
     dialog->TimerProgress_Timer();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(mainWindow.isVisible()); // the viewer brings it back, not the dialog

@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 
 #include "core/output/ResultWriter.h"
-#include "core/shell/DocumentState.h"
 #include "support/FaultInjection.h"
 #include "support/ModalWatcher.h"
 #include "support/OrdinaryFileAccess.h"
@@ -36,11 +35,11 @@ protected:
     {
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         page_.fill(QColor(40, 90, 160));
-        doc_.SaveFolder = first_.path() + QLatin1Char('/');
+        SaveFolder_ = first_.path() + QLatin1Char('/');
     }
 
     QImage page_{1190, 1684, QImage::Format_RGB32};
-    DocumentState doc_;
+    QString SaveFolder_;
     QTemporaryDir first_;
     QTemporaryDir second_;
 };
@@ -59,11 +58,11 @@ TEST_F(SaveResultTest, DialogOffersTheFourFormatsInSaveFolderAndSaveFolderFollow
         EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
         Choose(dialog, chosen);
     });
-    SaveResult(nullptr, doc_, page_);
+    SaveResult(nullptr, SaveFolder_, page_);
     ASSERT_EQ(watcher.Seen(), 1);
     EXPECT_EQ(QImageReader(chosen).format(), QByteArray("jpeg"));
     EXPECT_EQ(QImageReader(chosen).size(), QSize(1190, 1684));
-    EXPECT_EQ(doc_.SaveFolder, second_.path() + QLatin1Char('/'));
+    EXPECT_EQ(SaveFolder_, second_.path() + QLatin1Char('/'));
 }
 
 TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
@@ -77,7 +76,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
                 {"page.bmp", true, QStringLiteral("Permission denied")}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        doc_.SaveFolder = first_.path() + QLatin1Char('/');
+        SaveFolder_ = first_.path() + QLatin1Char('/');
         const QString chosen = second_.filePath(QString::fromUtf8(row.name));
         QFile::setPermissions(second_.path(), row.readOnlyFolder ? readOnly : readOnly | QFile::WriteOwner);
         // The error box opens once the file dialog has closed.
@@ -88,7 +87,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
         });
         {
             OrdinaryFileAccess ordinary;
-            SaveResult(nullptr, doc_, page_);
+            SaveResult(nullptr, SaveFolder_, page_);
         }
         QFile::setPermissions(second_.path(), readOnly | QFile::WriteOwner);
         ASSERT_TRUE(error && error->Seen().shown);
@@ -97,7 +96,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
         EXPECT_TRUE(error->Seen().text.contains(chosen) && error->Seen().text.contains(row.reason))
             << error->Seen().text.toStdString();
         EXPECT_FALSE(QFile::exists(chosen));
-        EXPECT_EQ(doc_.SaveFolder, second_.path() + QLatin1Char('/'));
+        EXPECT_EQ(SaveFolder_, second_.path() + QLatin1Char('/'));
     }
 }
 
@@ -136,7 +135,7 @@ TEST_F(SaveResultTest, FullDiskAndSpecialTargetsShowWhyAndKeepTheFile)
         {
             FileSizeLimit limit(rlim_t(row.fillsUp ? QFileInfo(scratch).size() / 2 : RLIM_INFINITY));
             OrdinaryFileAccess ordinary;
-            SaveResult(nullptr, doc_, page_);
+            SaveResult(nullptr, SaveFolder_, page_);
         }
         ASSERT_TRUE(confirm && confirm->Seen().shown && error && error->Seen().shown);
         EXPECT_TRUE(error->Seen().text.contains(chosen) && error->Seen().text.contains(row.reason))

@@ -7,6 +7,7 @@
 
 #include "app/services/UpdatePrompt.h"
 #include "core/services/SettingsStore.h"
+#include "core/services/UpdateRule.h"
 #include "support/ModalWatcher.h"
 #include "support/UrlRecorder.h"
 
@@ -42,10 +43,10 @@ TEST(UpdatePrompt, NoOpensNothingYesOpensTheHomePageBothRemember)
     const QString name = QString::fromLatin1(kLastCheckUpdate);
     EXPECT_TRUE(FirstStartAnswering(QMessageBox::No, &owner));
     EXPECT_TRUE(recorder.urls.isEmpty());
-    EXPECT_FALSE(SettingsStore().ReadSetting(name).isEmpty());
+    EXPECT_EQ(SettingsStore().ReadSetting(name), FormatStoredDate(QDate::currentDate()));
 
     EXPECT_TRUE(FirstStartAnswering(QMessageBox::Yes, &owner));
     EXPECT_EQ(recorder.urls, QList<QUrl>{kHomePage});
-    EXPECT_FALSE(SettingsStore().ReadSetting(name).isEmpty());
+    EXPECT_EQ(SettingsStore().ReadSetting(name), FormatStoredDate(QDate::currentDate()));
     QFile::remove(SettingsStore().FilePath());
 }

@@ -52,7 +52,7 @@ TEST(FinishStartUp, OpensThePictureOrReportsItThenAsksTheUpdateQuestion)
     ASSERT_TRUE(QFile(good).copy(bad));
     ASSERT_TRUE(QFile(bad).resize(20)); // the header only
 
-    DocumentState doc;
+    Document doc;
     FormMain form(doc);
     const int sampleWidth = doc.PictureWidth;
     QStringList boxes;

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <tuple>
-
 #include <QAction>
 #include <QTemporaryDir>
 #include <QPushButton>
@@ -11,10 +8,8 @@
 
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
-#include "app/shell/FileFilters.h"
 #include "app/shell/FormMain.h"
 #include "core/shell/CommandTable.h"
-#include "support/FaultInjection.h"
 #include "support/ModalWatcher.h"
 #include "support/UrlRecorder.h"
 
@@ -29,7 +24,9 @@ struct FormMainFixture : testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
 
-    DocumentState doc;
+    const EditorState& Editor() const { return form.Editor(); }
+
+    Document doc;
     FormMain form{doc};
 };
 
@@ -40,30 +37,31 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvane"));
     EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
     EXPECT_TRUE(form.EditModeButton()->isChecked());
-    EXPECT_TRUE(doc.SelShown);
-    EXPECT_EQ(doc.CanvasOutline[0], QPoint(173, 80));
+    EXPECT_TRUE(Editor().SelShown);
+    EXPECT_EQ(form.Paper().CanvasOutline[0], QPoint(173, 80));
     ASSERT_FALSE(doc.PictureImage.isNull());
     // Half the canvas height, aspect kept.
-    EXPECT_EQ(doc.SelY2 - doc.SelY1, 240.0f);
-    EXPECT_NEAR((doc.SelX2 - doc.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
-    EXPECT_EQ(doc.ObjectFolder, doc.AppFolder + QStringLiteral("Object/"));
+    EXPECT_EQ(doc.Place.SelY2 - doc.Place.SelY1, 240.0f);
+    EXPECT_NEAR((doc.Place.SelX2 - doc.Place.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
+    EXPECT_EQ(form.AppFolders().ObjectFolder, form.AppFolders().AppFolder + QStringLiteral("Object/"));
+    EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
 }
 
 TEST_F(FormMainFixture, PreviewModeHidesTheGripsAndEditModeRestoresThem)
 {
-    const float x1 = doc.SelX1;
+    const float x1 = doc.Place.SelX1;
     form.EditModeButton()->trigger();
-    EXPECT_TRUE(doc.PreviewMode);
-    EXPECT_FALSE(doc.SelShown);
-    EXPECT_EQ(doc.HitZone, 0);
+    EXPECT_TRUE(Editor().PreviewMode);
+    EXPECT_FALSE(Editor().SelShown);
+    EXPECT_EQ(Editor().HitZone, 0);
 
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier); // the shortcut the tooltip names
-    EXPECT_FALSE(doc.PreviewMode);
+    EXPECT_FALSE(Editor().PreviewMode);
     EXPECT_TRUE(form.EditModeButton()->isChecked());
-    EXPECT_TRUE(doc.SelShown);
-    EXPECT_EQ(doc.SelX1, x1);
+    EXPECT_TRUE(Editor().SelShown);
+    EXPECT_EQ(doc.Place.SelX1, x1);
 }
 
 TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
@@ -73,16 +71,16 @@ TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
     wide.fill(Qt::darkCyan);
     const QString path = dir.filePath(QStringLiteral("wide.png"));
     ASSERT_TRUE(wide.save(path));
-    doc.SelX1 = 5;
+    doc.Place.SelX1 = 5;
 
     EXPECT_TRUE(form.OpenPicture(path));
     EXPECT_EQ(doc.PictureWidth, 400);
-    EXPECT_EQ(doc.SelY1, 180.0f);                  // (480 - 240) * 0.75
-    EXPECT_EQ(doc.SelX2 - doc.SelX1, 480.0f);      // twice the height
-    EXPECT_EQ(doc.SelX1, 168.0f);                  // (853 - 480) * 0.45 = 167.85
+    EXPECT_EQ(doc.Place.SelY1, 180.0f);                  // (480 - 240) * 0.75
+    EXPECT_EQ(doc.Place.SelX2 - doc.Place.SelX1, 480.0f);      // twice the height
+    EXPECT_EQ(doc.Place.SelX1, 168.0f);                  // (853 - 480) * 0.45 = 167.85
 }
 
-// Undecodable, cut short or not a file at all (a pipe would block the opening).
+// Undecodable or cut short (a decoder would fill in the missing rows).
 TEST_F(FormMainFixture, PictureThatCannotBeUsedKeepsThePreviousOneAndSaysWhy)
 {
     QTemporaryDir dir;
@@ -92,61 +90,48 @@ TEST_F(FormMainFixture, PictureThatCannotBeUsedKeepsThePreviousOneAndSaysWhy)
     QFile whole(dir.filePath(QStringLiteral("whole.bmp")));
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
     const QByteArray bmp = whole.readAll();
-    const QString pipe = dir.filePath(QStringLiteral("pipe.png"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const struct {
         const char* name;
         QByteArray bytes;
         const char* reason;
     } rows[] = {{"broken.gif", "GIF89a but nothing else", "damaged"},
-                {"quarter.bmp", bmp.left(bmp.size() / 4), "damaged"},
-                {"pipe.png", {}, "it is a pipe, not a file"}};
+                {"quarter.bmp", bmp.left(bmp.size() / 4), "damaged"}};
     const qint64 pictureKey = doc.PictureImage.cacheKey();
-    const float x1 = doc.SelX1;
+    const float x1 = doc.Place.SelX1;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString path = dir.filePath(QString::fromUtf8(row.name));
         QFile file(path);
-        ASSERT_TRUE(row.bytes.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(row.bytes) > 0));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.bytes) > 0);
         file.close();
         MessageBoxWatcher watcher;
-        {
-            PipeWatchdog watchdog(QFile::encodeName(pipe), 20);
-            EXPECT_FALSE(form.OpenPicture(path));
-        }
+        EXPECT_FALSE(form.OpenPicture(path));
         EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
         EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
         EXPECT_TRUE(watcher.Seen().text.contains(QString::fromUtf8(row.name))
                     && watcher.Seen().text.contains(QString::fromUtf8(row.reason)))
             << watcher.Seen().text.toStdString();
         EXPECT_EQ(doc.PictureImage.cacheKey(), pictureKey);
-        EXPECT_EQ(doc.SelX1, x1);
+        EXPECT_EQ(doc.Place.SelX1, x1);
     }
 }
 
 TEST_F(FormMainFixture, MinimisedWindowLeavesTheCanvasAlone)
 {
-    const Outline before = doc.CanvasOutline;
+    const Outline before = form.Paper().CanvasOutline;
     form.showMinimized();
     QTest::qWait(50);
     form.CommandBars1_Resize();
-    EXPECT_EQ(doc.CanvasOutline, before);
+    EXPECT_EQ(form.Paper().CanvasOutline, before);
 }
 
 TEST_F(FormMainFixture, ResizingRefitsPaperAndPicture)
 {
-    const float height = doc.SelY2 - doc.SelY1;
+    const float height = doc.Place.SelY2 - doc.Place.SelY1;
     form.resize(1706, 995);
     QTest::qWait(50);
     EXPECT_EQ(form.Picture1()->size(), QSize(1706, 960));
-    EXPECT_NEAR((doc.SelY2 - doc.SelY1) / height, 2.0, 0.02);
-}
-
-TEST(FileFilters, PatternsMoveIntoTheCaptionsParentheses)
-{
-    EXPECT_EQ(ToQtNameFilters(QStringLiteral("PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
-                                             "TIF format (*.tif;tiff)|*.tif;*.tiff")),
-              QStringLiteral("PNG format (*.png);;JPG format (*.jpg *.jpeg);;TIF format (*.tif *.tiff)"));
+    EXPECT_NEAR((doc.Place.SelY2 - doc.Place.SelY1) / height, 2.0, 0.02);
 }
 
 TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
@@ -164,8 +149,7 @@ TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
 
 TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
 {
-    const auto placement = [this] { return std::tuple(doc.SelX1, doc.SelY1, doc.SelX2, doc.SelY2); };
-    const auto before = placement();
+    const Placement before = doc.Place;
     ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
         QTest::qWait(100); // let the view draw once
         designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
@@ -175,9 +159,9 @@ TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
 
     ASSERT_EQ(watcher.Seen(), 1);
     EXPECT_EQ(doc.PageStyle, kStyleFlat);
-    EXPECT_EQ(doc.CanvasOutline[0], doc.CanvasOutline[5]); // the flat sheet has no standing part
-    EXPECT_EQ(placement(), before);
-    EXPECT_TRUE(doc.SelShown);
+    EXPECT_EQ(form.Paper().CanvasOutline[0], form.Paper().CanvasOutline[5]); // the flat sheet has no standing part
+    EXPECT_EQ(doc.Place, before);
+    EXPECT_TRUE(Editor().SelShown);
     // The same dialog comes back at the next Design.
     FormOpenGL* designer = form.Designer();
     ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });

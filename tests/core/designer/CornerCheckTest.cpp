@@ -9,6 +9,15 @@ namespace {
 // Corners as a view shows an L-folded paper, not yet shifted.
 const FoundCorners kLFold{{{40, 120}, {300, 60}, {310, 250}, {420, 330}, {90, 380}, {60, 270}}};
 
+// The creation camera with the eye at `height` cm and the paper turned by `angle` degrees.
+CameraValues Eye(double height, double angle)
+{
+    CameraValues camera;
+    camera.CameraHeight = height;
+    camera.CameraAngle = angle;
+    return camera;
+}
+
 FoundCorners Without(FoundCorners corners, std::initializer_list<int> hidden)
 {
     for (int i : hidden)
@@ -18,13 +27,13 @@ FoundCorners Without(FoundCorners corners, std::initializer_list<int> hidden)
 
 TEST(PaperOutline, LFoldNeedsAllSixCornersAndIsShiftedToZero)
 {
-    const PaperOutlineResult result = PaperOutlineFromCorners(kLFold, kStyleLFold, 752, 31);
+    const PaperOutlineResult result = PaperOutlineFromCorners(kLFold, kStyleLFold, Eye(75.2, 31));
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.PaperPoint[0], QPoint(0, 60));
     EXPECT_EQ(result.PaperPoint[1], QPoint(260, 0));
     for (int hidden = 0; hidden < 6; ++hidden) {
         const PaperOutlineResult refused =
-            PaperOutlineFromCorners(Without(kLFold, {hidden}), kStyleLFold, 752, 31);
+            PaperOutlineFromCorners(Without(kLFold, {hidden}), kStyleLFold, Eye(75.2, 31));
         EXPECT_FALSE(refused.ok);
         EXPECT_EQ(refused.message, "Please make sure that all parts of the paper are visible.");
     }
@@ -33,10 +42,10 @@ TEST(PaperOutline, LFoldNeedsAllSixCornersAndIsShiftedToZero)
 TEST(PaperOutline, FlatPaperNeedsTheEyeAtTenCentimetres)
 {
     const FoundCorners flat = Without(kLFold, {0, 1}); // markers 0 and 1 are not drawn
-    EXPECT_EQ(PaperOutlineFromCorners(flat, kStyleFlat, 99, 31).message, "The paper area is too small.");
-    EXPECT_EQ(PaperOutlineFromCorners(Without(flat, {3}), kStyleFlat, 99, 31).message,
+    EXPECT_EQ(PaperOutlineFromCorners(flat, kStyleFlat, Eye(9.9, 31)).message, "The paper area is too small.");
+    EXPECT_EQ(PaperOutlineFromCorners(Without(flat, {3}), kStyleFlat, Eye(9.9, 31)).message,
               kMessageCornersHidden);
-    const PaperOutlineResult result = PaperOutlineFromCorners(flat, kStyleFlat, 100, 31);
+    const PaperOutlineResult result = PaperOutlineFromCorners(flat, kStyleFlat, Eye(10.0, 31));
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.PaperPoint[0], result.PaperPoint[5]);
     EXPECT_EQ(result.PaperPoint[1], result.PaperPoint[2]);
@@ -47,20 +56,15 @@ TEST(PaperOutline, UprightPaperMayNotBeTurnedEdgeOn)
 {
     const FoundCorners upright = Without(kLFold, {3, 4});
     for (int angle : {-90, -88, 88, 90})
-        EXPECT_EQ(PaperOutlineFromCorners(upright, kStyleUpright, 752, angle).message,
+        EXPECT_EQ(PaperOutlineFromCorners(upright, kStyleUpright, Eye(75.2, angle)).message,
                   kMessagePaperTooSmall);
     for (int angle : {-87, 0, 87})
-        EXPECT_TRUE(PaperOutlineFromCorners(upright, kStyleUpright, 752, angle).ok);
-    const PaperOutlineResult result = PaperOutlineFromCorners(upright, kStyleUpright, 752, -87);
+        EXPECT_TRUE(PaperOutlineFromCorners(upright, kStyleUpright, Eye(75.2, angle)).ok);
+    const PaperOutlineResult result = PaperOutlineFromCorners(upright, kStyleUpright, Eye(75.2, -87));
     EXPECT_EQ(result.PaperPoint[3], result.PaperPoint[2]);
     EXPECT_EQ(result.PaperPoint[4], result.PaperPoint[5]);
     EXPECT_EQ(result.PaperPoint[1], QPoint(260, 0));
-    EXPECT_FALSE(PaperOutlineFromCorners(Without(upright, {1}), kStyleUpright, 752, 0).ok);
-}
-
-TEST(PaperOutline, RefusesAnUnknownStyle)
-{
-    EXPECT_FALSE(PaperOutlineFromCorners(kLFold, 5.0, 752, 31).ok);
+    EXPECT_FALSE(PaperOutlineFromCorners(Without(upright, {1}), kStyleUpright, Eye(75.2, 0)).ok);
 }
 
 } // namespace

@@ -30,7 +30,11 @@ struct CanvasFixture : testing::Test {
     {
         SetDefaultPaper(doc);
         renderer.Resize(QSize(853, 480));
-        ResetPaper(doc, QSizeF(853, 480), true);
+        ResetPaper(doc, paper, QSizeF(853, 480), true);
+    }
+    void Draw(Placement rect, Decorations decorations = Decorations::None)
+    {
+        renderer.DrawCanvas(doc, paper, rect, decorations);
     }
     QRgb Pixel(int x, int y) const { return renderer.BackBuffer().pixel(x, y); }
     bool IsBackground(int x, int y) const
@@ -39,24 +43,24 @@ struct CanvasFixture : testing::Test {
         return qRed(p) == qGreen(p) + 1 || (qRed(p) < 0xEC && qRed(p) > 0x92 && p != kLightGrey);
     }
 
-    DocumentState doc;
+    Document doc;
+    CanvasPaper paper;
     int refreshes = 0;
     CanvasRenderer renderer{[this] { ++refreshes; }};
 };
 
 } // namespace
 
-TEST_F(CanvasFixture, EachStyleDrawsItsSheetsAndAnUnknownStyleNone)
+TEST_F(CanvasFixture, EachStyleDrawsItsSheets)
 {
     // Colours inside CanvasQuadA and CanvasQuadB; 0 stands for the background showing.
     struct Row { const char* name; double PageStyle; QRgb standing, lying; };
-    const std::array<Row, 4> rows{{{"L-fold", kStyleLFold, kWhite, kLightGrey},
+    const std::array<Row, 3> rows{{{"L-fold", kStyleLFold, kWhite, kLightGrey},
                                    {"flat", kStyleFlat, 0, kWhite},
-                                   {"upright", kStyleUpright, kWhite, 0},
-                                   {"unknown", 4.15, 0, 0}}};
+                                   {"upright", kStyleUpright, kWhite, 0}}};
     for (const Row& row : rows) {
         doc.PageStyle = row.PageStyle;
-        renderer.DrawImage(doc, 0, 0, 0, 0);
+        Draw({});
         for (auto [at, colour] : {std::pair{QPoint(350, 150), row.standing}, std::pair{QPoint(420, 380), row.lying}}) {
             if (colour == 0)
                 EXPECT_TRUE(IsBackground(at.x(), at.y())) << row.name;
@@ -65,14 +69,14 @@ TEST_F(CanvasFixture, EachStyleDrawsItsSheetsAndAnUnknownStyleNone)
         }
     }
     EXPECT_TRUE(IsBackground(40, 40));
-    EXPECT_EQ(refreshes, 4);
+    EXPECT_EQ(refreshes, 3); // each redraw is shown once
 }
 
 TEST_F(CanvasFixture, BackgroundRunsFromLightToMidGreyOverTheScreenHeightAndRepeats)
 {
     renderer.SetScreenHeight(400);
     doc.PageStyle = 0;
-    renderer.DrawImage(doc, 0, 0, 0, 0);
+    Draw({});
     EXPECT_EQ(Pixel(5, 0), 0xFFECEBEB);
     EXPECT_LT(qRed(Pixel(5, 390)), 0x98);
     EXPECT_GT(qRed(Pixel(5, 405)), 0xE8); // the gradient starts again below the screen height
@@ -80,41 +84,50 @@ TEST_F(CanvasFixture, BackgroundRunsFromLightToMidGreyOverTheScreenHeightAndRepe
 
 TEST_F(CanvasFixture, ReversedCornersDrawThePictureUnmirrored)
 {
-    SetPicture(doc, TwoColourPicture());
-    doc.SelShown = true;
-    renderer.DrawImage(doc, 300, 200, 100, 50);
+    SetPicture(doc, TwoColourPicture(), {});
+    const Document before = doc;
+    Draw({300, 200, 100, 50});
     EXPECT_EQ(Pixel(110, 60), qRgb(255, 0, 0));  // left part red
     EXPECT_EQ(Pixel(290, 190), qRgb(0, 0, 255)); // right part blue
     EXPECT_NE(Pixel(100, 201), qRgb(0, 0, 255)); // nothing below the rectangle's bottom
-    EXPECT_FALSE(doc.SelShown);
+    EXPECT_EQ(doc, before);
 }
 
 TEST_F(CanvasFixture, TransparentPartsOfThePictureShowThePaper)
 {
     QImage picture(10, 10, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
-    SetPicture(doc, picture);
-    renderer.DrawImage(doc, 300, 100, 400, 200);
+    SetPicture(doc, picture, {});
+    Draw({300, 100, 400, 200});
     EXPECT_EQ(Pixel(350, 150), kWhite);
 }
 
-TEST_F(CanvasFixture, GripsAreSixPixelSquaresAroundTheEightPoints)
+TEST_F(CanvasFixture, GripsAreSixPixelSquaresAroundTheEightPointsOverTheDottedFrame)
 {
     doc.PageStyle = 0;
-    renderer.DrawImage(doc, 0, 0, 0, 0);
-    renderer.DrawSRect(300, 100, 200, 100);
     const QRgb black = qRgb(0, 0, 0);
-    for (const QPoint centre : {QPoint(100, 100), QPoint(300, 200), QPoint(200, 100), QPoint(300, 150)}) {
-        EXPECT_EQ(Pixel(centre.x() - 3, centre.y()), black) << centre.x() << "," << centre.y();
-        EXPECT_EQ(Pixel(centre.x() + 3, centre.y()), black) << centre.x() << "," << centre.y();
-        EXPECT_NE(Pixel(centre.x(), centre.y()), black) << centre.x() << "," << centre.y();
+    const QPoint centres[] = {{100, 100}, {200, 100}, {300, 100}, {300, 150},
+                              {300, 200}, {200, 200}, {100, 200}, {100, 150}};
+    Draw({100, 100, 300, 200}, Decorations::FrameAndGrips);
+    for (const QPoint centre : centres) {
+        EXPECT_EQ(Pixel(centre.x() - 3, centre.y() + 1), black) << centre.x() << "," << centre.y();
+        EXPECT_EQ(Pixel(centre.x() + 3, centre.y() - 1), black) << centre.x() << "," << centre.y();
+        EXPECT_NE(Pixel(centre.x() + 1, centre.y() + 1), black) << centre.x() << "," << centre.y();
     }
+    Draw({100, 100, 300, 200}, Decorations::Frame);
+    EXPECT_NE(Pixel(97, 101), black); // no grips
+    int dots = 0;
+    for (int x = 110; x < 190; ++x)
+        dots += Pixel(x, 100) == black;
+    EXPECT_GT(dots, 20); // a dotted top edge
+    EXPECT_LT(dots, 60);
+    EXPECT_EQ(refreshes, 2);
 }
 
 TEST_F(CanvasFixture, PictureFarLargerThanTheCanvasStillDraws)
 {
-    SetPicture(doc, TwoColourPicture());
-    renderer.DrawImage(doc, -100, -100, 40000, 20000);
+    SetPicture(doc, TwoColourPicture(), {});
+    Draw({-100, -100, 40000, 20000});
     EXPECT_EQ(Pixel(10, 10), qRgb(255, 0, 0));
     EXPECT_EQ(Pixel(840, 470), qRgb(255, 0, 0));
 }

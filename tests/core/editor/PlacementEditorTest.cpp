@@ -11,7 +11,7 @@ namespace {
 
 constexpr QRgb kRed = 0xFFFF0000;
 const QSizeF kCanvas(800, 500);
-using Sel = std::array<float, 4>; // SelX1, SelY1, SelX2, SelY2
+using Sel = Placement;
 constexpr Sel kStart{100, 100, 300, 200};
 
 struct EditorFixture : testing::Test {
@@ -24,15 +24,15 @@ struct EditorFixture : testing::Test {
     }
     void Place(Sel sel)
     {
-        doc.SelX1 = sel[0], doc.SelY1 = sel[1], doc.SelX2 = sel[2], doc.SelY2 = sel[3];
-        doc.SelShown = true;
+        doc.Place = sel;
+        state.SelShown = true;
     }
-    Sel Placement() const { return {doc.SelX1, doc.SelY1, doc.SelX2, doc.SelY2}; }
+    Sel Placed() const { return doc.Place; }
     std::optional<PointerShape> Hover(float x, float y) { return editor.Move(MouseButtons::None, x, y, kCanvas); }
     int16_t ZoneAt(float x, float y)
     {
         Hover(x, y);
-        return doc.HitZone;
+        return state.HitZone;
     }
     // Hover, press, drag to the release point, release.
     void DragGrip(float fromX, float fromY, float toX, float toY)
@@ -44,10 +44,12 @@ struct EditorFixture : testing::Test {
     }
     bool IsPicture(int x, int y) const { return renderer.BackBuffer().pixel(x, y) == kRed; }
 
-    DocumentState doc;
+    Document doc;
+    CanvasPaper paper;
+    EditorState state;
     int refreshes = 0;
     CanvasRenderer renderer{[this] { ++refreshes; }};
-    PlacementEditor editor{doc, renderer};
+    PlacementEditor editor{doc, paper, state, renderer};
 };
 
 } // namespace
@@ -64,7 +66,7 @@ TEST_F(EditorFixture, EachGripShowsItsPointerAndAnchorsTheOppositeSide)
     };
     for (const Row& row : rows) {
         EXPECT_EQ(Hover(row.x, row.y), row.pointer) << row.zone;
-        EXPECT_EQ(doc.HitZone, row.zone);
+        EXPECT_EQ(state.HitZone, row.zone);
         editor.Press(MouseButtons::Left, row.x, row.y);
         EXPECT_EQ(editor.Points().AnchorX, row.anchorX) << row.zone;
         EXPECT_EQ(editor.Points().AnchorY, row.anchorY) << row.zone;
@@ -78,7 +80,7 @@ TEST_F(EditorFixture, GripsAreOpenThreePixelSquaresAndEdgesOutsideThemAreNoZone)
     EXPECT_EQ(ZoneAt(102.9f, 103.0f), 9);
     EXPECT_EQ(ZoneAt(97.0f, 100.0f), 0);
     EXPECT_EQ(Hover(150, 100), PointerShape::Arrow); // on the top edge, between grips
-    EXPECT_EQ(doc.HitZone, 0);
+    EXPECT_EQ(state.HitZone, 0);
     EXPECT_EQ(ZoneAt(300, 130), 0);
 
     Place({100, 100, 104, 200}); // narrower than a grip: corners before edges, right before left
@@ -106,8 +108,8 @@ TEST_F(EditorFixture, DragsCommitTheReleasePointNormalisedAndClampedToTheCanvas)
     for (const Row& row : rows) {
         Place(row.start);
         DragGrip(row.from.x(), row.from.y(), row.to.x(), row.to.y());
-        EXPECT_EQ(Placement(), row.expected) << row.name;
-        EXPECT_TRUE(doc.SelShown) << row.name;
+        EXPECT_EQ(Placed(), row.expected) << row.name;
+        EXPECT_TRUE(state.SelShown) << row.name;
     }
     EXPECT_TRUE(IsPicture(5, 495)); // the last move drew the picture at its clamped place
 
@@ -121,12 +123,13 @@ TEST_F(EditorFixture, DragRedrawsThePictureInTheRoundedRectangleWithoutGrips)
     Hover(299, 199);
     editor.Press(MouseButtons::Left, 299, 199);
     editor.Move(MouseButtons::Left, 150.5f, 160.5f, kCanvas);
-    EXPECT_FALSE(doc.SelShown);
+    EXPECT_EQ(refreshes, 1); // one redraw, shown once
+    EXPECT_FALSE(state.SelShown);
     EXPECT_TRUE(IsPicture(101, 101));
     EXPECT_TRUE(IsPicture(149, 159)); // 150.5 and 160.5 round to the even 150 and 160
     EXPECT_FALSE(IsPicture(151, 161));
     EXPECT_FALSE(IsPicture(250, 180));
-    EXPECT_EQ(Placement(), kStart); // nothing committed before the release
+    EXPECT_EQ(Placed(), kStart); // nothing committed before the release
 }
 
 TEST_F(EditorFixture, ClickOnAGripMovesItWithoutRedrawing)
@@ -134,7 +137,7 @@ TEST_F(EditorFixture, ClickOnAGripMovesItWithoutRedrawing)
     Hover(299, 199);
     editor.Press(MouseButtons::Left, 299, 199);
     editor.Release(MouseButtons::Left, 301, 198, kCanvas);
-    EXPECT_EQ(Placement(), (Sel{100, 100, 301, 198}));
+    EXPECT_EQ(Placed(), (Sel{100, 100, 301, 198}));
     EXPECT_EQ(refreshes, 0);
 }
 
@@ -145,14 +148,14 @@ TEST_F(EditorFixture, OtherButtonsAndPreviewModeChangeNothing)
     editor.Move(MouseButtons::Left | MouseButtons::Right, 250, 250, kCanvas);
     editor.Move(MouseButtons::Middle, 250, 250, kCanvas);
     editor.Release(MouseButtons::Right, 250, 250, kCanvas);
-    EXPECT_EQ(Placement(), kStart);
+    EXPECT_EQ(Placed(), kStart);
     EXPECT_EQ(refreshes, 0);
 
-    doc.SelShown = false; // preview mode
-    doc.HitZone = 0;
+    state.SelShown = false; // preview mode
+    state.HitZone = 0;
     EXPECT_EQ(Hover(200, 150), std::nullopt);
     DragGrip(200, 150, 250, 250);
-    EXPECT_EQ(doc.HitZone, 0);
-    EXPECT_EQ(Placement(), kStart);
+    EXPECT_EQ(state.HitZone, 0);
+    EXPECT_EQ(Placed(), kStart);
     EXPECT_EQ(refreshes, 0);
 }

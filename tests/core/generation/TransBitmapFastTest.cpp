@@ -173,21 +173,21 @@ std::vector<Case> DriverCases(Generator& g)
 {
     const PaperLayout layouts[] = {PaperLayout::LFold, PaperLayout::Flat, PaperLayout::Upright};
     DriverLayout layout = *DriverLayoutOf(layouts[g.Int(0, 2)]);
-    DocumentState doc;
-    doc.CanvasOutline = RandomOutline(g);
+    Outline outline = RandomOutline(g);
     if (kScale == 1 && g.Chance(5)) { // the drivers' width, the outline flattened to keep the buffer low
         for (size_t i = 0; i < 6; ++i)
-            doc.CanvasOutline[i].setY(doc.CanvasOutline[i].y() / 25);
+            outline[i].setY(outline[i].y() / 25);
     } else {
         layout.canvasWidth = g.Int(12, 64 / kScale);
     }
-    doc.PictureImage = RandomPicture(g);
-    doc.SelX1 = g.Real(-20, 60);
-    doc.SelY1 = g.Real(-20, 60);
-    doc.SelX2 = doc.SelX1 + g.Real(1, 160);
-    doc.SelY2 = doc.SelY1 + g.Real(1, 160);
-    const auto geometry = ComputeSheetGeometry(layout, doc.CanvasOutline);
-    auto gen = geometry ? PrepareTransform(ComposeCanvas(doc, *geometry), *geometry) : std::nullopt;
+    const QImage picture = RandomPicture(g);
+    Placement place;
+    place.SelX1 = g.Real(-20, 60);
+    place.SelY1 = g.Real(-20, 60);
+    place.SelX2 = place.SelX1 + g.Real(1, 160);
+    place.SelY2 = place.SelY1 + g.Real(1, 160);
+    const auto geometry = ComputeSheetGeometry(layout, outline);
+    auto gen = geometry ? PrepareTransform(ComposeCanvas(picture, place, *geometry), *geometry) : std::nullopt;
     std::vector<Case> cases;
     for (size_t k = 0; gen && k < layout.passes.size(); ++k) {
         Case c;
@@ -207,23 +207,23 @@ struct Outcome {
     QImage target;
 };
 
-using Engine = bool (*)(TransformState&, DocumentState&, QImage&, const RowCallback&);
+using Engine = bool (*)(TransformState&, GenControl&, QImage&, const RowCallback&);
 
 Outcome RunEngine(Engine engine, const Case& c)
 {
     TransformState gen = c.gen;
-    DocumentState doc;
-    doc.GenProgressBase = c.GenProgressBase;
-    doc.GenProgress = 7;
-    doc.GenStop = c.stopBefore;
+    GenControl control;
+    control.GenProgressBase = c.GenProgressBase;
+    control.GenProgress = 7;
+    control.GenStop = c.stopBefore;
     Outcome out;
     out.target = QImage(std::max(gen.BitsWidth, 1), std::max(gen.BitsHeight, 1), QImage::Format_RGB32);
     out.target.fill(Qt::green);
-    out.finished = engine(gen, doc, out.target, [&] {
+    out.finished = engine(gen, control, out.target, [&] {
         if (++out.rows == c.stopAfterRows)
-            doc.GenStop = true;
+            control.GenStop = true;
     });
-    out.GenProgress = doc.GenProgress;
+    out.GenProgress = control.GenProgress;
     out.DstBits = std::move(gen.DstBits);
     return out;
 }
@@ -266,9 +266,9 @@ std::vector<Case> CasesOf(uint32_t seed)
     return cases;
 }
 
-bool FourLanes(TransformState& gen, DocumentState& doc, QImage& target, const RowCallback& afterRow)
+bool FourLanes(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow)
 {
-    return TransBitmapFast(gen, doc, target, afterRow, LaneWidth::Four);
+    return TransBitmapFast(gen, control, target, afterRow, LaneWidth::Four);
 }
 
 // Both vector widths against the reference engine (they are one on a machine without AVX2).

@@ -53,12 +53,12 @@ struct TransformRun {
     QImage target;
 };
 
-TransformRun Transform(TransformState& gen, DocumentState& doc)
+TransformRun Transform(TransformState& gen, GenControl& control)
 {
     TransformRun run;
     run.target = QImage(gen.BitsWidth, gen.BitsHeight, QImage::Format_RGB32);
     run.target.fill(Qt::green);
-    run.finished = TransBitmap(gen, doc, run.target, [&run] { ++run.rows; });
+    run.finished = TransBitmap(gen, control, run.target, [&run] { ++run.rows; });
     return run;
 }
 
@@ -96,13 +96,13 @@ TEST(SingleStepLoop, FloatCounterLosesTheLastStep)
 TEST(TransBitmap, IdentityReproducesAConstantSourceBelowABlackTopLine)
 {
     TransformState gen = Identity(Source(W, H, [](int, int) { return Rgb{10, 20, 30}; }));
-    DocumentState doc;
-    doc.GenProgressBase = 50;
-    const TransformRun run = Transform(gen, doc);
+    GenControl control;
+    control.GenProgressBase = 50;
+    const TransformRun run = Transform(gen, control);
 
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.rows, 11); // y = 0, 0.5, ..., 5
-    EXPECT_EQ(doc.GenProgress, 100);
+    EXPECT_EQ(control.GenProgress, 100);
     for (int r = 0; r < H; ++r) {
         for (int c = 0; c < W; ++c) {
             const Rgb expected = r == H - 1 ? Rgb{0, 0, 0} : Rgb{10, 20, 30};
@@ -120,8 +120,8 @@ TEST(TransBitmap, IdentityReproducesAConstantSourceBelowABlackTopLine)
 TEST(TransBitmap, IdentityColumnsFollowTheHalfPixelPattern)
 {
     TransformState gen = Identity(Source(W, H, [](int c, int) { return Rgb{10 * c, 10 * c, 10 * c}; }));
-    DocumentState doc;
-    Transform(gen, doc);
+    GenControl control;
+    Transform(gen, control);
 
     for (int r = 0; r < H - 1; ++r) {
         EXPECT_EQ(At(gen.DstBits, 1, r)[0], 5) << r; // mean of columns 0 and 1, not 10
@@ -136,8 +136,8 @@ TEST(TransBitmap, IdentityColumnsFollowTheHalfPixelPattern)
 TEST(TransBitmap, IdentityRowsFollowTheHalfPixelPattern)
 {
     TransformState gen = Identity(Source(W, H, [](int, int r) { return Rgb{10 * r, 10 * r, 10 * r}; }));
-    DocumentState doc;
-    Transform(gen, doc);
+    GenControl control;
+    Transform(gen, control);
 
     // Row 0 keeps y = Y2; odd rows are hit once; even rows keep the sample half a row up,
     // 0.75 * S(r - 1) + 0.25 * S(r) rounded half to even.
@@ -163,8 +163,8 @@ TEST(TransBitmap, QuarterTurnKeepsCornerOrderAndOrientation)
     TransformState gen = Identity(PixelBuffer::FromImage(picture));
     // P1 is the source's top-right corner: it becomes the target's top-left.
     gen.SrcQuad = {{{15, 0}, {15, 15}, {0, 15}, {0, 0}}};
-    DocumentState doc;
-    const TransformRun run = Transform(gen, doc);
+    GenControl control;
+    const TransformRun run = Transform(gen, control);
 
     EXPECT_EQ(run.target.pixel(4, 4), qRgb(0, 255, 0));
     EXPECT_EQ(run.target.pixel(11, 4), qRgb(0, 0, 255));
@@ -178,8 +178,8 @@ TEST(TransBitmap, LargerQuadrilateralSamplesFiveTimesPerPixel)
     gen.DstX2 = 31;
     gen.DstY2 = 23;
     gen.SrcQuad = {{{0, 0}, {38, 0}, {38, 28}, {0, 28}}}; // diagonal longer than the target's
-    DocumentState doc;
-    const TransformRun run = Transform(gen, doc);
+    GenControl control;
+    const TransformRun run = Transform(gen, control);
     EXPECT_EQ(run.rows, 115); // y = 0, 0.2, ... without the last step to 23
 }
 
@@ -187,14 +187,14 @@ TEST(TransBitmap, StopAlreadyRequestedWritesExactlyOneSample)
 {
     TransformState gen = Identity(Source(W, H, [](int, int) { return Rgb{10, 20, 30}; }));
     gen.SrcQuad = {{{1, 1}, {6, 1}, {6, 4}, {1, 4}}};
-    DocumentState doc;
-    doc.GenStop = true;
-    doc.GenProgress = 7;
-    const TransformRun run = Transform(gen, doc);
+    GenControl control;
+    control.GenStop = true;
+    control.GenProgress = 7;
+    const TransformRun run = Transform(gen, control);
 
     EXPECT_FALSE(run.finished);
     EXPECT_EQ(run.rows, 0);
-    EXPECT_EQ(doc.GenProgress, 7);
+    EXPECT_EQ(control.GenProgress, 7);
     int written = 0;
     for (int r = 0; r < H; ++r) {
         for (int c = 0; c < W; ++c)
@@ -209,8 +209,8 @@ TEST(TransBitmap, SamplesOffTheSourceCarryTheLastColour)
 {
     TransformState gen = Identity(Source(W, H, [](int, int) { return Rgb{10, 20, 30}; }));
     gen.SrcQuad = {{{2, 1}, {40, -9}, {30, 60}, {-20, 4}}};
-    DocumentState doc;
-    ASSERT_TRUE(Transform(gen, doc).finished);
+    GenControl control;
+    ASSERT_TRUE(Transform(gen, control).finished);
     for (int r = 0; r < H; ++r) {
         for (int c = 0; c < W; ++c)
             EXPECT_EQ(At(gen.DstBits, c, r), (Rgb{10, 20, 30})) << c << "," << r;
@@ -219,5 +219,5 @@ TEST(TransBitmap, SamplesOffTheSourceCarryTheLastColour)
     // A target without height or width divides by zero: those steps are skipped.
     gen.DstY2 = 0;
     gen.DstX2 = 0;
-    EXPECT_TRUE(Transform(gen, doc).finished);
+    EXPECT_TRUE(Transform(gen, control).finished);
 }

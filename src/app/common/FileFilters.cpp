@@ -1,10 +1,8 @@
-#include "app/shell/FileFilters.h"
-
-#include <QStringList>
+#include "app/common/FileFilters.h"
 
 namespace quorvane {
 
-QString ToQtNameFilters(const QString& pipeFilter)
+QStringList ToQtNameFilters(const QString& pipeFilter)
 {
     const QStringList parts = pipeFilter.split(QLatin1Char('|'));
     QStringList filters;
@@ -17,7 +15,7 @@ QString ToQtNameFilters(const QString& pipeFilter)
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
         filters << QStringLiteral("%1 (%2)").arg(caption, patterns);
     }
-    return filters.join(QStringLiteral(";;"));
+    return filters;
 }
 
 } // namespace quorvane

@@ -1,4 +1,4 @@
-#include "app/shell/Messages.h"
+#include "app/common/Messages.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "app/shell/DialogGeometry.h"
+#include "app/common/DialogGeometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

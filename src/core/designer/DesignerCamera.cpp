@@ -1,4 +1,4 @@
-#include "core/designer/CameraModel.h"
+#include "core/designer/DesignerCamera.h"
 
 #include <algorithm>
 

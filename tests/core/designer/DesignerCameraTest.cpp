@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/designer/CameraInput.h"
-#include "core/designer/CameraModel.h"
+#include "core/designer/DesignerCamera.h"
 #include "core/shell/PageStyle.h"
 
 namespace quorvane {
@@ -13,16 +13,6 @@ void Apply(DesignerCamera& camera, const std::vector<SliderAssignment>& steps)
 {
     for (const SliderAssignment& step : steps)
         camera.SetSliderValue(step.row, step.value);
-}
-
-TEST(DesignerCamera, StartsWithTheCreationCameraInCentimetres)
-{
-    const DesignerCamera camera;
-    EXPECT_EQ(camera.FieldText(CameraRow::Distance), "1500");
-    EXPECT_DOUBLE_EQ(camera.Camera().CameraDistance, 150.0);
-    EXPECT_DOUBLE_EQ(camera.Camera().CameraHeight, 75.2);
-    EXPECT_DOUBLE_EQ(camera.Camera().CameraAngle, 31.0);
-    EXPECT_DOUBLE_EQ(camera.Camera().FieldOfView, 15.0);
 }
 
 TEST(DesignerCamera, SliderKeepsItsRangeAndReportsOnlyChanges)
@@ -60,16 +50,11 @@ TEST(CameraFields, TakeOnlyDigitsAndBackspace)
         EXPECT_FALSE(AcceptsFieldCharacter(c)) << int(c.unicode());
 }
 
-TEST(CameraFields, ReadTheLeadingNumber)
+TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRangeAndClampWhenLeft)
 {
-    EXPECT_EQ(LeadingNumber(u""), 0.0);
     EXPECT_EQ(LeadingNumber(u"-"), 0.0);
     EXPECT_EQ(LeadingNumber(u" 12abc"), 12.0);
     EXPECT_EQ(LeadingNumber(u"-1.5x"), -1.5);
-}
-
-TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRange)
-{
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u""), 0); // emptied angle: 0 at once
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u""), std::nullopt);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"15"), std::nullopt);
@@ -78,10 +63,7 @@ TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRange)
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"49.5"), 50); // ties to even
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"50.5"), 50);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"99999999999999999999"), std::nullopt);
-}
 
-TEST(CameraFields, ClampWhenLeft)
-{
     EXPECT_EQ(FieldValueOnLeave(CameraRow::Distance, u""), 50);
     EXPECT_EQ(FieldValueOnLeave(CameraRow::Distance, u"99999999999999999999"), 4000);
     EXPECT_EQ(FieldValueOnLeave(CameraRow::FieldOfView, u"91"), 90);

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "core/shell/CameraValues.h"
+
 namespace quorvane {
 
 // The camera rows of the designer, in their order on screen; also the text field index.
@@ -35,14 +37,6 @@ constexpr const SliderRange& RangeOf(CameraRow row)
 {
     return kSliderRanges[static_cast<int>(row)];
 }
-
-// Where the eye stands and how wide it sees. Scene units are centimetres.
-struct CameraValues {
-    double CameraDistance = 150.0; // horizontal distance of the eye from the origin
-    double CameraHeight = 75.2;    // height of the eye above the floor
-    double CameraAngle = 31.0;     // turn of the paper about the vertical axis, degrees
-    double FieldOfView = 15.0;     // vertical opening angle, degrees
-};
 
 class DesignerCamera {
 public:

@@ -1,0 +1,37 @@
+#pragma once
+
+// The document: everything the user makes and nothing about the windows showing it. A
+// plain value, copied and compared as a whole. Nothing of it is saved yet.
+
+#include <array>
+#include <cstdint>
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include "core/shell/CameraValues.h"
+#include "core/shell/PageStyle.h"
+#include "core/shell/Placement.h"
+
+namespace quorvane {
+
+using Outline = std::array<QPoint, 6>;
+using Quad = std::array<QPoint, 4>;
+
+struct Document {
+    double PageStyle = kStyleLFold;
+    CameraValues Camera;        // the camera of the designer's last OK
+    Outline PaperPoint{};       // the paper's six corners in the captured view, min x and y at 0
+    int32_t PaperWidth = 0;     // largest x among PaperPoint
+    int32_t PaperHeight = 0;    // largest y among PaperPoint
+    QString PictureFile;        // where the picture was loaded from; empty for a drawn one
+    QImage PictureImage;
+    int32_t PictureWidth = 0;
+    int32_t PictureHeight = 0;
+    Placement Place;            // the picture's rectangle on the canvas
+
+    bool operator==(const Document&) const = default;
+};
+
+} // namespace quorvane
