@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "core/services/FileKind.h"
+#include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "support/FaultInjection.h"
 #include "support/OrdinaryFileAccess.h"
@@ -89,4 +90,20 @@ TEST(SettingsStore, LinkToAFileIsFollowedAndKept)
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(SettingsStore(dir.filePath(QStringLiteral("kept.ini"))).ReadSetting(QString::fromLatin1(kLastCheckUpdate)),
               QStringLiteral("2026-12-6"));
+}
+
+TEST(RememberedFolders, AFolderIsOfferedAgainWhileItExists)
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("Quorvane.ini")));
+    const QString fallback = QStringLiteral("/fallback");
+    const QString pictures = dir.filePath(QStringLiteral("pictures"));
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, fallback), fallback);
+    ASSERT_TRUE(QDir().mkdir(pictures));
+    RememberFolder(store, kLastOpenFolder, pictures);
+    RememberFolder(store, kLastSaveFolder, QString());
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, fallback), pictures);
+    EXPECT_EQ(RememberedFolder(store, kLastSaveFolder, fallback), fallback);
+    ASSERT_TRUE(QDir(pictures).removeRecursively());
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, fallback), fallback);
 }
