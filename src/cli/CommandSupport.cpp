@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUtf8StringView>
 
 namespace quorvane::cli {
 
@@ -73,6 +74,15 @@ std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t c
         numbers.push_back(value);
     }
     return numbers;
+}
+
+std::optional<QString> FileNameArgument(const std::string& bytes, std::string& error)
+{
+    const QString name = QString::fromStdString(bytes);
+    if (QUtf8StringView(bytes).isValidUtf8())
+        return name;
+    error = "the name \"" + name.toStdString() + "\" is not valid UTF-8; rename the file";
+    return std::nullopt;
 }
 
 int ExitCodeOf(const WriteResult& result)

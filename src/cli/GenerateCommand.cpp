@@ -97,6 +97,12 @@ int RunGenerate(const CliArgs& args)
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
+    if (!FileNameArgument(args.Option("picture").value_or(""), error))
+        return Fail(error, kExitBadInput);
+    if (!FileNameArgument(*args.Option("output"), error))
+        return Fail(error, kExitWriteFailed);
+    if (const std::optional<WriteResult> refused = CheckResultTarget(request->output))
+        return ExitCodeOf(*refused);
 
     const LoadedPicture picture = LoadPicture(request->picture);
     if (picture.image.isNull())

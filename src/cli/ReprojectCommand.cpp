@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
 
-#include <QSaveFile>
 #include <QString>
 
 #include "cli/CommandSupport.h"
 #include "core/generation/DibFile.h"
 #include "core/generation/TransBitmapFast.h"
+#include "core/output/SaveNames.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane::cli {
@@ -28,18 +28,6 @@ std::optional<TransformState> SourceState(const QImage& picture, const std::vect
     return gen;
 }
 
-// A ".bmp" destination keeps every byte of the buffer, the fourth included.
-int WriteBitmapFile(const PixelBuffer& buffer, const QString& path)
-{
-    QSaveFile file(path);
-    const QByteArray bytes = EncodeBitmapFile(buffer);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
-        || !file.commit())
-        return Fail("could not write " + path.toStdString() + ": " + file.errorString().toStdString(),
-                    kExitWriteFailed);
-    return kExitDone;
-}
-
 } // namespace
 
 int RunReproject(const CliArgs& args)
@@ -52,10 +40,16 @@ int RunReproject(const CliArgs& args)
         error = "--quad must be X1,Y1,X2,Y2,X3,Y3,X4,Y4";
     if (!error.empty())
         return UsageError(error);
-    const QString source = QString::fromStdString(args.positionals[0]);
-    const QString destination = QString::fromStdString(args.positionals[1]);
+    const std::optional<QString> source = FileNameArgument(args.positionals[0], error);
+    if (!source)
+        return Fail(error, kExitBadInput);
+    const std::optional<QString> destination = FileNameArgument(args.positionals[1], error);
+    if (!destination)
+        return Fail(error, kExitWriteFailed);
+    if (const std::optional<WriteResult> refused = CheckResultTarget(*destination))
+        return ExitCodeOf(*refused);
 
-    const LoadedPicture picture = LoadPicture(source);
+    const LoadedPicture picture = LoadPicture(*source);
     if (picture.image.isNull())
         return Fail(picture.error.toStdString(), kExitBadInput);
     auto gen = SourceState(picture.image, *quad);
@@ -68,9 +62,10 @@ int RunReproject(const CliArgs& args)
     control.GenProgressBase = 50;
     TransBitmapFast(*gen, control, target, TerminalProgress(control));
     EndTerminalProgress();
-    if (destination.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
-        return WriteBitmapFile(gen->DstBits, destination);
-    return ExitCodeOf(WriteResultImage(target, destination));
+    // A ".bmp" destination keeps every byte of the buffer, the fourth included.
+    if (FormatOfFileName(*destination) == PageFileFormat::Bmp)
+        return ExitCodeOf(WriteResultBytes(EncodeBitmapFile(gen->DstBits), *destination));
+    return ExitCodeOf(WriteResultImage(target, *destination));
 }
 
 } // namespace quorvane::cli
