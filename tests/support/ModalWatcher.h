@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -48,6 +49,7 @@ struct SeenMessage {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool busyPointer = false; // the busy pointer was up over the box
 };
 
 // Answers the next message box with `answer` and records what it showed.
@@ -55,7 +57,7 @@ class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok)
         : watcher_([this, answer](QMessageBox& box) {
-            seen_ = {true, box.windowTitle(), box.text(), box.icon()};
+            seen_ = {true, box.windowTitle(), box.text(), box.icon(), QGuiApplication::overrideCursor() != nullptr};
             if (QAbstractButton* button = box.button(answer))
                 button->click();
             else
