@@ -142,8 +142,9 @@ TEST(TransBitmap, IdentityRowsFollowTheHalfPixelPattern)
     Transform(gen, control);
 
     // Row 0 keeps y = Y2; odd rows are hit once; even rows keep the sample half a row up,
-    // 0.75 * S(r - 1) + 0.25 * S(r) rounded half to even.
-    const int expected[H] = {0, 10, 12, 30, 32, 0};
+    // 0.75 * S(r - 1) + 0.25 * S(r) rounded half to even; the top row, before any sample
+    // has computed a colour, is white.
+    const int expected[H] = {0, 10, 12, 30, 32, 255};
     for (int r = 0; r < H; ++r) {
         for (int c = 0; c < W; ++c)
             EXPECT_EQ(At(gen.DstBits, c, r)[1], expected[r]) << c << "," << r;

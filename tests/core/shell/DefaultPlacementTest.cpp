@@ -67,12 +67,12 @@ TEST(DefaultPlacement, SamplePictureStandsInsideTheDefaultPaper)
     ASSERT_FALSE(doc.PictureImage.isNull());
     doc.PictureWidth = doc.PictureImage.width();
     doc.PictureHeight = doc.PictureImage.height();
-    ApplyDefaultPlacement(doc, canvas);
+    ApplyDefaultPlacement(doc, paper, canvas);
 
     QPolygonF outline;
     for (const QPoint& corner : paper.CanvasOutline)
         outline << QPointF(corner);
-    const Placement& r = doc.Place;
+    const Placement r = PlacementOnCanvas(doc, paper);
     constexpr double kMargin = 8.0; // canvas pixels, about 25 on the page
     for (const QPointF corner : {QPointF(r.SelX1, r.SelY1), QPointF(r.SelX2, r.SelY1), QPointF(r.SelX2, r.SelY2),
                                  QPointF(r.SelX1, r.SelY2)}) {
