@@ -61,6 +61,9 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         error = "--canvas must be WxH";
     else if (args.Option("placement") && !request.placement)
         error = "--placement must be X1,Y1,X2,Y2";
+    else if (request.placement && !((*request.placement)[2] > (*request.placement)[0]
+                                     && (*request.placement)[3] > (*request.placement)[1]))
+        error = "--placement needs X2 greater than X1 and Y2 greater than Y1";
     else if (args.Option("composite") && args.HasFlag("default-paper"))
         error = "--composite needs the designer's camera, not --default-paper";
     else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))

@@ -84,10 +84,20 @@ TEST(CliGenerate, BadUsageAndBadInput)
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("page.png"));
     EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
-    for (const QStringList& bad : {QStringList{"--style", "5"}, {"--canvas", "0x10"},
-                                   {"--placement", "1,2,3"}, {"--zoom", "2"}, {"--composite", "view.png"}}) {
+    // Each with the option its message (the first line, before the usage) names.
+    const std::pair<QStringList, QString> rows[] = {
+        {{"--style", "5"}, "--style"},
+        {{"--canvas", "0x10"}, "--canvas"},
+        {{"--placement", "1,2,3"}, "--placement"},
+        {{"--placement=600,400,200,100"}, "--placement"}, // reversed
+        {{"--placement=10,20,300,20"}, "--placement"},    // no height
+        {{"--zoom", "2"}, "--zoom"},
+        {{"--composite", "view.png"}, "--composite"}};
+    for (const auto& [bad, option] : rows) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
-        EXPECT_EQ(RunCli(arguments).exitCode, 1) << bad.join(' ').toStdString();
+        const Outcome outcome = RunCli(arguments);
+        EXPECT_EQ(outcome.exitCode, 1) << bad.join(' ').toStdString();
+        EXPECT_TRUE(outcome.stderrText.section(u'\n', 0, 0).contains(option)) << outcome.stderrText.toStdString();
     }
 
     const QString notAPicture = dir.filePath(QStringLiteral("notes.png"));

@@ -1,5 +1,7 @@
 #include "app/shell/FormMain.h"
 
+#include <optional>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -8,6 +10,7 @@
 #include <QLayout>
 #include <QScreen>
 
+#include "app/common/BusyCursor.h"
 #include "app/common/DialogGeometry.h"
 #include "app/common/FileFilters.h"
 #include "app/common/Messages.h"
@@ -169,8 +172,10 @@ void FormMain::ChooseAndOpenPicture()
 
 bool FormMain::OpenPicture(const QString& path)
 {
+    std::optional<BusyCursor> busy(std::in_place); // decoding and scaling a large picture
     const LoadedPicture loaded = LoadPicture(path);
     if (loaded.image.isNull()) {
+        busy.reset();
         ShowError(this, loaded.error);
         return false;
     }
@@ -182,15 +187,16 @@ bool FormMain::OpenPicture(const QString& path)
 
 void FormMain::SwitchEditMode()
 {
-    // The action toggles its own checked state before it reaches us.
-    if (!editModeButton_->isChecked()) {
-        state_.PreviewMode = true;
+    // The mode decides, not the button: a toolbar click has toggled the button already, a
+    // dispatch by id has not. The button then shows the new mode either way.
+    state_.PreviewMode = !state_.PreviewMode;
+    editModeButton_->setChecked(!state_.PreviewMode);
+    if (state_.PreviewMode) {
         Redraw();
         state_.HitZone = kZoneNone;
         canvas_->unsetCursor();
         return;
     }
-    state_.PreviewMode = false;
     CommandBars1_Resize();
 }
 

@@ -38,15 +38,12 @@ const char* QtFormatName(PageFileFormat format)
 // twice as fast as the default level 6 on a page for files a tenth larger.
 constexpr int kPngQuality = 50;
 
-// JPEG and PNG record 144 dpi, at which a 1190 x 1684 page measures A4; the BMP keeps
-// the page's own resolution.
+// JPEG, PNG and BMP record 144 dpi, at which a 1190 x 1684 page measures A4.
 std::optional<QString> EncodeWithQt(const QImage& page, PageFileFormat format, QIODevice& out)
 {
     QImage image = page;
-    if (format != PageFileFormat::Bmp) {
-        image.setDotsPerMeterX(kSavedDotsPerMeter);
-        image.setDotsPerMeterY(kSavedDotsPerMeter);
-    }
+    image.setDotsPerMeterX(kSavedDotsPerMeter);
+    image.setDotsPerMeterY(kSavedDotsPerMeter);
     QImageWriter writer(&out, QtFormatName(format));
     if (format == PageFileFormat::Jpg)
         writer.setQuality(kJpegQuality);

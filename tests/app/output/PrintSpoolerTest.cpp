@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "app/common/BusyCursor.h"
 #include "app/output/FormPrint.h"
 #include "support/ModalWatcher.h"
 
@@ -90,8 +91,10 @@ TEST_F(Printing, EachStyleFillsThePrintableAreaInItsOrientation)
             form.Combo1->setCurrentIndex(form.Combo1->findText(queue));
             form.CmdPrint->click();
         });
+        const int busy = BusyCursor::ShownCount();
         ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), row.PageStyle);
         ASSERT_EQ(watcher.Seen(), 1);
+        EXPECT_EQ(BusyCursor::ShownCount(), busy + 1); // while the page goes to the spooler
         for (int wait = 0; wait < 300 && (!QFile::exists(OutputOf(queue))
                                           || !RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).isEmpty()); ++wait)
             QThread::msleep(100);

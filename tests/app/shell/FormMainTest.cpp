@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/common/BusyCursor.h"
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/FormMain.h"
@@ -68,6 +69,19 @@ TEST_F(FormMainFixture, PreviewModeHidesTheGripsAndEditModeRestoresThem)
     EXPECT_EQ(doc.Place.SelX1, x1);
 }
 
+TEST_F(FormMainFixture, EditModeCommandByIdSwitchesAndTheButtonFollows)
+{
+    for (const bool preview : {true, false, true}) {
+        form.OnCommand(ID_SWITCH);
+        EXPECT_EQ(Editor().PreviewMode, preview);
+        EXPECT_EQ(Editor().SelShown, !preview);
+        EXPECT_EQ(form.EditModeButton()->isChecked(), !preview);
+    }
+    form.EditModeButton()->trigger(); // the button after a switch by id
+    EXPECT_FALSE(Editor().PreviewMode);
+    EXPECT_TRUE(form.EditModeButton()->isChecked());
+}
+
 TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
 {
     QTemporaryDir dir;
@@ -76,8 +90,11 @@ TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
     const QString path = dir.filePath(QStringLiteral("wide.png"));
     ASSERT_TRUE(wide.save(path));
     doc.Place.SelX1 = 5;
+    const int busy = BusyCursor::ShownCount();
 
     EXPECT_TRUE(form.OpenPicture(path));
+    EXPECT_EQ(BusyCursor::ShownCount(), busy + 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(doc.PictureWidth, 400);
     EXPECT_EQ(doc.Place.SelY1, 180.0f);                   // (480 - 240) * 0.75
     EXPECT_EQ(doc.Place.SelX2 - doc.Place.SelX1, 480.0f); // twice the height
@@ -115,6 +132,7 @@ TEST_F(FormMainFixture, PictureThatCannotBeUsedKeepsThePreviousOneAndSaysWhy)
         EXPECT_TRUE(watcher.Seen().text.contains(QString::fromUtf8(row.name))
                     && watcher.Seen().text.contains(QString::fromUtf8(row.reason)))
             << watcher.Seen().text.toStdString();
+        EXPECT_FALSE(watcher.Seen().busyPointer);
         EXPECT_EQ(doc.PictureImage.cacheKey(), pictureKey);
         EXPECT_EQ(doc.Place.SelX1, x1);
     }
