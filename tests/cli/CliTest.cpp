@@ -95,9 +95,10 @@ TEST(CliGenerate, BadUsageAndBadInput)
         {{"--composite", "view.png"}, "--composite"}};
     for (const auto& [bad, option] : rows) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
-        const Outcome outcome = RunCli(arguments);
-        EXPECT_EQ(outcome.exitCode, 1) << bad.join(' ').toStdString();
-        EXPECT_TRUE(outcome.stderrText.section(u'\n', 0, 0).contains(option)) << outcome.stderrText.toStdString();
+        const ProgramRun run = RunCli(arguments);
+        const QString err = QString::fromUtf8(run.err);
+        EXPECT_EQ(run.exitCode, 1) << bad.join(' ').toStdString();
+        EXPECT_TRUE(err.section(u'\n', 0, 0).contains(option)) << err.toStdString();
     }
 
     const QString notAPicture = dir.filePath(QStringLiteral("notes.png"));
