@@ -54,9 +54,12 @@ void TransBitmapFastPass2At(benchmark::State& state)
     });
 }
 
+// The whole Generate of both sheets at the start-up geometry, with the page made at PageDpi.
+template <int32_t PageDpi>
 void GenerateBothSheetsPage(benchmark::State& state)
 {
     StartUp start;
+    start.doc.PageDpi = PageDpi;
     for (auto _ : state) {
         const GenerateResult result = GenerateBothSheets(start.doc, start.paper, start.control, {});
         benchmark::DoNotOptimize(result.page.constBits());
@@ -69,4 +72,6 @@ BENCHMARK(TransBitmapLiteralPass2)->Name("TransBitmapLiteral/pass2")->Unit(bench
 BENCHMARK(TransBitmapFastPass2)->Name("TransBitmapFast/pass2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
 BENCHMARK(TransBitmapFastPass2At<LaneWidth::Eight>)->Name("TransBitmapFast/pass2/avx2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
 BENCHMARK(TransBitmapFastPass2At<LaneWidth::Four>)->Name("TransBitmapFast/pass2/four-lanes")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
-BENCHMARK(GenerateBothSheetsPage)->Name("GenerateBothSheets")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
+BENCHMARK(GenerateBothSheetsPage<144>)->Name("GenerateBothSheets")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
+BENCHMARK(GenerateBothSheetsPage<300>)->Name("GenerateBothSheets/300dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
+BENCHMARK(GenerateBothSheetsPage<600>)->Name("GenerateBothSheets/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);

@@ -12,6 +12,7 @@
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
+#include "core/shell/PageResolution.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane::cli {
@@ -20,7 +21,7 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper", "composite"};
+    "placement", "default-paper", "composite", "dpi"};
 
 struct GenerateRequest {
     QString output;
@@ -29,6 +30,7 @@ struct GenerateRequest {
     double PageStyle = kStyleLFold;
     QSize canvas{853, 480};
     std::optional<std::vector<float>> placement;
+    int32_t PageDpi = kDefaultPageDpi;
 };
 
 std::optional<double> ParseStyle(const std::string& text)
@@ -49,6 +51,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     const auto output = args.Option("output");
     const auto style = ParseStyle(args.Option("style").value_or("6"));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
+    const auto dpi = PageDpiFromText(QString::fromStdString(args.Option("dpi").value_or("144")));
     if (const auto placement = args.Option("placement"))
         request.placement = ParseNumbers(*placement, 4);
     if (!args.positionals.empty())
@@ -64,6 +67,8 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     else if (request.placement && !((*request.placement)[2] > (*request.placement)[0]
                                      && (*request.placement)[3] > (*request.placement)[1]))
         error = "--placement needs X2 greater than X1 and Y2 greater than Y1";
+    else if (!dpi)
+        error = "--dpi must be 144, 300 or 600";
     else if (args.Option("composite") && args.HasFlag("default-paper"))
         error = "--composite needs the designer's camera, not --default-paper";
     else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))
@@ -76,6 +81,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
     request.PageStyle = *style;
     request.canvas = *canvas;
+    request.PageDpi = *dpi;
     return request;
 }
 
@@ -100,6 +106,7 @@ int RunGenerate(const CliArgs& args)
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
+    doc.PageDpi = request->PageDpi;
     if (!FileNameArgument(args.Option("picture").value_or(""), error))
         return Fail(error, kExitBadInput);
     if (!FileNameArgument(*args.Option("output"), error))
@@ -125,7 +132,7 @@ int RunGenerate(const CliArgs& args)
     EndTerminalProgress();
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
-    const int written = ExitCodeOf(WriteResultImage(result->page, request->output));
+    const int written = ExitCodeOf(WriteResultImage(result->page, request->output, doc.PageDpi));
     if (written != kExitDone || request->composite.isEmpty())
         return written;
     const QSize view = DesignerRequestFromArgs(args, error)->view;

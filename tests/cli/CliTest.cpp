@@ -58,15 +58,17 @@ TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
     EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected.page);
 }
 
-TEST(CliGenerate, StyleCanvasAndPlacementOptions)
+TEST(CliGenerate, StyleCanvasPlacementAndResolutionOptions)
 {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("upright.png"));
     const ProgramRun outcome = RunCli({"generate", "--default-paper", "--style=4.2", "--canvas", "600x400",
-                                    "--placement=-20,-20,700,500", "--picture",
+                                    "--placement=-20,-20,700,500", "--dpi=300", "--picture",
                                     DrawPicture(dir, QSize(40, 30)), "-o", page});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
+    const QImage written(page);
+    EXPECT_EQ(written.size(), QSize(3508, 2480));
+    EXPECT_EQ(written.dotsPerMeterX(), 11811); // 300 dpi
 }
 
 // An upright sheet turned almost edge-on passes the designer; its page is made too.
@@ -92,13 +94,16 @@ TEST(CliGenerate, BadUsageAndBadInput)
         {{"--placement=600,400,200,100"}, "--placement"}, // reversed
         {{"--placement=10,20,300,20"}, "--placement"},    // no height
         {{"--zoom", "2"}, "--zoom"},
-        {{"--composite", "view.png"}, "--composite"}};
+        {{"--composite", "view.png"}, "--composite"},
+        {{"--dpi", "200"}, "--dpi"},
+        {{"--dpi=600dpi"}, "--dpi"}};
     for (const auto& [bad, option] : rows) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
         const ProgramRun run = RunCli(arguments);
         const QString err = QString::fromUtf8(run.err);
         EXPECT_EQ(run.exitCode, 1) << bad.join(' ').toStdString();
         EXPECT_TRUE(err.section(u'\n', 0, 0).contains(option)) << err.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("Usage:"))) << err.toStdString();
     }
 
     const QString notAPicture = dir.filePath(QStringLiteral("notes.png"));

@@ -25,10 +25,13 @@ bool RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, QI
     return TransBitmapFastRows(gen, control, afterRow, [&reducer](const uint8_t* row) { reducer.Push(row); });
 }
 
-GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const CanvasPaper& paper,
+GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const CanvasPaper& paper,
                          GenControl& control, const RowCallback& afterRow)
 {
     control.GenStop = false;
+    if (!found)
+        return {GenerateStatus::DibError, {}}; // a resolution the drivers do not make
+    const DriverLayout& layout = *found;
     const auto geometry = ComputeSheetGeometry(layout, paper.CanvasOutline);
     if (!geometry)
         return {GenerateStatus::DibError, {}};
@@ -37,6 +40,9 @@ GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const 
     if (page.isNull())
         return {GenerateStatus::DibError, {}};
     page.fill(Qt::white);
+    // The page carries its resolution, so a writer recording it need not copy the pixels.
+    page.setDotsPerMeterX(DotsPerMeter(doc.PageDpi));
+    page.setDotsPerMeterY(DotsPerMeter(doc.PageDpi));
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
         if (!RunPass(*gen, control, pass, page, afterRow))
@@ -50,28 +56,27 @@ GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const 
 GenerateResult GenerateBothSheets(const Document& doc, const CanvasPaper& paper, GenControl& control,
                                   const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::LFold), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf(PaperLayout::LFold, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::Flat), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf(PaperLayout::Flat, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow)
 {
-    return RunDriver(*DriverLayoutOf(PaperLayout::Upright), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf(PaperLayout::Upright, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
                                                    GenControl& control, const RowCallback& afterRow)
 {
-    const DriverLayout* layout = DriverLayoutOf(LayoutOf(doc.PageStyle));
-    if (!layout)
+    if (LayoutOf(doc.PageStyle) == PaperLayout::None)
         return std::nullopt;
-    return RunDriver(*layout, doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf(LayoutOf(doc.PageStyle), doc.PageDpi), doc, paper, control, afterRow);
 }
 
 } // namespace quorvane

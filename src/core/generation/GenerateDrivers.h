@@ -17,12 +17,14 @@ namespace quorvane {
 enum class GenerateStatus {
     Done,
     Stopped,  // GenStop was set during the run: no page
-    DibError, // the doubled canvas could not be made: no pass ran
+    DibError, // the doubled canvas could not be made (or the resolution is not one of
+              // kPageDpis): no pass ran
 };
 
 struct GenerateResult {
     GenerateStatus status = GenerateStatus::DibError;
-    QImage page; // 1190 x 1684 (1684 x 1190 for the standing sheet) when Done; else null
+    QImage page; // the A4 page at doc.PageDpi (PortraitPageSize; on its side for the standing
+                 // sheet) when Done; else null
 };
 
 // Both sheets of the L-folded paper, one above the other: outline points 0, 1, 2, 5 and 5, 2, 3, 4.

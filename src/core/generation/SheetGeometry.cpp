@@ -9,6 +9,7 @@
 
 #include "core/generation/LargeAllocation.h"
 #include "core/shell/Numeric.h"
+#include "core/shell/PageResolution.h"
 
 namespace quorvane {
 
@@ -18,16 +19,51 @@ constexpr int kBothSheetsPoints[] = {0, 1, 2, 3, 4, 5};
 constexpr int kSheetBPoints[] = {2, 3, 4, 5};
 constexpr int kSheetAPoints[] = {0, 1, 2, 5};
 
-const SheetPass kBothSheetsPasses[] = {
-    {{0, 1, 2, 5}, QRect(0, 0, 1190, 842), 0},
-    {{5, 2, 3, 4}, QRect(0, 842, 1190, 842), 50},
-};
-const SheetPass kSheetBPasses[] = {{{5, 2, 3, 4}, QRect(0, 0, 1190, 1684), 50}};
-const SheetPass kSheetAPasses[] = {{{0, 1, 2, 5}, QRect(0, 0, 1684, 1190), 50}};
+// The canvas pixels at most. At 144 dpi the canvas doubled fits in PixelBuffer::kMaxBytes
+// (64 MB of canvas); the finer pages allow twice that, which keeps a whole run at 600 dpi,
+// its 139 MB page included, under 400 MB.
+constexpr int64_t kMaxCanvasPixels144 = PixelBuffer::kMaxBytes / 16;
+constexpr int64_t kMaxCanvasPixelsFine = PixelBuffer::kMaxBytes / 8;
 
-const DriverLayout kBothSheets{kBothSheetsPoints, 1190, QSize(1190, 1684), kBothSheetsPasses};
-const DriverLayout kSheetB{kSheetBPoints, 1190, QSize(1190, 1684), kSheetBPasses};
-const DriverLayout kSheetA{kSheetAPoints, 1684, QSize(1684, 1190), kSheetAPasses};
+// The three drivers for one page size: the standing sheet above the lying one on the
+// upright page, either sheet alone on a whole page (the standing one's on its side).
+struct ResolutionLayouts {
+    ResolutionLayouts(QSize page, int64_t maxCanvasPixels)
+        : bothPasses{{{{0, 1, 2, 5}, QRect(0, 0, page.width(), page.height() / 2), 0},
+                      {{5, 2, 3, 4}, QRect(0, page.height() / 2, page.width(), page.height() / 2), 50}}}
+        , sheetBPasses{{{{5, 2, 3, 4}, QRect(QPoint(0, 0), page), 50}}}
+        , sheetAPasses{{{{0, 1, 2, 5}, QRect(QPoint(0, 0), page.transposed()), 50}}}
+        , both{kBothSheetsPoints, page.width(), page, bothPasses, maxCanvasPixels}
+        , sheetB{kSheetBPoints, page.width(), page, sheetBPasses, maxCanvasPixels}
+        , sheetA{kSheetAPoints, page.height(), page.transposed(), sheetAPasses, maxCanvasPixels}
+    {
+    }
+    ResolutionLayouts(const ResolutionLayouts&) = delete; // the layouts point into the passes
+
+    std::array<SheetPass, 2> bothPasses;
+    std::array<SheetPass, 1> sheetBPasses;
+    std::array<SheetPass, 1> sheetAPasses;
+    DriverLayout both;
+    DriverLayout sheetB;
+    DriverLayout sheetA;
+};
+
+const ResolutionLayouts* LayoutsAt(int32_t PageDpi)
+{
+    static const ResolutionLayouts at144(*PortraitPageSize(144), kMaxCanvasPixels144);
+    static const ResolutionLayouts at300(*PortraitPageSize(300), kMaxCanvasPixelsFine);
+    static const ResolutionLayouts at600(*PortraitPageSize(600), kMaxCanvasPixelsFine);
+    switch (PageDpi) {
+    case 144:
+        return &at144;
+    case 300:
+        return &at300;
+    case 600:
+        return &at600;
+    default:
+        return nullptr;
+    }
+}
 
 int32_t ScaledCoordinate(int64_t value, int64_t origin, double scale)
 {
@@ -48,26 +84,26 @@ std::optional<int32_t> CanvasHeight(int64_t boxWidth, int64_t boxHeight, int32_t
     return height;
 }
 
-bool CanvasFits(int32_t C, int32_t height)
+bool CanvasFits(int32_t C, int32_t height, int64_t maxPixels)
 {
-    return height <= kMaxCanvasRows && PixelBuffer::FitsLimit(2 * int64_t(C), 2 * int64_t(height));
+    return height <= kMaxCanvasRows && int64_t(C) * height <= maxPixels;
 }
 
 // The layout's canvas width where its doubled buffer fits; for an outline so tall that it
 // would not, the widest narrower canvas that fits (the same page, composed more coarsely).
-std::optional<int32_t> CanvasWidth(int32_t C, int64_t boxWidth, int64_t boxHeight)
+std::optional<int32_t> CanvasWidth(int32_t C, int64_t boxWidth, int64_t boxHeight, int64_t maxPixels)
 {
     const auto height = CanvasHeight(boxWidth, boxHeight, C);
     if (!height)
         return std::nullopt;
-    if (CanvasFits(C, *height))
+    if (CanvasFits(C, *height, maxPixels))
         return C;
     // Pixels grow with the square of the width, rows with the width: start below both bounds.
-    const double pixelShare = std::sqrt(double(PixelBuffer::kMaxBytes / 16) / (double(C) * double(*height)));
+    const double pixelShare = std::sqrt(double(maxPixels) / (double(C) * double(*height)));
     const double rowShare = double(kMaxCanvasRows) / double(*height);
     for (int32_t narrower = int32_t(double(C) * std::min(pixelShare, rowShare)); narrower >= kMinCanvasWidth; --narrower) {
         const auto fewer = CanvasHeight(boxWidth, boxHeight, narrower);
-        if (fewer && CanvasFits(narrower, *fewer))
+        if (fewer && CanvasFits(narrower, *fewer, maxPixels))
             return narrower;
     }
     return std::nullopt;
@@ -75,15 +111,18 @@ std::optional<int32_t> CanvasWidth(int32_t C, int64_t boxWidth, int64_t boxHeigh
 
 } // namespace
 
-const DriverLayout* DriverLayoutOf(PaperLayout layout)
+const DriverLayout* DriverLayoutOf(PaperLayout layout, int32_t PageDpi)
 {
+    const ResolutionLayouts* layouts = LayoutsAt(PageDpi);
+    if (!layouts)
+        return nullptr;
     switch (layout) {
     case PaperLayout::LFold:
-        return &kBothSheets;
+        return &layouts->both;
     case PaperLayout::Flat:
-        return &kSheetB;
+        return &layouts->sheetB;
     case PaperLayout::Upright:
-        return &kSheetA;
+        return &layouts->sheetA;
     case PaperLayout::None:
         break;
     }
@@ -100,7 +139,7 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
         minY = std::min<int64_t>(minY, CanvasOutline[size_t(i)].y());
         maxY = std::max<int64_t>(maxY, CanvasOutline[size_t(i)].y());
     }
-    const auto C = CanvasWidth(layout.canvasWidth, maxX - minX + 1, maxY - minY + 1);
+    const auto C = CanvasWidth(layout.canvasWidth, maxX - minX + 1, maxY - minY + 1, layout.maxCanvasPixels);
     if (!C)
         return std::nullopt;
     SheetGeometry g;
@@ -108,7 +147,7 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
     g.minY = minY;
     g.scale = double(*C) / double(maxX - minX + 1);
     const auto height = RoundHalfEven(double(maxY - minY + 1) * g.scale);
-    if (!height || *height <= 0 || !CanvasFits(*C, *height))
+    if (!height || *height <= 0 || !CanvasFits(*C, *height, layout.maxCanvasPixels))
         return std::nullopt;
     g.canvasSize = QSize(*C, *height);
     g.BitsWidth = 2 * *C;

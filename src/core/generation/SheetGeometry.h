@@ -16,6 +16,7 @@
 
 #include "core/generation/TransBitmap.h"
 #include "core/shell/Document.h"
+#include "core/shell/PageResolution.h"
 #include "core/shell/PageStyle.h"
 
 namespace quorvane {
@@ -31,10 +32,12 @@ struct DriverLayout {
     int32_t canvasWidth;             // C
     QSize pageSize;
     std::span<const SheetPass> passes;
+    int64_t maxCanvasPixels; // the largest canvas composed, in pixels
 };
 
-// The driver of a paper layout; no value for PaperLayout::None.
-const DriverLayout* DriverLayoutOf(PaperLayout layout);
+// The driver of a paper layout for a page made at PageDpi; no value for PaperLayout::None
+// or a resolution not in kPageDpis.
+const DriverLayout* DriverLayoutOf(PaperLayout layout, int32_t PageDpi = kDefaultPageDpi);
 
 struct SheetGeometry {
     int64_t minX = 0;
@@ -46,8 +49,8 @@ struct SheetGeometry {
     Outline QuadPoints{};   // only the points used are filled
 };
 
-// The canvas is the layout's width; for an outline so tall that its doubled buffer would not
-// fit, as wide as lets it fit (a narrower canvas, the same page). No value when the canvas
+// The canvas is the layout's width; for an outline so tall that the canvas would exceed the
+// layout's pixels or rows, as wide as lets it fit (a narrower canvas, the same page). No value when the canvas
 // would be empty or narrower than a few dozen pixels.
 std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, const Outline& CanvasOutline);
 

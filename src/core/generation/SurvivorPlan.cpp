@@ -73,7 +73,7 @@ std::optional<SurvivorPlan> MakeSurvivorPlan(const TransformState& gen)
     const int32_t W = gen.BitsWidth;
     const int32_t H = gen.BitsHeight;
     if (W < 2 || H < 2 || W > kMaxSide || H > kMaxSide || gen.SrcBits.Width() != W
-        || gen.SrcBits.Height() != H || !PixelBuffer::FitsLimit(W, H))
+        || gen.SrcBits.Height() != H)
         return std::nullopt;
     SurvivorPlan plan;
     plan.s = SampleStep(gen);

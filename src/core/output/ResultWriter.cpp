@@ -38,12 +38,12 @@ const char* QtFormatName(PageFileFormat format)
 // twice as fast as the default level 6 on a page for files a tenth larger.
 constexpr int kPngQuality = 50;
 
-// JPEG, PNG and BMP record 144 dpi, at which a 1190 x 1684 page measures A4.
-std::optional<QString> EncodeWithQt(const QImage& page, PageFileFormat format, QIODevice& out)
+// JPEG (in whole dots per inch), PNG and BMP (in dots per metre) record PageDpi.
+std::optional<QString> EncodeWithQt(const QImage& page, PageFileFormat format, int32_t PageDpi, QIODevice& out)
 {
-    QImage image = page;
-    image.setDotsPerMeterX(kSavedDotsPerMeter);
-    image.setDotsPerMeterY(kSavedDotsPerMeter);
+    QImage image = page; // shares the pixels: only the resolution differs
+    image.setDotsPerMeterX(DotsPerMeter(PageDpi));
+    image.setDotsPerMeterY(DotsPerMeter(PageDpi));
     QImageWriter writer(&out, QtFormatName(format));
     if (format == PageFileFormat::Jpg)
         writer.setQuality(kJpegQuality);
@@ -81,7 +81,7 @@ std::optional<WriteResult> CheckResultTarget(const QString& path)
     return std::nullopt;
 }
 
-WriteResult WriteResultImage(const QImage& page, const QString& path)
+WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t PageDpi)
 {
     if (std::optional<WriteResult> refused = CheckResultTarget(path))
         return *refused;
@@ -89,7 +89,7 @@ WriteResult WriteResultImage(const QImage& page, const QString& path)
         return {WriteStatus::WriteFailed, FailureMessage(path, QStringLiteral("there is no page image"))};
     const PageFileFormat format = *FormatOfFileName(path);
     return WriteReplacing(path, [&](QIODevice& out) {
-        return format == PageFileFormat::Gif ? EncodeGif(page, out) : EncodeWithQt(page, format, out);
+        return format == PageFileFormat::Gif ? EncodeGif(page, out) : EncodeWithQt(page, format, PageDpi, out);
     });
 }
 

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "core/shell/CameraValues.h"
+#include "core/shell/PageResolution.h"
 #include "core/shell/PageStyle.h"
 #include "core/shell/Placement.h"
 
@@ -34,6 +35,7 @@ struct Document {
     // (PlacementOnCanvas), so resizing the window never changes them.
     Placement Place;
     Outline PlaceOutline{};
+    int32_t PageDpi = kDefaultPageDpi; // the resolution the page is made at: one of kPageDpis
 
     bool operator==(const Document&) const = default;
 };

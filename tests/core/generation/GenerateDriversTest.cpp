@@ -6,6 +6,7 @@
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/SheetGeometry.h"
 #include "core/generation/TransBitmapFast.h"
+#include "core/shell/PageResolution.h"
 
 using namespace quorvane;
 
@@ -101,25 +102,73 @@ TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
     }
 }
 
-TEST(GenerateDrivers, PageSizesAndSheetPlaces)
+TEST(GenerateDrivers, PageSizesAndSheetPlacesAtEachResolution)
 {
-    FlatRun run(Filled(Qt::red));
-    const GenerateResult both = run.Both();
-    ASSERT_EQ(both.status, GenerateStatus::Done);
-    EXPECT_EQ(both.page.size(), QSize(1190, 1684));
-    EXPECT_EQ(Centre(both.page, QRect(0, 0, 1190, 842)), qRgb(255, 0, 0));
-    EXPECT_EQ(Centre(both.page, QRect(0, 842, 1190, 842)), qRgb(255, 0, 0));
-    EXPECT_EQ(run.control.GenProgress, 100);
+    for (const int32_t dpi : kPageDpis) {
+        SCOPED_TRACE(dpi);
+        FlatRun run(Filled(Qt::red));
+        run.doc.PageDpi = dpi;
+        const QSize upright = *PortraitPageSize(dpi);
+        const QRect upper(0, 0, upright.width(), upright.height() / 2);
+        const GenerateResult both = run.Both();
+        ASSERT_EQ(both.status, GenerateStatus::Done);
+        EXPECT_EQ(both.page.size(), upright);
+        EXPECT_EQ(Centre(both.page, upper), qRgb(255, 0, 0));
+        EXPECT_EQ(Centre(both.page, upper.translated(0, upper.height())), qRgb(255, 0, 0));
+        EXPECT_EQ(both.page.dotsPerMeterX(), DotsPerMeter(dpi));
+        EXPECT_EQ(run.control.GenProgress, 100);
 
-    const GenerateResult b = run.SheetB();
-    EXPECT_EQ(b.page.size(), QSize(1190, 1684));
-    EXPECT_EQ(Centre(b.page, b.page.rect()), qRgb(255, 0, 0));
+        const GenerateResult b = run.SheetB();
+        EXPECT_EQ(b.page.size(), upright);
+        EXPECT_EQ(Centre(b.page, b.page.rect()), qRgb(255, 0, 0));
 
-    run.doc.PageStyle = kStyleUpright;
-    const auto a = run.ForStyle();
-    ASSERT_TRUE(a.has_value());
-    EXPECT_EQ(a->page.size(), QSize(1684, 1190));
+        run.doc.PageStyle = kStyleUpright;
+        const auto a = run.ForStyle();
+        ASSERT_TRUE(a.has_value());
+        EXPECT_EQ(a->page.size(), upright.transposed());
+    }
+    FlatRun unknown(Filled(Qt::red));
+    unknown.doc.PageDpi = 200;
+    EXPECT_EQ(unknown.Both().status, GenerateStatus::DibError);
+}
 
+namespace {
+
+// The dark-to-light steps along the middle row of the page's middle four fifths.
+int StripesAcross(const QImage& page)
+{
+    int stripes = 0;
+    bool dark = false;
+    for (int x = page.width() / 10; x < page.width() * 9 / 10; ++x) {
+        const int grey = qGray(page.pixel(x, page.height() / 2));
+        if (grey < 80)
+            dark = true;
+        else if (grey > 176 && dark) {
+            dark = false;
+            ++stripes;
+        }
+    }
+    return stripes;
+}
+
+} // namespace
+
+// The finer page is made from a finer canvas, not scaled up from the 144 dpi page: black and
+// white stripes 1.6 page pixels apart at 144 dpi all come out at 600, where they are 6.7.
+TEST(GenerateDrivers, FinerPageKeepsDetailThe144DpiPageLoses)
+{
+    QImage stripes(1480, 8, QImage::Format_RGB32); // 740 pairs of one black, one white column
+    for (int x = 0; x < stripes.width(); ++x)
+        for (int y = 0; y < stripes.height(); ++y)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    FlatRun run(stripes);
+    run.doc.PageStyle = kStyleFlat;
+    run.doc.Place = {0, -10, 709, 40}; // the width of the outline
+    const int drawn = 740 * 8 / 10;
+    run.doc.PageDpi = 600;
+    EXPECT_NEAR(StripesAcross(run.SheetB().page), drawn, 2);
+    run.doc.PageDpi = 144;
+    EXPECT_LT(StripesAcross(run.SheetB().page), drawn / 2);
 }
 
 TEST(GenerateDrivers, UncoveredAndTransparentPartsComeOutWhite)

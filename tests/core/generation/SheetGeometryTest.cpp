@@ -1,3 +1,5 @@
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "core/generation/SheetGeometry.h"
@@ -48,19 +50,28 @@ TEST(SheetGeometry, OneSheetDriversIgnoreTheOtherSheetsCorners)
     EXPECT_EQ(ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::Upright), kOutline)->canvasSize.width(), 1684);
 }
 
+// At 144 dpi the canvas doubled fits in PixelBuffer::kMaxBytes; the finer pages allow a
+// canvas of twice as many pixels.
 TEST(SheetGeometry, TooTallAnOutlineGetsTheWidestCanvasThatFits)
 {
     Outline steep{}; // 13 x 227: at 1684 columns the canvas would have 29405 rows
     steep[1] = QPoint(12, 67);
     steep[2] = QPoint(11, 226);
     steep[5] = QPoint(0, 130);
-    const auto g = ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::Upright), steep);
-    ASSERT_TRUE(g.has_value());
-    const int64_t pixels = int64_t(g->canvasSize.width()) * g->canvasSize.height();
-    EXPECT_LE(pixels * 16, PixelBuffer::kMaxBytes); // the doubled buffer's limit
-    EXPECT_GT(pixels * 16 * 100 / 98, PixelBuffer::kMaxBytes); // and not much less
-    EXPECT_DOUBLE_EQ(g->scale, g->canvasSize.width() / 13.0);
-    EXPECT_EQ(g->BitsWidth, 2 * g->canvasSize.width());
+    for (const auto& [dpi, maxPixels] : {std::pair{144, PixelBuffer::kMaxBytes / 16},
+                                         {300, PixelBuffer::kMaxBytes / 8}, {600, PixelBuffer::kMaxBytes / 8}}) {
+        SCOPED_TRACE(dpi);
+        const DriverLayout& layout = *DriverLayoutOf(PaperLayout::Upright, dpi);
+        EXPECT_EQ(layout.maxCanvasPixels, maxPixels);
+        const auto g = ComputeSheetGeometry(layout, steep);
+        ASSERT_TRUE(g.has_value());
+        const int64_t pixels = int64_t(g->canvasSize.width()) * g->canvasSize.height();
+        EXPECT_LE(pixels, maxPixels);
+        EXPECT_GT(pixels * 100 / 98, maxPixels); // and not much less
+        EXPECT_LT(g->canvasSize.width(), layout.canvasWidth);
+        EXPECT_DOUBLE_EQ(g->scale, g->canvasSize.width() / 13.0);
+        EXPECT_EQ(g->BitsWidth, 2 * g->canvasSize.width());
+    }
 }
 
 TEST(SheetGeometry, NoCanvasForAnOutlineThatWouldNotFit)
@@ -72,4 +83,5 @@ TEST(SheetGeometry, NoCanvasForAnOutlineThatWouldNotFit)
     flat[1] = QPoint(100000, 0); // the canvas would have no rows
     EXPECT_FALSE(ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::LFold), flat).has_value());
     EXPECT_EQ(DriverLayoutOf(PaperLayout::None), nullptr);
+    EXPECT_EQ(DriverLayoutOf(PaperLayout::LFold, 200), nullptr);
 }
