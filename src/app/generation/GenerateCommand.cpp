@@ -19,20 +19,23 @@ namespace quorvane {
 
 namespace {
 
-// The viewer is modeless and deletes itself when closed; Save, Print and 3D Check work on
-// its copy, 3D Check with the page style and camera the page was made for.
+// The viewer is modeless and deletes itself when closed; Save and Print work on its page,
+// Save recording the resolution it was made at; 3D Check shows the page as the viewer does,
+// with the page style and camera it was made for.
 void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
     const double PageStyle = doc.PageStyle;
     const CameraValues camera = doc.Camera;
+    const int32_t PageDpi = doc.PageDpi;
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(viewer, &FormViewer::SaveRequested, viewer,
-                     [viewer, &SaveFolder] { SaveResult(viewer, SaveFolder, viewer->PageImage()); });
+    QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, PageDpi] {
+        SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi);
+    });
     QObject::connect(viewer, &FormViewer::PrintRequested, viewer,
                      [viewer, PageStyle] { ShowPrintDialog(viewer, viewer->PageImage(), PageStyle); });
     QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, PageStyle, camera] {
-        auto* check = new FormCheck3D(viewer->PageImage(), PageStyle, camera, viewer);
+        auto* check = new FormCheck3D(viewer->ShownPage(), PageStyle, camera, viewer);
         check->setAttribute(Qt::WA_DeleteOnClose);
         check->show();
     });

@@ -7,6 +7,7 @@
 
 #include "app/output/ResultDisplay.h"
 #include "core/output/ResultFit.h"
+#include "core/shell/PageResolution.h"
 
 namespace quorvane {
 
@@ -14,12 +15,23 @@ namespace {
 
 constexpr QSize kClientSize(749, 416);
 
+// The page reduced, keeping its shape, to fit the 144 dpi page's longer side; as it is when
+// it fits already.
+QImage ShownSizeOf(const QImage& page)
+{
+    const int side = PortraitPageSize(kDefaultPageDpi)->height();
+    if (page.width() <= side && page.height() <= side)
+        return page;
+    return page.scaled(QSize(side, side), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 FormViewer::FormViewer(const QImage& page, QWidget* mainWindow)
     : QMainWindow(mainWindow, Qt::Window)
     , mainWindow_(mainWindow)
-    , picTemp_(page.copy())
+    , picTemp_(page) // shared: a later change to the caller's image leaves this one alone
+    , shown_(ShownSizeOf(page))
 {
     setWindowTitle(QStringLiteral("Quorvane - Picture Viewer"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -82,7 +94,7 @@ void FormViewer::FitResultToView()
     if (display_->height() <= 0)
         return;
     const auto rect = quorvane::FitResultToView(float(display_->width()), float(display_->height()), ResultAspect);
-    display_->ShowPage(picTemp_, rect.value_or(QRect()));
+    display_->ShowPage(shown_, rect.value_or(QRect()));
 }
 
 void FormViewer::closeEvent(QCloseEvent* event)

@@ -1,7 +1,7 @@
 #pragma once
 
-// The result viewer ("Quorvane - Picture Viewer"): keeps its own full-size copy of the
-// page, shows it fitted into the window, and offers Save, Print and Close. Closing it
+// The result viewer ("Quorvane - Picture Viewer"): keeps the full-size page, shows it
+// fitted into the window, and offers Save, Print and Close. Closing it
 // brings the main window back. Save and Print only announce themselves; whoever opens
 // the viewer connects them; so does "3D Check", which asks to see the page printed on
 // the paper.
@@ -31,8 +31,11 @@ class FormViewer : public QMainWindow {
 public:
     FormViewer(const QImage& page, QWidget* mainWindow);
 
-    // The viewer's own copy of the page, for saving and printing.
+    // The page at full size, for saving and printing.
     const QImage& PageImage() const { return picTemp_; }
+    // The page as shown: a page finer than 144 dpi reduced once to the 144 dpi page's
+    // size, so that fitting it to the window, or a 3D Check, does not handle the whole of it.
+    const QImage& ShownPage() const { return shown_; }
 
     // Acts on a toolbar command id; ids without a command do nothing.
     void ViewerCommand(int id);
@@ -54,6 +57,7 @@ private:
 
     QPointer<QWidget> mainWindow_;
     QImage picTemp_;
+    QImage shown_;
     int32_t ResultWidth = 0;
     int32_t ResultHeight = 0;
     double ResultAspect = 0.0;

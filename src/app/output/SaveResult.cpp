@@ -36,7 +36,7 @@ void PrepareSaveDialog(QFileDialog& dialog, const QString& SaveFolder)
 
 } // namespace
 
-void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
+void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi)
 {
     QFileDialog dialog(viewer);
     PrepareSaveDialog(dialog, SaveFolder);
@@ -51,7 +51,7 @@ void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
     RememberFolder(store, kLastSaveFolder, SaveFolder);
     const WriteResult result = [&] {
         const BusyCursor busy; // a GIF can take a while
-        return WriteResultImage(page, fileName);
+        return WriteResultImage(page, fileName, PageDpi);
     }();
     if (result.status != WriteStatus::Written)
         ShowError(viewer, result.message);

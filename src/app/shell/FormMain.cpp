@@ -20,7 +20,9 @@
 #include "app/services/FormAbout.h"
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
+#include "app/shell/PageResolutionMenu.h"
 #include "core/editor/PaperFitting.h"
+#include "core/services/PageDpiSetting.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
@@ -60,6 +62,7 @@ void FormMain::PrepareMainWindow()
     connect(commandBars_, &CommandBars::Execute, this, &FormMain::OnCommand);
     editModeButton_ = commandBars_->FindControl(ID_SWITCH);
     editModeButton_->setChecked(true);
+    AddResolutionChoice();
 
     canvas_ = new CanvasWidget(renderer_, editor_, this);
     setCentralWidget(canvas_);
@@ -67,6 +70,26 @@ void FormMain::PrepareMainWindow()
 
     resize(kClientSize);
     CentreOnScreen(*this, nullptr);
+}
+
+// The page resolution of the last run, chosen in a drop-down that stands with the commands,
+// before the separator of the Help button.
+void FormMain::AddResolutionChoice()
+{
+    doc_.PageDpi = ReadPageDpiSetting(SettingsStore());
+    const QList<QAction*> actions = commandBars_->actions();
+    const qsizetype help = actions.indexOf(commandBars_->FindControl(ID_HELP));
+    QAction* before = help > 0 ? actions.at(help - 1) : nullptr;
+    resolutionButton_ = AddPageResolutionMenu(*commandBars_, before, doc_.PageDpi,
+                                              [this](int32_t PageDpi) { ChoosePageDpi(PageDpi); });
+}
+
+// The choice is kept for the next start (a failed write only loses that).
+void FormMain::ChoosePageDpi(int32_t PageDpi)
+{
+    doc_.PageDpi = PageDpi;
+    SettingsStore store;
+    WritePageDpiSetting(store, PageDpi);
 }
 
 void FormMain::StartUp()

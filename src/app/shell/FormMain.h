@@ -45,6 +45,7 @@ public:
     FormOpenGL* Designer() const { return designer_; }
     CanvasWidget* Picture1() const { return canvas_; }
     QAction* EditModeButton() const { return editModeButton_; }
+    QAction* ResolutionButton() const { return resolutionButton_; } // its menu holds the items
     const CanvasRenderer& Renderer() const { return renderer_; }
     const CanvasPaper& Paper() const { return paper_; }
     const EditorState& Editor() const { return state_; }
@@ -55,6 +56,8 @@ private:
     void StartUp();
     void ChooseAndOpenPicture();
     void SwitchEditMode();
+    void AddResolutionChoice();
+    void ChoosePageDpi(int32_t PageDpi);
     void ShowDesigner();
     void OnPaperChanged();
     void Redraw();
@@ -70,6 +73,7 @@ private:
     CommandBars* commandBars_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;
+    QAction* resolutionButton_ = nullptr;
     FormOpenGL* designer_ = nullptr; // made at the first Design, then only hidden and shown
     bool OpenDialogReady = false;
     QString openDialogPath_; // the open dialog's file name and folder, kept between openings

@@ -101,11 +101,13 @@ TEST_F(GenerateCommand, OpensTheViewerWithThePageAndHidesTheMainWindow)
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
+// A 300 dpi page is saved whole, recording its resolution.
 TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
 {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QTemporaryDir folder;
     SaveFolder = folder.path();
+    doc.PageDpi = 300;
     Run();
     const auto viewers = OpenWindows<FormViewer>();
     ASSERT_EQ(viewers.size(), 1);
@@ -116,7 +118,9 @@ TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
         static_cast<QDialog&>(dialog).accept();
     });
     viewers[0]->ViewerCommand(ID_SAVE);
-    EXPECT_EQ(QImage(path).size(), QSize(1190, 1684));
+    const QImage saved(path);
+    EXPECT_EQ(saved.size(), QSize(2480, 3508));
+    EXPECT_EQ(saved.dotsPerMeterY(), 11811);
 
     // The print dialog (any other window fails the test), or "Printer not found" where no
     // printer is installed.

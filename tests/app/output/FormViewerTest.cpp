@@ -38,6 +38,23 @@ TEST(FormViewer, KeepsItsOwnCopyAndFitsItIntoTheDisplay)
     EXPECT_LE(std::abs(shown.left() * 2 + shown.width() - display->width()), 1);
 }
 
+// A 600 dpi page is kept whole for Save and Print, and shown from a copy at 144 dpi size.
+TEST(FormViewer, FitsAFinerPageFromASmallerCopy)
+{
+    FormViewer viewer(Page(QSize(7016, 4961)), nullptr);
+    viewer.show();
+    EXPECT_EQ(viewer.PageImage().size(), QSize(7016, 4961));
+    EXPECT_EQ(viewer.ShownPage().width(), 1684);
+    EXPECT_NEAR(viewer.ShownPage().height(), 1191, 1);
+
+    // Even on its side the page is narrower than the display: it touches top and bottom.
+    const ResultDisplay* display = viewer.Picture1();
+    const QRect shown = display->PageRect();
+    EXPECT_EQ(shown.top(), 0);
+    EXPECT_EQ(shown.height(), display->height());
+    EXPECT_NEAR(double(shown.width()) / shown.height(), 7016.0 / 4961.0, 0.01);
+}
+
 TEST(FormViewer, ToolbarCommandsByIdAndClosingShowsTheMainWindow)
 {
     QWidget mainWindow;

@@ -1,6 +1,9 @@
+#include <memory>
+
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
@@ -9,7 +12,9 @@
 #include "app/common/BusyCursor.h"
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
+#include "app/shell/CommandBars.h"
 #include "app/shell/FormMain.h"
+#include "core/services/PageDpiSetting.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
@@ -227,5 +232,52 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
     EXPECT_EQ(watcher.Seen(), 1);
     EXPECT_EQ(doc.PictureWidth, 40);
     EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, {}), next.path());
+    QFile::remove(store.FilePath());
+}
+
+namespace {
+
+// The items of the Page Resolution drop-down, by resolution, and the one checked.
+QList<int32_t> ResolutionItems(const FormMain& form, int32_t* checked)
+{
+    QList<int32_t> items;
+    for (QAction* item : form.ResolutionButton()->menu()->actions()) {
+        items.append(item->data().toInt());
+        if (item->isChecked())
+            *checked = item->data().toInt();
+    }
+    return items;
+}
+
+} // namespace
+
+// The resolution chosen is the document's and the next run's; a value the program did not
+// write reads as 144 dpi.
+TEST(FormMainResolution, ChoiceIsKeptForTheNextRunAndDamagedValuesRead144)
+{
+    SettingsStore store;
+    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kPageDpi), QStringLiteral("1200")));
+    Document doc;
+    auto form = std::make_unique<FormMain>(doc);
+    ASSERT_NE(form->ResolutionButton(), nullptr);
+    EXPECT_EQ(form->ResolutionButton()->text(), QStringLiteral("Page Resolution"));
+    EXPECT_TRUE(form->CommandBars1()->actions().contains(form->ResolutionButton()));
+    int32_t checked = 0;
+    EXPECT_EQ(ResolutionItems(*form, &checked), (QList<int32_t>{144, 300, 600}));
+    EXPECT_EQ(checked, 144);
+    EXPECT_EQ(doc.PageDpi, 144);
+
+    form->ResolutionButton()->menu()->actions().at(2)->trigger();
+    EXPECT_EQ(doc.PageDpi, 600);
+    EXPECT_EQ(ReadPageDpiSetting(store), 600);
+    ResolutionItems(*form, &checked);
+    EXPECT_EQ(checked, 600);
+
+    form.reset();
+    Document next;
+    FormMain again(next);
+    EXPECT_EQ(next.PageDpi, 600);
+    ResolutionItems(again, &checked);
+    EXPECT_EQ(checked, 600);
     QFile::remove(store.FilePath());
 }
