@@ -79,4 +79,19 @@ WriteResult WriteResultImage(const QImage& page, const QString& path)
     return {WriteStatus::Written, {}};
 }
 
+std::optional<QString> ReplaceFileWith(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
 } // namespace quorvane

@@ -5,6 +5,9 @@
 // The file is written to a temporary file beside it and renamed over the target only when
 // complete, so a failed save never damages an existing file.
 
+#include <optional>
+
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -25,5 +28,9 @@ inline constexpr int kJpegQuality = 90;
 inline constexpr int kSavedDotsPerMeter = 5669; // 144 dpi: 144 / 0.0254 m, rounded
 
 WriteResult WriteResultImage(const QImage& page, const QString& path);
+
+// Makes `bytes` the content of `path` the same way: the file is replaced only once the new
+// one is complete. Returns the reason on failure.
+std::optional<QString> ReplaceFileWith(const QString& path, const QByteArray& bytes);
 
 } // namespace quorvane
