@@ -69,14 +69,14 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     return request;
 }
 
-void PlacePicture(Document& doc, const GenerateRequest& request)
+void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest& request)
 {
     if (!request.placement) {
-        ApplyDefaultPlacement(doc, QSizeF(request.canvas));
+        ApplyDefaultPlacement(doc, paper, QSizeF(request.canvas));
         return;
     }
     const std::vector<float>& p = *request.placement;
-    doc.Place = {p[0], p[1], p[2], p[3]};
+    SetPlacement(doc, paper, {p[0], p[1], p[2], p[3]});
 }
 
 // The page of the document on the paper as fitted, written to `output`.
@@ -103,7 +103,7 @@ int GenerateFromLayout(const CliArgs& args)
         return Fail(read.error.toStdString(), kExitBadInput);
     Document doc = read.layout->doc;
     CanvasPaper paper;
-    ResetPaper(doc, paper, QSizeF(read.layout->canvas), true);
+    ResetPaper(doc, paper, QSizeF(read.layout->canvas), false);
     return MakePage(doc, paper, QString::fromStdString(*output));
 }
 
@@ -131,7 +131,7 @@ int RunGenerate(const CliArgs& args)
         return Fail(error, kExitBadInput);
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
-    PlacePicture(doc, *request);
+    PlacePicture(doc, paper, *request);
     return MakePage(doc, paper, request->output);
 }
 

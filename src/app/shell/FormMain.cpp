@@ -87,7 +87,7 @@ void FormMain::StartUp()
     const QString samplePath = folders_.ObjectFolder + QStringLiteral("tyrannosaurus.png");
     const LoadedPicture sample = LoadPicture(samplePath);
     SetPicture(doc_, sample.image, sample.image.isNull() ? QString() : samplePath);
-    ApplyDefaultPlacement(doc_, CanvasSize());
+    ApplyDefaultPlacement(doc_, paper_, CanvasSize());
     Redraw();
 }
 
@@ -103,10 +103,8 @@ void FormMain::PrepareHistory()
     canvas_->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 
-    editor_.SetCommitted([this](const Placement& before, bool nudge) {
-        Document previous = doc_;
-        previous.Place = before;
-        history_.Record(previous, QStringLiteral("Move"), nudge ? StepKind::KeyMove : StepKind::Single);
+    editor_.SetCommitted([this](const Document& before, bool nudge) {
+        history_.Record(before, QStringLiteral("Move"), nudge ? StepKind::KeyMove : StepKind::Single);
     });
 }
 
@@ -151,9 +149,7 @@ bool FormMain::OpenLayout(const QString& path)
     }
     const Document before = doc_;
     doc_ = read.layout->doc;
-    ResetPaper(doc_, paper_, QSizeF(read.layout->canvas), true);
-    if (read.layout->canvas != canvas_->size())
-        ResetPaper(doc_, paper_, CanvasSize(), false);
+    ResetPaper(doc_, paper_, CanvasSize(), false);
     history_.Record(before, QStringLiteral("Open Layout"));
     history_.Stack().setClean();
     layoutPath_ = path;
@@ -176,11 +172,11 @@ bool FormMain::SaveLayout(const QString& path)
     return true;
 }
 
-// An undo or a redo replaced the document: the paper is fitted anew around the stored
-// placement, and the designer shows the restored camera.
+// An undo or a redo replaced the document: its paper is fitted to this canvas with the
+// picture where it lay on it, and the designer shows the restored camera.
 void FormMain::ShowRestored(const Document& previous)
 {
-    ResetPaper(doc_, paper_, CanvasSize(), true);
+    ResetPaper(doc_, paper_, CanvasSize(), false);
     if (designer_ && (doc_.Camera != previous.Camera || doc_.PageStyle != previous.PageStyle))
         designer_->AdoptDocument();
     Redraw();
@@ -219,7 +215,7 @@ QSizeF FormMain::CanvasSize() const
 // The full redraw at the current placement; in edit mode with frame and grips.
 void FormMain::Redraw()
 {
-    renderer_.DrawCanvas(doc_, paper_, doc_.Place,
+    renderer_.DrawCanvas(doc_, paper_, PlacementOnCanvas(doc_, paper_),
                          state_.PreviewMode ? Decorations::None : Decorations::FrameAndGrips);
     state_.SelShown = !state_.PreviewMode;
 }
@@ -304,7 +300,7 @@ bool FormMain::OpenPicture(const QString& path)
     }
     const Document before = doc_;
     SetPicture(doc_, loaded.image, path);
-    ApplyDefaultPlacement(doc_, CanvasSize());
+    ApplyDefaultPlacement(doc_, paper_, CanvasSize());
     CommandBars1_Resize();
     history_.Record(before, QStringLiteral("Open"));
     UpdateTitle();

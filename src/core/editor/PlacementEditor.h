@@ -47,13 +47,15 @@ public:
     // in preview mode or while a drag is under way.
     void Nudge(float dx, float dy);
 
-    // Runs after a release or a nudge has changed the placement, with the placement before.
-    using Committed = std::function<void(const Placement& before, bool nudge)>;
+    // Runs after a release or a nudge has changed the placement, with the document before.
+    using Committed = std::function<void(const Document& before, bool nudge)>;
     void SetCommitted(Committed committed) { committed_ = std::move(committed); }
 
     const DragPoints& Points() const { return points_; }
 
 private:
+    // The document's placement on this canvas.
+    Placement Current() const;
     std::optional<PointerShape> Hover(float x, float y);
     void Drag(float x, float y);
     // The rectangle a resize forms, corners in either order.
@@ -61,7 +63,7 @@ private:
     Placement MovedTo(float x, float y) const;
     void DrawPreview(const Placement& rect);
     void ShowGrips();
-    void Commit(const Placement& before, bool nudge);
+    void Commit(const Document& before, bool nudge);
 
     Document& doc_;
     const CanvasPaper& paper_;

@@ -35,9 +35,12 @@ QByteArray PictureAsPng(const QImage& image)
 QJsonObject ToJson(const Layout& layout)
 {
     const Document& d = layout.doc;
-    QJsonArray paper;
-    for (const QPoint& p : d.PaperPoint)
-        paper.append(QJsonArray{p.x(), p.y()});
+    const auto points = [](const Outline& outline) {
+        QJsonArray array;
+        for (const QPoint& p : outline)
+            array.append(QJsonArray{p.x(), p.y()});
+        return array;
+    };
     return {
         {QStringLiteral("format"), kFormat},
         {QStringLiteral("version"), kVersion},
@@ -46,8 +49,9 @@ QJsonObject ToJson(const Layout& layout)
                                                {QStringLiteral("height"), d.Camera.CameraHeight},
                                                {QStringLiteral("angle"), d.Camera.CameraAngle},
                                                {QStringLiteral("fieldOfView"), d.Camera.FieldOfView}}},
-        {QStringLiteral("paper"), paper},
+        {QStringLiteral("paper"), points(d.PaperPoint)},
         {QStringLiteral("placement"), QJsonArray{d.Place.SelX1, d.Place.SelY1, d.Place.SelX2, d.Place.SelY2}},
+        {QStringLiteral("placementPaper"), points(d.PlaceOutline)},
         {QStringLiteral("canvas"), QJsonArray{layout.canvas.width(), layout.canvas.height()}},
         {QStringLiteral("picture"), QJsonObject{{QStringLiteral("file"), d.PictureFile},
                                                 {QStringLiteral("png"), QString::fromLatin1(PictureAsPng(d.PictureImage))}}},
@@ -114,6 +118,19 @@ void ReadCamera(Reader& r, const QJsonObject& camera, CameraValues& out)
     out.FieldOfView = r.Number(camera.value(QStringLiteral("fieldOfView")), "the field of view", 1, 179);
 }
 
+// Six corners as [x, y] pairs of whole numbers from `lo` up.
+Outline ReadOutline(Reader& r, const QString& key, double lo)
+{
+    const QJsonArray corners = r.Numbers(key, 6);
+    Outline outline{};
+    for (qsizetype i = 0; i < corners.size() && !r.problem; ++i) {
+        const QJsonArray p = corners.at(i).toArray();
+        outline[size_t(i)] = QPoint(int(r.Number(p.at(0), "a paper corner", lo, kMaxCoordinate)),
+                                    int(r.Number(p.at(1), "a paper corner", lo, kMaxCoordinate)));
+    }
+    return outline;
+}
+
 std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
 {
     Layout layout;
@@ -122,14 +139,7 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
     if (!r.problem && LayoutOf(d.PageStyle) == PaperLayout::None)
         r.problem = QStringLiteral("the page style is unknown");
     ReadCamera(r, root.value(QStringLiteral("camera")).toObject(), d.Camera);
-    const QJsonArray paper = r.Numbers(QStringLiteral("paper"), qsizetype(d.PaperPoint.size()));
-    Outline outline{};
-    for (qsizetype i = 0; i < paper.size() && !r.problem; ++i) {
-        const QJsonArray p = paper.at(i).toArray();
-        outline[size_t(i)] = QPoint(int(r.Number(p.at(0), "a paper corner", 0, kMaxCoordinate)),
-                                    int(r.Number(p.at(1), "a paper corner", 0, kMaxCoordinate)));
-    }
-    SetPaper(d, outline);
+    SetPaper(d, ReadOutline(r, QStringLiteral("paper"), 0));
     if (!r.problem && (d.PaperWidth == 0 || d.PaperHeight == 0))
         r.problem = QStringLiteral("the paper outline is empty");
     const QJsonArray place = r.Numbers(QStringLiteral("placement"), 4);
@@ -137,6 +147,7 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
     for (qsizetype i = 0; i < place.size() && !r.problem; ++i)
         sel[i] = float(r.Number(place.at(i), "the placement", -kMaxCoordinate, kMaxCoordinate));
     d.Place = {sel[0], sel[1], sel[2], sel[3]};
+    d.PlaceOutline = ReadOutline(r, QStringLiteral("placementPaper"), -kMaxCoordinate);
     const QJsonArray canvas = r.Numbers(QStringLiteral("canvas"), 2);
     if (!r.problem)
         layout.canvas = QSize(int(r.Number(canvas.at(0), "the canvas width", 1, kMaxCoordinate)),

@@ -165,7 +165,7 @@ TEST_F(EditorFixture, OtherButtonsAndPreviewModeChangeNothing)
 TEST_F(EditorFixture, CommittedChangesAreReportedWithThePlacementBefore)
 {
     std::vector<std::pair<Sel, bool>> commits;
-    editor.SetCommitted([&](const Sel& before, bool nudge) { commits.push_back({before, nudge}); });
+    editor.SetCommitted([&](const Document& before, bool nudge) { commits.push_back({before.Place, nudge}); });
 
     editor.Nudge(-10, 0);
     EXPECT_EQ(Placed(), kStart.Shifted(-10, 0));

@@ -29,6 +29,7 @@ Layout DrawnLayout()
     d.Camera = {212.5, 60.1, -37, 22};
     SetPaper(d, {{{0, 90}, {480, 3}, {470, 340}, {700, 480}, {200, 630}, {15, 460}}});
     d.Place = {120.25f, 80.5f, 401.75f, 260.125f};
+    d.PlaceOutline = {{{-5, 80}, {473, 2}, {467, 341}, {700, 480}, {200, 630}, {15, 460}}};
     layout.canvas = QSize(853, 480);
     return layout;
 }
@@ -90,6 +91,7 @@ TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
         {Changed(layout, "camera", QJsonValue::Undefined), "camera distance is missing"},
         {Changed(layout, "paper", QJsonArray{1, 2}), "paper must have 6 entries"},
         {Changed(layout, "placement", QJsonArray{1, 2, 3, 1e300}), "placement is missing or out of range"},
+        {Changed(layout, "placementPaper", QJsonValue::Undefined), "placementPaper must have 6 entries"},
         {Changed(layout, "canvas", QJsonArray{0, 480}), "canvas width"},
         {Changed(layout, "picture", QJsonObject{{QStringLiteral("png"), QStringLiteral("aGVsbG8=")}}),
          "picture in it is missing or damaged"},
