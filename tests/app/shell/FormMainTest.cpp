@@ -10,6 +10,8 @@
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/FormMain.h"
+#include "core/services/RememberedFolders.h"
+#include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
 #include "support/ModalWatcher.h"
 #include "support/UrlRecorder.h"
@@ -265,4 +267,29 @@ TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
     // The designer shows the document's camera again after an undo of its OK.
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(form.Designer()->Camera().KeptPageStyle(), kStyleLFold);
+}
+
+// The last run's Open and Save folders are offered again; the Open dialog's choice is kept.
+TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QTemporaryDir opened, saved, next;
+    const QString picture = next.filePath(QStringLiteral("cup.png"));
+    ASSERT_TRUE(QImage(40, 20, QImage::Format_RGB32).save(picture));
+    SettingsStore store;
+    RememberFolder(store, kLastOpenFolder, opened.path());
+    RememberFolder(store, kLastSaveFolder, saved.path());
+
+    Document doc;
+    FormMain form(doc);
+    EXPECT_EQ(form.AppFolders().SaveFolder, saved.path());
+    ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.directory().absolutePath(), opened.path());
+        ChooseFile(dialog, picture);
+    });
+    form.OnCommand(ID_OPEN);
+    EXPECT_EQ(watcher.Seen(), 1);
+    EXPECT_EQ(doc.PictureWidth, 40);
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, {}), next.path());
+    QFile::remove(store.FilePath());
 }
