@@ -54,5 +54,7 @@ int main(int argc, char** argv)
         return RunCorners(*args);
     if (args->command == "reproject")
         return RunReproject(*args);
+    if (args->command == "simulate")
+        return RunSimulate(*args);
     return UsageError("unknown command '" + args->command + "'");
 }

@@ -69,13 +69,23 @@ TEST(CliGenerate, StyleCanvasAndPlacementOptions)
     EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
 }
 
+// An upright sheet turned almost edge-on passes the designer; its page is made too.
+TEST(CliGenerate, SteepUprightPaperMakesAPage)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    const ProgramRun outcome = RunCli({"generate", "--style", "4.2", "--angle=-85", "--fov", "30", "-o", page});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
+}
+
 TEST(CliGenerate, BadUsageAndBadInput)
 {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("page.png"));
     EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
     for (const QStringList& bad : {QStringList{"--style", "5"}, {"--canvas", "0x10"},
-                                   {"--placement", "1,2,3"}, {"--zoom", "2"}}) {
+                                   {"--placement", "1,2,3"}, {"--zoom", "2"}, {"--composite", "view.png"}}) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
         EXPECT_EQ(RunCli(arguments).exitCode, 1) << bad.join(' ').toStdString();
     }

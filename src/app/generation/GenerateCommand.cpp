@@ -6,6 +6,7 @@
 
 #include "app/common/Messages.h"
 #include "app/generation/FormProgress.h"
+#include "app/output/FormCheck3D.h"
 #include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
 #include "app/output/SaveResult.h"
@@ -15,15 +16,23 @@ namespace quorvane {
 
 namespace {
 
-// The viewer is modeless and deletes itself when closed; Save and Print work on its copy.
-void OpenResultViewer(double PageStyle, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
+// The viewer is modeless and deletes itself when closed; Save, Print and 3D Check work on
+// its copy, 3D Check with the page style and camera the page was made for.
+void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
+    const double PageStyle = doc.PageStyle;
+    const CameraValues camera = doc.Camera;
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(viewer, &FormViewer::SaveRequested, viewer,
                      [viewer, &SaveFolder] { SaveResult(viewer, SaveFolder, viewer->PageImage()); });
     QObject::connect(viewer, &FormViewer::PrintRequested, viewer,
                      [viewer, PageStyle] { ShowPrintDialog(viewer, viewer->PageImage(), PageStyle); });
+    QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, PageStyle, camera] {
+        auto* check = new FormCheck3D(viewer->PageImage(), PageStyle, camera, viewer);
+        check->setAttribute(Qt::WA_DeleteOnClose);
+        check->show();
+    });
     viewer->show();
 }
 
@@ -56,7 +65,7 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
         return;
     switch (result->status) {
     case GenerateStatus::Done:
-        OpenResultViewer(doc.PageStyle, SaveFolder, result->page, mainWindow);
+        OpenResultViewer(doc, SaveFolder, result->page, mainWindow);
         break;
     case GenerateStatus::DibError:
         ReportDibError(progress, mainWindow);

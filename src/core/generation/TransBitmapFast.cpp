@@ -17,9 +17,13 @@ namespace {
 // row is settled, reported and handed to the callback in turn.
 class FastRun {
 public:
-    FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width)
-        : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width)))
+    FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width,
+            const FinishedRow& finished)
+        : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width))),
+          finished_(finished), nextFinished_(gen.BitsHeight - 1)
     {
+        if (finished_)
+            white_.assign(size_t(gen.BitsWidth) * PixelBuffer::kChannels, uint8_t(255));
     }
 
     // False when GenStop ended the run.
@@ -43,6 +47,7 @@ public:
                 return false;
             }
         }
+        HandOver(-1);
         return true;
     }
 
@@ -72,6 +77,20 @@ private:
             ReplayRow(gen_, plan_, b, carry_, true);
         }
         carried_ = b;
+        HandOver(plan_.rows[size_t(b)]);
+    }
+
+    // Hands the finished rows down to stored row `row` over, in order; the rows above it
+    // that no sample wrote as white. Rows come final from the top down.
+    void HandOver(int32_t row)
+    {
+        if (!finished_ || row > nextFinished_)
+            return;
+        for (; nextFinished_ > row; --nextFinished_)
+            finished_(white_.data());
+        if (row >= 0)
+            finished_(gen_.DstBits.MutableRow(row).data());
+        nextFinished_ = row - 1;
     }
 
     // Brings the carried colour up to the end of row b.
@@ -109,20 +128,36 @@ private:
     int32_t blockEnd_ = 0; // first row after the current block
     CarriedColour carry_;
     int32_t carried_ = -1; // carry_ holds the colour after this row
+    const FinishedRow& finished_;
+    int32_t nextFinished_; // the stored row handed over next
+    std::vector<uint8_t> white_;
 };
 
-// DstBits only; false when GenStop ended the call.
-bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterRow, LaneWidth lanes)
+// The reference engine's rows handed over once it has run: for calls the plan does not cover.
+bool ReferenceRows(TransformState& gen, GenControl& control, const RowCallback& afterRow, const FinishedRow& finished)
 {
     QImage none; // the reference engine draws into nothing then
+    if (!TransBitmap(gen, control, none, afterRow))
+        return false;
+    if (finished) {
+        for (int32_t row = gen.BitsHeight - 1; row >= 0; --row)
+            finished(gen.DstBits.MutableRow(row).data());
+    }
+    return true;
+}
+
+// DstBits only; false when GenStop ended the call.
+bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterRow, LaneWidth lanes,
+             const FinishedRow& finished = {})
+{
     // The lanes write pixels as little-endian words.
     if constexpr (std::endian::native != std::endian::little)
-        return TransBitmap(gen, control, none, afterRow);
+        return ReferenceRows(gen, control, afterRow, finished);
     const auto plan = MakeSurvivorPlan(gen);
     if (!plan)
-        return TransBitmap(gen, control, none, afterRow);
+        return ReferenceRows(gen, control, afterRow, finished);
     gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
-    FastRun run(gen, control, *plan, lanes);
+    FastRun run(gen, control, *plan, lanes, finished);
     return run.Run(afterRow);
 }
 
@@ -131,6 +166,12 @@ bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterR
 bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow)
 {
     return RunFast(gen, control, afterRow, LaneWidth::Widest);
+}
+
+bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
+                        const FinishedRow& finished)
+{
+    return RunFast(gen, control, afterRow, LaneWidth::Widest, finished);
 }
 
 bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,

@@ -9,6 +9,9 @@
 // at that point. The callback sees GenProgress as the reference engine has it; DstBits may
 // then already hold rows ahead of the one reported.
 
+#include <cstdint>
+#include <functional>
+
 #include <QImage>
 
 #include "core/generation/GenControl.h"
@@ -25,5 +28,16 @@ bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, c
 
 // The same, leaving the result in DstBits without drawing it anywhere.
 bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow);
+
+// Called with the bytes of each row of DstBits once it is final, from the image's top line
+// (stored row BitsHeight - 1) down, every row once; a row no sample writes comes as white.
+using FinishedRow = std::function<void(const uint8_t* row)>;
+
+// The same run handing each row over as soon as it is final, so DstBits may be a row ring
+// (PixelBuffer::RowRing). False when GenStop ended the call; the rows handed over until then
+// are final. Calls the fast engine does not cover run the reference engine on a whole
+// DstBits and hand its rows over at the end.
+bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
+                         const FinishedRow& finished);
 
 } // namespace quorvane
