@@ -62,11 +62,8 @@ const char* UsageText()
            "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) [--picture FILE] [--style 6|4.1|4.2]\n"
            "               [--distance CM] [--angle DEG] [--height CM] [--fov DEG] [--view WxH]\n"
            "               [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
-<<<<<<< HEAD
-           "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
-=======
            "               [--composite VIEW.png]\n"
->>>>>>> main
+           "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
            "  quorvane-cli corners [--style S] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
            "               [--view WxH]\n"
            "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4\n"
@@ -74,14 +71,9 @@ const char* UsageText()
            "               [--height CM] [--fov DEG] [--view WxH]\n"
            "  quorvane-cli --help | --version\n"
            "\n"
-<<<<<<< HEAD
            "generate   makes the printable page from a picture or a saved layout, as the desktop\n"
-           "           program does\n"
-=======
-           "generate   makes the printable page from a picture, as the desktop program does;\n"
-           "           --composite also draws what the camera should see of it: the picture over\n"
-           "           the paper in the designer's view\n"
->>>>>>> main
+           "           program does; --composite also draws what the camera should see of it: the\n"
+           "           picture over the paper in the designer's view\n"
            "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
            "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
            "simulate   renders what the designer's camera sees of PAGE printed on the paper\n"
