@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
@@ -38,7 +39,8 @@ struct FormMainFixture : testing::Test {
 
 TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
 {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvane"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("tyrannosaurus.png[*] \u2013 Quorvane"));
+    EXPECT_FALSE(form.isWindowModified());
     EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
     EXPECT_TRUE(form.EditModeButton()->isChecked());
     EXPECT_TRUE(Editor().SelShown);
@@ -203,6 +205,103 @@ TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
     form.OnCommand(ID_PAPER);
     EXPECT_EQ(form.Designer(), designer);
     EXPECT_EQ(doc.PageStyle, kStyleFlat);
+}
+
+namespace {
+
+QString DrawnPicture(const QTemporaryDir& dir, const char* name, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(image.save(path));
+    return path;
+}
+
+// Drags `data` over the window and drops it; returns whether the window took the drag.
+bool Drop(QWidget& target, const QMimeData& data)
+{
+    const QPoint at = target.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+TEST_F(FormMainFixture, DroppedPictureOpensAndOtherDropsAreRefusedQuietly)
+{
+    QTemporaryDir dir;
+    QMimeData picture;
+    picture.setUrls({QUrl::fromLocalFile(DrawnPicture(dir, "dropped.png", {300, 100}))});
+    QMimeData words;
+    words.setText(QStringLiteral("not a file"));
+
+    MessageBoxWatcher none; // records a message box, should one show
+    EXPECT_FALSE(Drop(form, words));
+    EXPECT_TRUE(Drop(form, picture));
+    EXPECT_EQ(doc.PictureWidth, 300);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("dropped.png[*] \u2013 Quorvane"));
+    EXPECT_TRUE(form.isWindowModified());
+    EXPECT_FALSE(none.Seen().shown);
+}
+
+TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
+{
+    QTemporaryDir dir;
+    const Document start = doc;
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    CanvasWidget* canvas = form.Picture1();
+
+    // A mouse move of the picture, two arrow presses (one step), an Open, a Designer OK.
+    const QPoint inside((int(doc.Place.SelX1) + int(doc.Place.SelX2)) / 2, int(doc.Place.SelY1) + 20);
+    QMouseEvent hover(QEvent::MouseMove, inside, canvas->mapToGlobal(inside), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(canvas, &hover);
+    QTest::mousePress(canvas, Qt::LeftButton, {}, inside);
+    QTest::mouseMove(canvas, inside + QPoint(30, 0));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, inside + QPoint(30, 0));
+    const Document moved = doc;
+    QTest::keyClick(canvas, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(canvas, Qt::Key_Left);
+    EXPECT_EQ(doc.Place, moved.Place.Shifted(-1, 10));
+    const Document nudged = doc;
+    ASSERT_TRUE(form.OpenPicture(DrawnPicture(dir, "second.png", {200, 200})));
+    const Document opened = doc;
+    ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
+        QTest::qWait(100);
+        designer.findChild<QToolButton*>(QStringLiteral("Btn2Page2"))->click();
+        designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    });
+    form.OnCommand(ID_PAPER);
+    ASSERT_EQ(doc.PageStyle, kStyleUpright);
+    const Document designed = doc;
+    const Outline designedOutline = form.Paper().CanvasOutline;
+    form.EditModeButton()->trigger(); // mode switches are no steps
+    form.EditModeButton()->trigger();
+    form.activateWindow(); // back from the designer
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    const Document* const back[] = {&opened, &nudged, &moved, &start};
+    for (const Document* expected : back) {
+        QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(doc, *expected);
+    }
+    EXPECT_FALSE(form.isWindowModified());
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(doc, moved);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(canvas, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(doc, designed);
+    EXPECT_EQ(form.Paper().CanvasOutline, designedOutline);
+
+    // The designer shows the document's camera again after an undo of its OK.
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Designer()->Camera().KeptPageStyle(), kStyleLFold);
 }
 
 // The last run's Open and Save folders are offered again; the Open dialog's choice is kept.
