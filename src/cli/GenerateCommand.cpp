@@ -12,6 +12,7 @@
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
+#include "core/shell/LayoutFile.h"
 #include "core/shell/PageResolution.h"
 #include "core/shell/PictureLoader.h"
 
@@ -95,10 +96,45 @@ void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest
     SetPlacement(doc, paper, {p[0], p[1], p[2], p[3]});
 }
 
+// The page of the document on the paper as fitted, written to `output`.
+int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output)
+{
+    GenControl control;
+    const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
+    EndTerminalProgress();
+    if (!result || result->status != GenerateStatus::Done)
+        return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
+    return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi));
+}
+
+// A saved layout holds everything else: only the output and the page resolution may go
+// with it.
+int GenerateFromLayout(const CliArgs& args)
+{
+    const auto output = args.Option("output");
+    const auto dpi = PageDpiFromText(QString::fromStdString(args.Option("dpi").value_or("144")));
+    if (!UnknownOption(args, {"layout", "output", "dpi"}).empty() || !args.positionals.empty())
+        return UsageError("--layout takes no other options than the output file and --dpi");
+    if (!output || output->empty())
+        return UsageError("generate needs an output file: -o PAGE.png");
+    if (!dpi)
+        return UsageError("--dpi must be 144, 300 or 600");
+    const LayoutRead read = LoadLayout(QString::fromStdString(*args.Option("layout")));
+    if (!read.layout)
+        return Fail(read.error.toStdString(), kExitBadInput);
+    Document doc = read.layout->doc;
+    doc.PageDpi = *dpi;
+    CanvasPaper paper;
+    ResetPaper(doc, paper, QSizeF(read.layout->canvas), false);
+    return MakePage(doc, paper, QString::fromStdString(*output));
+}
+
 } // namespace
 
 int RunGenerate(const CliArgs& args)
 {
+    if (args.Option("layout"))
+        return GenerateFromLayout(args);
     Document doc;
     const QString ObjectFolder = ObjectFolderOf(AppFolderOf(QCoreApplication::applicationDirPath()));
     std::string error;
@@ -126,13 +162,7 @@ int RunGenerate(const CliArgs& args)
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
     PlacePicture(doc, paper, *request);
-
-    GenControl control;
-    const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
-    EndTerminalProgress();
-    if (!result || result->status != GenerateStatus::Done)
-        return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
-    const int written = ExitCodeOf(WriteResultImage(result->page, request->output, doc.PageDpi));
+    const int written = MakePage(doc, paper, request->output);
     if (written != kExitDone || request->composite.isEmpty())
         return written;
     const QSize view = DesignerRequestFromArgs(args, error)->view;

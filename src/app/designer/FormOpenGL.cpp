@@ -193,6 +193,12 @@ void FormOpenGL::CmdOK_Click()
     accept();
 }
 
+void FormOpenGL::AdoptDocument()
+{
+    camera_.Keep(doc_.Camera, doc_.PageStyle);
+    RestoreKept();
+}
+
 void FormOpenGL::reject()
 {
     RestoreKept();

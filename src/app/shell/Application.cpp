@@ -27,6 +27,7 @@ void FinishStartUp(FormMain& mainWindow, const QString& picture)
 {
     if (!picture.isEmpty())
         mainWindow.OpenPicture(picture); // a failure is reported; the sample stays
+    mainWindow.History().Stack().clear(); // the picture to start with is no step to undo
     UpdatePrompt(&mainWindow);
 }
 

@@ -93,15 +93,23 @@ WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t Pa
     });
 }
 
+std::optional<QString> ReplaceFileWith(const QString& path, const QByteArray& bytes)
+{
+    ReplacingFile file(path);
+    if (std::optional<QString> problem = file.Begin())
+        return problem;
+    if (file.write(bytes) != bytes.size())
+        return file.WriteError().value_or(file.errorString());
+    return file.Commit();
+}
+
 WriteResult WriteResultBytes(const QByteArray& bytes, const QString& path)
 {
     if (std::optional<WriteResult> refused = CheckResultTarget(path))
         return *refused;
-    return WriteReplacing(path, [&](QIODevice& out) -> std::optional<QString> {
-        if (out.write(bytes) != bytes.size())
-            return out.errorString();
-        return std::nullopt;
-    });
+    if (const std::optional<QString> reason = ReplaceFileWith(path, bytes))
+        return {WriteStatus::WriteFailed, FailureMessage(path, *reason)};
+    return {WriteStatus::Written, {}};
 }
 
 } // namespace quorvane

@@ -40,4 +40,13 @@ struct Document {
     bool operator==(const Document&) const = default;
 };
 
+// The page resolution is the user's setting rather than part of the work: a document
+// brought back (an undo step, an opened layout) takes it from the one it replaces.
+inline void ReplaceKeepingSettings(Document& doc, const Document& replacement)
+{
+    const int32_t PageDpi = doc.PageDpi;
+    doc = replacement;
+    doc.PageDpi = PageDpi;
+}
+
 } // namespace quorvane
