@@ -141,10 +141,6 @@ TEST(ResultWriter, JpegPngAndBmpRecordTheResolutionAtWhichThePageIsA4)
                 EXPECT_EQ(recorded.xPerMetre, row.PageDpi / 0.0254);
         }
     }
-    // A page written without a resolution records 144 dpi.
-    const QString plain = dir.filePath(QStringLiteral("plain.png"));
-    ASSERT_EQ(WriteResultImage(DrawPhotoPage(), plain).status, WriteStatus::Written);
-    EXPECT_EQ(RecordedResolution(ReadAll(plain)).yPerMetre, 5669);
 }
 
 TEST(ResultWriter, JpegIsQuality90)
