@@ -12,6 +12,7 @@
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/SheetGeometry.h"
+#include "core/generation/TransBitmapExact.h"
 #include "core/generation/TransBitmapFast.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
@@ -91,9 +92,16 @@ void TransBitmapFastPass2FourLanes(benchmark::State& state)
     });
 }
 
-void GenerateBothSheetsPage(benchmark::State& state)
+// The same pass by the projective transform through the sheet's corners.
+void TransBitmapExactPass2(benchmark::State& state)
+{
+    LyingSheetPass(state, TransBitmapExact);
+}
+
+void GenerateBothSheetsPage(benchmark::State& state, SheetMapping mapping)
 {
     StartUp start;
+    start.doc.Mapping = mapping;
     for (auto _ : state) {
         const GenerateResult result = GenerateBothSheets(start.doc, start.paper, start.control, {});
         benchmark::DoNotOptimize(result.page.constBits());
@@ -105,4 +113,6 @@ void GenerateBothSheetsPage(benchmark::State& state)
 BENCHMARK(TransBitmapLiteralPass2)->Name("TransBitmapLiteral/pass2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
 BENCHMARK(TransBitmapFastPass2)->Name("TransBitmapFast/pass2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
 BENCHMARK(TransBitmapFastPass2FourLanes)->Name("TransBitmapFast/pass2/four-lanes")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
-BENCHMARK(GenerateBothSheetsPage)->Name("GenerateBothSheets")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
+BENCHMARK(TransBitmapExactPass2)->Name("TransBitmapExact/pass2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
+BENCHMARK_CAPTURE(GenerateBothSheetsPage, bilinear, SheetMapping::Bilinear)->Name("GenerateBothSheets")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
+BENCHMARK_CAPTURE(GenerateBothSheetsPage, exact, SheetMapping::Exact)->Name("GenerateBothSheets/exact")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);

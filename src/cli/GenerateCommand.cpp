@@ -18,7 +18,7 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper"};
+    "placement", "default-paper", "mapping"};
 
 struct GenerateRequest {
     QString output;
@@ -26,6 +26,7 @@ struct GenerateRequest {
     double PageStyle = kStyleLFold;
     QSize canvas{853, 480};
     std::optional<std::vector<float>> placement;
+    SheetMapping Mapping = SheetMapping::Bilinear;
 };
 
 std::optional<double> ParseStyle(const std::string& text)
@@ -46,6 +47,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     const auto output = args.Option("output");
     const auto style = ParseStyle(args.Option("style").value_or("6"));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
+    const auto mapping = ParseMapping(args);
     if (const auto placement = args.Option("placement"))
         request.placement = ParseNumbers(*placement, 4);
     if (!args.positionals.empty())
@@ -58,6 +60,8 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         error = "--canvas must be WxH";
     else if (args.Option("placement") && !request.placement)
         error = "--placement must be X1,Y1,X2,Y2";
+    else if (!mapping)
+        error = "--mapping must be bilinear or exact";
     if (!error.empty())
         return std::nullopt;
     request.output = QString::fromStdString(*output);
@@ -65,6 +69,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
     request.PageStyle = *style;
     request.canvas = *canvas;
+    request.Mapping = *mapping;
     return request;
 }
 
@@ -89,6 +94,7 @@ int RunGenerate(const CliArgs& args)
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
+    doc.Mapping = request->Mapping;
 
     const LoadedPicture picture = LoadPicture(request->picture);
     if (picture.image.isNull())

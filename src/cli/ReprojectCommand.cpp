@@ -5,7 +5,7 @@
 
 #include "cli/CommandSupport.h"
 #include "core/generation/DibFile.h"
-#include "core/generation/TransBitmapFast.h"
+#include "core/generation/TransBitmapExact.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane::cli {
@@ -44,12 +44,15 @@ int WriteBitmapFile(const PixelBuffer& buffer, const QString& path)
 
 int RunReproject(const CliArgs& args)
 {
-    std::string error = UnknownOption(args, {"quad"});
+    std::string error = UnknownOption(args, {"quad", "mapping"});
     const auto quad = ParseNumbers(args.Option("quad").value_or(""), 8);
+    const auto mapping = ParseMapping(args);
     if (error.empty() && args.positionals.size() != 2)
         error = "reproject needs a source and a destination file";
     else if (error.empty() && !quad)
         error = "--quad must be X1,Y1,X2,Y2,X3,Y3,X4,Y4";
+    else if (error.empty() && !mapping)
+        error = "--mapping must be bilinear or exact";
     if (!error.empty())
         return UsageError(error);
     const QString source = QString::fromStdString(args.positionals[0]);
@@ -66,8 +69,9 @@ int RunReproject(const CliArgs& args)
 
     GenControl control;
     control.GenProgressBase = 50;
-    TransBitmapFast(*gen, control, target, TerminalProgress(control));
+    ReprojectPass(*gen, control, TerminalProgress(control), *mapping);
     EndTerminalProgress();
+    ShowBitmap(gen->DstBits, target);
     if (destination.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
         return WriteBitmapFile(gen->DstBits, destination);
     return ExitCodeOf(WriteResultImage(target, destination));

@@ -9,6 +9,7 @@
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/TransBitmap.h"
+#include "core/generation/TransBitmapExact.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
@@ -89,7 +90,8 @@ TEST(CliGenerate, BadUsageAndBadInput)
     const QString page = dir.filePath(QStringLiteral("page.png"));
     EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
     for (const QStringList& bad : {QStringList{"--style", "5"}, {"--canvas", "0x10"},
-                                   {"--placement", "1,2,3"}, {"--zoom", "2"}}) {
+                                   {"--placement", "1,2,3"}, {"--zoom", "2"}, {"--mapping", "perspective"},
+                                   {"--mapping=Exact"}}) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
         EXPECT_EQ(RunCli(arguments).exitCode, 1) << bad.join(' ').toStdString();
     }
@@ -147,7 +149,46 @@ TEST(CliReproject, ExitCodesForUsageInputAndOutput)
     EXPECT_EQ(RunCli({"reproject", source, quad}).exitCode, 1);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.png"), "--quad=1,2"}).exitCode, 1);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.tga"), quad}).exitCode, 1);
+    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.png"), quad, "--mapping=cubic"}).exitCode, 1);
     EXPECT_EQ(RunCli({"reproject", dir.filePath("missing.png"), dir.filePath("a.png"), quad}).exitCode, 2);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.png"), quad}).exitCode, 3);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.bmp"), quad}).exitCode, 3);
+}
+
+TEST(CliMapping, ExactMappingOnGenerateAndReproject)
+{
+    QTemporaryDir dir;
+    const QString picture = DrawPicture(dir, QSize(300, 200));
+    const QString exactPage = dir.filePath(QStringLiteral("exact.png"));
+    const QString bilinearPage = dir.filePath(QStringLiteral("bilinear.png"));
+    ASSERT_EQ(RunCli({"generate", "--default-paper", "--picture", picture, "--mapping=exact", "-o", exactPage}).exitCode, 0);
+    ASSERT_EQ(RunCli({"generate", "--default-paper", "--picture", picture, "--mapping", "bilinear", "-o",
+                      bilinearPage}).exitCode, 0);
+
+    Document doc;
+    CanvasPaper paper;
+    GenControl control;
+    SetDefaultPaper(doc);
+    ResetPaper(doc, paper, QSizeF(853, 480), false);
+    SetPicture(doc, LoadPicture(picture).image, picture);
+    ApplyDefaultPlacement(doc, QSizeF(853, 480));
+    const GenerateResult bilinear = GenerateBothSheets(doc, paper, control, {});
+    doc.Mapping = SheetMapping::Exact;
+    const GenerateResult exact = GenerateBothSheets(doc, paper, control, {});
+    EXPECT_EQ(QImage(exactPage).convertToFormat(QImage::Format_RGB32), exact.page);
+    EXPECT_EQ(QImage(bilinearPage).convertToFormat(QImage::Format_RGB32), bilinear.page);
+    EXPECT_NE(exact.page, bilinear.page);
+
+    const QString reprojected = dir.filePath(QStringLiteral("exact.bmp"));
+    ASSERT_EQ(RunCli({"reproject", picture, reprojected, "--quad=40,10,250,30,290,190,5,170", "--mapping=exact"})
+                  .exitCode, 0);
+    TransformState gen;
+    gen.SrcBits = PixelBuffer::FromImage(LoadPicture(picture).image);
+    gen.BitsWidth = 300;
+    gen.BitsHeight = 200;
+    gen.DstX2 = 299;
+    gen.DstY2 = 199;
+    gen.SrcQuad = {{{40, 10}, {250, 30}, {290, 190}, {5, 170}}};
+    ASSERT_TRUE(TransBitmapExact(gen, control, {}));
+    EXPECT_EQ(QImage(reprojected).convertToFormat(QImage::Format_RGB32), gen.DstBits.ToImage());
 }

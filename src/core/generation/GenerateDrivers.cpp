@@ -3,7 +3,7 @@
 #include "core/generation/AreaAverage.h"
 #include "core/generation/LargeAllocation.h"
 #include "core/generation/SheetGeometry.h"
-#include "core/generation/TransBitmapFast.h"
+#include "core/generation/TransBitmapExact.h"
 
 namespace quorvane {
 
@@ -24,7 +24,7 @@ GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const 
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
         control.GenProgressBase = pass.GenProgressBase;
-        TransBitmapFast(*gen, control, afterRow);
+        ReprojectPass(*gen, control, afterRow, doc.Mapping);
         if (page.isNull()) {
             page = LargeImage(layout.pageSize, QImage::Format_RGB32);
             if (page.isNull())

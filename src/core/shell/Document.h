@@ -13,6 +13,7 @@
 #include "core/shell/CameraValues.h"
 #include "core/shell/PageStyle.h"
 #include "core/shell/Placement.h"
+#include "core/shell/SheetMapping.h"
 
 namespace quorvane {
 
@@ -30,6 +31,7 @@ struct Document {
     int32_t PictureWidth = 0;
     int32_t PictureHeight = 0;
     Placement Place;            // the picture's rectangle on the canvas
+    SheetMapping Mapping = SheetMapping::Bilinear; // how each sheet's pass maps the page
 
     bool operator==(const Document&) const = default;
 };

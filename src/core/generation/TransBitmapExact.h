@@ -1,0 +1,34 @@
+#pragma once
+
+// The exact re-projection engine: maps the target rectangle onto SrcQuad by the projective
+// transform through the four corners, the way a camera sees a flat sheet, and blends each
+// sample from its four nearest source pixels. It writes the same pixels of DstBits as the
+// bilinear engines, each from the point of the sample that survives there, so the two
+// mappings differ only in where a sample reads. Progress and the callback come after every
+// row as with TransBitmap; GenStop is read before the first row and after every callback.
+
+#include <optional>
+
+#include "core/generation/ExactLanes.h"
+#include "core/generation/Homography.h"
+#include "core/generation/TransBitmap.h"
+#include "core/shell/SheetMapping.h"
+
+namespace quorvane {
+
+// The transform from the target rectangle onto SrcQuad; no value where there is none (see
+// RectangleToQuad).
+std::optional<Homography> TargetToQuad(const TransformState& gen);
+
+// DstBits only; false when GenStop ended the call. Where no projective transform joins the
+// target to SrcQuad, or the call is outside what the survivor plan covers, the bilinear
+// engine serves instead. `lanes` as in RunExactRow.
+bool TransBitmapExact(TransformState& gen, GenControl& control, const RowCallback& afterRow, int lanes = 0);
+
+// The same, drawing DstBits into target when it ran to its end.
+bool TransBitmapExact(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow);
+
+// One pass by the chosen mapping, DstBits only: the fast bilinear engine or the exact one.
+bool ReprojectPass(TransformState& gen, GenControl& control, const RowCallback& afterRow, SheetMapping mapping);
+
+} // namespace quorvane
