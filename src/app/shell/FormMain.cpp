@@ -17,6 +17,7 @@
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
 #include "core/editor/PaperFitting.h"
+#include "core/services/MappingSetting.h"
 #include "core/shell/CommandTable.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
@@ -53,6 +54,7 @@ void FormMain::PrepareMainWindow()
     connect(commandBars_, &CommandBars::Execute, this, &FormMain::OnCommand);
     editModeButton_ = commandBars_->FindControl(ID_SWITCH);
     editModeButton_->setChecked(true);
+    exactButton_ = commandBars_->FindControl(ID_EXACT);
 
     canvas_ = new CanvasWidget(renderer_, editor_, this);
     setCentralWidget(canvas_);
@@ -65,6 +67,8 @@ void FormMain::PrepareMainWindow()
 void FormMain::StartUp()
 {
     doc_.PageStyle = kStyleLFold;
+    doc_.Mapping = ReadMappingSetting(SettingsStore());
+    exactButton_->setChecked(doc_.Mapping == SheetMapping::Exact);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         renderer_.SetScreenHeight(screen->geometry().height());
     layout()->activate(); // the canvas gets its size before the window is shown
@@ -115,6 +119,9 @@ void FormMain::OnCommand(int id)
         break;
     case ID_GENERATE:
         RunGenerate(doc_, paper_, genControl_, folders_.SaveFolder, this);
+        break;
+    case ID_EXACT:
+        SwitchMapping();
         break;
     case ID_HELP:
         OpenHelpContents();
@@ -186,6 +193,15 @@ void FormMain::SwitchEditMode()
     }
     state_.PreviewMode = false;
     CommandBars1_Resize();
+}
+
+// The action toggles its own checked state before it reaches us; the choice is kept for the
+// next start (a failed write only loses that).
+void FormMain::SwitchMapping()
+{
+    doc_.Mapping = exactButton_->isChecked() ? SheetMapping::Exact : SheetMapping::Bilinear;
+    SettingsStore store;
+    WriteMappingSetting(store, doc_.Mapping);
 }
 
 } // namespace quorvane

@@ -9,6 +9,7 @@
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/FormMain.h"
+#include "core/services/MappingSetting.h"
 #include "core/shell/CommandTable.h"
 #include "support/ModalWatcher.h"
 #include "support/UrlRecorder.h"
@@ -151,4 +152,31 @@ TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
     form.OnCommand(ID_PAPER);
     EXPECT_EQ(form.Designer(), designer);
     EXPECT_EQ(doc.PageStyle, kStyleFlat);
+}
+
+TEST_F(FormMainFixture, ExactPerspectiveIsRememberedBesideTheUpdateDate)
+{
+    SettingsStore store;
+    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-1")));
+    EXPECT_EQ(doc.Mapping, SheetMapping::Bilinear);
+    EXPECT_FALSE(form.ExactButton()->isChecked());
+
+    form.ExactButton()->trigger();
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("1"));
+    {
+        Document next;
+        FormMain restarted(next);
+        EXPECT_EQ(next.Mapping, SheetMapping::Exact);
+        EXPECT_TRUE(restarted.ExactButton()->isChecked());
+    }
+
+    form.OnCommand(ID_EXACT); // the dispatch alone reads the button as it stands
+    form.ExactButton()->trigger();
+    EXPECT_EQ(doc.Mapping, SheetMapping::Bilinear);
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("0"));
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kLastCheckUpdate)), QStringLiteral("2026-12-1"));
+    Document fresh;
+    FormMain again(fresh);
+    EXPECT_EQ(fresh.Mapping, SheetMapping::Bilinear);
 }
