@@ -1,5 +1,7 @@
 #include "app/generation/GenerateCommand.h"
 
+#include <memory>
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
@@ -16,14 +18,20 @@ namespace quorvane {
 namespace {
 
 // The viewer is modeless and deletes itself when closed; Save and Print work on its copy.
+// A print job is named after the file the page was last saved to.
 void OpenResultViewer(double PageStyle, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(viewer, &FormViewer::SaveRequested, viewer,
-                     [viewer, &SaveFolder] { SaveResult(viewer, SaveFolder, viewer->PageImage()); });
-    QObject::connect(viewer, &FormViewer::PrintRequested, viewer,
-                     [viewer, PageStyle] { ShowPrintDialog(viewer, viewer->PageImage(), PageStyle); });
+    const auto savedPath = std::make_shared<QString>();
+    QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath] {
+        const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage());
+        if (!written.isEmpty())
+            *savedPath = written;
+    });
+    QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, PageStyle, savedPath] {
+        ShowPrintDialog(viewer, viewer->PageImage(), PageStyle, *savedPath);
+    });
     viewer->show();
 }
 

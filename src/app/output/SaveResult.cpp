@@ -29,20 +29,22 @@ void PrepareSaveDialog(QFileDialog& dialog, const QString& SaveFolder)
 
 } // namespace
 
-void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
+QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
 {
     QFileDialog dialog(viewer);
     PrepareSaveDialog(dialog, SaveFolder);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return {};
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.constFirst().isEmpty())
-        return;
+        return {};
     const QString& fileName = chosen.constFirst();
     SaveFolder = FolderOfFileName(fileName);
     const WriteResult result = WriteResultImage(page, fileName);
-    if (result.status != WriteStatus::Written)
-        ShowError(viewer, result.message);
+    if (result.status == WriteStatus::Written)
+        return fileName;
+    ShowError(viewer, result.message);
+    return {};
 }
 
 } // namespace quorvane

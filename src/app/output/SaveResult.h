@@ -13,6 +13,6 @@ namespace quorvane {
 // before an existing file is replaced) in `SaveFolder`. A chosen name moves
 // SaveFolder to its folder, then `page` is written at full size; a name with another
 // ending, or a failed write, is reported in an error message. Cancel changes nothing.
-void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page);
+QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page);
 
 } // namespace quorvane
