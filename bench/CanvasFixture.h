@@ -33,7 +33,7 @@ inline void PrepareCanvas(Document& doc, CanvasPaper& paper, CanvasRenderer& ren
     SetPicture(doc, LargePicture().convertToFormat(QImage::Format_ARGB32_Premultiplied), {});
     renderer.Resize(kBenchCanvas);
     ResetPaper(doc, paper, QSizeF(kBenchCanvas), false);
-    ApplyDefaultPlacement(doc, QSizeF(kBenchCanvas));
+    ApplyDefaultPlacement(doc, paper, QSizeF(kBenchCanvas));
 }
 
 } // namespace quorvane

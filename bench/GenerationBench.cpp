@@ -48,7 +48,7 @@ struct StartUp {
         SetDefaultPaper(doc);
         ResetPaper(doc, paper, canvas, false);
         SetPicture(doc, SamplePicture(), {});
-        ApplyDefaultPlacement(doc, canvas);
+        ApplyDefaultPlacement(doc, paper, canvas);
     }
 };
 
@@ -60,7 +60,7 @@ void LyingSheetPass(benchmark::State& state, Engine engine)
     StartUp start;
     const DriverLayout& layout = *DriverLayoutOf(PaperLayout::LFold);
     const auto geometry = ComputeSheetGeometry(layout, start.paper.CanvasOutline);
-    auto gen = geometry ? PrepareTransform(ComposeCanvas(start.doc.PictureImage, start.doc.Place, *geometry), *geometry)
+    auto gen = geometry ? PrepareTransform(ComposeCanvas(start.doc.PictureImage, PlacementOnCanvas(start.doc, start.paper), *geometry), *geometry)
                         : std::nullopt;
     if (!gen) {
         state.SkipWithError("the start-up geometry gives no canvas");

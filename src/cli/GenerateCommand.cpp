@@ -73,14 +73,14 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     return request;
 }
 
-void PlacePicture(Document& doc, const GenerateRequest& request)
+void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest& request)
 {
     if (!request.placement) {
-        ApplyDefaultPlacement(doc, QSizeF(request.canvas));
+        ApplyDefaultPlacement(doc, paper, QSizeF(request.canvas));
         return;
     }
     const std::vector<float>& p = *request.placement;
-    doc.Place = {p[0], p[1], p[2], p[3]};
+    SetPlacement(doc, paper, {p[0], p[1], p[2], p[3]});
 }
 
 } // namespace
@@ -106,7 +106,7 @@ int RunGenerate(const CliArgs& args)
         return Fail(error, kExitBadInput);
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
-    PlacePicture(doc, *request);
+    PlacePicture(doc, paper, *request);
 
     GenControl control;
     const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));

@@ -64,7 +64,7 @@ TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
     SetDefaultPaper(doc);
     ResetPaper(doc, paper, QSizeF(853, 480), false);
     SetPicture(doc, LoadPicture(picture).image, picture);
-    ApplyDefaultPlacement(doc, QSizeF(853, 480));
+    ApplyDefaultPlacement(doc, paper, QSizeF(853, 480));
     const GenerateResult expected = GenerateBothSheets(doc, paper, control, {});
     ASSERT_EQ(expected.status, GenerateStatus::Done);
 

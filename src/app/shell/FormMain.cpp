@@ -79,7 +79,7 @@ void FormMain::StartUp()
     const QString samplePath = folders_.ObjectFolder + QStringLiteral("tyrannosaurus.png");
     const LoadedPicture sample = LoadPicture(samplePath);
     SetPicture(doc_, sample.image, sample.image.isNull() ? QString() : samplePath);
-    ApplyDefaultPlacement(doc_, CanvasSize());
+    ApplyDefaultPlacement(doc_, paper_, CanvasSize());
     Redraw();
 }
 
@@ -91,7 +91,7 @@ QSizeF FormMain::CanvasSize() const
 // The full redraw at the current placement; in edit mode with frame and grips.
 void FormMain::Redraw()
 {
-    renderer_.DrawCanvas(doc_, paper_, doc_.Place,
+    renderer_.DrawCanvas(doc_, paper_, PlacementOnCanvas(doc_, paper_),
                          state_.PreviewMode ? Decorations::None : Decorations::FrameAndGrips);
     state_.SelShown = !state_.PreviewMode;
 }
@@ -176,7 +176,7 @@ bool FormMain::OpenPicture(const QString& path)
         return false;
     }
     SetPicture(doc_, loaded.image, path);
-    ApplyDefaultPlacement(doc_, CanvasSize());
+    ApplyDefaultPlacement(doc_, paper_, CanvasSize());
     CommandBars1_Resize();
     return true;
 }

@@ -27,7 +27,7 @@ std::optional<PointerShape> PlacementEditor::Hover(float x, float y)
 {
     if (!state_.SelShown)
         return std::nullopt;
-    state_.HitZone = HitZoneAt(doc_.Place, x, y);
+    state_.HitZone = HitZoneAt(Current(), x, y);
     return PointerOf(state_.HitZone);
 }
 
@@ -37,7 +37,7 @@ void PlacementEditor::Press(MouseButtons button, float x, float y)
         return;
     points_ = {x, y, x, y};
     if (const Grip* grip = GripOf(state_.HitZone)) {
-        const QPointF anchor = AnchorOf(*grip, doc_.Place);
+        const QPointF anchor = AnchorOf(*grip, Current());
         points_.AnchorX = float(anchor.x());
         points_.AnchorY = float(anchor.y());
     }
@@ -63,14 +63,20 @@ void PlacementEditor::Drag(float x, float y)
 // From the anchor to the pointer; an edge grip keeps the far edge of the other axis.
 Placement PlacementEditor::ResizedTo(const Grip& grip, float x, float y) const
 {
-    return {points_.AnchorX, points_.AnchorY, grip.ChangesX() ? x : doc_.Place.SelX2,
-            grip.ChangesY() ? y : doc_.Place.SelY2};
+    const Placement current = Current();
+    return {points_.AnchorX, points_.AnchorY, grip.ChangesX() ? x : current.SelX2,
+            grip.ChangesY() ? y : current.SelY2};
+}
+
+Placement PlacementEditor::Current() const
+{
+    return PlacementOnCanvas(doc_, paper_);
 }
 
 // The placement shifted by the pointer's way from the press point.
 Placement PlacementEditor::MovedTo(float x, float y) const
 {
-    return doc_.Place.Shifted(x - points_.AnchorX, y - points_.AnchorY);
+    return Current().Shifted(x - points_.AnchorX, y - points_.AnchorY);
 }
 
 // The whole canvas again with the picture in the rectangle, and the dotted frame over it.
@@ -91,7 +97,7 @@ void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canv
     const float cy = float(clamped.y());
 
     if (state_.HitZone == kZoneInside) {
-        doc_.Place = MovedTo(cx, cy);
+        SetPlacement(doc_, paper_, MovedTo(cx, cy));
         ShowGrips();
         return;
     }
@@ -99,7 +105,7 @@ void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canv
     if (!grip)
         return;
     const Placement resized = ResizedTo(*grip, cx, cy);
-    Placement& place = doc_.Place;
+    Placement place = Current();
     if (grip->ChangesX()) {
         place.SelX1 = std::min(resized.SelX1, resized.SelX2);
         place.SelX2 = std::max(resized.SelX1, resized.SelX2);
@@ -108,6 +114,7 @@ void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canv
         place.SelY1 = std::min(resized.SelY1, resized.SelY2);
         place.SelY2 = std::max(resized.SelY1, resized.SelY2);
     }
+    SetPlacement(doc_, paper_, place);
     // A release without a drag finds the grips still shown and draws nothing.
     if (!state_.SelShown)
         ShowGrips();
@@ -116,7 +123,7 @@ void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canv
 // The committed placement redrawn with its frame and grips.
 void PlacementEditor::ShowGrips()
 {
-    renderer_.DrawCanvas(doc_, paper_, doc_.Place, Decorations::FrameAndGrips);
+    renderer_.DrawCanvas(doc_, paper_, Current(), Decorations::FrameAndGrips);
     state_.SelShown = true;
 }
 

@@ -46,6 +46,8 @@ public:
     const DragPoints& Points() const { return points_; }
 
 private:
+    // The document's placement on this canvas.
+    Placement Current() const;
     std::optional<PointerShape> Hover(float x, float y);
     void Drag(float x, float y);
     // The rectangle a resize forms, corners in either order.

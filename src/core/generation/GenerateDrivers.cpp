@@ -16,7 +16,7 @@ GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const 
     const auto geometry = ComputeSheetGeometry(layout, paper.CanvasOutline);
     if (!geometry)
         return {GenerateStatus::DibError, {}};
-    auto gen = PrepareTransform(ComposeCanvas(doc.PictureImage, doc.Place, *geometry), *geometry);
+    auto gen = PrepareTransform(ComposeCanvas(doc.PictureImage, PlacementOnCanvas(doc, paper), *geometry), *geometry);
     if (!gen)
         return {GenerateStatus::DibError, {}};
 

@@ -11,4 +11,16 @@ struct CanvasPaper {
     Quad CanvasQuadB{};      // CanvasOutline corners 5, 2, 3, 4: the lying sheet
 };
 
+// Length of the paper's horizontal reference edge in a fitted outline, by page style; 0 for
+// a style that selects nothing.
+double ReferenceLength(const Outline& outline, double PageStyle);
+
+// The picture's rectangle on this canvas: the document's rectangle moved and scaled with the
+// reference edge about corner 0, from the fit it was measured in to this one. Exactly the
+// document's rectangle when the two fits are the same, or the old one has no reference edge.
+Placement PlacementOnCanvas(const Document& doc, const CanvasPaper& paper);
+
+// Puts the picture at this rectangle of this canvas.
+void SetPlacement(Document& doc, const CanvasPaper& paper, const Placement& onCanvas);
+
 } // namespace quorvane

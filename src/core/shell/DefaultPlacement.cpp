@@ -21,10 +21,10 @@ std::optional<Placement> DefaultPlacement(QSizeF canvas, int32_t PictureWidth, i
                      static_cast<float>(*left + *w), static_cast<float>(*top + *h)};
 }
 
-void ApplyDefaultPlacement(Document& doc, QSizeF canvas)
+void ApplyDefaultPlacement(Document& doc, const CanvasPaper& paper, QSizeF canvas)
 {
     if (const auto placement = DefaultPlacement(canvas, doc.PictureWidth, doc.PictureHeight))
-        doc.Place = *placement;
+        SetPlacement(doc, paper, *placement);
 }
 
 } // namespace quorvane

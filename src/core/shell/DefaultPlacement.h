@@ -4,7 +4,7 @@
 
 #include <QSizeF>
 
-#include "core/shell/Document.h"
+#include "core/shell/CanvasPaper.h"
 
 namespace quorvane {
 
@@ -13,8 +13,8 @@ namespace quorvane {
 // without pixels.
 std::optional<Placement> DefaultPlacement(QSizeF canvas, int32_t PictureWidth, int32_t PictureHeight);
 
-// Places the document's picture by the default rule; leaves the placement unchanged when
-// there is none.
-void ApplyDefaultPlacement(Document& doc, QSizeF canvas);
+// Places the document's picture by the default rule on this canvas; leaves the placement
+// unchanged when there is none.
+void ApplyDefaultPlacement(Document& doc, const CanvasPaper& paper, QSizeF canvas);
 
 } // namespace quorvane

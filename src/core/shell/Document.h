@@ -30,7 +30,11 @@ struct Document {
     QImage PictureImage;
     int32_t PictureWidth = 0;
     int32_t PictureHeight = 0;
-    Placement Place;            // the picture's rectangle on the canvas
+    // The picture's place on the paper: its rectangle on a canvas where the paper was fitted
+    // as PlaceOutline. A canvas of another size derives its own rectangle from these
+    // (PlacementOnCanvas), so resizing the window never changes them.
+    Placement Place;
+    Outline PlaceOutline{};
     SheetMapping Mapping = SheetMapping::Bilinear; // how each sheet's pass maps the page
 
     bool operator==(const Document&) const = default;

@@ -26,6 +26,7 @@ struct FormMainFixture : testing::Test {
     }
 
     const EditorState& Editor() const { return form.Editor(); }
+    Placement OnCanvas() const { return PlacementOnCanvas(doc, form.Paper()); }
 
     Document doc;
     FormMain form{doc};
@@ -42,15 +43,16 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
     EXPECT_EQ(form.Paper().CanvasOutline[0], QPoint(173, 80));
     ASSERT_FALSE(doc.PictureImage.isNull());
     // Half the canvas height, aspect kept.
-    EXPECT_EQ(doc.Place.SelY2 - doc.Place.SelY1, 240.0f);
-    EXPECT_NEAR((doc.Place.SelX2 - doc.Place.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
+    const Placement p = OnCanvas();
+    EXPECT_EQ(p.SelY2 - p.SelY1, 240.0f);
+    EXPECT_NEAR((p.SelX2 - p.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
     EXPECT_EQ(form.AppFolders().ObjectFolder, form.AppFolders().AppFolder + QStringLiteral("Object/"));
     EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
 }
 
 TEST_F(FormMainFixture, PreviewModeHidesTheGripsAndEditModeRestoresThem)
 {
-    const float x1 = doc.Place.SelX1;
+    const float x1 = OnCanvas().SelX1;
     form.EditModeButton()->trigger();
     EXPECT_TRUE(Editor().PreviewMode);
     EXPECT_FALSE(Editor().SelShown);
@@ -76,9 +78,9 @@ TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
 
     EXPECT_TRUE(form.OpenPicture(path));
     EXPECT_EQ(doc.PictureWidth, 400);
-    EXPECT_EQ(doc.Place.SelY1, 180.0f);                  // (480 - 240) * 0.75
-    EXPECT_EQ(doc.Place.SelX2 - doc.Place.SelX1, 480.0f);      // twice the height
-    EXPECT_EQ(doc.Place.SelX1, 168.0f);                  // (853 - 480) * 0.45 = 167.85
+    EXPECT_EQ(doc.Place.SelY1, 180.0f);                   // (480 - 240) * 0.75
+    EXPECT_EQ(doc.Place.SelX2 - doc.Place.SelX1, 480.0f); // twice the height
+    EXPECT_EQ(doc.Place.SelX1, 168.0f);                   // (853 - 480) * 0.45 = 167.85
 }
 
 TEST_F(FormMainFixture, UndecodablePictureKeepsThePreviousOneAndSaysSo)
@@ -109,13 +111,26 @@ TEST_F(FormMainFixture, MinimisedWindowLeavesTheCanvasAlone)
     EXPECT_EQ(form.Paper().CanvasOutline, before);
 }
 
-TEST_F(FormMainFixture, ResizingRefitsPaperAndPicture)
+TEST_F(FormMainFixture, ResizingRefitsPaperAndPictureAndSizingBackGivesThePlacementBack)
 {
-    const float height = doc.Place.SelY2 - doc.Place.SelY1;
+    const Placement start = OnCanvas();
+    const float height = start.SelY2 - start.SelY1;
     form.resize(1706, 995);
     QTest::qWait(50);
     EXPECT_EQ(form.Picture1()->size(), QSize(1706, 960));
-    EXPECT_NEAR((doc.Place.SelY2 - doc.Place.SelY1) / height, 2.0, 0.02);
+    EXPECT_NEAR((OnCanvas().SelY2 - OnCanvas().SelY1) / height, 2.0, 0.02);
+
+    // Down in twenty steps and back, then to the smallest window and back: bit for bit.
+    for (int step = 0; step <= 20; ++step) {
+        form.resize(1706 - step * 60, 995 - step * 30);
+        QTest::qWait(5);
+    }
+    for (const QSize size : {QSize(853, 515), QSize(1, 1), QSize(853, 515)}) {
+        form.resize(size);
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
+    EXPECT_EQ(OnCanvas(), start);
 }
 
 TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
@@ -133,7 +148,7 @@ TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
 
 TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
 {
-    const Placement before = doc.Place;
+    const Placement before = OnCanvas();
     ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
         QTest::qWait(100); // let the view draw once
         designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
@@ -144,7 +159,7 @@ TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
     ASSERT_EQ(watcher.Seen(), 1);
     EXPECT_EQ(doc.PageStyle, kStyleFlat);
     EXPECT_EQ(form.Paper().CanvasOutline[0], form.Paper().CanvasOutline[5]); // the flat sheet has no standing part
-    EXPECT_EQ(doc.Place, before);
+    EXPECT_EQ(OnCanvas(), before);
     EXPECT_TRUE(Editor().SelShown);
     // The same dialog comes back at the next Design.
     FormOpenGL* designer = form.Designer();

@@ -18,6 +18,6 @@ TEST(DefaultPlacement, PictureWithoutPixelsLeavesThePlacementAlone)
 
     Document doc;
     doc.Place = {1, 0, 0, 7};
-    ApplyDefaultPlacement(doc, QSizeF(800, 400));
+    ApplyDefaultPlacement(doc, CanvasPaper(), QSizeF(800, 400));
     EXPECT_EQ(doc.Place, (Placement{1, 0, 0, 7}));
 }
