@@ -47,6 +47,20 @@ QString DrawPicture(const QTemporaryDir& dir, QSize size)
     return path;
 }
 
+// The page of the same steps as the main window at start-up, on an 853 x 480 canvas.
+GenerateResult StartUpPage(const QString& picture, SheetMapping mapping)
+{
+    Document doc;
+    CanvasPaper paper;
+    GenControl control;
+    SetDefaultPaper(doc);
+    ResetPaper(doc, paper, QSizeF(853, 480), false);
+    SetPicture(doc, LoadPicture(picture).image, picture);
+    ApplyDefaultPlacement(doc, paper, QSizeF(853, 480));
+    doc.Mapping = mapping;
+    return GenerateBothSheets(doc, paper, control, {});
+}
+
 } // namespace
 
 TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
@@ -57,15 +71,7 @@ TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
     const Outcome outcome = RunCli({"generate", "--default-paper", "--picture", picture, "-o", page});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
 
-    // The same steps as the main window at start-up, on an 853 x 480 canvas.
-    Document doc;
-    CanvasPaper paper;
-    GenControl control;
-    SetDefaultPaper(doc);
-    ResetPaper(doc, paper, QSizeF(853, 480), false);
-    SetPicture(doc, LoadPicture(picture).image, picture);
-    ApplyDefaultPlacement(doc, paper, QSizeF(853, 480));
-    const GenerateResult expected = GenerateBothSheets(doc, paper, control, {});
+    const GenerateResult expected = StartUpPage(picture, SheetMapping::Bilinear);
     ASSERT_EQ(expected.status, GenerateStatus::Done);
 
     const QImage written(page);
@@ -165,16 +171,8 @@ TEST(CliMapping, ExactMappingOnGenerateAndReproject)
     ASSERT_EQ(RunCli({"generate", "--default-paper", "--picture", picture, "--mapping", "bilinear", "-o",
                       bilinearPage}).exitCode, 0);
 
-    Document doc;
-    CanvasPaper paper;
-    GenControl control;
-    SetDefaultPaper(doc);
-    ResetPaper(doc, paper, QSizeF(853, 480), false);
-    SetPicture(doc, LoadPicture(picture).image, picture);
-    ApplyDefaultPlacement(doc, QSizeF(853, 480));
-    const GenerateResult bilinear = GenerateBothSheets(doc, paper, control, {});
-    doc.Mapping = SheetMapping::Exact;
-    const GenerateResult exact = GenerateBothSheets(doc, paper, control, {});
+    const GenerateResult bilinear = StartUpPage(picture, SheetMapping::Bilinear);
+    const GenerateResult exact = StartUpPage(picture, SheetMapping::Exact);
     EXPECT_EQ(QImage(exactPage).convertToFormat(QImage::Format_RGB32), exact.page);
     EXPECT_EQ(QImage(bilinearPage).convertToFormat(QImage::Format_RGB32), bilinear.page);
     EXPECT_NE(exact.page, bilinear.page);
@@ -189,6 +187,7 @@ TEST(CliMapping, ExactMappingOnGenerateAndReproject)
     gen.DstX2 = 299;
     gen.DstY2 = 199;
     gen.SrcQuad = {{{40, 10}, {250, 30}, {290, 190}, {5, 170}}};
+    GenControl control;
     ASSERT_TRUE(TransBitmapExact(gen, control, {}));
     EXPECT_EQ(QImage(reprojected).convertToFormat(QImage::Format_RGB32), gen.DstBits.ToImage());
 }
