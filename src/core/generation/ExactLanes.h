@@ -10,7 +10,7 @@
 namespace quorvane {
 
 // The largest number of columns taken at once; column lists are padded to a multiple of it.
-inline constexpr int kMaxExactLanes = 16;
+inline constexpr int kMaxExactLanes = 8;
 
 struct ExactSource {
     const uint8_t* bytes = nullptr; // a bottom-up 32-bit buffer, W x H, W and H at least 2
@@ -34,7 +34,7 @@ struct ExactRowTerms {
     float D = 0.0f; // h y + i
 };
 
-// Columns taken at once on this machine: 16 with AVX-512, 8 with AVX2, else 4.
+// Columns taken at once on this machine: 8 with AVX2, else 4.
 int ExactLaneCount();
 
 // Writes every listed column of the row at rowBytes: the source blended from its four
