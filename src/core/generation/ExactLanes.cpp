@@ -123,6 +123,11 @@ struct Lanes {
             const Floats u = (src.a * x + row.U) * inverse;
             const Floats v = (src.d * x + row.V) * inverse;
             const Words pixels = Sample(src, u, src.DstY2 - v);
+            const int32_t first = columns.columns[at];
+            if (columns.columns[at + N - 1] - first == N - 1) { // increasing columns: these N in a row
+                std::memcpy(rowBytes + size_t(first) * 4, &pixels, sizeof pixels);
+                continue;
+            }
             for (int k = 0; k < N; ++k) {
                 const uint32_t pixel = pixels[k];
                 std::memcpy(rowBytes + size_t(columns.columns[at + size_t(k)]) * 4, &pixel, sizeof pixel);
