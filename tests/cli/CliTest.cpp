@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "core/editor/PaperFitting.h"
@@ -13,24 +12,11 @@
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
+#include "support/RunProgram.h"
 
 using namespace quorvane;
 
 namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    QString stderrText;
-};
-
-Outcome RunCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), arguments);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 // A picture with a transparent margin and a few coloured shapes.
 QString DrawPicture(const QTemporaryDir& dir, QSize size)
@@ -68,8 +54,8 @@ TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
     QTemporaryDir dir;
     const QString picture = DrawPicture(dir, QSize(500, 360));
     const QString page = dir.filePath(QStringLiteral("page.png"));
-    const Outcome outcome = RunCli({"generate", "--default-paper", "--picture", picture, "-o", page});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+    const ProgramRun outcome = RunCli({"generate", "--default-paper", "--picture", picture, "-o", page});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
 
     const GenerateResult expected = StartUpPage(picture, SheetMapping::Bilinear);
     ASSERT_EQ(expected.status, GenerateStatus::Done);
@@ -83,10 +69,10 @@ TEST(CliGenerate, StyleCanvasAndPlacementOptions)
 {
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("upright.png"));
-    const Outcome outcome = RunCli({"generate", "--default-paper", "--style=4.2", "--canvas", "600x400",
+    const ProgramRun outcome = RunCli({"generate", "--default-paper", "--style=4.2", "--canvas", "600x400",
                                     "--placement=-20,-20,700,500", "--picture",
                                     DrawPicture(dir, QSize(40, 30)), "-o", page});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
     EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
 }
 
@@ -107,9 +93,9 @@ TEST(CliGenerate, BadUsageAndBadInput)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
     file.close();
-    const Outcome undecodable = RunCli({"generate", "--default-paper", "--picture", notAPicture, "-o", page});
+    const ProgramRun undecodable = RunCli({"generate", "--default-paper", "--picture", notAPicture, "-o", page});
     EXPECT_EQ(undecodable.exitCode, 2);
-    EXPECT_TRUE(undecodable.stderrText.contains(QStringLiteral("notes.png")));
+    EXPECT_TRUE(undecodable.err.contains("notes.png"));
     EXPECT_FALSE(QFile::exists(page));
 }
 
@@ -119,8 +105,8 @@ TEST(CliReproject, BitmapDestinationHoldsTheWholeBuffer)
     const QString source = DrawPicture(dir, QSize(24, 18));
     const QString bitmap = dir.filePath(QStringLiteral("out.BMP"));
     const QString quad = QStringLiteral("--quad=2,1,20,3,22,16,1,15");
-    const Outcome outcome = RunCli({"reproject", source, bitmap, quad});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.stderrText.toStdString();
+    const ProgramRun outcome = RunCli({"reproject", source, bitmap, quad});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
 
     TransformState gen;
     gen.SrcBits = PixelBuffer::FromImage(LoadPicture(source).image);

@@ -5,28 +5,19 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPolygon>
-#include <QProcess>
+
+#include "support/RunProgram.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun Corners(const QStringList& options, bool withDisplay = true)
+ProgramRun Corners(const QStringList& options, bool withDisplay = true)
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!withDisplay) {
         env.remove(QStringLiteral("DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     }
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), QStringList{"corners"} + options);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunCli(QStringList{"corners"} + options, env);
 }
 
 QPolygon PointsOf(const QJsonObject& json)
@@ -39,7 +30,7 @@ QPolygon PointsOf(const QJsonObject& json)
 
 TEST(CornersCommand, PrintsTheOutlineShiftedToZeroWithItsExtents)
 {
-    const CliRun run = Corners({});
+    const ProgramRun run = Corners({});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     EXPECT_EQ(json["PageStyle"].toDouble(), 6.0);
@@ -54,8 +45,8 @@ TEST(CornersCommand, PrintsTheOutlineShiftedToZeroWithItsExtents)
 TEST(CornersCommand, FindsTheSameOutlineWithoutADisplay)
 {
     const QStringList options{"--style", "4.2", "--angle=-40", "--view", "640x400"};
-    const CliRun withX = Corners(options);
-    const CliRun withoutX = Corners(options, false);
+    const ProgramRun withX = Corners(options);
+    const ProgramRun withoutX = Corners(options, false);
     ASSERT_EQ(withX.exitCode, 0) << withX.err.toStdString();
     ASSERT_EQ(withoutX.exitCode, 0) << withoutX.err.toStdString();
     EXPECT_EQ(withX.out, withoutX.out);
@@ -67,11 +58,11 @@ TEST(CornersCommand, FindsTheSameOutlineWithoutADisplay)
 
 TEST(CornersCommand, FailsWithTheDesignersMessage)
 {
-    const CliRun hidden = Corners({"--distance", "5"});
+    const ProgramRun hidden = Corners({"--distance", "5"});
     EXPECT_EQ(hidden.exitCode, 2);
     EXPECT_TRUE(hidden.err.contains("Please make sure that all parts of the paper are visible.\n"));
     EXPECT_TRUE(hidden.out.isEmpty());
-    const CliRun flat = Corners({"--style", "4.1", "--height", "9.9", "--angle", "0"});
+    const ProgramRun flat = Corners({"--style", "4.1", "--height", "9.9", "--angle", "0"});
     EXPECT_EQ(flat.exitCode, 2);
     EXPECT_TRUE(flat.err.contains("The paper area is too small.\n"));
     EXPECT_EQ(Corners({"--style", "4.1", "--height", "10", "--angle", "0"}).exitCode, 0);
@@ -83,7 +74,7 @@ TEST(CornersCommand, RefusesBadOptionsAsUsageErrors)
          {QStringList{"--angle=-91"}, QStringList{"--style", "5"}, QStringList{"--fov", "abc"},
           QStringList{"--view", "0x10"}, QStringList{"--distance", "400.1"}, QStringList{"--canvas", "10x10"},
           QStringList{"extra"}}) {
-        const CliRun run = Corners(options);
+        const ProgramRun run = Corners(options);
         EXPECT_EQ(run.exitCode, 1) << options.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("Usage:")) << options.join(' ').toStdString();
     }

@@ -3,28 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "support/RunProgram.h"
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Outcome RunHeadless(const QString& program, const QStringList& arguments, const QString& destDir = {})
+ProgramRun RunHeadless(const QString& program, const QStringList& arguments, const QString& destDir = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
     env.insert(QStringLiteral("DESTDIR"), destDir);
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    const bool exited = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunProgram(program, arguments, env);
 }
 
 QByteArray Contents(const QString& path)
@@ -39,12 +30,12 @@ TEST(ProgramOptions, HelpVersionAndUnknownOptionNeedNoDisplay)
 {
     for (const QString program : {"quorvane", "quorvane-cli"}) {
         const QString path = QStringLiteral(QUORVANE_BIN_DIR "/") + program;
-        const Outcome help = RunHeadless(path, {"--help"});
+        const ProgramRun help = RunHeadless(path, {"--help"});
         EXPECT_TRUE(help.exitCode == 0 && help.out.startsWith("Usage")) << help.err.toStdString();
-        const Outcome version = RunHeadless(path, {"--version"});
+        const ProgramRun version = RunHeadless(path, {"--version"});
         EXPECT_EQ(version.exitCode, 0);
         EXPECT_EQ(version.out, (program + " " QUORVANE_VERSION "\n").toUtf8());
-        const Outcome unknown = RunHeadless(path, {"--frobnicate"});
+        const ProgramRun unknown = RunHeadless(path, {"--frobnicate"});
         EXPECT_EQ(unknown.exitCode, 1);
         EXPECT_TRUE(unknown.out.isEmpty() && unknown.err.contains("unknown option '--frobnicate'")
                     && unknown.err.contains("Usage")) << unknown.err.toStdString();
@@ -55,7 +46,7 @@ TEST(InstalledTree, FilesPassTheirValidatorsAndTheCliUsesTheInstalledData)
 {
     QTemporaryDir root;
     const QString usr = root.filePath(QStringLiteral("usr/"));
-    const Outcome install = RunHeadless(QStringLiteral(QUORVANE_CMAKE),
+    const ProgramRun install = RunHeadless(QStringLiteral(QUORVANE_CMAKE),
                                         {"--install", QUORVANE_BUILD_DIR, "--prefix", "/usr"}, root.path());
     ASSERT_EQ(install.exitCode, 0) << install.err.toStdString();
 
@@ -67,7 +58,7 @@ TEST(InstalledTree, FilesPassTheirValidatorsAndTheCliUsesTheInstalledData)
         {"share/man/man1/quorvane-cli.1", {"groff", "-man", "-ww", "-z"}},
     };
     for (const auto& [path, command] : checks) {
-        const Outcome run = RunHeadless(command[0], command.mid(1) << usr + path);
+        const ProgramRun run = RunHeadless(command[0], command.mid(1) << usr + path);
         EXPECT_EQ(run.exitCode, 0) << path.toStdString() << ": " << (run.out + run.err).toStdString();
         EXPECT_TRUE(run.err.isEmpty()) << path.toStdString() << ": " << run.err.toStdString();
     }

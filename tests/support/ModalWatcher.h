@@ -11,6 +11,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -70,3 +73,11 @@ private:
     SeenMessage seen_;
     ModalWatcher<QMessageBox> watcher_;
 };
+
+// Goes to the file's folder in a file dialog, types its name and accepts, as a user does.
+inline void ChooseFile(QFileDialog& dialog, const QString& path)
+{
+    dialog.setDirectory(QFileInfo(path).absolutePath());
+    dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
+    static_cast<QDialog&>(dialog).accept();
+}

@@ -53,7 +53,7 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
 {
     if (LayoutOf(doc.PageStyle) == PaperLayout::None)
         return;
-    control = GenControl();
+    control.GenStop = false;
     if (mainWindow)
         mainWindow->hide();
     QPointer<FormProgress> progress = new FormProgress(control, mainWindow);

@@ -7,6 +7,8 @@
 #include "app/common/Messages.h"
 #include "core/output/ResultWriter.h"
 #include "core/output/SaveNames.h"
+#include "core/services/RememberedFolders.h"
+#include "core/services/SettingsStore.h"
 
 namespace quorvane {
 
@@ -40,6 +42,8 @@ QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
         return {};
     const QString& fileName = chosen.constFirst();
     SaveFolder = FolderOfFileName(fileName);
+    SettingsStore store;
+    RememberFolder(store, kLastSaveFolder, SaveFolder);
     const WriteResult result = WriteResultImage(page, fileName);
     if (result.status == WriteStatus::Written)
         return fileName;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -18,6 +19,8 @@
 #include "app/shell/CommandBars.h"
 #include "core/editor/PaperFitting.h"
 #include "core/services/MappingSetting.h"
+#include "core/services/RememberedFolders.h"
+#include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
@@ -48,6 +51,7 @@ FormMain::FormMain(Document& doc, QWidget* parent)
 void FormMain::PrepareMainWindow()
 {
     folders_ = ProgramFolders(QCoreApplication::applicationDirPath());
+    folders_.SaveFolder = RememberedFolder(SettingsStore(), kLastSaveFolder, folders_.SaveFolder);
 
     commandBars_ = new CommandBars(this);
     addToolBar(Qt::TopToolBarArea, commandBars_);
@@ -157,7 +161,7 @@ void FormMain::OnPaperChanged()
 void FormMain::ChooseAndOpenPicture()
 {
     if (!OpenDialogReady) {
-        openDialogPath_ = folders_.ObjectFolder;
+        openDialogPath_ = RememberedFolder(SettingsStore(), kLastOpenFolder, folders_.ObjectFolder);
         OpenDialogReady = true;
     }
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), openDialogPath_,
@@ -165,6 +169,8 @@ void FormMain::ChooseAndOpenPicture()
     if (path.isEmpty())
         return; // cancelled: nothing changes
     openDialogPath_ = path;
+    SettingsStore store;
+    RememberFolder(store, kLastOpenFolder, QFileInfo(path).absolutePath());
     OpenPicture(path);
 }
 

@@ -9,7 +9,7 @@ namespace quorvane {
 struct Folders {
     QString AppFolder;    // the program's folder, ending in "/"
     QString ObjectFolder; // AppFolder + "Object/"
-    QString SaveFolder;   // offered by the save dialog; follows the last save
+    QString SaveFolder;   // offered by the save dialog; follows the last save, also across runs
 };
 
 // The folders of the program running from `programFolder`, the documents folder to save into.

@@ -7,23 +7,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
+#include "core/services/RememberedFolders.h"
+#include "core/services/SettingsStore.h"
 #include "support/ModalWatcher.h"
 #include "support/OrdinaryFileAccess.h"
 
 namespace quorvane {
 namespace {
-
-// Goes to the file's folder, types its name and presses Save, as a user does.
-void Choose(QFileDialog& dialog, const QString& path)
-{
-    dialog.setDirectory(QFileInfo(path).absolutePath());
-    dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
-    static_cast<QDialog&>(dialog).accept();
-}
 
 class SaveResultTest : public testing::Test {
 protected:
@@ -52,9 +45,10 @@ TEST_F(SaveResultTest, DialogOffersTheFourFormatsInSaveFolderAndSaveFolderFollow
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
-        Choose(dialog, chosen);
+        ChooseFile(dialog, chosen);
     });
     SaveResult(nullptr, SaveFolder_, page_);
+    EXPECT_EQ(SettingsStore().ReadSetting(kLastSaveFolder), second_.path() + QLatin1Char('/'));
     ASSERT_EQ(watcher.Seen(), 1);
     EXPECT_EQ(QImageReader(chosen).format(), QByteArray("jpeg"));
     EXPECT_EQ(QImageReader(chosen).size(), QSize(1190, 1684));
@@ -78,7 +72,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
         // The error box opens once the file dialog has closed.
         std::unique_ptr<MessageBoxWatcher> error;
         ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
-            Choose(dialog, chosen);
+            ChooseFile(dialog, chosen);
             error = std::make_unique<MessageBoxWatcher>();
         });
         {

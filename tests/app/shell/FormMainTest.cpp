@@ -10,6 +10,8 @@
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/FormMain.h"
 #include "core/services/MappingSetting.h"
+#include "core/services/RememberedFolders.h"
+#include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
 #include "support/ModalWatcher.h"
 #include "support/UrlRecorder.h"
@@ -116,20 +118,20 @@ TEST_F(FormMainFixture, ResizingRefitsPaperAndPictureAndSizingBackGivesThePlacem
     const Placement start = OnCanvas();
     const float height = start.SelY2 - start.SelY1;
     form.resize(1706, 995);
-    QTest::qWait(50);
-    EXPECT_EQ(form.Picture1()->size(), QSize(1706, 960));
+    QTRY_COMPARE(form.Picture1()->size(), QSize(1706, 960));
     EXPECT_NEAR((OnCanvas().SelY2 - OnCanvas().SelY1) / height, 2.0, 0.02);
 
     // Down in twenty steps and back, then to the smallest window and back: bit for bit.
     for (int step = 0; step <= 20; ++step) {
         form.resize(1706 - step * 60, 995 - step * 30);
-        QTest::qWait(5);
-    }
-    for (const QSize size : {QSize(853, 515), QSize(1, 1), QSize(853, 515)}) {
-        form.resize(size);
         QTest::qWait(20);
     }
-    EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
+    form.resize(853, 515);
+    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
+    form.resize(1, 1);
+    QTRY_VERIFY(form.Picture1()->width() < 853);
+    form.resize(853, 515);
+    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
     EXPECT_EQ(OnCanvas(), start);
 }
 
@@ -194,4 +196,29 @@ TEST_F(FormMainFixture, ExactPerspectiveIsRememberedBesideTheUpdateDate)
     Document fresh;
     FormMain again(fresh);
     EXPECT_EQ(fresh.Mapping, SheetMapping::Bilinear);
+}
+
+// The last run's Open and Save folders are offered again; the Open dialog's choice is kept.
+TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QTemporaryDir opened, saved, next;
+    const QString picture = next.filePath(QStringLiteral("cup.png"));
+    ASSERT_TRUE(QImage(40, 20, QImage::Format_RGB32).save(picture));
+    SettingsStore store;
+    RememberFolder(store, kLastOpenFolder, opened.path());
+    RememberFolder(store, kLastSaveFolder, saved.path());
+
+    Document doc;
+    FormMain form(doc);
+    EXPECT_EQ(form.AppFolders().SaveFolder, saved.path());
+    ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.directory().absolutePath(), opened.path());
+        ChooseFile(dialog, picture);
+    });
+    form.OnCommand(ID_OPEN);
+    EXPECT_EQ(watcher.Seen(), 1);
+    EXPECT_EQ(doc.PictureWidth, 40);
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, {}), next.path());
+    QFile::remove(store.FilePath());
 }

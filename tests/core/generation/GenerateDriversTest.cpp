@@ -62,8 +62,6 @@ TEST(GenerateDrivers, PageSizesAndSheetPlaces)
     ASSERT_TRUE(a.has_value());
     EXPECT_EQ(a->page.size(), QSize(1684, 1190));
 
-    run.doc.PageStyle = 4.0;
-    EXPECT_FALSE(run.ForStyle().has_value());
 }
 
 TEST(GenerateDrivers, UncoveredAndTransparentPartsComeOutWhite)

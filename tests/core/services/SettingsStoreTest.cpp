@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 
 using namespace quorvane;
@@ -33,4 +35,20 @@ TEST(SettingsStore, ZeroCharactersAndValuesThatAreNotOneText)
     EXPECT_EQ(store.ReadSetting(QStringLiteral("List")), QString());
     EXPECT_EQ(store.ReadSetting(QStringLiteral("Bytes")), QString());
     EXPECT_EQ(store.ReadSetting(QStringLiteral("Missing")), QString());
+}
+
+TEST(RememberedFolders, AFolderIsOfferedAgainWhileItExists)
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("Quorvane.ini")));
+    const QString fallback = QStringLiteral("/fallback");
+    const QString pictures = dir.filePath(QStringLiteral("pictures"));
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, fallback), fallback);
+    ASSERT_TRUE(QDir().mkdir(pictures));
+    RememberFolder(store, kLastOpenFolder, pictures);
+    RememberFolder(store, kLastSaveFolder, QString());
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, fallback), pictures);
+    EXPECT_EQ(RememberedFolder(store, kLastSaveFolder, fallback), fallback);
+    ASSERT_TRUE(QDir(pictures).removeRecursively());
+    EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, fallback), fallback);
 }
