@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUtf8StringView>
 
 namespace quorvane::cli {
 
@@ -82,6 +83,15 @@ std::optional<SheetMapping> ParseMapping(const CliArgs& args)
         return SheetMapping::Bilinear;
     if (name == "exact")
         return SheetMapping::Exact;
+    return std::nullopt;
+}
+
+std::optional<QString> FileNameArgument(const std::string& bytes, std::string& error)
+{
+    const QString name = QString::fromStdString(bytes);
+    if (QUtf8StringView(bytes).isValidUtf8())
+        return name;
+    error = "the name \"" + name.toStdString() + "\" is not valid UTF-8; rename the file";
     return std::nullopt;
 }
 

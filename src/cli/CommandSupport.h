@@ -36,6 +36,10 @@ std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t c
 // --mapping: "bilinear" (also when absent) or "exact"; no value for anything else.
 std::optional<SheetMapping> ParseMapping(const CliArgs& args);
 
+// A file name from the command line. The toolkit handles names as UTF-8 text: a name in
+// another encoding reaches no file, so it is refused with the reason in `error`.
+std::optional<QString> FileNameArgument(const std::string& bytes, std::string& error);
+
 // Exit code for a page write: 0 written, 1 unsupported name, 3 failed; messages to stderr.
 int ExitCodeOf(const WriteResult& result);
 

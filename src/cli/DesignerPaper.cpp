@@ -89,7 +89,7 @@ std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std:
     return request;
 }
 
-bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error)
+bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error, QPoint* viewOrigin)
 {
     const std::optional<DesignerRequest> request = DesignerRequestFromArgs(args, error);
     if (!request)
@@ -112,6 +112,8 @@ bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error)
     doc.PageStyle = request->PageStyle;
     doc.Camera = camera.Camera();
     SetPaper(doc, result.PaperPoint);
+    if (viewOrigin)
+        *viewOrigin = found[2] - result.PaperPoint[2]; // corner 2 is found in every style
     return true;
 }
 

@@ -32,7 +32,8 @@ std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std:
 // Renders the designer's view off screen for these options, finds the paper's corners and
 // stores the outline (SetPaper), the page style and the camera into `doc`. False with `error` set when
 // an option is bad, when there is no OpenGL, or with the designer's own message when its
-// checks fail; `doc` is then unchanged.
-bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error);
+// checks fail; `doc` is then unchanged. `viewOrigin`, when given, receives where the
+// outline's (0, 0) lies in the view.
+bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error, QPoint* viewOrigin = nullptr);
 
 } // namespace quorvane::cli

@@ -7,6 +7,8 @@
 #include "cli/DesignerPaper.h"
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
+#include "core/output/ExpectedView.h"
+#include "core/output/SaveNames.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
@@ -18,11 +20,12 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper", "mapping"};
+    "placement", "default-paper", "composite", "mapping"};
 
 struct GenerateRequest {
     QString output;
     QString picture;
+    QString composite; // empty: none
     double PageStyle = kStyleLFold;
     QSize canvas{853, 480};
     std::optional<std::vector<float>> placement;
@@ -62,9 +65,14 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         error = "--placement must be X1,Y1,X2,Y2";
     else if (!mapping)
         error = "--mapping must be bilinear or exact";
+    else if (args.Option("composite") && args.HasFlag("default-paper"))
+        error = "--composite needs the designer's camera, not --default-paper";
+    else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))
+        error = "--composite must name a .png, .jpg, .gif or .bmp file";
     if (!error.empty())
         return std::nullopt;
     request.output = QString::fromStdString(*output);
+    request.composite = QString::fromStdString(args.Option("composite").value_or(""));
     request.picture = QString::fromStdString(
         args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
     request.PageStyle = *style;
@@ -95,14 +103,21 @@ int RunGenerate(const CliArgs& args)
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
     doc.Mapping = request->Mapping;
+    if (!FileNameArgument(args.Option("picture").value_or(""), error))
+        return Fail(error, kExitBadInput);
+    if (!FileNameArgument(*args.Option("output"), error))
+        return Fail(error, kExitWriteFailed);
+    if (const std::optional<WriteResult> refused = CheckResultTarget(request->output))
+        return ExitCodeOf(*refused);
 
     const LoadedPicture picture = LoadPicture(request->picture);
     if (picture.image.isNull())
         return Fail(picture.error.toStdString(), kExitBadInput);
     SetPicture(doc, picture.image, request->picture);
+    QPoint viewOrigin;
     if (args.HasFlag("default-paper"))
         SetDefaultPaper(doc);
-    else if (!PaperFromDesigner(args, doc, error))
+    else if (!PaperFromDesigner(args, doc, error, &viewOrigin))
         return Fail(error, kExitBadInput);
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
@@ -113,7 +128,12 @@ int RunGenerate(const CliArgs& args)
     EndTerminalProgress();
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
-    return ExitCodeOf(WriteResultImage(result->page, request->output));
+    const int written = ExitCodeOf(WriteResultImage(result->page, request->output));
+    if (written != kExitDone || request->composite.isEmpty())
+        return written;
+    const QSize view = DesignerRequestFromArgs(args, error)->view;
+    return ExitCodeOf(WriteResultImage(ComposeExpectedView(doc, QSizeF(request->canvas), view, viewOrigin),
+                                       request->composite));
 }
 
 } // namespace quorvane::cli

@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
 
-#include <QSaveFile>
 #include <QString>
 
 #include "cli/CommandSupport.h"
 #include "core/generation/DibFile.h"
 #include "core/generation/TransBitmapExact.h"
+#include "core/output/SaveNames.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane::cli {
@@ -15,29 +15,13 @@ namespace {
 // The source picture as SrcBits, the whole buffer as the target rectangle.
 std::optional<TransformState> SourceState(const QImage& picture, const std::vector<float>& quad)
 {
-    TransformState gen;
-    gen.SrcBits = PixelBuffer::FromImage(picture);
-    if (gen.SrcBits.IsEmpty())
+    PixelBuffer source = PixelBuffer::FromImage(picture);
+    if (source.IsEmpty())
         return std::nullopt;
-    gen.BitsWidth = gen.SrcBits.Width();
-    gen.BitsHeight = gen.SrcBits.Height();
-    gen.DstX2 = static_cast<float>(gen.BitsWidth - 1);
-    gen.DstY2 = static_cast<float>(gen.BitsHeight - 1);
-    for (size_t k = 0; k < gen.SrcQuad.size(); ++k)
-        gen.SrcQuad[k] = {quad[2 * k], quad[2 * k + 1]};
-    return gen;
-}
-
-// A ".bmp" destination keeps every byte of the buffer, the fourth included.
-int WriteBitmapFile(const PixelBuffer& buffer, const QString& path)
-{
-    QSaveFile file(path);
-    const QByteArray bytes = EncodeBitmapFile(buffer);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()
-        || !file.commit())
-        return Fail("could not write " + path.toStdString() + ": " + file.errorString().toStdString(),
-                    kExitWriteFailed);
-    return kExitDone;
+    std::array<SinglePoint, 4> corners;
+    for (size_t k = 0; k < corners.size(); ++k)
+        corners[k] = {quad[2 * k], quad[2 * k + 1]};
+    return WholeBufferState(std::move(source), corners);
 }
 
 } // namespace
@@ -55,10 +39,16 @@ int RunReproject(const CliArgs& args)
         error = "--mapping must be bilinear or exact";
     if (!error.empty())
         return UsageError(error);
-    const QString source = QString::fromStdString(args.positionals[0]);
-    const QString destination = QString::fromStdString(args.positionals[1]);
+    const std::optional<QString> source = FileNameArgument(args.positionals[0], error);
+    if (!source)
+        return Fail(error, kExitBadInput);
+    const std::optional<QString> destination = FileNameArgument(args.positionals[1], error);
+    if (!destination)
+        return Fail(error, kExitWriteFailed);
+    if (const std::optional<WriteResult> refused = CheckResultTarget(*destination))
+        return ExitCodeOf(*refused);
 
-    const LoadedPicture picture = LoadPicture(source);
+    const LoadedPicture picture = LoadPicture(*source);
     if (picture.image.isNull())
         return Fail(picture.error.toStdString(), kExitBadInput);
     auto gen = SourceState(picture.image, *quad);
@@ -72,9 +62,10 @@ int RunReproject(const CliArgs& args)
     ReprojectPass(*gen, control, TerminalProgress(control), *mapping);
     EndTerminalProgress();
     ShowBitmap(gen->DstBits, target);
-    if (destination.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
-        return WriteBitmapFile(gen->DstBits, destination);
-    return ExitCodeOf(WriteResultImage(target, destination));
+    // A ".bmp" destination keeps every byte of the buffer, the fourth included.
+    if (FormatOfFileName(*destination) == PageFileFormat::Bmp)
+        return ExitCodeOf(WriteResultBytes(EncodeBitmapFile(gen->DstBits), *destination));
+    return ExitCodeOf(WriteResultImage(target, *destination));
 }
 
 } // namespace quorvane::cli

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "cli/Commands.h"
+#include "cli/HeadlessPlatform.h"
 
 using namespace quorvane::cli;
 
@@ -44,8 +45,7 @@ int main(int argc, char** argv)
         return UsageError(error);
 
     // A GUI application object without a window: needed for fonts, images and OpenGL.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareHeadlessPlatform();
     QGuiApplication app(argc, argv);
 
     if (args->command == "generate")
@@ -54,5 +54,7 @@ int main(int argc, char** argv)
         return RunCorners(*args);
     if (args->command == "reproject")
         return RunReproject(*args);
+    if (args->command == "simulate")
+        return RunSimulate(*args);
     return UsageError("unknown command '" + args->command + "'");
 }

@@ -1,5 +1,6 @@
 #include "scene/DesignerScene.h"
 
+#include "scene/PaperTextures.h"
 #include "scene/ViewCapture.h"
 
 namespace quorvane {
@@ -36,6 +37,24 @@ FoundCorners DesignerScene::CaptureCorners(const CameraValues& camera, double Pa
     const CaptureBits bits = ReadViewPixels();
     state_.MarkerMode = false;
     return ScanCorners(bits);
+}
+
+void DesignerScene::SetPage(const QImage& page)
+{
+    if (state_.PageTexture == 0 && page.isNull())
+        return;
+    if (state_.PageTexture == 0)
+        glGenTextures(1, &state_.PageTexture);
+    if (!UploadPageTexture(state_.PageTexture, page)) {
+        glDeleteTextures(1, &state_.PageTexture);
+        state_.PageTexture = 0;
+    }
+}
+
+QPointF DesignerScene::Project(const CameraValues& camera, double PageStyle, const ScenePoint& point)
+{
+    TakeCamera(camera, PageStyle);
+    return drawing_.Project(state_, point);
 }
 
 void DesignerScene::TakeCamera(const CameraValues& camera, double PageStyle)

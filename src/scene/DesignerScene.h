@@ -3,6 +3,9 @@
 // The designer's 3D view on the context current now, the same for the dialog's widget and
 // an off-screen framebuffer: the renderer, the scene drawing and the corner capture.
 
+#include <QImage>
+#include <QPointF>
+
 #include "core/designer/CornerScan.h"
 #include "scene/COpenGL.h"
 #include "scene/SceneDrawing.h"
@@ -25,6 +28,12 @@ public:
     // Draws the corner markers, reads them back and finds them. The framebuffer then holds
     // the marker frame: the caller redraws the normal view.
     FoundCorners CaptureCorners(const CameraValues& camera, double PageStyle);
+
+    // Prints `page` on the paper: from the next frame on it covers both sheets instead of
+    // the paper pictures; a null page brings those back.
+    void SetPage(const QImage& page);
+    // Where a point of the paper falls in the view for this camera (see SceneDrawing::Project).
+    QPointF Project(const CameraValues& camera, double PageStyle, const ScenePoint& point);
 
     COpenGL& GL() { return gl_; }
 

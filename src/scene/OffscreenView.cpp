@@ -69,6 +69,12 @@ FoundCorners OffscreenView::CaptureCorners(const CameraValues& camera, double Pa
     return scene_.CaptureCorners(camera, PageStyle);
 }
 
+void OffscreenView::SetPage(const QImage& page)
+{
+    if (MakeCurrent())
+        scene_.SetPage(page);
+}
+
 QImage OffscreenView::Grab()
 {
     if (!MakeCurrent())

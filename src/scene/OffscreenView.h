@@ -32,6 +32,8 @@ public:
 
     void Display(const CameraValues& camera, double PageStyle);
     FoundCorners CaptureCorners(const CameraValues& camera, double PageStyle);
+    // Prints `page` on the paper of the following frames (see DesignerScene::SetPage).
+    void SetPage(const QImage& page);
     // The framebuffer's content now, top row first.
     QImage Grab();
 

@@ -24,4 +24,10 @@ bool ValidateTextureSize(TextureBuffer& texture, int maxTextureSize, const Messa
 // the texture empty, so its sheet is drawn untextured.
 void UploadPaperTexture(GLuint name, const QImage& picture, const MessageSink& message);
 
+// Loads a printed page into the texture `name` at full resolution with mipmaps (trilinear
+// and, where offered, anisotropic filtering), its top row at texture coordinate 0. A page
+// larger than the implementation allows is scaled down to fit first. False, with the
+// texture left empty, for a null page.
+bool UploadPageTexture(GLuint name, const QImage& page);
+
 } // namespace quorvane

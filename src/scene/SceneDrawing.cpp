@@ -16,21 +16,44 @@ void SceneDrawing::PrepareState()
 
 void SceneDrawing::GL_OnDisplay(const SceneState& state, const COpenGL& gl)
 {
-    // The size is taken before the camera aims at it, so a new style is seen in full at
-    // its first frame.
-    SetPaperSize(state.PageStyle, size_);
     glShadeModel(GL_SMOOTH);
-    const CameraValues& camera = state.camera;
-    gluLookAt(0.0, camera.CameraHeight, camera.CameraDistance, 0.0, 0.43 * size_.SheetHeight, 0.0,
-              0.0, 1.0, 0.0);
+    LookAt(state);
     glFrontFace(GL_CCW);
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
-    glPushMatrix();
-    glRotated(camera.CameraAngle, 0.0, 1.0, 0.0);
     FilledPass(state, gl);
     OutlinePass(state, gl);
     glPopMatrix();
+}
+
+// The eye, then the paper's turn on a pushed matrix the caller pops. The size is taken
+// before the camera aims at it, so a new style is seen in full at its first frame.
+void SceneDrawing::LookAt(const SceneState& state)
+{
+    SetPaperSize(state.PageStyle, size_);
+    const CameraValues& camera = state.camera;
+    gluLookAt(0.0, camera.CameraHeight, camera.CameraDistance, 0.0, 0.43 * size_.SheetHeight, 0.0,
+              0.0, 1.0, 0.0);
+    glPushMatrix();
+    glRotated(camera.CameraAngle, 0.0, 1.0, 0.0);
+}
+
+QPointF SceneDrawing::Project(const SceneState& state, const ScenePoint& point)
+{
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    LookAt(state);
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPopMatrix();
+    glPopMatrix();
+    GLdouble x = 0.0, y = 0.0, z = 0.0;
+    gluProject(point.x, point.y, point.z, model, projection, viewport, &x, &y, &z);
+    return {x - viewport[0], viewport[1] + viewport[3] - y};
 }
 
 // The fill lies slightly behind the outline (polygon offset), so the outline stays on top.
@@ -71,33 +94,38 @@ void SceneDrawing::DrawPaper(const SceneState& state, const COpenGL& gl)
     if (state.MarkerMode)
         DrawMarkers(state.PageStyle);
     else
-        DrawSheets(gl);
+        DrawSheets(state, gl);
 }
 
-// Each vertex is given as texture coordinate, then position. The texture's bottom row lies
-// at the foot of the standing sheet and at the near edge of the lying sheet.
-void SceneDrawing::DrawSheets(const COpenGL& gl) const
+// The standing sheet (corners 5, 2, 1, 0) faces the camera; the lying one (4, 3, 2, 5) is
+// lit as if it faced sideways. The paper pictures' bottom rows lie at the foot of the
+// standing sheet and at the near edge of the lying sheet; a page is printed across both.
+void SceneDrawing::DrawSheets(const SceneState& state, const COpenGL& gl) const
 {
-    const double w = size_.SheetWidth / 2.0;
-    const double h = size_.SheetHeight;
-    const double d = size_.SheetDepth / 2.0;
-    glBindTexture(GL_TEXTURE_2D, gl.PaperTexture1());
-    glBegin(GL_QUADS);
+    const bool page = state.PageTexture != 0;
     glNormal3d(0.0, 0.0, 1.0);
-    glTexCoord2d(0.0, 0.0), glVertex3d(-w, 0.0, -d);
-    glTexCoord2d(1.0, 0.0), glVertex3d(w, 0.0, -d);
-    glTexCoord2d(1.0, 1.0), glVertex3d(w, h, -d);
-    glTexCoord2d(0.0, 1.0), glVertex3d(-w, h, -d);
-    glEnd();
-    glBindTexture(GL_TEXTURE_2D, gl.PaperTexture2());
-    glBegin(GL_QUADS);
-    glNormal3d(1.0, 0.0, 0.0); // the lying sheet is lit as if it faced sideways
-    glTexCoord2d(0.0, 0.0), glVertex3d(-w, 0.0, d);
-    glTexCoord2d(1.0, 0.0), glVertex3d(w, 0.0, d);
-    glTexCoord2d(1.0, 1.0), glVertex3d(w, 0.0, -d);
-    glTexCoord2d(0.0, 1.0), glVertex3d(-w, 0.0, -d);
-    glEnd();
+    DrawSheet({5, 2, 1, 0}, page ? state.PageTexture : gl.PaperTexture1(), page);
+    glNormal3d(1.0, 0.0, 0.0);
+    DrawSheet({4, 3, 2, 5}, page ? state.PageTexture : gl.PaperTexture2(), page);
     glDisable(GL_TEXTURE_2D);
+}
+
+void SceneDrawing::DrawSheet(const std::array<int, 4>& corners, GLuint texture, bool page) const
+{
+    static constexpr double kPictureCorner[4][2] = {{0.0, 0.0}, {1.0, 0.0}, {1.0, 1.0}, {0.0, 1.0}};
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    for (size_t k = 0; k < corners.size(); ++k) {
+        const ScenePoint p = CornerPosition(corners[k], size_);
+        if (page) {
+            const PagePoint t = PagePointAt(p, size_);
+            glTexCoord2d(t.u, t.v);
+        } else {
+            glTexCoord2d(kPictureCorner[k][0], kPictureCorner[k][1]);
+        }
+        glVertex3d(p.x, p.y, p.z);
+    }
+    glEnd();
 }
 
 // One pixel per corner in its pure marker colour, unlit and untextured, so a full channel

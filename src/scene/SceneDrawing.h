@@ -8,12 +8,15 @@
 #include "core/shell/PageStyle.h"
 #include "scene/COpenGL.h"
 
+#include <QPointF>
+
 namespace quorvane {
 
 struct SceneState {
     CameraValues camera;
     double PageStyle = kStyleLFold;
     bool MarkerMode = false; // draw the corner markers instead of the sheets
+    GLuint PageTexture = 0;  // a printed page on both sheets; 0 for the paper pictures
 };
 
 class SceneDrawing {
@@ -27,11 +30,18 @@ public:
 
     const SheetSize& Size() const { return size_; }
 
+    // Where a point of the paper falls in the current viewport as this state draws it, in
+    // pixels from the viewport's top-left corner (pixel centres at .5). Uses the current
+    // projection; leaves the model-view matrix as it was.
+    QPointF Project(const SceneState& state, const ScenePoint& point);
+
 private:
     void FilledPass(const SceneState& state, const COpenGL& gl);
     void OutlinePass(const SceneState& state, const COpenGL& gl);
     void DrawPaper(const SceneState& state, const COpenGL& gl);
-    void DrawSheets(const COpenGL& gl) const;
+    void DrawSheets(const SceneState& state, const COpenGL& gl) const;
+    void DrawSheet(const std::array<int, 4>& corners, GLuint texture, bool page) const;
+    void LookAt(const SceneState& state);
     void DrawMarkers(double PageStyle) const;
 
     SheetSize size_;

@@ -76,6 +76,16 @@ TEST(CliGenerate, StyleCanvasAndPlacementOptions)
     EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
 }
 
+// An upright sheet turned almost edge-on passes the designer; its page is made too.
+TEST(CliGenerate, SteepUprightPaperMakesAPage)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    const ProgramRun outcome = RunCli({"generate", "--style", "4.2", "--angle=-85", "--fov", "30", "-o", page});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
+}
+
 TEST(CliGenerate, BadUsageAndBadInput)
 {
     QTemporaryDir dir;
@@ -83,7 +93,7 @@ TEST(CliGenerate, BadUsageAndBadInput)
     EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
     for (const QStringList& bad : {QStringList{"--style", "5"}, {"--canvas", "0x10"},
                                    {"--placement", "1,2,3"}, {"--zoom", "2"}, {"--mapping", "perspective"},
-                                   {"--mapping=Exact"}}) {
+                                   {"--mapping=Exact"}, {"--composite", "view.png"}}) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
         EXPECT_EQ(RunCli(arguments).exitCode, 1) << bad.join(' ').toStdString();
     }
@@ -108,13 +118,8 @@ TEST(CliReproject, BitmapDestinationHoldsTheWholeBuffer)
     const ProgramRun outcome = RunCli({"reproject", source, bitmap, quad});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
 
-    TransformState gen;
-    gen.SrcBits = PixelBuffer::FromImage(LoadPicture(source).image);
-    gen.BitsWidth = 24;
-    gen.BitsHeight = 18;
-    gen.DstX2 = 23;
-    gen.DstY2 = 17;
-    gen.SrcQuad = {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}};
+    TransformState gen =
+        WholeBufferState(PixelBuffer::FromImage(LoadPicture(source).image), {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}});
     GenControl control;
     QImage target(24, 18, QImage::Format_RGB32);
     ASSERT_TRUE(TransBitmap(gen, control, target, {}));
@@ -166,13 +171,8 @@ TEST(CliMapping, ExactMappingOnGenerateAndReproject)
     const QString reprojected = dir.filePath(QStringLiteral("exact.bmp"));
     ASSERT_EQ(RunCli({"reproject", picture, reprojected, "--quad=40,10,250,30,290,190,5,170", "--mapping=exact"})
                   .exitCode, 0);
-    TransformState gen;
-    gen.SrcBits = PixelBuffer::FromImage(LoadPicture(picture).image);
-    gen.BitsWidth = 300;
-    gen.BitsHeight = 200;
-    gen.DstX2 = 299;
-    gen.DstY2 = 199;
-    gen.SrcQuad = {{{40, 10}, {250, 30}, {290, 190}, {5, 170}}};
+    TransformState gen = WholeBufferState(PixelBuffer::FromImage(LoadPicture(picture).image),
+                                          {{{40, 10}, {250, 30}, {290, 190}, {5, 170}}});
     GenControl control;
     ASSERT_TRUE(TransBitmapExact(gen, control, {}));
     EXPECT_EQ(QImage(reprojected).convertToFormat(QImage::Format_RGB32), gen.DstBits.ToImage());

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include <GL/glu.h>
 #include <QMatrix4x4>
+#include <QTransform>
 
 #include "core/designer/CornerCheck.h"
 #include "core/designer/PaperScene.h"
@@ -18,8 +20,8 @@ namespace {
 
 const QSize kView(523, 450);
 
-// Where gluProject puts a scene corner, given the camera as matrices built here.
-QPointF ProjectCorner(const CameraValues& camera, double PageStyle, int corner)
+// Where gluProject puts a scene point, given the camera as matrices built here.
+QPointF ProjectPoint(const CameraValues& camera, double PageStyle, const ScenePoint& c)
 {
     SheetSize size;
     SetPaperSize(PageStyle, size);
@@ -33,10 +35,16 @@ QPointF ProjectCorner(const CameraValues& camera, double PageStyle, int corner)
     std::copy_n(model.constData(), 16, m);
     std::copy_n(projection.constData(), 16, p);
     const GLint viewport[4] = {0, 0, kView.width(), kView.height()};
-    const ScenePoint c = CornerPosition(corner, size);
     GLdouble wx = 0, wy = 0, wz = 0;
     gluProject(c.x, c.y, c.z, m, p, viewport, &wx, &wy, &wz);
     return QPointF(wx, kView.height() - wy); // from the top of the view
+}
+
+QPointF ProjectCorner(const CameraValues& camera, double PageStyle, int corner)
+{
+    SheetSize size;
+    SetPaperSize(PageStyle, size);
+    return ProjectPoint(camera, PageStyle, CornerPosition(corner, size));
 }
 
 class CornerCapture : public testing::Test {
@@ -70,6 +78,65 @@ TEST_F(CornerCapture, FindsEachDrawnCornerWhereTheCameraProjectsIt)
             EXPECT_NEAR(found[corner].y(), expected.y(), 1.0) << row.name << " corner " << corner;
         }
         EXPECT_TRUE(PaperOutlineFromCorners(found, row.PageStyle, row.camera).ok) << row.name;
+    }
+}
+
+// The page printed on a sheet is seen through the projective mapping (homography) that
+// takes the page's rectangle on that sheet to the sheet's four corners in the view; the
+// scene's own projection of points inside each sheet must agree with it. The centre of
+// each marker pixel, where the expected view puts the corner, lies within half a pixel of
+// the corner's projection.
+TEST_F(CornerCapture, PageOnEachSheetIsSeenThroughTheHomographyOfItsCorners)
+{
+    struct Row { double PageStyle; QSizeF page; CameraValues camera; };
+    const std::array<Row, 4> rows{{
+        {kStyleLFold, {1190, 1684}, {}},
+        {kStyleFlat, {1190, 1684}, {}},
+        {kStyleUpright, {1684, 1190}, {}},
+        {kStyleLFold, {1190, 1684}, {100.0, 20.0, 20.0, 25.0}},
+    }};
+    for (const Row& row : rows) {
+        const FoundCorners found = view_.CaptureCorners(row.camera, row.PageStyle);
+        for (int corner = 2; corner < 6; corner += 3) { // drawn in every style
+            const QPointF centre = QPointF(found[corner]) + QPointF(0.5, -0.5);
+            const QPointF projected = ProjectCorner(row.camera, row.PageStyle, corner);
+            EXPECT_LE(std::abs(centre.x() - projected.x()), 0.5 + 0.01) << row.PageStyle << " corner " << corner;
+            EXPECT_LE(std::abs(centre.y() - projected.y()), 0.5 + 0.01) << row.PageStyle << " corner " << corner;
+        }
+        SheetSize size;
+        SetPaperSize(row.PageStyle, size);
+        int sheets = 0;
+        for (const std::array<int, 4>& sheet : {std::array{0, 1, 2, 5}, std::array{5, 2, 3, 4}}) {
+            std::array<ScenePoint, 4> corner;
+            QPolygonF onPage, inView;
+            for (size_t k = 0; k < 4; ++k) {
+                corner[k] = CornerPosition(sheet[k], size);
+                const PagePoint t = PagePointAt(corner[k], size);
+                onPage << QPointF(t.u * row.page.width(), t.v * row.page.height());
+                inView << ProjectPoint(row.camera, row.PageStyle, corner[k]);
+            }
+            QTransform homography;
+            if (!QTransform::quadToQuad(onPage, inView, homography))
+                continue; // a sheet of no extent in this style
+            ++sheets;
+            for (double s = 0.1; s < 1.0; s += 0.2) {
+                for (double r = 0.1; r < 1.0; r += 0.2) {
+                    const auto along = [&](auto axis) {
+                        return (1 - r) * ((1 - s) * axis(corner[0]) + s * axis(corner[1]))
+                               + r * ((1 - s) * axis(corner[3]) + s * axis(corner[2]));
+                    };
+                    const ScenePoint p{along([](const ScenePoint& q) { return q.x; }),
+                                       along([](const ScenePoint& q) { return q.y; }),
+                                       along([](const ScenePoint& q) { return q.z; })};
+                    const PagePoint t = PagePointAt(p, size);
+                    const QPointF expected = homography.map(QPointF(t.u * row.page.width(), t.v * row.page.height()));
+                    const QPointF seen = view_.Scene().Project(row.camera, row.PageStyle, p);
+                    EXPECT_NEAR(seen.x(), expected.x(), 0.01) << row.PageStyle << " sheet " << sheet[0];
+                    EXPECT_NEAR(seen.y(), expected.y(), 0.01) << row.PageStyle << " sheet " << sheet[0];
+                }
+            }
+        }
+        EXPECT_EQ(sheets, LayoutOf(row.PageStyle) == PaperLayout::LFold ? 2 : 1) << row.PageStyle;
     }
 }
 

@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 
 #include "app/designer/DesignerArt.h"
-#include "core/shell/Numeric.h"
-#include "scene/DesignerSurfaceFormat.h"
 
 namespace quorvane {
 
@@ -25,15 +23,11 @@ DragButton ButtonOf(const QMouseEvent* event)
 } // namespace
 
 DesignerView::DesignerView(const DesignerCamera& camera, const Document& doc, QWidget* parent)
-    : QOpenGLWidget(parent)
+    : SceneWidget(parent)
     , camera_(camera)
     , doc_(doc)
 {
     setObjectName(QStringLiteral("PicMain"));
-    setFormat(DesignerSurfaceFormat());
-    // No alpha in the view: the smoothed outline's blending would otherwise leave
-    // see-through pixels when the view is composed into the window.
-    setTextureFormat(GL_RGB8);
     setMouseTracking(true); // every move is remembered, with or without a button
     setFocusPolicy(Qt::ClickFocus); // a click in the view leaves a camera field, which clamps it
     UpdatePointer();
@@ -43,35 +37,19 @@ FoundCorners DesignerView::CaptureCorners()
 {
     FoundCorners found;
     found.fill(kCornerNotFound);
-    if (!ready_)
+    if (!Ready())
         return found;
     makeCurrent();
-    found = scene_.CaptureCorners(camera_.Camera(), doc_.PageStyle);
+    found = Scene().CaptureCorners(camera_.Camera(), doc_.PageStyle);
     doneCurrent();
     update();
     return found;
 }
 
-void DesignerView::initializeGL()
-{
-    auto report = [this](const QString& text) {
-        QMetaObject::invokeMethod(this, [this, text] { emit RendererMessage(text); }, Qt::QueuedConnection);
-    };
-    ready_ = scene_.Initialize(report);
-    if (!ready_)
-        report(kMessageOpenGlFailed);
-}
-
-void DesignerView::resizeGL(int w, int h)
-{
-    const double ratio = devicePixelRatioF();
-    scene_.Resize(RoundHalfEvenClamped(w * ratio), RoundHalfEvenClamped(h * ratio));
-}
-
 void DesignerView::paintGL()
 {
-    if (ready_)
-        scene_.Display(camera_.Camera(), doc_.PageStyle);
+    if (Ready())
+        Scene().Display(camera_.Camera(), doc_.PageStyle);
 }
 
 void DesignerView::mousePressEvent(QMouseEvent* event)

@@ -3,17 +3,15 @@
 // The designer's 3D view (PicMain): draws the paper as the camera sees it and turns mouse
 // drags into slider values for the dialog.
 
-#include <QOpenGLWidget>
-
+#include "app/designer/SceneWidget.h"
 #include "core/designer/CameraInput.h"
 #include "core/designer/CornerScan.h"
 #include "core/designer/DesignerCamera.h"
 #include "core/shell/Document.h"
-#include "scene/DesignerScene.h"
 
 namespace quorvane {
 
-class DesignerView : public QOpenGLWidget {
+class DesignerView : public SceneWidget {
     Q_OBJECT
 
 public:
@@ -26,13 +24,8 @@ public:
 signals:
     // A mouse drag asks the slider of `row` for `value` (the slider clamps it).
     void DragStep(int row, int value);
-    // A message for the user from the renderer ("OpenGL Initialization Failed!", texture
-    // scaling), raised after the event that caused it.
-    void RendererMessage(const QString& text);
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int w, int h) override;
     void paintGL() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -43,9 +36,7 @@ private:
 
     const DesignerCamera& camera_;
     const Document& doc_;
-    DesignerScene scene_;
     ViewDrag drag_;
-    bool ready_ = false;
 };
 
 } // namespace quorvane

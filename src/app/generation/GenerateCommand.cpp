@@ -8,6 +8,7 @@
 
 #include "app/common/Messages.h"
 #include "app/generation/FormProgress.h"
+#include "app/output/FormCheck3D.h"
 #include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
 #include "app/output/SaveResult.h"
@@ -17,10 +18,13 @@ namespace quorvane {
 
 namespace {
 
-// The viewer is modeless and deletes itself when closed; Save and Print work on its copy.
-// A print job is named after the file the page was last saved to.
-void OpenResultViewer(double PageStyle, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
+// The viewer is modeless and deletes itself when closed; Save, Print and 3D Check work on
+// its copy, 3D Check with the page style and camera the page was made for. A print job is
+// named after the file the page was last saved to.
+void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
+    const double PageStyle = doc.PageStyle;
+    const CameraValues camera = doc.Camera;
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     const auto savedPath = std::make_shared<QString>();
@@ -31,6 +35,11 @@ void OpenResultViewer(double PageStyle, QString& SaveFolder, const QImage& page,
     });
     QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, PageStyle, savedPath] {
         ShowPrintDialog(viewer, viewer->PageImage(), PageStyle, *savedPath);
+    });
+    QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, PageStyle, camera] {
+        auto* check = new FormCheck3D(viewer->PageImage(), PageStyle, camera, viewer);
+        check->setAttribute(Qt::WA_DeleteOnClose);
+        check->show();
     });
     viewer->show();
 }
@@ -64,7 +73,7 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
         return;
     switch (result->status) {
     case GenerateStatus::Done:
-        OpenResultViewer(doc.PageStyle, SaveFolder, result->page, mainWindow);
+        OpenResultViewer(doc, SaveFolder, result->page, mainWindow);
         break;
     case GenerateStatus::DibError:
         ReportDibError(progress, mainWindow);

@@ -33,6 +33,7 @@ FormViewer::FormViewer(const QImage& page, QWidget* mainWindow)
     addToolBar(Qt::TopToolBarArea, commandBars_);
     AddCommand(ID_SAVE, QStringLiteral("Save"), style()->standardIcon(QStyle::SP_DialogSaveButton));
     AddCommand(ID_PRINT, QStringLiteral("Print"), style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    AddCommand(ID_CHECK3D, QStringLiteral("3D Check"), style()->standardIcon(QStyle::SP_DesktopIcon));
     AddCommand(ID_CLOSE, QStringLiteral("Close"), style()->standardIcon(QStyle::SP_DialogCloseButton));
 
     ResultWidth = picTemp_.width();
@@ -62,6 +63,9 @@ void FormViewer::ViewerCommand(int id)
         break;
     case ID_PRINT:
         emit PrintRequested();
+        break;
+    case ID_CHECK3D:
+        emit Check3DRequested();
         break;
     case ID_CLOSE:
         close();

@@ -3,7 +3,8 @@
 // The result viewer ("Quorvane - Picture Viewer"): keeps its own full-size copy of the
 // page, shows it fitted into the window, and offers Save, Print and Close. Closing it
 // brings the main window back. Save and Print only announce themselves; whoever opens
-// the viewer connects them.
+// the viewer connects them; so does "3D Check", which asks to see the page printed on
+// the paper.
 
 #include <cstdint>
 
@@ -21,6 +22,7 @@ enum ViewerCommandId : int {
     ID_SAVE = 1037,
     ID_PRINT = 1038,
     ID_CLOSE = 1039,
+    ID_CHECK3D = 1041,
 };
 
 class FormViewer : public QMainWindow {
@@ -41,6 +43,7 @@ public:
 signals:
     void SaveRequested();
     void PrintRequested();
+    void Check3DRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

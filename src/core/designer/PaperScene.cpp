@@ -42,6 +42,18 @@ ScenePoint CornerPosition(int corner, const SheetSize& size)
     }
 }
 
+PagePoint PagePointAt(const ScenePoint& point, const SheetSize& size)
+{
+    const double unfolded = size.SheetHeight + size.SheetDepth;
+    if (size.SheetWidth <= 0.0 || unfolded <= 0.0)
+        return {0.0, 0.0};
+    const double u = point.x / size.SheetWidth + 0.5;
+    // Length along the unfolded paper from the top of the standing sheet.
+    const double along = point.y > 0.0 ? size.SheetHeight - point.y
+                                       : size.SheetHeight + point.z + size.SheetDepth / 2.0;
+    return {u, along / unfolded};
+}
+
 bool MarkerDrawn(int corner, double PageStyle)
 {
     const PaperLayout layout = LayoutOf(PageStyle);

@@ -41,6 +41,19 @@ inline constexpr std::array<MarkerColour, 6> kMarkerColours{{
 // 3, 4 the near edge of the lying sheet).
 ScenePoint CornerPosition(int corner, const SheetSize& size);
 
+// A point of the printed page: u from its left edge (0) to its right edge (1), v from its
+// top edge (0) to its bottom edge (1).
+struct PagePoint {
+    double u;
+    double v;
+};
+
+// Where a point of the paper shows the printed page. The page covers the unfolded paper:
+// its top edge at the top of the standing sheet (or at the far edge of a lying sheet
+// alone), its bottom edge at the near edge of the lying sheet (or at the foot of a
+// standing sheet alone), the fold where the sheets' depths divide it.
+PagePoint PagePointAt(const ScenePoint& point, const SheetSize& size);
+
 // Whether a corner's marker is drawn for the style: a sheet of no extent has no own corners.
 bool MarkerDrawn(int corner, double PageStyle);
 

@@ -9,18 +9,12 @@ namespace {
 // Maps PaperPoint into the canvas; false when the paper or the canvas is degenerate.
 bool FitOutline(const Document& doc, CanvasPaper& paper, QSizeF canvas)
 {
-    const auto a = Divide(canvas.width(), doc.PaperWidth);
-    const auto b = Divide(canvas.height(), doc.PaperHeight);
-    if (!a || !b)
-        return false;
-    const double k = (*b < *a ? *b : *a) * 0.95;
-    const auto ox = RoundHalfEven((canvas.width() - doc.PaperWidth * k) / 2.0);
-    const auto oy = RoundHalfEven((canvas.height() - doc.PaperHeight * k) / 2.0);
-    if (!ox || !oy)
+    const std::optional<CanvasFit> fit = CanvasFitOf(doc, canvas);
+    if (!fit)
         return false;
     for (size_t i = 0; i < paper.CanvasOutline.size(); ++i) {
-        const auto x = RoundHalfEven(doc.PaperPoint[i].x() * k + *ox);
-        const auto y = RoundHalfEven(doc.PaperPoint[i].y() * k + *oy);
+        const auto x = RoundHalfEven(doc.PaperPoint[i].x() * fit->scale + fit->offset.x());
+        const auto y = RoundHalfEven(doc.PaperPoint[i].y() * fit->scale + fit->offset.y());
         if (x && y)
             paper.CanvasOutline[i] = QPoint(*x, *y);
     }
@@ -31,6 +25,20 @@ bool FitOutline(const Document& doc, CanvasPaper& paper, QSizeF canvas)
 }
 
 } // namespace
+
+std::optional<CanvasFit> CanvasFitOf(const Document& doc, QSizeF canvas)
+{
+    const auto a = Divide(canvas.width(), doc.PaperWidth);
+    const auto b = Divide(canvas.height(), doc.PaperHeight);
+    if (!a || !b)
+        return std::nullopt;
+    const double k = (*b < *a ? *b : *a) * 0.95;
+    const auto ox = RoundHalfEven((canvas.width() - doc.PaperWidth * k) / 2.0);
+    const auto oy = RoundHalfEven((canvas.height() - doc.PaperHeight * k) / 2.0);
+    if (!ox || !oy)
+        return std::nullopt;
+    return CanvasFit{k, QPointF(*ox, *oy)};
+}
 
 void ResetPaper(Document& doc, CanvasPaper& paper, QSizeF canvas, bool KeepPlacement)
 {

@@ -1,10 +1,25 @@
 #pragma once
 
+#include <optional>
+
+#include <QPointF>
 #include <QSizeF>
 
 #include "core/shell/CanvasPaper.h"
 
 namespace quorvane {
+
+// How PaperPoint is fitted into a canvas: canvas = round(paper * scale + offset).
+struct CanvasFit {
+    double scale = 0.0;
+    QPointF offset;
+
+    // A canvas point back in PaperPoint's pixels, before the rounding.
+    QPointF ToPaper(QPointF canvas) const { return (canvas - offset) / scale; }
+};
+
+// No value when the paper or the canvas is degenerate.
+std::optional<CanvasFit> CanvasFitOf(const Document& doc, QSizeF canvas);
 
 // Fits PaperPoint into a canvas of the given inner size at 95 % of the tighter direction,
 // centred, into `paper`. The picture then lies on the paper where it lay before, moved and

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // Separable: every source line is first reduced along x into the target's columns, once,
@@ -15,7 +16,6 @@ namespace quorvane {
 
 namespace {
 
-using Channels = float __attribute__((vector_size(16))); // blue, green, red, fourth byte
 using ChannelInts = int32_t __attribute__((vector_size(16)));
 
 // For each target pixel on one axis, the source pixels it covers and the covered part of
@@ -89,33 +89,58 @@ QRgb Pack(Channels mean)
     return pixel | 0xff000000u;
 }
 
+} // namespace
+
+struct LineReducer::Tables {
+    Axis columns;
+    Axis rows;
+};
+
+LineReducer::LineReducer(QSize from, QSize to, TargetLine targetLine)
+    : tables_(std::make_unique<Tables>(Tables{Coverage(from.width(), to.width()), Coverage(from.height(), to.height())})),
+      targetLine_(std::move(targetLine)), floats_(size_t(from.width()) * 4), reduced_(size_t(to.width())),
+      sums_(size_t(to.width()))
+{
+}
+
+LineReducer::~LineReducer() = default;
+
+// Every share of the line goes to its target row in turn; a row is written at its last share.
+void LineReducer::Push(const uint8_t* line)
+{
+    const Axis& rows = tables_->rows;
+    ReduceLine(line, tables_->columns, floats_, reduced_);
+    for (; share_ < rows.source.size() && rows.source[share_] == line_; ++share_) {
+        if (int32_t(share_) == rows.begin[size_t(row_)])
+            std::fill(sums_.begin(), sums_.end(), Channels{});
+        const float weight = rows.weight[share_];
+        for (size_t x = 0; x < sums_.size(); ++x)
+            sums_[x] += weight * reduced_[x];
+        if (int32_t(share_) + 1 == rows.begin[size_t(row_) + 1])
+            WriteRow();
+    }
+    ++line_;
+}
+
+void LineReducer::WriteRow()
+{
+    QRgb* out = targetLine_(row_);
+    const Axis& columns = tables_->columns;
+    for (size_t x = 0; x < sums_.size(); ++x)
+        out[x] = Pack(sums_[x] / (columns.total[x] * tables_->rows.total[size_t(row_)]));
+    ++row_;
+}
+
+namespace {
+
 // Rows of `from` pixels whose bytes lie in QRgb's memory order, top line first.
 using SourceLine = std::function<const uint8_t*(int y)>;
-using TargetLine = std::function<QRgb*(int y)>;
 
-void Reduce(const SourceLine& sourceLine, QSize from, QSize to, const TargetLine& targetLine)
+void Reduce(const SourceLine& sourceLine, QSize from, QSize to, const LineReducer::TargetLine& targetLine)
 {
-    const Axis columns = Coverage(from.width(), to.width());
-    const Axis rows = Coverage(from.height(), to.height());
-    std::vector<float> floats(size_t(from.width()) * 4);
-    std::vector<Channels> reduced(size_t(to.width()));
-    std::vector<Channels> sums(size_t(to.width()));
-    int lastReduced = -1; // a line shared by two target rows is reduced once
-    for (int y = 0; y < to.height(); ++y) {
-        std::fill(sums.begin(), sums.end(), Channels{});
-        for (int32_t k = rows.begin[size_t(y)]; k < rows.begin[size_t(y) + 1]; ++k) {
-            const int32_t line = rows.source[size_t(k)];
-            if (line != lastReduced)
-                ReduceLine(sourceLine(line), columns, floats, reduced);
-            lastReduced = line;
-            const float weight = rows.weight[size_t(k)];
-            for (size_t x = 0; x < sums.size(); ++x)
-                sums[x] += weight * reduced[x];
-        }
-        QRgb* out = targetLine(y);
-        for (size_t x = 0; x < sums.size(); ++x)
-            out[x] = Pack(sums[x] / (columns.total[x] * rows.total[size_t(y)]));
-    }
+    LineReducer reducer(from, to, targetLine);
+    for (int y = 0; y < from.height(); ++y)
+        reducer.Push(sourceLine(y));
 }
 
 } // namespace

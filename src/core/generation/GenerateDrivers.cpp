@@ -9,6 +9,23 @@ namespace quorvane {
 
 namespace {
 
+// Rows of a pass held at once: the rows its lanes compute ahead and the one handed over.
+constexpr int32_t kRingRows = 4 * kMaxSurvivorLanes;
+
+// One pass, each row reduced into the page as soon as it is final, so that only a few rows
+// of the doubled buffer are ever held. False when GenStop ended it.
+bool RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, SheetMapping mapping, QImage& page,
+             const RowCallback& afterRow)
+{
+    control.GenProgressBase = pass.GenProgressBase;
+    gen.DstBits = PixelBuffer::RowRing(gen.BitsWidth, gen.BitsHeight, kRingRows);
+    const QRect place = pass.place;
+    LineReducer reducer(QSize(gen.BitsWidth, gen.BitsHeight), place.size(), [&page, place](int y) {
+        return reinterpret_cast<QRgb*>(page.scanLine(place.y() + y)) + place.x();
+    });
+    return ReprojectPass(gen, control, afterRow, mapping, [&reducer](const uint8_t* row) { reducer.Push(row); });
+}
+
 GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const CanvasPaper& paper,
                          GenControl& control, const RowCallback& afterRow)
 {
@@ -16,27 +33,16 @@ GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const 
     const auto geometry = ComputeSheetGeometry(layout, paper.CanvasOutline);
     if (!geometry)
         return {GenerateStatus::DibError, {}};
-    auto gen = PrepareTransform(ComposeCanvas(doc.PictureImage, PlacementOnCanvas(doc, paper), *geometry), *geometry);
-    if (!gen)
+    auto gen = ComposeTransform(doc.PictureImage, PlacementOnCanvas(doc, paper), *geometry);
+    QImage page = gen ? LargeImage(layout.pageSize, QImage::Format_RGB32) : QImage();
+    if (page.isNull())
         return {GenerateStatus::DibError, {}};
-
-    QImage page;
+    page.fill(Qt::white);
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
-        control.GenProgressBase = pass.GenProgressBase;
-        ReprojectPass(*gen, control, afterRow, doc.Mapping);
-        if (page.isNull()) {
-            page = LargeImage(layout.pageSize, QImage::Format_RGB32);
-            if (page.isNull())
-                return {GenerateStatus::DibError, {}};
-            page.fill(Qt::white);
-        }
-        // The pass result, reduced into its place; a stopped run shows no page.
-        if (!control.GenStop)
-            AreaAverageInto(gen->DstBits, page, pass.place);
+        if (!RunPass(*gen, control, pass, doc.Mapping, page, afterRow))
+            return {GenerateStatus::Stopped, {}}; // a stopped run shows no page
     }
-    if (control.GenStop)
-        return {GenerateStatus::Stopped, {}};
     return {GenerateStatus::Done, page};
 }
 

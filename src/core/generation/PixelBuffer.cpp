@@ -12,7 +12,62 @@ PixelBuffer::PixelBuffer(int32_t width, int32_t height, uint8_t fill)
         return;
     width_ = width;
     height_ = height;
+    storedWidth_ = width;
+    storedHeight_ = height;
     bytes_.assign(size_t(width) * size_t(height) * kChannels, fill);
+}
+
+PixelBuffer PixelBuffer::WithWhiteSurround(int32_t width, int32_t height, int32_t blockWidth, int32_t blockHeight)
+{
+    if (width <= 0 || height <= 0 || blockWidth <= 0 || blockHeight <= 0)
+        return {};
+    PixelBuffer buffer(std::min(blockWidth + 2, width), std::min(blockHeight + 2, height), 255);
+    if (!buffer.IsEmpty()) {
+        buffer.width_ = width;
+        buffer.height_ = height;
+        buffer.surround_ = true;
+    }
+    return buffer;
+}
+
+PixelBuffer PixelBuffer::RowRing(int32_t width, int32_t height, int32_t held)
+{
+    if (height <= 0 || held <= 0)
+        return {};
+    PixelBuffer buffer(width, std::min(held, height), 255);
+    if (!buffer.IsEmpty()) {
+        buffer.height_ = height;
+        buffer.ringRows_.assign(size_t(buffer.storedHeight_), -1);
+    }
+    return buffer;
+}
+
+PixelBuffer::StoredBlock PixelBuffer::Stored() const
+{
+    return {bytes_.data(), storedWidth_, storedHeight_, height_ - storedHeight_};
+}
+
+QImage PixelBuffer::BlockImage()
+{
+    if (!surround_ || storedWidth_ < 3 || storedHeight_ < 3)
+        return {};
+    return QImage(bytes_.data(), storedWidth_ - 2, storedHeight_ - 2, qsizetype(storedWidth_) * kChannels,
+                  QImage::Format_RGB32);
+}
+
+void PixelBuffer::FlipBlock()
+{
+    if (!surround_)
+        return;
+    const size_t rowBytes = size_t(storedWidth_) * kChannels;
+    std::vector<uint8_t> spare(rowBytes);
+    for (int32_t top = 0, bottom = storedHeight_ - 1; top < bottom; ++top, --bottom) {
+        uint8_t* a = bytes_.data() + size_t(top) * rowBytes;
+        uint8_t* b = bytes_.data() + size_t(bottom) * rowBytes;
+        std::memcpy(spare.data(), a, rowBytes);
+        std::memcpy(a, b, rowBytes);
+        std::memcpy(b, spare.data(), rowBytes);
+    }
 }
 
 bool PixelBuffer::FitsLimit(int64_t width, int64_t height)
@@ -27,21 +82,36 @@ bool PixelBuffer::Contains(int channel, int32_t column, int32_t row) const
         && row < height_;
 }
 
+bool PixelBuffer::Stores(int32_t column, int32_t row) const
+{
+    return column < storedWidth_ && row >= height_ - storedHeight_;
+}
+
 size_t PixelBuffer::Offset(int channel, int32_t column, int32_t row) const
 {
-    return size_t(channel) + kChannels * (size_t(column) + size_t(width_) * size_t(row));
+    const int32_t storedRow = row - (height_ - storedHeight_);
+    return size_t(channel) + kChannels * (size_t(column) + size_t(storedWidth_) * size_t(storedRow));
 }
 
 std::optional<uint8_t> PixelBuffer::Byte(int channel, int32_t column, int32_t row) const
 {
     if (!Contains(channel, column, row))
         return std::nullopt;
-    return bytes_[Offset(channel, column, row)];
+    if (!ringRows_.empty()) {
+        const int32_t slot = row % storedHeight_;
+        return ringRows_[size_t(slot)] == row ? bytes_[Offset(channel, column, height_ - storedHeight_ + slot)]
+                                              : uint8_t(255);
+    }
+    return Stores(column, row) ? bytes_[Offset(channel, column, row)] : uint8_t(255);
 }
 
 void PixelBuffer::SetByte(int channel, int32_t column, int32_t row, uint8_t value)
 {
-    if (Contains(channel, column, row))
+    if (!Contains(channel, column, row))
+        return;
+    if (!ringRows_.empty())
+        RingRow(row)[size_t(column) * kChannels + size_t(channel)] = value;
+    else if (Stores(column, row))
         bytes_[Offset(channel, column, row)] = value;
 }
 
@@ -49,12 +119,32 @@ std::span<uint8_t> PixelBuffer::MutableRow(int32_t row)
 {
     if (row < 0 || row >= height_)
         return {};
-    return std::span<uint8_t>(bytes_).subspan(Offset(0, 0, row), size_t(width_) * kChannels);
+    if (!ringRows_.empty())
+        return RingRow(row);
+    if (!Stores(0, row))
+        return {};
+    return std::span<uint8_t>(bytes_).subspan(Offset(0, 0, row), size_t(storedWidth_) * kChannels);
+}
+
+std::span<uint8_t> PixelBuffer::RingRow(int32_t row)
+{
+    const int32_t slot = row % storedHeight_;
+    const auto bytes = std::span<uint8_t>(bytes_).subspan(size_t(slot) * size_t(storedWidth_) * kChannels,
+                                                          size_t(storedWidth_) * kChannels);
+    if (ringRows_[size_t(slot)] != row) {
+        std::fill(bytes.begin(), bytes.end(), uint8_t(255));
+        ringRows_[size_t(slot)] = row;
+    }
+    return bytes;
 }
 
 void PixelBuffer::Reset(int32_t width, int32_t height, uint8_t fill)
 {
-    if (width == width_ && height == height_ && !IsEmpty())
+    if (!ringRows_.empty() && width == width_ && height == height_) {
+        std::fill(ringRows_.begin(), ringRows_.end(), -1); // rows turn white when next written
+        return;
+    }
+    if (width == width_ && height == height_ && storedWidth_ == width_ && storedHeight_ == height_ && !IsEmpty())
         std::fill(bytes_.begin(), bytes_.end(), fill);
     else
         *this = PixelBuffer(width, height, fill);
@@ -126,7 +216,7 @@ PixelBuffer PixelBuffer::FromImage(const QImage& image)
 
 void PixelBuffer::DrawInto(QImage& target) const
 {
-    if (target.isNull() || IsEmpty())
+    if (target.isNull() || IsEmpty() || storedWidth_ != width_ || storedHeight_ != height_)
         return;
     if (target.format() != QImage::Format_RGB32)
         target.convertTo(QImage::Format_RGB32);
@@ -146,7 +236,7 @@ void PixelBuffer::DrawInto(QImage& target) const
 
 QImage PixelBuffer::ToImage() const
 {
-    if (IsEmpty())
+    if (IsEmpty() || storedWidth_ != width_ || storedHeight_ != height_)
         return {};
     QImage image(width_, height_, QImage::Format_RGB32);
     DrawInto(image);

@@ -24,10 +24,11 @@ Colour FullSampleColour(const TransformState& gen, float u, float v)
     const auto j = int32_t(w);
     const double fx = double(u) - i;
     const double fy = double(w) - j;
-    const auto bytes = gen.SrcBits.Bytes();
-    const size_t here = (size_t(j) * size_t(gen.BitsWidth) + size_t(i)) * PixelBuffer::kChannels;
+    const PixelBuffer::StoredBlock block = gen.SrcBits.Stored();
+    const uint8_t* bytes = block.bytes;
+    const size_t here = block.ReadOffset(i, j);
     const size_t right = here + PixelBuffer::kChannels;
-    const size_t below = here + size_t(gen.BitsWidth) * PixelBuffer::kChannels;
+    const size_t below = here + size_t(block.width) * PixelBuffer::kChannels;
     Colour colour;
     for (size_t c = 0; c < 3; ++c) {
         const double value = BlendChannel(fx, fy, bytes[here + c], bytes[right + c], bytes[below + c]);

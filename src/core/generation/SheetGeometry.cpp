@@ -1,6 +1,9 @@
 #include "core/generation/SheetGeometry.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <functional>
 
 #include <QPainter>
 
@@ -31,6 +34,45 @@ int32_t ScaledCoordinate(int64_t value, int64_t origin, double scale)
     return RoundHalfEven(double(value - origin) * scale).value_or(0);
 }
 
+// A canvas this narrow is no longer worth making: the outline is not one the designer gives.
+constexpr int32_t kMinCanvasWidth = 32;
+// The canvas rows at most: the generation keeps a few numbers per row of the doubled buffer.
+constexpr int64_t kMaxCanvasRows = int64_t(1) << 17;
+
+// The canvas height at canvas width C; no value when it has no rows.
+std::optional<int32_t> CanvasHeight(int64_t boxWidth, int64_t boxHeight, int32_t C)
+{
+    const auto height = RoundHalfEven(double(boxHeight) * (double(C) / double(boxWidth)));
+    if (!height || *height <= 0)
+        return std::nullopt;
+    return height;
+}
+
+bool CanvasFits(int32_t C, int32_t height)
+{
+    return height <= kMaxCanvasRows && PixelBuffer::FitsLimit(2 * int64_t(C), 2 * int64_t(height));
+}
+
+// The layout's canvas width where its doubled buffer fits; for an outline so tall that it
+// would not, the widest narrower canvas that fits (the same page, composed more coarsely).
+std::optional<int32_t> CanvasWidth(int32_t C, int64_t boxWidth, int64_t boxHeight)
+{
+    const auto height = CanvasHeight(boxWidth, boxHeight, C);
+    if (!height)
+        return std::nullopt;
+    if (CanvasFits(C, *height))
+        return C;
+    // Pixels grow with the square of the width, rows with the width: start below both bounds.
+    const double pixelShare = std::sqrt(double(PixelBuffer::kMaxBytes / 16) / (double(C) * double(*height)));
+    const double rowShare = double(kMaxCanvasRows) / double(*height);
+    for (int32_t narrower = int32_t(double(C) * std::min(pixelShare, rowShare)); narrower >= kMinCanvasWidth; --narrower) {
+        const auto fewer = CanvasHeight(boxWidth, boxHeight, narrower);
+        if (fewer && CanvasFits(narrower, *fewer))
+            return narrower;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const DriverLayout* DriverLayoutOf(PaperLayout layout)
@@ -58,15 +100,18 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
         minY = std::min<int64_t>(minY, CanvasOutline[size_t(i)].y());
         maxY = std::max<int64_t>(maxY, CanvasOutline[size_t(i)].y());
     }
+    const auto C = CanvasWidth(layout.canvasWidth, maxX - minX + 1, maxY - minY + 1);
+    if (!C)
+        return std::nullopt;
     SheetGeometry g;
     g.minX = minX;
     g.minY = minY;
-    g.scale = double(layout.canvasWidth) / double(maxX - minX + 1);
+    g.scale = double(*C) / double(maxX - minX + 1);
     const auto height = RoundHalfEven(double(maxY - minY + 1) * g.scale);
-    if (!height || *height <= 0 || !PixelBuffer::FitsLimit(2 * int64_t(layout.canvasWidth), 2 * int64_t(*height)))
+    if (!height || *height <= 0 || !CanvasFits(*C, *height))
         return std::nullopt;
-    g.canvasSize = QSize(layout.canvasWidth, *height);
-    g.BitsWidth = 2 * layout.canvasWidth;
+    g.canvasSize = QSize(*C, *height);
+    g.BitsWidth = 2 * *C;
     g.BitsHeight = 2 * *height;
     for (const int i : layout.pointsUsed) {
         const QPoint p = CanvasOutline[size_t(i)];
@@ -76,14 +121,14 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
     return g;
 }
 
-QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetGeometry& geometry)
+namespace {
+
+// The picture drawn smoothly at its placement on a white canvas of the geometry's size.
+void DrawPicture(const QImage& picture, const Placement& place, const SheetGeometry& geometry, QImage& canvas)
 {
-    QImage canvas = LargeImage(geometry.canvasSize, QImage::Format_RGB32);
-    if (canvas.isNull())
-        return canvas;
     canvas.fill(Qt::white);
     if (picture.isNull())
-        return canvas;
+        return;
     const auto at = [&geometry](float value, int64_t origin) {
         return static_cast<float>((double(value) - double(origin)) * geometry.scale);
     };
@@ -93,15 +138,18 @@ QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetG
     QPainter painter(&canvas);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.drawImage(rect, picture);
-    return canvas;
 }
 
-std::optional<TransformState> PrepareTransform(const QImage& canvas, const SheetGeometry& geometry)
+// The transform over a doubled source whose canvas `fill` draws (top-down, RGB32).
+std::optional<TransformState> DoubledSource(const SheetGeometry& geometry, const std::function<bool(QImage&)>& fill)
 {
     TransformState gen;
-    gen.SrcBits = PixelBuffer::FromImage(canvas, geometry.BitsWidth, geometry.BitsHeight);
-    if (gen.SrcBits.IsEmpty())
+    gen.SrcBits = PixelBuffer::WithWhiteSurround(geometry.BitsWidth, geometry.BitsHeight,
+                                                 geometry.canvasSize.width(), geometry.canvasSize.height());
+    QImage canvas = gen.SrcBits.BlockImage();
+    if (canvas.size() != geometry.canvasSize || !fill(canvas))
         return std::nullopt;
+    gen.SrcBits.FlipBlock();
     gen.BitsWidth = gen.SrcBits.Width();
     gen.BitsHeight = gen.SrcBits.Height();
     gen.DstX1 = 0.0f;
@@ -109,6 +157,37 @@ std::optional<TransformState> PrepareTransform(const QImage& canvas, const Sheet
     gen.DstX2 = static_cast<float>(gen.BitsWidth - 1);
     gen.DstY2 = static_cast<float>(gen.BitsHeight - 1);
     return gen;
+}
+
+} // namespace
+
+QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetGeometry& geometry)
+{
+    QImage canvas = LargeImage(geometry.canvasSize, QImage::Format_RGB32);
+    if (!canvas.isNull())
+        DrawPicture(picture, place, geometry, canvas);
+    return canvas;
+}
+
+std::optional<TransformState> PrepareTransform(const QImage& canvas, const SheetGeometry& geometry)
+{
+    if (canvas.size() != geometry.canvasSize)
+        return std::nullopt;
+    const QImage opaque = canvas.convertToFormat(QImage::Format_RGB32);
+    return DoubledSource(geometry, [&opaque](QImage& into) {
+        for (int y = 0; y < into.height(); ++y)
+            std::memcpy(into.scanLine(y), opaque.constScanLine(y), size_t(into.width()) * 4);
+        return !opaque.isNull();
+    });
+}
+
+std::optional<TransformState> ComposeTransform(const QImage& picture, const Placement& place,
+                                              const SheetGeometry& geometry)
+{
+    return DoubledSource(geometry, [&](QImage& into) {
+        DrawPicture(picture, place, geometry, into);
+        return true;
+    });
 }
 
 void SetPassQuad(TransformState& gen, const SheetPass& pass, const SheetGeometry& geometry)

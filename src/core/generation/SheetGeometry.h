@@ -46,16 +46,24 @@ struct SheetGeometry {
     Outline QuadPoints{};   // only the points used are filled
 };
 
-// No value when the canvas would be empty or its doubled buffer too large to hold.
+// The canvas is the layout's width; for an outline so tall that its doubled buffer would not
+// fit, as wide as lets it fit (a narrower canvas, the same page). No value when the canvas
+// would be empty or narrower than a few dozen pixels.
 std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, const Outline& CanvasOutline);
 
 // The white composition canvas with the picture drawn smoothly at its placement
 // (transparency blended over white). Null when it cannot be made.
 QImage ComposeCanvas(const QImage& picture, const Placement& place, const SheetGeometry& geometry);
 
-// The doubled source: the canvas unscaled in the top-left quarter of a white buffer, and
-// the target rectangle set to the whole buffer. No value when the buffer cannot be made.
+// The doubled source: the canvas unscaled in the top-left quarter of a white buffer, of
+// which only the canvas is stored (PixelBuffer::WithWhiteSurround), and the target
+// rectangle set to the whole buffer. No value when the buffer cannot be made or the canvas
+// is not the geometry's size.
 std::optional<TransformState> PrepareTransform(const QImage& canvas, const SheetGeometry& geometry);
+
+// The same, with the canvas composed (ComposeCanvas) straight into the source buffer.
+std::optional<TransformState> ComposeTransform(const QImage& picture, const Placement& place,
+                                              const SheetGeometry& geometry);
 
 // SrcQuad for one pass: the pass's QuadPoints, as floats.
 void SetPassQuad(TransformState& gen, const SheetPass& pass, const SheetGeometry& geometry);

@@ -1,254 +1,157 @@
 #include "core/generation/SurvivorLanes.h"
 
-#include <algorithm>
+#include <cstdlib>
 #include <cstring>
-#include <utility>
 
-#include "core/generation/RowReplay.h"
-
-// Lanes are GCC/Clang vector types: the compiler maps them to the machine's SIMD registers,
-// or to plain scalar code where there are none. The helpers taking them are internal to
-// this file, so how a vector argument is passed without AVX does not matter.
-#pragma GCC diagnostic ignored "-Wpsabi"
+#include "core/generation/LaneKernel.h"
+#include "core/generation/SurvivorLanesWide.h"
 
 namespace quorvane {
 
 namespace {
 
-// 2^23: adding it to a float in [0, 2^22] rounds it to an integer, ties to even, and leaves
-// that integer in the low bits of the sum's representation.
-constexpr float kRoundingBias = 8388608.0f;
-constexpr uint32_t kRoundingBiasBits = 0x4b000000u;
-// The single-precision channel value is within 3e-5 of the exact one (products and sums of
-// bytes and fractions below 1, each rounded once to 24 bits). A value farther than this
-// from the nearest tie therefore rounds as the exact value does.
-constexpr float kTieGuard = 0.5f - 1.0f / 4096.0f;
-constexpr uint32_t kColourBits = 0x00ffffffu;
-constexpr uint32_t kOpaque = 0xff000000u;
-
-// Everything below is inlined ([[gnu::always_inline]]) into one function per lane count, so
-// that the AVX2 instance is compiled for AVX2 throughout.
-
-// The vector types of one lane count (GCC cannot size a vector by a template argument).
 struct FourLanes {
     using Floats = float __attribute__((vector_size(16)));
     using Ints = int32_t __attribute__((vector_size(16)));
     using Words = uint32_t __attribute__((vector_size(16)));
 };
 
-struct EightLanes {
-    using Floats = float __attribute__((vector_size(32)));
-    using Ints = int32_t __attribute__((vector_size(32)));
-    using Words = uint32_t __attribute__((vector_size(32)));
-};
-
-template <typename Vectors>
-struct Lanes {
-    using Floats = typename Vectors::Floats;
-    using Ints = typename Vectors::Ints;
-    using Words = typename Vectors::Words;
-    static constexpr int N = int(sizeof(Floats) / sizeof(float));
-
-    struct Source {
-        const uint8_t* bytes;
-        int32_t W;
-        Floats lastU; // BitsWidth - 1
-        Floats lastW; // BitsHeight - 1
-        Floats DstY2;
-    };
-
-    // The three source pixels each lane's sample reads.
-    struct Reads {
-        Words here;  // (i, j)
-        Words right; // (i + 1, j)
-        Words below; // (i, j + 1)
-    };
-
-    struct Samples {
-        Words pixels; // blue, green, red, 255 from the low byte up
-        Ints full;    // the lane's sample is Full
-        Ints nearTie; // some channel may round otherwise than the exact formula
-    };
-
-    [[gnu::always_inline]] inline static bool Any(Ints mask)
-    {
-        uint64_t words[N / 2];
-        std::memcpy(words, &mask, sizeof words);
-        uint64_t any = 0;
-        for (const uint64_t word : words)
-            any |= word;
-        return any != 0;
-    }
-
-    // Built from scalars rather than read back from memory, which would stall the reads.
-    template <typename T, size_t... I>
-    [[gnu::always_inline]] inline static Words FromScalars(const T (&values)[N], std::index_sequence<I...>)
-    {
-        return Words{uint32_t(values[I])...};
-    }
-
-    [[gnu::always_inline]] inline static Reads Gather(const Source& src, Ints i, Ints j)
-    {
-        const Ints at = (j * src.W + i) * 4;
-        // A pixel and its right neighbour in one 8-byte read, the one below in another.
-        uint64_t pairs[N];
-        uint64_t rights[N];
-        uint32_t belows[N];
-        for (int k = 0; k < N; ++k) {
-            const uint8_t* p = src.bytes + at[k];
-            std::memcpy(&pairs[k], p, sizeof pairs[k]);
-            std::memcpy(&belows[k], p + size_t(src.W) * 4, sizeof belows[k]);
-            rights[k] = pairs[k] >> 32;
-        }
-        const auto order = std::make_index_sequence<N>();
-        return {FromScalars(pairs, order), FromScalars(rights, order), FromScalars(belows, order)};
-    }
-
-    [[gnu::always_inline]] inline static Floats ChannelOf(Words pixels, int shift)
-    {
-        return __builtin_convertvector(Ints((pixels >> shift) & 255u), Floats);
-    }
-
-    // Every channel: here + (fx (right - here) + fy (below - here)) / 2, the exact formula
-    // rearranged, in single precision; the halving is folded into the fractions.
-    [[gnu::always_inline]] inline static void Blend(const Reads& reads, Floats hx, Floats hy, Samples& out)
-    {
-        Floats worst{};
-        out.pixels = Words{} + kOpaque;
-        for (int shift = 0; shift < 24; shift += 8) {
-            const Floats a = ChannelOf(reads.here, shift);
-            const Floats value = a + (hx * (ChannelOf(reads.right, shift) - a) + hy * (ChannelOf(reads.below, shift) - a));
-            const Floats biased = value + kRoundingBias;
-            const Floats offset = value - (biased - kRoundingBias);
-            const Floats size = Floats(Ints(offset) & 0x7fffffff);
-            worst = size > worst ? size : worst;
-            out.pixels |= (Words(biased) - kRoundingBiasBits) << shift;
-        }
-        out.nearTie = worst > kTieGuard;
-    }
-
-    [[gnu::always_inline]] inline static Ints Full(const Source& src, Floats u, Floats w)
-    {
-        return (u >= 0.0f) & (u < src.lastU) & (w >= 0.0f) & (w < src.lastW);
-    }
-
-    [[gnu::always_inline]] inline static Samples Sample(const Source& src, Floats u, Floats v)
-    {
-        const Floats w = src.DstY2 - v;
-        Samples out;
-        out.full = Full(src, u, w);
-        const Floats uc = out.full ? u : Floats{}; // other lanes read pixel 0 and are replayed later
-        const Floats wc = out.full ? w : Floats{};
-        const Ints i = __builtin_convertvector(uc, Ints);
-        const Ints j = __builtin_convertvector(wc, Ints);
-        const Reads reads = Gather(src, i, j);
-        // Where the three reads are equal every mean of them is that colour.
-        const Words differs = ((reads.here ^ reads.right) | (reads.here ^ reads.below)) & kColourBits;
-        if (!Any(Ints(differs))) {
-            out.pixels = reads.here | kOpaque;
-            out.nearTie = Ints{};
-            return out;
-        }
-        const Floats fx = uc - __builtin_convertvector(i, Floats); // exact: Sterbenz
-        const Floats fy = wc - __builtin_convertvector(j, Floats);
-        Blend(reads, 0.5f * fx, 0.5f * fy, out);
-        return out;
-    }
-
-    [[gnu::always_inline]] inline static void Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
-                                 LaneOutcomes& outcomes);
-};
-
-uint32_t PackColour(const Colour& colour)
+bool MachineHas(LaneWidth width)
 {
-    return kOpaque | uint32_t(colour[2]) << 16 | uint32_t(colour[1]) << 8 | colour[0];
-}
-
-template <typename Vectors>
-void Lanes<Vectors>::Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
-                   LaneOutcomes& outcomes)
-{
-    const int32_t W = gen.BitsWidth;
-    const Source src{gen.SrcBits.Bytes().data(), W, Floats{} + float(W - 1), Floats{} + float(gen.BitsHeight - 1),
-                     Floats{} + gen.DstY2};
-    Floats u, v, du, dv;
-    uint8_t* rowBytes[N];
-    for (int k = 0; k < N; ++k) {
-        const int32_t b = laneRows[std::min(size_t(k), laneRows.size() - 1)]; // spare lanes repeat the last
-        const RowWalk& walk = plan.walks[size_t(b)];
-        u[k] = walk.L.x;
-        v[k] = walk.L.y;
-        du[k] = walk.stepU * plan.s;
-        dv[k] = walk.stepV * plan.s;
-        rowBytes[k] = gen.DstBits.MutableRow(plan.rows[size_t(b)]).data();
-    }
-    Ints missed{}; // lanes with a surviving sample that is not Full
-    int32_t a = 0;
-    for (const ColumnSurvivor& survivor : plan.columns) {
-        for (; a < survivor.sample; ++a) {
-            u = u + du;
-            v = v + dv;
-        }
-        Samples samples = Sample(src, u, v);
-        missed |= ~samples.full;
-        if (Any(samples.nearTie & samples.full)) {
-            for (int k = 0; k < N; ++k) {
-                if (samples.nearTie[k] && samples.full[k])
-                    samples.pixels[k] = PackColour(FullSampleColour(gen, u[k], v[k]));
-            }
-        }
-        const size_t at = size_t(survivor.column) * 4; // read once: the stores below could alias it
-        for (int k = 0; k < N; ++k) {
-            const uint32_t pixel = samples.pixels[k];
-            std::memcpy(rowBytes[k] + at, &pixel, sizeof pixel);
-        }
-    }
-    for (; a < plan.samplesPerRow - 1; ++a) {
-        u = u + du;
-        v = v + dv;
-    }
-    missed |= ~Full(src, u, src.DstY2 - v);
-    for (int k = 0; k < N; ++k)
-        outcomes[size_t(k)] = {missed[k] == 0, u[k], v[k]};
-}
-
 #if defined(__x86_64__)
-// The same lanes, eight at a time, for machines with AVX2; chosen when the program runs.
-[[gnu::target("avx2")]] void RunEightLanes(TransformState& gen, const SurvivorPlan& plan,
-                                           std::span<const int32_t> laneRows, LaneOutcomes& outcomes)
-{
-    Lanes<EightLanes>::Run(gen, plan, laneRows, outcomes);
+    switch (width) {
+    case LaneWidth::Sixteen:
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
+            && __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
+    case LaneWidth::Eight:
+        return __builtin_cpu_supports("avx2");
+    case LaneWidth::Widest:
+    case LaneWidth::Four:
+        break;
+    }
+#endif
+    return width == LaneWidth::Four || width == LaneWidth::Widest;
 }
 
-bool HasEightLanes()
+const char* SetName(LaneWidth width)
 {
-    static const bool has = __builtin_cpu_supports("avx2");
-    return has;
+    switch (width) {
+    case LaneWidth::Sixteen:
+        return "avx512";
+    case LaneWidth::Eight:
+        return "avx2";
+    case LaneWidth::Widest:
+    case LaneWidth::Four:
+        break;
+    }
+    return "sse";
 }
-#else
-bool HasEightLanes()
+
+// The widest width the machine runs, at most `limit`.
+LaneWidth WidestUpTo(LaneWidth limit)
 {
-    return false;
+    for (const LaneWidth width : {LaneWidth::Sixteen, LaneWidth::Eight}) {
+        if (int(width) <= int(limit) && MachineHas(width))
+            return width;
+    }
+    return LaneWidth::Four;
 }
+
+LaneWidth ChooseWidest()
+{
+    const char* named = std::getenv("QUORVANE_SIMD");
+    for (const LaneWidth width : {LaneWidth::Four, LaneWidth::Eight, LaneWidth::Sixteen}) {
+        if (named && std::strcmp(named, SetName(width)) == 0)
+            return WidestUpTo(width);
+    }
+    return WidestUpTo(LaneWidth::Sixteen);
+}
+
+// Widest resolved; a width the machine lacks as the next narrower one it has.
+LaneWidth Resolve(LaneWidth width)
+{
+    return width == LaneWidth::Widest ? WidestLaneWidth() : WidestUpTo(width);
+}
+
+void RunFourLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
+                  LaneOutcomes& outcomes)
+{
+    Lanes<FourLanes>::Run(gen, plan, laneRows, outcomes);
+}
+
+void RunFourExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                       uint8_t* rowBytes)
+{
+    Lanes<FourLanes>::ExactRow(gen, columns, row, rowBytes);
+}
+
+// The kernels of one width.
+struct Kernels {
+    decltype(&RunFourLanes) survivors;
+    decltype(&RunFourExactLanes) exact;
+};
+
+const Kernels& KernelsOf(LaneWidth width)
+{
+    static constexpr Kernels kFour{RunFourLanes, RunFourExactLanes};
+#if defined(__x86_64__)
+    static constexpr Kernels kEight{RunEightLanes, RunEightExactLanes};
+    static constexpr Kernels kSixteen{RunSixteenLanes, RunSixteenExactLanes};
+    switch (Resolve(width)) {
+    case LaneWidth::Sixteen:
+        return kSixteen;
+    case LaneWidth::Eight:
+        return kEight;
+    case LaneWidth::Widest:
+    case LaneWidth::Four:
+        break;
+    }
 #endif
+    return kFour;
+}
 
 } // namespace
 
+bool MachineRuns(LaneWidth width)
+{
+    return MachineHas(width);
+}
+
+LaneWidth WidestLaneWidth()
+{
+    static const LaneWidth widest = ChooseWidest();
+    return widest;
+}
+
+const char* LaneWidthName(LaneWidth width)
+{
+    return SetName(Resolve(width));
+}
+
 int SurvivorLaneCount(LaneWidth width)
 {
-    return width == LaneWidth::Widest && HasEightLanes() ? 8 : 4;
+    switch (Resolve(width)) {
+    case LaneWidth::Sixteen:
+        return 16;
+    case LaneWidth::Eight:
+        return 8;
+    case LaneWidth::Widest:
+    case LaneWidth::Four:
+        break;
+    }
+    return 4;
 }
 
 void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
                       LaneWidth width, LaneOutcomes& outcomes)
 {
-#if defined(__x86_64__)
-    if (SurvivorLaneCount(width) == 8) {
-        RunEightLanes(gen, plan, laneRows, outcomes);
-        return;
-    }
-#endif
-    Lanes<FourLanes>::Run(gen, plan, laneRows, outcomes);
+    KernelsOf(width).survivors(gen, plan, laneRows, outcomes);
+}
+
+void RunExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                   uint8_t* rowBytes, LaneWidth width)
+{
+    KernelsOf(width).exact(gen, columns, row, rowBytes);
 }
 
 } // namespace quorvane

@@ -14,7 +14,7 @@
 
 namespace quorvane {
 
-inline constexpr int kMaxSurvivorLanes = 8;
+inline constexpr int kMaxSurvivorLanes = 16;
 
 struct LaneOutcome {
     // Every surviving sample of the row and its last sample are Full: the row written is
@@ -27,11 +27,24 @@ struct LaneOutcome {
 using LaneOutcomes = std::array<LaneOutcome, kMaxSurvivorLanes>;
 
 enum class LaneWidth {
-    Widest, // 8 rows at once where the machine has 256-bit vectors (AVX2), else 4
-    Four,   // 4 rows at once, the path of every machine
+    Widest,  // the widest this machine runs, unless QUORVANE_SIMD names a narrower one
+    Four,    // 4 rows at once, the path of every machine (SSE2 on x86-64)
+    Eight,   // 8 rows at once, on machines with AVX2
+    Sixteen, // 16 rows at once, on machines with AVX-512 (F, BW, DQ, VL)
 };
 
-// How many rows RunSurvivorLanes takes at once at that width on this machine.
+// Whether this machine runs that width (Widest and Four: always).
+bool MachineRuns(LaneWidth width);
+
+// The width Widest stands for: the widest this machine runs, or the one the environment
+// variable QUORVANE_SIMD names (avx512, avx2 or sse) when the machine runs it.
+LaneWidth WidestLaneWidth();
+
+// The instruction set of a width: "avx512", "avx2" or "sse".
+const char* LaneWidthName(LaneWidth width);
+
+// How many rows RunSurvivorLanes takes at once at that width; a width the machine does not
+// run stands for the next narrower one it does.
 int SurvivorLaneCount(LaneWidth width);
 
 // Writes the surviving samples of the rows `laneRows` (1 to SurvivorLaneCount(width) rows

@@ -4,13 +4,15 @@
 // transform through the four corners, the way a camera sees a flat sheet, and blends each
 // sample from its four nearest source pixels. It writes the same pixels of DstBits as the
 // bilinear engines, each from the point of the sample that survives there, so the two
-// mappings differ only in where a sample reads. Progress and the callback come after every
-// row as with TransBitmap; GenStop is read before the first row and after every callback.
+// mappings differ only in where a sample reads; a sample off the source is white. Progress
+// and the callback come after every row as with TransBitmap; GenStop is read before the
+// first row and after every callback.
 
 #include <optional>
 
-#include "core/generation/ExactLanes.h"
 #include "core/generation/Homography.h"
+#include "core/generation/RowHandOver.h"
+#include "core/generation/SurvivorLanes.h"
 #include "core/generation/TransBitmap.h"
 #include "core/shell/SheetMapping.h"
 
@@ -20,15 +22,20 @@ namespace quorvane {
 // RectangleToQuad).
 std::optional<Homography> TargetToQuad(const TransformState& gen);
 
-// DstBits only; false when GenStop ended the call. Where no projective transform joins the
-// target to SrcQuad, or the call is outside what the survivor plan covers, the bilinear
-// engine serves instead. `lanes` as in RunExactRow.
-bool TransBitmapExact(TransformState& gen, GenControl& control, const RowCallback& afterRow, int lanes = 0);
+// DstBits only; false when GenStop ended the call. Each row is handed to `finished` as soon
+// as it is final, as TransBitmapFastRows does, so DstBits may be a row ring. Where no
+// projective transform joins the target to SrcQuad, or the call is outside what the
+// survivor plan covers, the fast bilinear engine serves instead. Every width gives the same
+// bytes.
+bool TransBitmapExact(TransformState& gen, GenControl& control, const RowCallback& afterRow,
+                      const FinishedRow& finished = {}, LaneWidth width = LaneWidth::Widest);
 
 // The same, drawing DstBits into target when it ran to its end.
-bool TransBitmapExact(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow);
+bool TransBitmapExact(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,
+                      LaneWidth width = LaneWidth::Widest);
 
-// One pass by the chosen mapping, DstBits only: the fast bilinear engine or the exact one.
-bool ReprojectPass(TransformState& gen, GenControl& control, const RowCallback& afterRow, SheetMapping mapping);
+// One pass by the chosen mapping, as TransBitmapFastRows or TransBitmapExact.
+bool ReprojectPass(TransformState& gen, GenControl& control, const RowCallback& afterRow, SheetMapping mapping,
+                   const FinishedRow& finished = {});
 
 } // namespace quorvane

@@ -17,8 +17,10 @@ namespace {
 // row is settled, reported and handed to the callback in turn.
 class FastRun {
 public:
-    FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width)
-        : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width)))
+    FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width,
+            const FinishedRow& finished)
+        : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width))),
+          handOver_(gen, finished)
     {
     }
 
@@ -43,6 +45,7 @@ public:
                 return false;
             }
         }
+        handOver_.Through(-1);
         return true;
     }
 
@@ -72,6 +75,7 @@ private:
             ReplayRow(gen_, plan_, b, carry_, true);
         }
         carried_ = b;
+        handOver_.Through(plan_.rows[size_t(b)]);
     }
 
     // Brings the carried colour up to the end of row b.
@@ -109,20 +113,34 @@ private:
     int32_t blockEnd_ = 0; // first row after the current block
     CarriedColour carry_;
     int32_t carried_ = -1; // carry_ holds the colour after this row
+    RowHandOver handOver_;
 };
 
-// DstBits only; false when GenStop ended the call.
-bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterRow, LaneWidth lanes)
+// The reference engine's rows handed over once it has run: for calls the plan does not cover.
+bool ReferenceRows(TransformState& gen, GenControl& control, const RowCallback& afterRow, const FinishedRow& finished)
 {
     QImage none; // the reference engine draws into nothing then
+    if (!TransBitmap(gen, control, none, afterRow))
+        return false;
+    if (finished) {
+        for (int32_t row = gen.BitsHeight - 1; row >= 0; --row)
+            finished(gen.DstBits.MutableRow(row).data());
+    }
+    return true;
+}
+
+// DstBits only; false when GenStop ended the call.
+bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterRow, LaneWidth lanes,
+             const FinishedRow& finished = {})
+{
     // The lanes write pixels as little-endian words.
     if constexpr (std::endian::native != std::endian::little)
-        return TransBitmap(gen, control, none, afterRow);
+        return ReferenceRows(gen, control, afterRow, finished);
     const auto plan = MakeSurvivorPlan(gen);
     if (!plan)
-        return TransBitmap(gen, control, none, afterRow);
+        return ReferenceRows(gen, control, afterRow, finished);
     gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
-    FastRun run(gen, control, *plan, lanes);
+    FastRun run(gen, control, *plan, lanes, finished);
     return run.Run(afterRow);
 }
 
@@ -131,6 +149,12 @@ bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterR
 bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow)
 {
     return RunFast(gen, control, afterRow, LaneWidth::Widest);
+}
+
+bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
+                        const FinishedRow& finished)
+{
+    return RunFast(gen, control, afterRow, LaneWidth::Widest, finished);
 }
 
 bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,

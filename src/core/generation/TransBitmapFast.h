@@ -9,9 +9,13 @@
 // at that point. The callback sees GenProgress as the reference engine has it; DstBits may
 // then already hold rows ahead of the one reported.
 
+#include <cstdint>
+#include <functional>
+
 #include <QImage>
 
 #include "core/generation/GenControl.h"
+#include "core/generation/RowHandOver.h"
 #include "core/generation/SurvivorLanes.h"
 #include "core/generation/TransBitmap.h"
 
@@ -25,5 +29,12 @@ bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, c
 
 // The same, leaving the result in DstBits without drawing it anywhere.
 bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow);
+
+// The same run handing each row over as soon as it is final, so DstBits may be a row ring
+// (PixelBuffer::RowRing). False when GenStop ended the call; the rows handed over until then
+// are final. Calls the fast engine does not cover run the reference engine on a whole
+// DstBits and hand its rows over at the end.
+bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
+                         const FinishedRow& finished);
 
 } // namespace quorvane

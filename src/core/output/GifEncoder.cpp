@@ -6,6 +6,8 @@
 #include <QIODevice>
 #include <QImage>
 
+#include "core/output/PaletteDither.h"
+
 #include <gif_lib.h>
 #include <libimagequant.h>
 
@@ -15,12 +17,16 @@ namespace {
 
 constexpr int kPaletteSize = 256;
 constexpr int kGifMaxSide = 65535;
+constexpr int kSampleStep = 3;
 
 struct LiqAttrFree {
     void operator()(liq_attr* attr) const { liq_attr_destroy(attr); }
 };
 struct LiqImageFree {
     void operator()(liq_image* image) const { liq_image_destroy(image); }
+};
+struct LiqHistogramFree {
+    void operator()(liq_histogram* histogram) const { liq_histogram_destroy(histogram); }
 };
 struct LiqResultFree {
     void operator()(liq_result* result) const { liq_result_destroy(result); }
@@ -37,38 +43,63 @@ struct IndexedPage {
     std::vector<GifColorType> palette; // kPaletteSize entries, unused ones black
 };
 
-std::optional<QString> Quantize(const QImage& page, IndexedPage& indexed)
+// Every third pixel of every third line: the colours the palette is chosen from. The
+// palette of a page barely changes with it, and choosing takes a ninth of the time.
+QImage PaletteSample(const QImage& page)
 {
-    QImage rgba = page.convertToFormat(QImage::Format_RGBX8888);
-    if (rgba.isNull())
+    const QImage rgb = page.convertToFormat(QImage::Format_RGB32);
+    QImage sample((rgb.width() + kSampleStep - 1) / kSampleStep, (rgb.height() + kSampleStep - 1) / kSampleStep,
+                  QImage::Format_RGBX8888);
+    if (rgb.isNull() || sample.isNull())
+        return {};
+    for (int y = 0; y < sample.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y * kSampleStep));
+        for (int x = 0; x < sample.width(); ++x)
+            sample.setPixel(x, y, line[x * kSampleStep]);
+    }
+    return sample;
+}
+
+std::optional<QString> ChoosePalette(const QImage& page, std::vector<PaletteColour>& palette)
+{
+    QImage sample = PaletteSample(page);
+    if (sample.isNull())
         return QStringLiteral("out of memory");
-    std::vector<void*> rows(static_cast<size_t>(rgba.height()));
-    for (int y = 0; y < rgba.height(); ++y)
-        rows[static_cast<size_t>(y)] = rgba.scanLine(y);
+    std::vector<void*> rows(static_cast<size_t>(sample.height()));
+    for (int y = 0; y < sample.height(); ++y)
+        rows[static_cast<size_t>(y)] = sample.scanLine(y);
 
     const std::unique_ptr<liq_attr, LiqAttrFree> attr(liq_attr_create());
     if (!attr || liq_set_max_colors(attr.get(), kPaletteSize) != LIQ_OK)
         return QStringLiteral("the colour quantiser could not start");
+    const std::unique_ptr<liq_histogram, LiqHistogramFree> histogram(liq_histogram_create(attr.get()));
     const std::unique_ptr<liq_image, LiqImageFree> image(
-        liq_image_create_rgba_rows(attr.get(), rows.data(), rgba.width(), rgba.height(), 0));
+        liq_image_create_rgba_rows(attr.get(), rows.data(), sample.width(), sample.height(), 0));
     liq_result* rawResult = nullptr;
-    if (!image || liq_image_quantize(image.get(), attr.get(), &rawResult) != LIQ_OK)
+    if (!histogram || !image || liq_histogram_add_image(histogram.get(), attr.get(), image.get()) != LIQ_OK
+        || liq_histogram_quantize(histogram.get(), attr.get(), &rawResult) != LIQ_OK)
         return QStringLiteral("no palette could be found for the page");
     const std::unique_ptr<liq_result, LiqResultFree> result(rawResult);
+    const liq_palette* chosen = liq_get_palette(result.get());
+    for (unsigned int i = 0; i < chosen->count && i < kPaletteSize; ++i)
+        palette.push_back({chosen->entries[i].r, chosen->entries[i].g, chosen->entries[i].b});
+    return std::nullopt;
+}
 
-    // Full dithering: a photographic page otherwise shows bands in its gradients.
-    liq_set_dithering_level(result.get(), 1.0f);
-    indexed.width = rgba.width();
-    indexed.height = rgba.height();
-    indexed.pixels.resize(static_cast<size_t>(indexed.width) * static_cast<size_t>(indexed.height));
-    if (liq_write_remapped_image(result.get(), image.get(), indexed.pixels.data(), indexed.pixels.size())
-        != LIQ_OK)
+// The page reduced to a palette chosen for it and dithered onto it.
+std::optional<QString> Quantize(const QImage& page, IndexedPage& indexed)
+{
+    std::vector<PaletteColour> palette;
+    if (const auto error = ChoosePalette(page, palette))
+        return error;
+    indexed.width = page.width();
+    indexed.height = page.height();
+    indexed.pixels = DitherToPalette(page, palette);
+    if (indexed.pixels.empty())
         return QStringLiteral("the page could not be mapped to its palette");
-
-    const liq_palette* palette = liq_get_palette(result.get());
     indexed.palette.assign(kPaletteSize, GifColorType{0, 0, 0});
-    for (unsigned int i = 0; i < palette->count && i < kPaletteSize; ++i)
-        indexed.palette[i] = {palette->entries[i].r, palette->entries[i].g, palette->entries[i].b};
+    for (size_t i = 0; i < palette.size(); ++i)
+        indexed.palette[i] = {palette[i][0], palette[i][1], palette[i][2]};
     return std::nullopt;
 }
 

@@ -3,8 +3,12 @@
 // Writes a page image to a file whose format follows the name's last four characters:
 // ".jpg" (JPEG, quality 90, 144 dpi), ".png" (144 dpi), ".gif", ".bmp", in any letter case.
 // The file is written to a temporary file beside it and renamed over the target only when
-// complete, so a failed save never damages an existing file.
+// complete and on the disk (ReplacingFile), so a failed save never damages an existing
+// file. A target that is a folder, device, pipe or socket is refused and left alone.
 
+#include <optional>
+
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -24,6 +28,15 @@ struct WriteResult {
 inline constexpr int kJpegQuality = 90;
 inline constexpr int kSavedDotsPerMeter = 5669; // 144 dpi: 144 / 0.0254 m, rounded
 
+// The refusal WriteResultImage would give for `path` before writing anything (a name
+// without one of the four endings, a target that is not a regular file); nullopt when
+// the write may go ahead. Lets a caller refuse before making the page.
+std::optional<WriteResult> CheckResultTarget(const QString& path);
+
 WriteResult WriteResultImage(const QImage& page, const QString& path);
+
+// Writes bytes already encoded in the format the name's ending gives, with the same
+// checks and the same replacement.
+WriteResult WriteResultBytes(const QByteArray& bytes, const QString& path);
 
 } // namespace quorvane

@@ -3,15 +3,32 @@
 #include <utility>
 
 #include <QSettings>
+#include <QStandardPaths>
 #include <QVariant>
+
+#include "core/services/FileKind.h"
 
 namespace quorvane {
 
+namespace {
+
+// The toolkit reads the whole file and replaces it on every write: a pipe would block it,
+// a device be replaced by a regular file, a huge file fill the memory. Such a file is
+// left alone, and the store behaves as if nothing were stored.
+bool Usable(const QString& path)
+{
+    const PathFacts facts = FactsOf(path);
+    return facts.kind == FileKind::Missing || (facts.kind == FileKind::Regular && facts.size <= kSettingsFileLimit);
+}
+
+} // namespace
+
+// The toolkit's user-scope INI path, worked out without a QSettings, which would read the
+// file (and block on a pipe) as soon as it is made.
 SettingsStore::SettingsStore()
-    : filePath_(QSettings(QSettings::IniFormat, QSettings::UserScope,
-                          QString::fromLatin1(kSettingsOrganisation),
-                          QString::fromLatin1(kSettingsApplication))
-                    .fileName())
+    : filePath_(QStringLiteral("%1/%2/%3.ini")
+                    .arg(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                         QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kSettingsApplication)))
 {
 }
 
@@ -22,6 +39,8 @@ SettingsStore::SettingsStore(QString filePath)
 
 QString SettingsStore::ReadSetting(const QString& name) const
 {
+    if (!Usable(filePath_))
+        return {};
     const QSettings settings(filePath_, QSettings::IniFormat);
     const QVariant stored = settings.value(name);
     if (stored.typeId() != QMetaType::QString)
@@ -39,6 +58,8 @@ QString SettingsStore::ReadSetting(const QString& name) const
 
 bool SettingsStore::WriteSetting(const QString& name, const QString& text)
 {
+    if (!Usable(filePath_))
+        return false;
     QSettings settings(filePath_, QSettings::IniFormat);
     settings.setValue(name, text);
     settings.sync();

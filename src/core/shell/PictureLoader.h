@@ -1,8 +1,9 @@
 #pragma once
 
-// Decodes a picture file (PNG, JPEG, GIF, BMP, TIFF) safely: a file that cannot be
-// decoded, or whose pixels would need more memory than the limit, gives a message
-// instead of a picture.
+// Decodes a picture file (PNG, JPEG, GIF, BMP, TIFF) safely: a path that is not a
+// regular file (a folder, a pipe, a device) is never opened, and a file that cannot be
+// read, is cut short (PictureEnds), cannot be decoded, or whose pixels would need more
+// memory than the limit, gives a message with the reason instead of a picture.
 
 #include <QImage>
 #include <QString>

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -13,6 +14,8 @@
 
 #include "app/generation/FormProgress.h"
 #include "app/generation/GenerateCommand.h"
+#include "app/output/CheckView.h"
+#include "app/output/FormCheck3D.h"
 #include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
 #include "support/ModalWatcher.h"
@@ -46,7 +49,11 @@ protected:
     void Run() { RunGenerate(doc, paper, control, SaveFolder, &mainWindow); }
     void TearDown() override
     {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
+        // Deleting a viewer deletes the windows it owns (3D Check): guarded pointers skip them.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            windows.append(widget);
+        for (const QPointer<QWidget>& widget : windows) {
             if (qobject_cast<FormViewer*>(widget) || qobject_cast<FormProgress*>(widget))
                 delete widget;
         }
@@ -102,6 +109,41 @@ TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
     ModalWatcher<FormPrint> print([](FormPrint& dialog) { dialog.reject(); });
     viewers[0]->ViewerCommand(ID_PRINT);
     EXPECT_EQ(print.Seen(), 1);
+}
+
+TEST_F(GenerateCommand, ThreeDCheckShowsThePageOnThePaperFromTheCameraAndOrbitsBack)
+{
+    doc.Camera = {120.0, 60.0, 20.0, 20.0};
+    Run();
+    const auto viewers = OpenWindows<FormViewer>();
+    ASSERT_EQ(viewers.size(), 1);
+    viewers[0]->ViewerCommand(ID_CHECK3D);
+    const auto checks = OpenWindows<FormCheck3D>();
+    ASSERT_EQ(checks.size(), 1);
+    CheckView* view = checks[0]->View();
+    EXPECT_EQ(view->Camera(), doc.Camera);
+
+    // The blue picture fills the page, so the printed paper shows blue.
+    const QImage seen = view->grabFramebuffer();
+    int blue = 0;
+    for (int y = 0; y < seen.height(); y += 2)
+        for (int x = 0; x < seen.width(); x += 2)
+            blue += qBlue(seen.pixel(x, y)) > qRed(seen.pixel(x, y)) + 60 ? 1 : 0;
+    EXPECT_GT(blue, 100);
+
+    const QPoint middle = view->rect().center();
+    QTest::mousePress(view, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(view, middle + QPoint(50, 30));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, middle + QPoint(50, 30));
+    EXPECT_NE(view->Camera().CameraAngle, doc.Camera.CameraAngle);
+    EXPECT_NE(view->Camera().CameraHeight, doc.Camera.CameraHeight);
+    QWheelEvent wheel(QPointF(middle), view->mapToGlobal(QPointF(middle)), {}, {0, 120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    EXPECT_LT(view->Camera().CameraDistance, doc.Camera.CameraDistance);
+
+    checks[0]->CameraView();
+    EXPECT_EQ(view->Camera(), doc.Camera);
 }
 
 TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)

@@ -43,16 +43,19 @@ TEST(FormViewer, ToolbarCommandsByIdAndClosingShowsTheMainWindow)
     QWidget mainWindow;
     auto* viewer = new FormViewer(Page(QSize(20, 30)), &mainWindow);
     viewer->show();
-    ASSERT_EQ(viewer->CommandBars1()->actions().size(), 3);
+    ASSERT_EQ(viewer->CommandBars1()->actions().size(), 4);
 
     QSignalSpy saves(viewer, &FormViewer::SaveRequested);
     QSignalSpy prints(viewer, &FormViewer::PrintRequested);
+    QSignalSpy checks(viewer, &FormViewer::Check3DRequested);
     viewer->CommandBars1()->actions()[0]->trigger();
     viewer->ViewerCommand(ID_PRINT);
     viewer->ViewerCommand(1020);
     viewer->ViewerCommand(1040);
+    viewer->CommandBars1()->actions()[2]->trigger();
     EXPECT_EQ(saves.count(), 1);
     EXPECT_EQ(prints.count(), 1);
+    EXPECT_EQ(checks.count(), 1);
     EXPECT_TRUE(viewer->isVisible());
 
     EXPECT_FALSE(mainWindow.isVisible());

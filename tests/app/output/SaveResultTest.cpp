@@ -1,17 +1,21 @@
 #include "app/output/SaveResult.h"
 
 #include <memory>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
+#include "core/output/ResultWriter.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
+#include "support/FaultInjection.h"
 #include "support/ModalWatcher.h"
 #include "support/OrdinaryFileAccess.h"
 
@@ -88,6 +92,55 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
         EXPECT_FALSE(QFile::exists(chosen));
         EXPECT_EQ(SaveFolder_, second_.path() + QLatin1Char('/'));
     }
+}
+
+// A disk that fills during the write (half of what each file needs allowed), a pipe and a
+// device: the error box says why and the file at the chosen name stays as it was.
+TEST_F(SaveResultTest, FullDiskAndSpecialTargetsShowWhyAndKeepTheFile)
+{
+    ASSERT_EQ(chmod(QFile::encodeName(second_.path()).constData(), 0777), 0); // open to OrdinaryFileAccess
+    ASSERT_EQ(mkfifo(QFile::encodeName(second_.filePath(QStringLiteral("pipe.png"))).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), second_.filePath(QStringLiteral("null.bmp"))));
+    const struct {
+        const char* name;
+        bool fillsUp;
+        QString reason;
+    } rows[] = {{"page.jpg", true, QStringLiteral("File too large")},  {"page.png", true, QStringLiteral("File too large")},
+                {"page.gif", true, QStringLiteral("File too large")},  {"page.bmp", true, QStringLiteral("File too large")},
+                {"pipe.png", false, QStringLiteral("it is a pipe, not a file")},
+                {"null.bmp", false, QStringLiteral("it is a device, not a file")}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString chosen = second_.filePath(QString::fromUtf8(row.name));
+        const QString scratch = first_.filePath(QString::fromUtf8(row.name));
+        ASSERT_EQ(WriteResultImage(page_, scratch).status, WriteStatus::Written);
+        if (row.fillsUp) {
+            QFile earlier(chosen);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier save") > 0);
+        }
+        // Every target exists: the dialog asks before replacing it, then the error shows.
+        std::unique_ptr<MessageBoxWatcher> confirm;
+        std::unique_ptr<MessageBoxWatcher> error;
+        ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+            confirm = std::make_unique<MessageBoxWatcher>(QMessageBox::Yes);
+            ChooseFile(dialog, chosen);
+            error = std::make_unique<MessageBoxWatcher>();
+        });
+        {
+            FileSizeLimit limit(rlim_t(row.fillsUp ? QFileInfo(scratch).size() / 2 : RLIM_INFINITY));
+            OrdinaryFileAccess ordinary;
+            SaveResult(nullptr, SaveFolder_, page_);
+        }
+        ASSERT_TRUE(confirm && confirm->Seen().shown && error && error->Seen().shown);
+        EXPECT_TRUE(error->Seen().text.contains(chosen) && error->Seen().text.contains(row.reason))
+            << error->Seen().text.toStdString();
+        struct stat st {};
+        ASSERT_EQ(stat(QFile::encodeName(chosen).constData(), &st), 0);
+        EXPECT_EQ(row.fillsUp ? S_ISREG(st.st_mode) : !S_ISREG(st.st_mode), true);
+        QFile kept(chosen);
+        EXPECT_TRUE(!row.fillsUp || (kept.open(QIODevice::ReadOnly) && kept.readAll() == "earlier save"));
+    }
+    EXPECT_EQ(QDir(second_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 6);
 }
 
 } // namespace

@@ -2,7 +2,10 @@
 
 #include <QImage>
 
+#include "core/generation/AreaAverage.h"
 #include "core/generation/GenerateDrivers.h"
+#include "core/generation/SheetGeometry.h"
+#include "core/generation/TransBitmapExact.h"
 
 using namespace quorvane;
 
@@ -41,7 +44,66 @@ QRgb Centre(const QImage& page, const QRect& area)
 
 const QRgb kWhite = qRgb(255, 255, 255);
 
+QImage Striped()
+{
+    QImage picture(23, 17, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba(x * 11, y * 15, (x * y) % 256, (x + y) % 5 == 0 ? 0 : 255));
+    }
+    return picture;
+}
+
+// The page as made with the whole doubled canvas and whole pass results in memory.
+QImage PageFromWholeBuffers(FlatRun& run)
+{
+    const DriverLayout& layout = *DriverLayoutOf(LayoutOf(run.doc.PageStyle));
+    const auto geometry = ComputeSheetGeometry(layout, run.paper.CanvasOutline);
+    if (!geometry)
+        return {};
+    const QImage canvas = ComposeCanvas(run.doc.PictureImage, PlacementOnCanvas(run.doc, run.paper), *geometry);
+    TransformState gen = *PrepareTransform(canvas, *geometry);
+    gen.SrcBits = PixelBuffer::FromImage(canvas, gen.BitsWidth, gen.BitsHeight);
+    QImage page(layout.pageSize, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    for (const SheetPass& pass : layout.passes) {
+        SetPassQuad(gen, pass, *geometry);
+        ReprojectPass(gen, run.control, {}, run.doc.Mapping);
+        AreaAverageInto(gen.DstBits, page, pass.place);
+    }
+    return page;
+}
+
 } // namespace
+
+// The drivers hold only the canvas and a few rows of each pass; the page is the same, by
+// either mapping.
+TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
+{
+    struct Shape {
+        double PageStyle;
+        Outline outline;
+    };
+    const Shape shapes[] = {
+        {kStyleLFold, {{{3, 2}, {208, 0}, {200, 95}, {214, 170}, {0, 160}, {6, 90}}}},
+        {kStyleFlat, {{{0, 0}, {0, 0}, {150, 4}, {170, 60}, {10, 71}, {22, 3}}}},
+        {kStyleUpright, {{{0, 0}, {40, 30}, {41, 120}, {41, 120}, {2, 100}, {2, 100}}}},
+    };
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        for (const Shape& shape : shapes) {
+            FlatRun run(Striped());
+            run.doc.Mapping = mapping;
+            run.doc.PageStyle = shape.PageStyle;
+            run.paper.CanvasOutline = shape.outline;
+            run.doc.Place.SelX1 = 7.5f;
+            run.doc.Place.SelY1 = -3.25f;
+            const auto result = run.ForStyle();
+            ASSERT_TRUE(result.has_value());
+            ASSERT_EQ(result->status, GenerateStatus::Done) << shape.PageStyle;
+            EXPECT_TRUE(result->page == PageFromWholeBuffers(run)) << shape.PageStyle << " mapping " << int(mapping);
+        }
+    }
+}
 
 TEST(GenerateDrivers, PageSizesAndSheetPlaces)
 {
@@ -125,4 +187,22 @@ TEST(GenerateDrivers, CanvasThatCannotBeMadeIsADibError)
     EXPECT_EQ(result.status, GenerateStatus::DibError);
     EXPECT_TRUE(result.page.isNull());
     EXPECT_EQ(rows, 0);
+}
+
+// An upright sheet seen almost edge-on, as the designer accepts it: too tall for the
+// layout's canvas width, it is composed on a narrower canvas and still makes its page.
+TEST(GenerateDrivers, SteepUprightOutlineMakesItsPage)
+{
+    FlatRun run(Filled(Qt::blue));
+    run.doc.PageStyle = kStyleUpright;
+    run.paper.CanvasOutline = {{{0, 0}, {12, 67}, {11, 226}, {11, 226}, {0, 130}, {0, 130}}};
+    run.doc.Place.SelY2 = 300;
+    int rows = 0;
+    const auto result = GenerateForPageStyle(run.doc, run.paper, run.control, [&rows] { ++rows; });
+    ASSERT_TRUE(result.has_value());
+    ASSERT_EQ(result->status, GenerateStatus::Done);
+    EXPECT_EQ(result->page.size(), QSize(1684, 1190));
+    EXPECT_EQ(Centre(result->page, result->page.rect()), qRgb(0, 0, 255));
+    EXPECT_GT(rows, 1190);
+    EXPECT_EQ(run.control.GenProgress, 100);
 }

@@ -48,6 +48,21 @@ TEST(SheetGeometry, OneSheetDriversIgnoreTheOtherSheetsCorners)
     EXPECT_EQ(ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::Upright), kOutline)->canvasSize.width(), 1684);
 }
 
+TEST(SheetGeometry, TooTallAnOutlineGetsTheWidestCanvasThatFits)
+{
+    Outline steep{}; // 13 x 227: at 1684 columns the canvas would have 29405 rows
+    steep[1] = QPoint(12, 67);
+    steep[2] = QPoint(11, 226);
+    steep[5] = QPoint(0, 130);
+    const auto g = ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::Upright), steep);
+    ASSERT_TRUE(g.has_value());
+    const int64_t pixels = int64_t(g->canvasSize.width()) * g->canvasSize.height();
+    EXPECT_LE(pixels * 16, PixelBuffer::kMaxBytes); // the doubled buffer's limit
+    EXPECT_GT(pixels * 16 * 100 / 98, PixelBuffer::kMaxBytes); // and not much less
+    EXPECT_DOUBLE_EQ(g->scale, g->canvasSize.width() / 13.0);
+    EXPECT_EQ(g->BitsWidth, 2 * g->canvasSize.width());
+}
+
 TEST(SheetGeometry, NoCanvasForAnOutlineThatWouldNotFit)
 {
     Outline tall{};

@@ -100,18 +100,6 @@ PixelBuffer NoiseSource(int32_t W, int32_t H, uint32_t seed)
     return buffer;
 }
 
-TransformState StateOf(PixelBuffer source, const std::array<SinglePoint, 4>& quad)
-{
-    TransformState gen;
-    gen.BitsWidth = source.Width();
-    gen.BitsHeight = source.Height();
-    gen.SrcBits = std::move(source);
-    gen.DstX2 = float(gen.BitsWidth - 1);
-    gen.DstY2 = float(gen.BitsHeight - 1);
-    gen.SrcQuad = quad;
-    return gen;
-}
-
 // One channel at the source point (u, v), v downwards: the four neighbours blended in double
 // precision, white off the source.
 double ReferenceChannel(const TransformState& gen, int c, double u, double v)
@@ -141,18 +129,18 @@ TEST(TransBitmapExact, EveryLaneCountMatchesThePlainSampler)
         {{{60, 30}, {90, 32}, {120, 100}, {20, 95}}},    // steep: the far edge short
     }};
     for (size_t q = 0; q < quads.size(); ++q) {
-        TransformState gen = StateOf(NoiseSource(163, 121, uint32_t(q)), quads[q]);
+        TransformState gen = WholeBufferState(NoiseSource(163, 121, uint32_t(q)), quads[q]);
         const auto t = TargetToQuad(gen);
         const auto plan = MakeSurvivorPlan(gen);
         ASSERT_TRUE(t && plan);
         GenControl control;
         std::vector<uint8_t> first;
-        for (const int lanes : {4, 8}) {
-            ASSERT_TRUE(TransBitmapExact(gen, control, {}, lanes));
+        for (const LaneWidth width : {LaneWidth::Four, LaneWidth::Eight, LaneWidth::Sixteen}) {
+            ASSERT_TRUE(TransBitmapExact(gen, control, {}, {}, width));
             const auto bytes = gen.DstBits.Bytes();
             if (first.empty())
                 first.assign(bytes.begin(), bytes.end());
-            EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), first.begin())) << "quad " << q << ", " << lanes;
+            EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), first.begin())) << "quad " << q << ", " << LaneWidthName(width);
         }
         int worst = 0;
         for (size_t b = 0; b < plan->ys.size(); ++b) {
@@ -240,29 +228,26 @@ TEST(TransBitmapExact, DotsLandWhereTheKnownHomographyPutsThem)
     }
     const std::array<SinglePoint, 4> corners{
         {{70, 20}, {170, 20}, {235, 190}, {5, 190}}};
-    TransformState gen = StateOf(picture.Draw(Inverse(*toSource), 240, 200), corners);
+    TransformState gen = WholeBufferState(picture.Draw(Inverse(*toSource), 240, 200), corners);
     GenControl control;
-    double worstExact = 0;
+    auto worstOffset = [&] {
+        double worst = 0;
+        for (const QPointF& dot : picture.dots) {
+            const QPointF found = CentreOfDot(gen, dot);
+            worst = std::max(worst, std::hypot(found.x() - dot.x(), found.y() - dot.y()));
+        }
+        return worst;
+    };
     ASSERT_TRUE(TransBitmapExact(gen, control, {}));
-    for (const QPointF& dot : picture.dots) {
-        const QPointF found = CentreOfDot(gen, dot);
-        worstExact = std::max(worstExact, std::hypot(found.x() - dot.x(), found.y() - dot.y()));
-    }
-    EXPECT_LT(worstExact, 0.6);
-
+    EXPECT_LT(worstOffset(), 0.6);
     // The bilinear mapping puts the same dots pixels away: the test can tell them apart.
-    double worstBilinear = 0;
     ASSERT_TRUE(TransBitmapFast(gen, control, {}));
-    for (const QPointF& dot : picture.dots) {
-        const QPointF found = CentreOfDot(gen, dot);
-        worstBilinear = std::max(worstBilinear, std::hypot(found.x() - dot.x(), found.y() - dot.y()));
-    }
-    EXPECT_GT(worstBilinear, 3.0);
+    EXPECT_GT(worstOffset(), 3.0);
 }
 
 TEST(TransBitmapExact, StopsAfterTheRowWhoseCallbackAsks)
 {
-    TransformState gen = StateOf(NoiseSource(60, 50, 7), {{{2, 2}, {55, 5}, {50, 45}, {4, 40}}});
+    TransformState gen = WholeBufferState(NoiseSource(60, 50, 7), {{{2, 2}, {55, 5}, {50, 45}, {4, 40}}});
     GenControl control;
     int rows = 0;
     EXPECT_FALSE(TransBitmapExact(gen, control, [&] { control.GenStop = ++rows == 10; }));

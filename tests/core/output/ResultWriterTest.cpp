@@ -6,9 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
+#include "core/services/FileKind.h"
+#include "support/FaultInjection.h"
 #include "support/OrdinaryFileAccess.h"
 
 namespace quorvane {
@@ -141,6 +146,110 @@ TEST(ResultWriter, RefusedAndFailedSavesSayWhyAndLeaveTheOldFileAlone)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(QString::fromUtf8(row.name)));
         QFile::remove(path);
     }
+}
+
+QStringList FilesIn(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// The limit is half of what each output needs, so every write fails part-way: small
+// outputs (a white page) only when their last bytes are flushed, large ones on the way.
+TEST(ResultWriter, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
+{
+    QImage blank(1190, 1684, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    const QImage& white = blank;
+    const QImage photo = DrawPhotoPage();
+    QTemporaryDir dir;
+    int tried = 0;
+    for (const char* ending : {".jpg", ".png", ".gif", ".bmp"}) {
+        for (const QImage* page : {&white, &photo}) {
+            SCOPED_TRACE(std::string(ending) + (page == &white ? " white" : " photo"));
+            const QString path = dir.filePath(QStringLiteral("page") + QLatin1String(ending));
+            ASSERT_EQ(WriteResultImage(*page, path).status, WriteStatus::Written);
+            const qint64 needed = QFileInfo(path).size();
+            QFile earlier(path);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier save") > 0);
+            earlier.close();
+            WriteResult result;
+            {
+                FileSizeLimit limit(rlim_t(needed / 2));
+                result = WriteResultImage(*page, path);
+            }
+            EXPECT_EQ(result.status, WriteStatus::WriteFailed);
+            EXPECT_TRUE(result.message.contains(path) && result.message.contains(QStringLiteral("File too large")))
+                << result.message.toStdString();
+            EXPECT_EQ(ReadAll(path), QByteArray("earlier save"));
+            EXPECT_EQ(FilesIn(dir).size(), 1);
+            QFile::remove(path);
+            ++tried;
+        }
+    }
+    const QString bytesPath = dir.filePath(QStringLiteral("raw.bmp"));
+    FileSizeLimit limit(100);
+    EXPECT_TRUE(WriteResultBytes(QByteArray(1000, 'x'), bytesPath).message.contains(QStringLiteral("File too large")));
+    EXPECT_TRUE(FilesIn(dir).isEmpty());
+    EXPECT_EQ(tried, 8);
+}
+
+// Whatever the target is behind its links, only a regular file is ever replaced.
+TEST(ResultWriter, TargetsThatAreNotFilesAreRefusedUntouched)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0); // open to OrdinaryFileAccess
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.png"))).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.gif")));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("pipe.png")), dir.filePath(QStringLiteral("to-pipe.jpg"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("to-null.bmp"))));
+    const struct {
+        const char* name;
+        FileKind kind;
+        const char* reason;
+    } rows[] = {{"pipe.png", FileKind::Pipe, "it is a pipe, not a file"},
+                {"to-pipe.jpg", FileKind::Pipe, "it is a pipe, not a file"},
+                {"to-null.bmp", FileKind::Device, "it is a device, not a file"},
+                {"folder.gif", FileKind::Folder, "it is a folder"}};
+    const QStringList before = FilesIn(dir);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = dir.filePath(QString::fromUtf8(row.name));
+        // Refused before anything is written, even to the system's devices.
+        const std::optional<WriteResult> refused = CheckResultTarget(path);
+        ASSERT_TRUE(refused && refused->message.contains(QString::fromUtf8(row.reason)));
+        WriteResult result;
+        {
+            OrdinaryFileAccess ordinary;
+            result = WriteResultImage(DrawPhotoPage(), path);
+        }
+        EXPECT_EQ(result.status, WriteStatus::WriteFailed);
+        EXPECT_EQ(result.message.toStdString(), refused->message.toStdString());
+        EXPECT_EQ(FactsOf(path).kind, row.kind);
+    }
+    EXPECT_EQ(FilesIn(dir), before);
+    EXPECT_EQ(FactsOf(QStringLiteral("/dev/null")).kind, FileKind::Device);
+}
+
+TEST(ResultWriter, WritingThroughALinkReplacesTheFileAndKeepsTheLinkAndPermissions)
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real.png"));
+    const QString link = dir.filePath(QStringLiteral("link.png"));
+    QFile earlier(real);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier save") > 0);
+    earlier.close();
+    ASSERT_EQ(chmod(QFile::encodeName(real).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.png"), link));
+
+    QImage page(64, 48, QImage::Format_RGB32);
+    page.fill(QColor(10, 200, 30));
+    ASSERT_EQ(WriteResultImage(page, link).status, WriteStatus::Written);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QImage(real).convertToFormat(QImage::Format_RGB32), page);
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(real).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(FilesIn(dir), QStringList({QStringLiteral("link.png"), QStringLiteral("real.png")}));
 }
 
 } // namespace

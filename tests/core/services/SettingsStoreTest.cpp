@@ -1,11 +1,17 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "core/services/FileKind.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
+#include "support/FaultInjection.h"
+#include "support/OrdinaryFileAccess.h"
 
 using namespace quorvane;
 
@@ -35,6 +41,55 @@ TEST(SettingsStore, ZeroCharactersAndValuesThatAreNotOneText)
     EXPECT_EQ(store.ReadSetting(QStringLiteral("List")), QString());
     EXPECT_EQ(store.ReadSetting(QStringLiteral("Bytes")), QString());
     EXPECT_EQ(store.ReadSetting(QStringLiteral("Missing")), QString());
+}
+
+// A pipe would block the reading, a device be replaced by the writing, a huge file fill
+// the memory: each is left alone and reads as if nothing were stored.
+TEST(SettingsStore, SpecialAndOversizedFilesAreLeftAloneAndReadAsNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0); // open to OrdinaryFileAccess
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe.ini"))).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.ini"))));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
+    QByteArray huge("[General]\nLastCheckUpdate=2020-1-1\n");
+    huge += QByteArray(kSettingsFileLimit + 1 - huge.size(), ';');
+    QFile file(dir.filePath(QStringLiteral("huge.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(huge) == huge.size());
+    file.close();
+    const struct {
+        const char* name;
+        FileKind kind;
+    } rows[] = {{"pipe.ini", FileKind::Pipe}, {"zero.ini", FileKind::Device}, {"folder.ini", FileKind::Folder},
+                {"huge.ini", FileKind::Regular}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SettingsStore store(dir.filePath(QString::fromUtf8(row.name)));
+        QString read;
+        bool written = true;
+        WithinSeconds(20, [&] {
+            OrdinaryFileAccess ordinary;
+            read = store.ReadSetting(QString::fromLatin1(kLastCheckUpdate));
+            written = store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-6"));
+        });
+        EXPECT_EQ(read.toStdString(), "");
+        EXPECT_FALSE(written);
+        EXPECT_EQ(FactsOf(store.FilePath()).kind, row.kind);
+    }
+    EXPECT_EQ(QFileInfo(file).size(), huge.size());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 4);
+}
+
+TEST(SettingsStore, LinkToAFileIsFollowedAndKept)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("Quorvane.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("kept.ini"), link));
+    SettingsStore store(link);
+    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-6")));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(SettingsStore(dir.filePath(QStringLiteral("kept.ini"))).ReadSetting(QString::fromLatin1(kLastCheckUpdate)),
+              QStringLiteral("2026-12-6"));
 }
 
 TEST(RememberedFolders, AFolderIsOfferedAgainWhileItExists)

@@ -1,0 +1,45 @@
+#include "app/output/FormCheck3D.h"
+
+#include <QAction>
+#include <QToolBar>
+
+#include "app/common/Messages.h"
+#include "app/output/CheckView.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr QSize kClientSize(800, 600);
+
+} // namespace
+
+FormCheck3D::FormCheck3D(const QImage& page, double PageStyle, const CameraValues& camera, QWidget* parent)
+    : QMainWindow(parent, Qt::Window)
+    , camera_(camera)
+{
+    setWindowTitle(QStringLiteral("Quorvane - 3D Check"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* bar = new QToolBar(QStringLiteral("TBCheck"), this);
+    bar->setObjectName(QStringLiteral("TBCheck"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    QAction* back = bar->addAction(QStringLiteral("Camera View"));
+    back->setObjectName(QStringLiteral("CameraView"));
+    back->setToolTip(QStringLiteral("Back to the designer's camera; drag to orbit, wheel to zoom"));
+    connect(back, &QAction::triggered, this, &FormCheck3D::CameraView);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    view_ = new CheckView(page, PageStyle, camera, this);
+    connect(view_, &CheckView::RendererMessage, this, [this](const QString& text) { ShowError(this, text); });
+    setCentralWidget(view_);
+    resize(kClientSize);
+}
+
+void FormCheck3D::CameraView()
+{
+    view_->SetCamera(camera_);
+}
+
+} // namespace quorvane

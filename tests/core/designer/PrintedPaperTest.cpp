@@ -1,0 +1,54 @@
+// The printed page on the scene's paper, against the page drivers' layout, and the free
+// camera of the 3D check.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/designer/OrbitCamera.h"
+#include "core/designer/PaperScene.h"
+#include "core/generation/SheetGeometry.h"
+
+using namespace quorvane;
+
+// Each driver pass maps outline corners P1..P4 to the top-left, top-right, bottom-right and
+// bottom-left of its place in the page; the scene must print the page there.
+TEST(PrintedPaper, EachSheetShowsThePartOfThePageItsDriverPassMakes)
+{
+    for (const double PageStyle : {kStyleLFold, kStyleFlat, kStyleUpright}) {
+        SheetSize size;
+        SetPaperSize(PageStyle, size);
+        const DriverLayout& layout = *DriverLayoutOf(LayoutOf(PageStyle));
+        const double width = layout.pageSize.width(), height = layout.pageSize.height();
+        for (const SheetPass& pass : layout.passes) {
+            const QRectF r(pass.place);
+            const QPointF placed[4] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
+            for (size_t k = 0; k < 4; ++k) {
+                const PagePoint p = PagePointAt(CornerPosition(pass.corners[k], size), size);
+                EXPECT_DOUBLE_EQ(p.u * width, placed[k].x()) << PageStyle << " corner " << pass.corners[k];
+                EXPECT_DOUBLE_EQ(p.v * height, placed[k].y()) << PageStyle << " corner " << pass.corners[k];
+            }
+        }
+    }
+}
+
+TEST(PrintedPaper, OrbitKeepsTheEyesDistanceAndStopsShortOfTheVertical)
+{
+    const CameraValues start; // aims at 0.43 * 21.05 cm above the floor
+    const double aim = 0.43 * 21.05;
+    const auto reach = [aim](const CameraValues& c) { return std::hypot(c.CameraDistance, c.CameraHeight - aim); };
+
+    const CameraValues turned = OrbitCamera(start, kStyleLFold, 200.0, 10.0);
+    EXPECT_DOUBLE_EQ(turned.CameraAngle, start.CameraAngle + 200.0 - 360.0);
+    EXPECT_NEAR(reach(turned), reach(start), 1e-9);
+    EXPECT_GT(turned.CameraHeight, start.CameraHeight);
+    EXPECT_EQ(turned.FieldOfView, start.FieldOfView);
+
+    const CameraValues top = OrbitCamera(start, kStyleLFold, 0.0, 500.0);
+    EXPECT_NEAR(std::atan2(top.CameraHeight - aim, top.CameraDistance) * 180.0 / M_PI, 85.0, 1e-9);
+    const CameraValues bottom = OrbitCamera(start, kStyleLFold, 0.0, -500.0);
+    EXPECT_NEAR(std::atan2(bottom.CameraHeight - aim, bottom.CameraDistance) * 180.0 / M_PI, -80.0, 1e-9);
+
+    EXPECT_NEAR(reach(ZoomCamera(start, kStyleLFold, 0.5)), reach(start) / 2, 1e-9);
+    EXPECT_NEAR(reach(ZoomCamera(start, kStyleLFold, 1e-6)), 5.0, 1e-9);
+    EXPECT_NEAR(reach(ZoomCamera(start, kStyleLFold, 1e6)), 2000.0, 1e-9);
+}

@@ -1,0 +1,171 @@
+// Damaged pictures made here, not downloaded: each format cut short at several points,
+// and a seeded corpus of mutated files, through the picture loader (also under the
+// sanitizers).
+#include <random>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "core/output/GifEncoder.h"
+#include "core/shell/PictureLoader.h"
+#include "support/FaultInjection.h"
+#include "support/OrdinaryFileAccess.h"
+
+using namespace quorvane;
+
+namespace {
+
+struct Sample {
+    const char* name; // with the ending the format uses
+    QByteArray bytes;
+};
+
+QImage DrawPicture()
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(4 * x, 5 * y, 255 - 2 * x - y));
+    QPainter painter(&picture);
+    painter.setBrush(QColor(200, 40, 40));
+    painter.drawEllipse(10, 8, 30, 20);
+    return picture;
+}
+
+QByteArray Encode(const QImage& picture, const char* format, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (QByteArray(format) == "gif") {
+        EXPECT_FALSE(EncodeGif(picture, buffer));
+        return bytes;
+    }
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(writer.write(picture));
+    return bytes;
+}
+
+// A 4 x 2 run-length-coded 8-bit bitmap with a two-colour palette.
+QByteArray RunLengthBitmap()
+{
+    const QByteArray data("\x04\x01\x00\x00\x02\x00\x02\x01\x00\x00\x00\x01", 12);
+    QByteArray bytes("BM");
+    const auto put = [&bytes](quint32 value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.append(char((value >> (8 * i)) & 0xFF));
+    };
+    put(62 + quint32(data.size()), 4);
+    put(0, 4);
+    put(62, 4);
+    for (const auto& [value, size] : {std::pair{40u, 4}, {4u, 4}, {2u, 4}, {1u, 2}, {8u, 2}, {1u, 4},
+                                      {quint32(data.size()), 4}, {2835u, 4}, {2835u, 4}, {2u, 4}, {0u, 4}})
+        put(value, size);
+    bytes.append(QByteArray("\x00\x00\x00\x00\x20\xC0\x40\x00", 8)); // black, green
+    return bytes + data;
+}
+
+std::vector<Sample> CompleteSamples()
+{
+    const QImage picture = DrawPicture();
+    return {{"picture.png", Encode(picture, "png")},           {"picture.jpg", Encode(picture, "jpeg")},
+            {"progressive.jpg", Encode(picture, "jpeg", true)}, {"picture.bmp", Encode(picture, "bmp")},
+            {"picture.gif", Encode(picture, "gif")},           {"runs.bmp", RunLengthBitmap()}};
+}
+
+QString Save(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return path;
+}
+
+// Whole, each sample loads. Cut after the signature, at eighths, or just before the end (a
+// GIF's last byte is its trailer, which comes after the whole picture), it is damaged.
+TEST(PictureDamage, PictureCutShortIsReportedAsDamagedAndNotUsed)
+{
+    QTemporaryDir dir;
+    int tried = 0;
+    for (const Sample& sample : CompleteSamples()) {
+        const LoadedPicture whole = LoadPicture(Save(dir, QString::fromUtf8(sample.name), sample.bytes));
+        EXPECT_FALSE(whole.image.isNull()) << sample.name << ": " << whole.error.toStdString();
+        const qsizetype size = sample.bytes.size();
+        std::vector<qsizetype> cuts{size - (QByteArray(sample.name).endsWith(".gif") ? 2 : 1)};
+        for (int k = 0; k < 8; ++k)
+            cuts.push_back(8 + k * (size - 8) / 8);
+        for (const qsizetype cut : cuts) {
+            const QString name = QStringLiteral("cut-%1-%2").arg(cut).arg(QString::fromUtf8(sample.name));
+            const LoadedPicture loaded = LoadPicture(Save(dir, name, sample.bytes.left(cut)));
+            EXPECT_TRUE(loaded.image.isNull()) << name.toStdString();
+            EXPECT_TRUE(loaded.error.contains(name) && loaded.error.contains(QStringLiteral("damaged")))
+                << loaded.error.toStdString();
+            ++tried;
+        }
+    }
+    EXPECT_EQ(tried, 54);
+}
+
+// Random bytes overwritten: the loader either gives a picture or names the file with a
+// reason; it never crashes nor overruns.
+TEST(PictureDamage, MutatedPicturesGiveAPictureOrAMessage)
+{
+    QTemporaryDir dir;
+    std::mt19937 random(20261206);
+    int tried = 0;
+    for (const Sample& sample : CompleteSamples()) {
+        for (int round = 0; round < 60; ++round) {
+            QByteArray bytes = sample.bytes;
+            const int changes = 1 + round % 6;
+            for (int i = 0; i < changes; ++i) {
+                const auto at = qsizetype(random() % quint32(bytes.size()));
+                bytes[at] = char(round % 3 == 0 ? 0xFF : random() & 0xFF);
+            }
+            const QString name = QStringLiteral("mutant-%1-%2").arg(round).arg(QString::fromUtf8(sample.name));
+            const LoadedPicture loaded = LoadPicture(Save(dir, name, bytes));
+            EXPECT_EQ(loaded.image.isNull(), !loaded.error.isEmpty()) << name.toStdString();
+            EXPECT_TRUE(!loaded.image.isNull() || loaded.error.contains(name)) << loaded.error.toStdString();
+            ++tried;
+        }
+    }
+    EXPECT_EQ(tried, 360);
+}
+
+// Paths that are no picture file give the real reason; a pipe or device is never opened.
+TEST(PictureDamage, PathsThatAreNoPictureFileSayWhy)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0); // open to OrdinaryFileAccess
+    const QString pipe = dir.filePath(QStringLiteral("pipe.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.png"))));
+    const QString locked = Save(dir, QStringLiteral("locked.png"), CompleteSamples().front().bytes);
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    const struct {
+        const char* name;
+        const char* reason;
+    } rows[] = {{"missing.png", "the file does not exist"},  {"folder.png", "it is a folder"},
+                {"pipe.png", "it is a pipe, not a file"},    {"zero.png", "it is a device, not a file"},
+                {"locked.png", "Permission denied"}};
+    for (const auto& row : rows) {
+        LoadedPicture loaded;
+        WithinSeconds(20, [&] {
+            OrdinaryFileAccess ordinary;
+            loaded = LoadPicture(dir.filePath(QString::fromUtf8(row.name)));
+        });
+        EXPECT_TRUE(loaded.image.isNull());
+        EXPECT_TRUE(loaded.error.contains(QString::fromUtf8(row.name)) && loaded.error.contains(QString::fromUtf8(row.reason)))
+            << loaded.error.toStdString();
+    }
+}
+
+} // namespace
