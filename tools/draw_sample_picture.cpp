@@ -1,5 +1,7 @@
-// Draws the program's sample picture: a standing tyrannosaurus seen from the side,
-// shaded in colour, on a transparent background. Usage: draw_sample_picture OUT.png
+// Draws the program's sample picture: a tyrannosaurus rearing up, seen from the side,
+// shaded in colour, on a transparent background cut close around it. It is tall and
+// narrow so that, placed by the default rule, it stands inside the default paper.
+// Usage: draw_sample_picture OUT.png
 
 #include <QGuiApplication>
 #include <QImage>
@@ -12,9 +14,11 @@
 
 namespace {
 
-constexpr int kWidth = 1000;
-constexpr int kHeight = 720;
-constexpr double kLift = 80.0;  // moves the drawing up to trim empty sky
+constexpr int kDrawSize = 1400;          // the drawing board, cut to the animal afterwards
+constexpr int kPadding = 12;             // transparent border left around the animal
+constexpr QPointF kBoardOffset(300, 500); // where the drawing's origin lies on the board
+constexpr QPointF kHip(430, 400);         // the body turns up about this point
+constexpr double kRearAngle = -70.0;      // degrees the body turns up from level
 constexpr double kGroundY = 752.0;
 
 const QColor kSkinDark(58, 78, 34);
@@ -52,17 +56,19 @@ void FillShaded(QPainter& p, const QPainterPath& path, const QColor& top, const 
 // Soft contact shadow on the ground under both feet.
 void DrawShadow(QPainter& p)
 {
-    QRadialGradient g(QPointF(470, kGroundY), 300);
+    constexpr double kCentreX = 440.0;
+    constexpr double kRadius = 200.0;
+    QRadialGradient g(QPointF(kCentreX, kGroundY), kRadius);
     g.setColorAt(0.0, QColor(0, 0, 0, 110));
     g.setColorAt(0.6, QColor(0, 0, 0, 40));
     g.setColorAt(1.0, QColor(0, 0, 0, 0));
     p.save();
-    p.translate(470, kGroundY);
+    p.translate(kCentreX, kGroundY);
     p.scale(1.0, 0.09);
-    p.translate(-470, -kGroundY);
+    p.translate(-kCentreX, -kGroundY);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
-    p.drawEllipse(QPointF(470, kGroundY), 300, 300);
+    p.drawEllipse(QPointF(kCentreX, kGroundY), kRadius, kRadius);
     p.restore();
 }
 
@@ -257,7 +263,16 @@ void DrawFace(QPainter& p)
     p.drawPath(cheek);
 }
 
-// Draws the whole animal, back to front.
+// Turns what is drawn next up about the hip, head high and tail down to the ground.
+void RearUp(QPainter& p)
+{
+    p.translate(kHip);
+    p.rotate(kRearAngle);
+    p.translate(-kHip);
+}
+
+// Draws the whole animal, back to front. The legs stand on the ground; the body, head and
+// arms are turned up about the hip.
 void DrawTyrannosaurus(QPainter& p)
 {
     DrawShadow(p);
@@ -270,6 +285,9 @@ void DrawTyrannosaurus(QPainter& p)
     FillShaded(p, leg, kSkinDark.darker(130), kSkinDark, kSkinMid.darker(140));
     DrawToes(p);
     p.restore();
+
+    p.save();
+    RearUp(p);
     p.save();
     p.translate(-22, -6);
     FillShaded(p, ArmPath(), kSkinDark.darker(130), kSkinDark, kSkinMid.darker(130));
@@ -293,12 +311,30 @@ void DrawTyrannosaurus(QPainter& p)
     lowerEdge.cubicTo(860, 303, 905, 306, 950, 305);
     DrawTeeth(p, lowerEdge, 9, 14, -1);
     DrawFace(p);
+    p.restore();
 
     // Near leg and arm in full light.
     FillShaded(p, leg, kSkinDark, kSkinLight, kSkinMid);
     DrawLegDetails(p);
     DrawToes(p);
+    p.save();
+    RearUp(p);
     FillShaded(p, ArmPath(), kSkinMid, kSkinLight, kBelly);
+    p.restore();
+}
+
+// The smallest rectangle holding every pixel that is not fully transparent.
+QRect OpaqueBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
 }
 
 }  // namespace
@@ -310,14 +346,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: draw_sample_picture OUT.png\n");
         return 2;
     }
-    QImage image(kWidth, kHeight, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage board(kDrawSize, kDrawSize, QImage::Format_ARGB32);
+    board.fill(Qt::transparent);
     {
-        QPainter p(&image);
+        QPainter p(&board);
         p.setRenderHint(QPainter::Antialiasing);
-        p.translate(0, -kLift);
+        p.translate(kBoardOffset);
         DrawTyrannosaurus(p);
     }
+    const QImage image = board.copy(OpaqueBounds(board).adjusted(-kPadding, -kPadding, kPadding, kPadding));
     if (!image.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;

@@ -12,6 +12,7 @@
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
+#include "core/shell/LayoutFile.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane::cli {
@@ -63,6 +64,9 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         error = "--canvas must be WxH";
     else if (args.Option("placement") && !request.placement)
         error = "--placement must be X1,Y1,X2,Y2";
+    else if (request.placement && !((*request.placement)[2] > (*request.placement)[0]
+                                     && (*request.placement)[3] > (*request.placement)[1]))
+        error = "--placement needs X2 greater than X1 and Y2 greater than Y1";
     else if (!mapping)
         error = "--mapping must be bilinear or exact";
     else if (args.Option("composite") && args.HasFlag("default-paper"))
@@ -91,10 +95,46 @@ void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest
     SetPlacement(doc, paper, {p[0], p[1], p[2], p[3]});
 }
 
+// The page of the document on the paper as fitted, written to `output`.
+int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output)
+{
+    GenControl control;
+    const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
+    EndTerminalProgress();
+    if (!result || result->status != GenerateStatus::Done)
+        return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
+    return ExitCodeOf(WriteResultImage(result->page, output));
+}
+
+// A saved layout holds everything else: only the output and the mapping, which is a
+// setting of the program, may go with it.
+int GenerateFromLayout(const CliArgs& args)
+{
+    const auto output = args.Option("output");
+    const auto mapping = ParseMapping(args);
+    const size_t options = args.Option("mapping") ? 3 : 2;
+    if (args.options.size() != options || !args.flags.empty() || !args.positionals.empty())
+        return UsageError("--layout takes no other options than the output file and --mapping");
+    if (!output || output->empty())
+        return UsageError("generate needs an output file: -o PAGE.png");
+    if (!mapping)
+        return UsageError("--mapping must be bilinear or exact");
+    const LayoutRead read = LoadLayout(QString::fromStdString(*args.Option("layout")));
+    if (!read.layout)
+        return Fail(read.error.toStdString(), kExitBadInput);
+    Document doc = read.layout->doc;
+    doc.Mapping = *mapping;
+    CanvasPaper paper;
+    ResetPaper(doc, paper, QSizeF(read.layout->canvas), false);
+    return MakePage(doc, paper, QString::fromStdString(*output));
+}
+
 } // namespace
 
 int RunGenerate(const CliArgs& args)
 {
+    if (args.Option("layout"))
+        return GenerateFromLayout(args);
     Document doc;
     const QString ObjectFolder = ObjectFolderOf(AppFolderOf(QCoreApplication::applicationDirPath()));
     std::string error;
@@ -122,13 +162,7 @@ int RunGenerate(const CliArgs& args)
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
     PlacePicture(doc, paper, *request);
-
-    GenControl control;
-    const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
-    EndTerminalProgress();
-    if (!result || result->status != GenerateStatus::Done)
-        return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
-    const int written = ExitCodeOf(WriteResultImage(result->page, request->output));
+    const int written = MakePage(doc, paper, request->output);
     if (written != kExitDone || request->composite.isEmpty())
         return written;
     const QSize view = DesignerRequestFromArgs(args, error)->view;

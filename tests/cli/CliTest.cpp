@@ -91,11 +91,23 @@ TEST(CliGenerate, BadUsageAndBadInput)
     QTemporaryDir dir;
     const QString page = dir.filePath(QStringLiteral("page.png"));
     EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
-    for (const QStringList& bad : {QStringList{"--style", "5"}, {"--canvas", "0x10"},
-                                   {"--placement", "1,2,3"}, {"--zoom", "2"}, {"--mapping", "perspective"},
-                                   {"--mapping=Exact"}, {"--composite", "view.png"}}) {
+    // Each with the option its message (the first line, before the usage) names.
+    const std::pair<QStringList, QString> rows[] = {
+        {{"--style", "5"}, "--style"},
+        {{"--canvas", "0x10"}, "--canvas"},
+        {{"--placement", "1,2,3"}, "--placement"},
+        {{"--placement=600,400,200,100"}, "--placement"}, // reversed
+        {{"--placement=10,20,300,20"}, "--placement"},    // no height
+        {{"--zoom", "2"}, "--zoom"},
+        {{"--mapping", "perspective"}, "--mapping"},
+        {{"--mapping=Exact"}, "--mapping"},
+        {{"--composite", "view.png"}, "--composite"}};
+    for (const auto& [bad, option] : rows) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
-        EXPECT_EQ(RunCli(arguments).exitCode, 1) << bad.join(' ').toStdString();
+        const ProgramRun run = RunCli(arguments);
+        const QString err = QString::fromUtf8(run.err);
+        EXPECT_EQ(run.exitCode, 1) << bad.join(' ').toStdString();
+        EXPECT_TRUE(err.section(u'\n', 0, 0).contains(option)) << err.toStdString();
     }
 
     const QString notAPicture = dir.filePath(QStringLiteral("notes.png"));

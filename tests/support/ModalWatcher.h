@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -51,6 +52,7 @@ struct SeenMessage {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool busyPointer = false; // the busy pointer was up over the box
 };
 
 // Answers the next message box with `answer` and records what it showed.
@@ -58,7 +60,7 @@ class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok)
         : watcher_([this, answer](QMessageBox& box) {
-            seen_ = {true, box.windowTitle(), box.text(), box.icon()};
+            seen_ = {true, box.windowTitle(), box.text(), box.icon(), QGuiApplication::overrideCursor() != nullptr};
             if (QAbstractButton* button = box.button(answer))
                 button->click();
             else

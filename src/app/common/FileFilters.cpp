@@ -18,4 +18,16 @@ QStringList ToQtNameFilters(const QString& pipeFilter)
     return filters;
 }
 
+QString FirstEndingOf(const QString& nameFilter)
+{
+    const qsizetype start = nameFilter.indexOf(QLatin1String("(*."));
+    if (start < 0)
+        return {};
+    const qsizetype from = start + 3;
+    qsizetype end = from;
+    while (end < nameFilter.size() && nameFilter[end] != u' ' && nameFilter[end] != u')')
+        ++end;
+    return nameFilter.mid(from, end - from);
+}
+
 } // namespace quorvane

@@ -10,4 +10,8 @@ namespace quorvane {
 // patterns themselves, since Qt reads the patterns from the caption's parentheses.
 QStringList ToQtNameFilters(const QString& pipeFilter);
 
+// The first file ending a Qt name filter names, without its dot: "jpg" for
+// "JPG format (*.jpg *.jpeg)"; empty when it names none.
+QString FirstEndingOf(const QString& nameFilter);
+
 } // namespace quorvane

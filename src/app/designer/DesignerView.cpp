@@ -52,6 +52,14 @@ void DesignerView::paintGL()
         Scene().Display(camera_.Camera(), doc_.PageStyle);
 }
 
+// A hidden view drops its repaint requests, and showing it again only puts back the last
+// frame drawn (the corner markers of an OK, or a cancelled camera): draw the scene anew.
+void DesignerView::showEvent(QShowEvent* event)
+{
+    QOpenGLWidget::showEvent(event);
+    update();
+}
+
 void DesignerView::mousePressEvent(QMouseEvent* event)
 {
     drag_.Press(ButtonOf(event), event->position());

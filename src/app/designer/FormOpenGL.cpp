@@ -1,6 +1,7 @@
 #include "app/designer/FormOpenGL.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/common/BusyCursor.h"
 #include "app/common/DialogGeometry.h"
 #include "app/common/Messages.h"
 #include "app/designer/DesignerArt.h"
@@ -41,13 +43,19 @@ constexpr std::array<CameraRowLook, kCameraRowCount> kRowLooks{{
     {"FOV (field of view):", "SliderFOV"},
 }};
 
-// A camera field drops every typed character but digits and Backspace; keys that move the
-// focus or the caret, and Delete, still work.
-bool DropsKey(const QKeyEvent& key)
+// A camera field drops every typed character but digits, Backspace and the Angle field's
+// leading minus; keys that move the focus or the caret, and Delete, still work.
+bool DropsKey(CameraRow row, const QLineEdit& field, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete)
         return false;
-    return !key.text().isEmpty() && !AcceptsFieldCharacter(key.text().front());
+    if (key.text().isEmpty())
+        return false;
+    const QString text = field.text();
+    const qsizetype start = field.hasSelectedText() ? field.selectionStart() : field.cursorPosition();
+    const qsizetype end = field.hasSelectedText() ? field.selectionEnd() : start;
+    return !AcceptsFieldCharacter(row, key.text().front(), QStringView(text).first(start),
+                                  QStringView(text).sliced(end));
 }
 
 // The focus moved to another control of the dialog, not to another window or a popup.
@@ -169,9 +177,11 @@ QGroupBox* FormOpenGL::BuildCameraGroup()
 void FormOpenGL::CmdOK_Click()
 {
     camera_.Commit(doc_.PageStyle); // a later Cancel returns here even if the checks fail
+    std::optional<BusyCursor> busy(std::in_place); // the capture and the main window's refit
     const FoundCorners found = PicMain->CaptureCorners();
     const PaperOutlineResult result = PaperOutlineFromCorners(found, doc_.PageStyle, camera_.Camera());
     if (!result.ok) {
+        busy.reset();
         ShowError(this, result.message);
         return;
     }
@@ -179,7 +189,14 @@ void FormOpenGL::CmdOK_Click()
     doc_.Camera = camera_.Camera();
     if (paperChanged_)
         paperChanged_();
+    busy.reset();
     accept();
+}
+
+void FormOpenGL::AdoptDocument()
+{
+    camera_.Keep(doc_.Camera, doc_.PageStyle);
+    RestoreKept();
 }
 
 void FormOpenGL::reject()
@@ -224,10 +241,11 @@ bool FormOpenGL::eventFilter(QObject* watched, QEvent* event)
     const auto it = std::find(TextPosition.begin(), TextPosition.end(), watched);
     if (it == TextPosition.end())
         return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress && DropsKey(*static_cast<QKeyEvent*>(event)))
+    const auto row = static_cast<CameraRow>(it - TextPosition.begin());
+    if (event->type() == QEvent::KeyPress && DropsKey(row, **it, *static_cast<QKeyEvent*>(event)))
         return true;
     if (event->type() == QEvent::FocusOut && LeavesField(*static_cast<QFocusEvent*>(event)))
-        OnFieldLeft(static_cast<CameraRow>(it - TextPosition.begin()));
+        OnFieldLeft(row);
     return QDialog::eventFilter(watched, event);
 }
 

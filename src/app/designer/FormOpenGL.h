@@ -33,6 +33,10 @@ public:
 
     const DesignerCamera& Camera() const { return camera_; }
 
+    // Shows the document's camera and page style, kept as the last OK's: after an undo or
+    // a redo put another document in place.
+    void AdoptDocument();
+
 public slots:
     // Cancel, Escape and the close box: back to the last OK, then hidden.
     void reject() override;

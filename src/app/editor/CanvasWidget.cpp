@@ -1,5 +1,6 @@
 #include "app/editor/CanvasWidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -50,6 +51,7 @@ CanvasWidget::CanvasWidget(const CanvasRenderer& renderer, PlacementEditor& edit
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus); // the arrow keys move the picture
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event)
@@ -84,6 +86,34 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF pos = event->position();
     editor_.Release(ButtonsOf(event->button()), float(pos.x()), float(pos.y()), QSizeF(size()));
+}
+
+// An arrow moves the picture one canvas pixel, ten with Shift; other keys go on to the window.
+void CanvasWidget::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier && mods != Qt::ShiftModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const float step = mods == Qt::ShiftModifier ? 10.0f : 1.0f;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        editor_.Nudge(-step, 0.0f);
+        break;
+    case Qt::Key_Right:
+        editor_.Nudge(step, 0.0f);
+        break;
+    case Qt::Key_Up:
+        editor_.Nudge(0.0f, -step);
+        break;
+    case Qt::Key_Down:
+        editor_.Nudge(0.0f, step);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        break;
+    }
 }
 
 } // namespace quorvane

@@ -1,8 +1,8 @@
 #pragma once
 
 // The main window's canvas ("Picture1"): shows the renderer's back buffer, reports its
-// size changes, and hands its mouse events to the placement editor, whose pointer shape
-// it shows. It draws nothing itself.
+// size changes, and hands its mouse events and arrow keys to the placement editor, whose
+// pointer shape it shows. It draws nothing itself.
 
 #include <QWidget>
 
@@ -26,6 +26,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const CanvasRenderer& renderer_;

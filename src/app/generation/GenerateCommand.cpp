@@ -1,11 +1,13 @@
 #include "app/generation/GenerateCommand.h"
 
 #include <memory>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
+#include "app/common/BusyCursor.h"
 #include "app/common/Messages.h"
 #include "app/generation/FormProgress.h"
 #include "app/output/FormCheck3D.h"
@@ -63,12 +65,18 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
     if (LayoutOf(doc.PageStyle) == PaperLayout::None)
         return;
     control.GenStop = false;
+    // The picture is composed before the first row: busy until the progress can show.
+    std::optional<BusyCursor> busy(std::in_place);
     if (mainWindow)
         mainWindow->hide();
     QPointer<FormProgress> progress = new FormProgress(control, mainWindow);
     progress->show();
 
-    const auto result = GenerateForPageStyle(doc, paper, control, [] { QCoreApplication::processEvents(); });
+    const auto result = GenerateForPageStyle(doc, paper, control, [&busy] {
+        busy.reset();
+        QCoreApplication::processEvents();
+    });
+    busy.reset();
     if (!result)
         return;
     switch (result->status) {

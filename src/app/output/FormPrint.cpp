@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 
+#include "app/common/BusyCursor.h"
 #include "app/common/DialogGeometry.h"
 #include "app/common/Messages.h"
 #include "app/output/PrintResult.h"
@@ -60,7 +61,10 @@ FormPrint::FormPrint(QWidget* viewer, const QImage& page, double PageStyle, cons
 // dialog closes either way.
 void FormPrint::PrintSelected()
 {
-    PrintResult(Picture1, pageStyle_, QPrinterInfo::printerInfo(Combo1->currentText()), jobName_);
+    {
+        const BusyCursor busy;
+        PrintResult(Picture1, pageStyle_, QPrinterInfo::printerInfo(Combo1->currentText()), jobName_);
+    }
     accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QImage>
 
+#include "app/common/BusyCursor.h"
 #include "app/common/FileFilters.h"
 #include "app/common/Messages.h"
 #include "core/output/ResultWriter.h"
@@ -17,8 +18,9 @@ namespace {
 constexpr char kSaveFilterList[] =
     "JPG format (*.jpg)|*.jpg|PNG format (*.png)|*.png|GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp";
 
-// The dialog asks before replacing an existing file (its default) and adds no ending:
-// the name is used as typed or picked.
+// The dialog asks before replacing an existing file (its default). A name without an
+// ending gets the chosen type's ending before that question, so the question and the
+// save are about the same file; a name with an ending is used as typed or picked.
 void PrepareSaveDialog(QFileDialog& dialog, const QString& SaveFolder)
 {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -27,6 +29,9 @@ void PrepareSaveDialog(QFileDialog& dialog, const QString& SaveFolder)
     const QStringList filters = ToQtNameFilters(QString::fromLatin1(kSaveFilterList));
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.constFirst());
+    dialog.setDefaultSuffix(FirstEndingOf(filters.constFirst()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(FirstEndingOf(filter)); });
 }
 
 } // namespace
@@ -44,7 +49,10 @@ QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
     SaveFolder = FolderOfFileName(fileName);
     SettingsStore store;
     RememberFolder(store, kLastSaveFolder, SaveFolder);
-    const WriteResult result = WriteResultImage(page, fileName);
+    const WriteResult result = [&] {
+        const BusyCursor busy; // a GIF can take a while
+        return WriteResultImage(page, fileName);
+    }();
     if (result.status == WriteStatus::Written)
         return fileName;
     ShowError(viewer, result.message);

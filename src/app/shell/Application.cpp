@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/common/FileDialogState.h"
 #include "app/services/UpdatePrompt.h"
 #include "app/shell/FormMain.h"
 #include "core/shell/Document.h"
@@ -14,6 +15,7 @@ int RunDesktopProgram(QApplication& app, const QString& picture)
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.quorvane"));
+    KeepFileDialogStateForThisRun();
     Document doc;
     FormMain mainWindow(doc);
     mainWindow.show();
@@ -25,6 +27,7 @@ void FinishStartUp(FormMain& mainWindow, const QString& picture)
 {
     if (!picture.isEmpty())
         mainWindow.OpenPicture(picture); // a failure is reported; the sample stays
+    mainWindow.History().Stack().clear(); // the picture to start with is no step to undo
     UpdatePrompt(&mainWindow);
 }
 

@@ -1,13 +1,20 @@
 #include "app/shell/FormMain.h"
 
+#include <optional>
+
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 
+#include "app/common/BusyCursor.h"
 #include "app/common/DialogGeometry.h"
 #include "app/common/FileFilters.h"
 #include "app/common/Messages.h"
@@ -17,6 +24,7 @@
 #include "app/services/FormAbout.h"
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
+#include "app/shell/LayoutDialogs.h"
 #include "core/editor/PaperFitting.h"
 #include "core/services/MappingSetting.h"
 #include "core/services/RememberedFolders.h"
@@ -24,7 +32,9 @@
 #include "core/shell/CommandTable.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
+#include "core/shell/DroppedFile.h"
 #include "core/shell/Folders.h"
+#include "core/shell/LayoutFile.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane {
@@ -43,9 +53,11 @@ FormMain::FormMain(Document& doc, QWidget* parent)
     , doc_(doc)
     , renderer_([this] { if (canvas_) canvas_->update(); })
 {
-    setWindowTitle(QStringLiteral("Quorvane"));
     PrepareMainWindow();
     StartUp();
+    PrepareHistory();
+    PrepareLayoutActions();
+    UpdateTitle();
 }
 
 void FormMain::PrepareMainWindow()
@@ -62,6 +74,8 @@ void FormMain::PrepareMainWindow()
 
     canvas_ = new CanvasWidget(renderer_, editor_, this);
     setCentralWidget(canvas_);
+    canvas_->setFocus();
+    setAcceptDrops(true);
     connect(canvas_, &CanvasWidget::Resized, this, &FormMain::CommandBars1_Resize);
 
     resize(kClientSize);
@@ -85,6 +99,123 @@ void FormMain::StartUp()
     SetPicture(doc_, sample.image, sample.image.isNull() ? QString() : samplePath);
     ApplyDefaultPlacement(doc_, paper_, CanvasSize());
     Redraw();
+}
+
+// Undo and redo on the canvas's context menu and their keys; the editor's moves as steps.
+void FormMain::PrepareHistory()
+{
+    QUndoStack& stack = history_.Stack();
+    QAction* undo = stack.createUndoAction(canvas_, QStringLiteral("Undo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = stack.createRedoAction(canvas_, QStringLiteral("Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    canvas_->addActions({undo, redo});
+    canvas_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+
+    editor_.SetCommitted([this](const Document& before, bool nudge) {
+        history_.Record(before, QStringLiteral("Move"), nudge ? StepKind::KeyMove : StepKind::Single);
+    });
+}
+
+void FormMain::PrepareLayoutActions()
+{
+    auto* open = new QAction(QStringLiteral("Open Layout..."), canvas_);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &FormMain::ChooseAndOpenLayout);
+    auto* save = new QAction(QStringLiteral("Save Layout..."), canvas_);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &FormMain::ChooseAndSaveLayout);
+    auto* separator = new QAction(canvas_);
+    separator->setSeparator(true);
+    canvas_->addActions({separator, open, save});
+}
+
+void FormMain::ChooseAndOpenLayout()
+{
+    const QString folder = layoutPath_.isEmpty() ? folders_.SaveFolder : QFileInfo(layoutPath_).absolutePath();
+    const QString path = AskLayoutToOpen(this, folder);
+    if (!path.isEmpty())
+        OpenLayout(path);
+}
+
+void FormMain::ChooseAndSaveLayout()
+{
+    const QString suggested = !layoutPath_.isEmpty()
+        ? layoutPath_
+        : QDir(folders_.SaveFolder).filePath(QFileInfo(doc_.PictureFile).completeBaseName()
+                                             + QString::fromLatin1(kLayoutEnding));
+    const QString path = AskLayoutToSave(this, suggested);
+    if (!path.isEmpty())
+        SaveLayout(path);
+}
+
+bool FormMain::OpenLayout(const QString& path)
+{
+    const LayoutRead read = quorvane::LoadLayout(path);
+    if (!read.layout) {
+        ShowError(this, read.error);
+        return false;
+    }
+    const Document before = doc_;
+    doc_ = read.layout->doc;
+    doc_.Mapping = before.Mapping; // a setting of the program, not of the layout
+    ResetPaper(doc_, paper_, CanvasSize(), false);
+    history_.Record(before, QStringLiteral("Open Layout"));
+    history_.Stack().setClean();
+    layoutPath_ = path;
+    if (designer_)
+        designer_->AdoptDocument();
+    Redraw();
+    UpdateTitle();
+    return true;
+}
+
+bool FormMain::SaveLayout(const QString& path)
+{
+    if (const std::optional<QString> error = quorvane::SaveLayout({doc_, canvas_->size()}, path)) {
+        ShowError(this, *error);
+        return false;
+    }
+    layoutPath_ = path;
+    history_.Stack().setClean();
+    UpdateTitle();
+    return true;
+}
+
+// An undo or a redo replaced the document: its paper is fitted to this canvas with the
+// picture where it lay on it, and the designer shows the restored camera.
+void FormMain::ShowRestored(const Document& previous)
+{
+    ResetPaper(doc_, paper_, CanvasSize(), false);
+    if (designer_ && (doc_.Camera != previous.Camera || doc_.PageStyle != previous.PageStyle))
+        designer_->AdoptDocument();
+    Redraw();
+    UpdateTitle();
+}
+
+// "name[*] – Quorvane": the layout file when there is one, else the picture's file.
+void FormMain::UpdateTitle()
+{
+    const QString shown = !layoutPath_.isEmpty() ? layoutPath_ : doc_.PictureFile;
+    const QString name = shown.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(shown).fileName();
+    setWindowTitle(name + QStringLiteral("[*] \u2013 Quorvane"));
+    setWindowModified(!history_.Stack().isClean());
+}
+
+void FormMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData() && DroppedPicture(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void FormMain::dropEvent(QDropEvent* event)
+{
+    const std::optional<QString> path = event->mimeData() ? DroppedPicture(*event->mimeData()) : std::nullopt;
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    OpenPicture(*path);
 }
 
 QSizeF FormMain::CanvasSize() const
@@ -148,7 +279,9 @@ void FormMain::ShowDesigner()
 {
     if (!designer_)
         designer_ = new FormOpenGL(doc_, [this] { OnPaperChanged(); }, this);
+    const Document before = doc_;
     designer_->exec();
+    history_.Record(before, QStringLiteral("Design"));
 }
 
 // A new outline from the designer: the picture keeps its place on the canvas.
@@ -176,28 +309,34 @@ void FormMain::ChooseAndOpenPicture()
 
 bool FormMain::OpenPicture(const QString& path)
 {
+    std::optional<BusyCursor> busy(std::in_place); // decoding and scaling a large picture
     const LoadedPicture loaded = LoadPicture(path);
     if (loaded.image.isNull()) {
+        busy.reset();
         ShowError(this, loaded.error);
         return false;
     }
+    const Document before = doc_;
     SetPicture(doc_, loaded.image, path);
     ApplyDefaultPlacement(doc_, paper_, CanvasSize());
     CommandBars1_Resize();
+    history_.Record(before, QStringLiteral("Open"));
+    UpdateTitle();
     return true;
 }
 
 void FormMain::SwitchEditMode()
 {
-    // The action toggles its own checked state before it reaches us.
-    if (!editModeButton_->isChecked()) {
-        state_.PreviewMode = true;
+    // The mode decides, not the button: a toolbar click has toggled the button already, a
+    // dispatch by id has not. The button then shows the new mode either way.
+    state_.PreviewMode = !state_.PreviewMode;
+    editModeButton_->setChecked(!state_.PreviewMode);
+    if (state_.PreviewMode) {
         Redraw();
         state_.HitZone = kZoneNone;
         canvas_->unsetCursor();
         return;
     }
-    state_.PreviewMode = false;
     CommandBars1_Resize();
 }
 

@@ -14,6 +14,7 @@
 #include "core/generation/GenControl.h"
 #include "core/shell/CanvasPaper.h"
 #include "core/shell/Document.h"
+#include "core/shell/DocumentHistory.h"
 #include "core/shell/Folders.h"
 
 class QAction;
@@ -41,6 +42,15 @@ public:
     // and placement stay, and the user is told. Returns whether the picture was replaced.
     bool OpenPicture(const QString& path);
 
+    // Reads a layout file into the document, as one step; the placement follows the paper
+    // from the canvas it was made on to this one. On failure nothing changes and the user
+    // is told. Returns whether the layout was opened.
+    bool OpenLayout(const QString& path);
+    // Writes the document and the canvas size as a layout file; the user is told of a failure.
+    bool SaveLayout(const QString& path);
+
+    // The undo stack over the document; its clean state is the last saved layout.
+    DocumentHistory& History() { return history_; }
     CommandBars* CommandBars1() const { return commandBars_; }
     FormOpenGL* Designer() const { return designer_; }
     CanvasWidget* Picture1() const { return canvas_; }
@@ -51,8 +61,18 @@ public:
     const EditorState& Editor() const { return state_; }
     Folders& AppFolders() { return folders_; }
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void PrepareMainWindow();
+    void PrepareHistory();
+    void PrepareLayoutActions();
+    void ChooseAndOpenLayout();
+    void ChooseAndSaveLayout();
+    void ShowRestored(const Document& previous);
+    void UpdateTitle();
     void StartUp();
     void ChooseAndOpenPicture();
     void SwitchEditMode();
@@ -69,6 +89,7 @@ private:
     GenControl genControl_;
     CanvasRenderer renderer_;
     PlacementEditor editor_{doc_, paper_, state_, renderer_};
+    DocumentHistory history_{doc_, [this](const Document& previous) { ShowRestored(previous); }};
     CommandBars* commandBars_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;
@@ -76,6 +97,7 @@ private:
     FormOpenGL* designer_ = nullptr; // made at the first Design, then only hidden and shown
     bool OpenDialogReady = false;
     QString openDialogPath_; // the open dialog's file name and folder, kept between openings
+    QString layoutPath_;     // the layout file last opened or saved; empty when none
 };
 
 } // namespace quorvane

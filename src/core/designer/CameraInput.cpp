@@ -24,8 +24,10 @@ int SaturatedSum(int base, int64_t step)
 
 } // namespace
 
-bool AcceptsFieldCharacter(QChar typed)
+bool AcceptsFieldCharacter(CameraRow row, QChar typed, QStringView before, QStringView after)
 {
+    if (typed == u'-')
+        return row == CameraRow::Angle && before.isEmpty() && !after.startsWith(u'-');
     return (typed >= u'0' && typed <= u'9') || typed == u'\b';
 }
 
@@ -58,6 +60,8 @@ double LeadingNumber(QStringView text)
 
 std::optional<int> FieldValueWhileTyping(CameraRow row, QStringView text)
 {
+    if (text.trimmed() == u"-")
+        return std::nullopt;
     const std::optional<int32_t> n = RoundHalfEven(LeadingNumber(text));
     const SliderRange& range = RangeOf(row);
     if (!n || *n < range.Min || *n > range.Max)

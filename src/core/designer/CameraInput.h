@@ -13,13 +13,16 @@
 
 namespace quorvane {
 
-// A camera field takes only digits and Backspace from the keyboard.
-bool AcceptsFieldCharacter(QChar typed);
+// A camera field takes digits and Backspace from the keyboard; the Angle field also takes
+// one minus sign at its start. `before` and `after` are the field's text on either side of
+// the caret, or of the selection the key replaces.
+bool AcceptsFieldCharacter(CameraRow row, QChar typed, QStringView before, QStringView after);
 
 // The decimal number at the start of a text (sign, digits, fraction); 0 when there is none.
 double LeadingNumber(QStringView text);
 
-// While a field is typed into: its number, rounded, when it lies in the row's range.
+// While a field is typed into: its number, rounded, when it lies in the row's range. A sign
+// with no digit yet gives none, so the slider does not overwrite it.
 std::optional<int> FieldValueWhileTyping(CameraRow row, QStringView text);
 
 // When a field loses the focus: its number, rounded and clamped into the row's range.

@@ -50,6 +50,12 @@ void DesignerCamera::Commit(double PageStyle)
     keptPageStyle_ = PageStyle;
 }
 
+void DesignerCamera::Keep(const CameraValues& camera, double PageStyle)
+{
+    kept_ = camera;
+    keptPageStyle_ = PageStyle;
+}
+
 double DesignerCamera::Restore()
 {
     camera_ = kept_;

@@ -54,6 +54,8 @@ public:
 
     // Remembers the current camera and page style as the last committed settings.
     void Commit(double PageStyle);
+    // Takes these as the last committed settings, as when the document is put back by an undo.
+    void Keep(const CameraValues& camera, double PageStyle);
     // Returns to the last committed camera and sliders; gives the page style kept with it.
     double Restore();
 

@@ -36,6 +36,7 @@ void PlacementEditor::Press(MouseButtons button, float x, float y)
     if (button != MouseButtons::Left)
         return;
     points_ = {x, y, x, y};
+    dragging_ = state_.HitZone != kZoneNone;
     if (const Grip* grip = GripOf(state_.HitZone)) {
         const QPointF anchor = AnchorOf(*grip, Current());
         points_.AnchorX = float(anchor.x());
@@ -88,8 +89,12 @@ void PlacementEditor::DrawPreview(const Placement& rect)
 
 void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canvas)
 {
-    if (button != MouseButtons::Left || state_.HitZone == kZoneNone)
+    if (button != MouseButtons::Left)
         return;
+    dragging_ = false;
+    if (state_.HitZone == kZoneNone)
+        return;
+    const Document before = doc_;
     // Clamped like the moves, so the committed rectangle is the last preview's and a moved
     // picture keeps the point that was grabbed on the canvas.
     const QPointF clamped = ClampToCanvas(x, y, canvas);
@@ -99,6 +104,7 @@ void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canv
     if (state_.HitZone == kZoneInside) {
         SetPlacement(doc_, paper_, MovedTo(cx, cy));
         ShowGrips();
+        Commit(before, false);
         return;
     }
     const Grip* grip = GripOf(state_.HitZone);
@@ -118,6 +124,23 @@ void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canv
     // A release without a drag finds the grips still shown and draws nothing.
     if (!state_.SelShown)
         ShowGrips();
+    Commit(before, false);
+}
+
+void PlacementEditor::Nudge(float dx, float dy)
+{
+    if (state_.PreviewMode || dragging_)
+        return;
+    const Document before = doc_;
+    SetPlacement(doc_, paper_, Current().Shifted(dx, dy));
+    ShowGrips();
+    Commit(before, true);
+}
+
+void PlacementEditor::Commit(const Document& before, bool nudge)
+{
+    if (committed_ && doc_ != before)
+        committed_(before, nudge);
 }
 
 // The committed placement redrawn with its frame and grips.

@@ -6,6 +6,7 @@
 // Only the left button edits; in preview mode (grips not shown, no zone) nothing reacts.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include <QSizeF>
@@ -42,6 +43,13 @@ public:
     std::optional<PointerShape> Move(MouseButtons buttons, float x, float y, QSizeF canvas);
     void Press(MouseButtons button, float x, float y);
     void Release(MouseButtons button, float x, float y, QSizeF canvas);
+    // An arrow key in edit mode: the placement moves by (dx, dy) canvas pixels. Nothing
+    // in preview mode or while a drag is under way.
+    void Nudge(float dx, float dy);
+
+    // Runs after a release or a nudge has changed the placement, with the document before.
+    using Committed = std::function<void(const Document& before, bool nudge)>;
+    void SetCommitted(Committed committed) { committed_ = std::move(committed); }
 
     const DragPoints& Points() const { return points_; }
 
@@ -55,12 +63,15 @@ private:
     Placement MovedTo(float x, float y) const;
     void DrawPreview(const Placement& rect);
     void ShowGrips();
+    void Commit(const Document& before, bool nudge);
 
     Document& doc_;
     const CanvasPaper& paper_;
     EditorState& state_;
     CanvasRenderer& renderer_;
     DragPoints points_;
+    Committed committed_;
+    bool dragging_ = false;
 };
 
 } // namespace quorvane

@@ -25,7 +25,7 @@ SampleKind ClassifySample(const TransformState& gen, float u, float v);
 // The colour of a Full sample, computed exactly as SampleColour computes it.
 Colour FullSampleColour(const TransformState& gen, float u, float v);
 
-// The colour carried from sample to sample; black until one is computed.
+// The colour carried from sample to sample; the page's white until one is computed.
 class CarriedColour {
 public:
     // A Full sample: its colour becomes the carried one, computed when first needed.
@@ -35,7 +35,7 @@ public:
     const Colour& Value(const TransformState& gen);
 
 private:
-    Colour colour_{0, 0, 0};
+    Colour colour_{255, 255, 255};
     bool pending_ = false;
     float u_ = 0.0f;
     float v_ = 0.0f;

@@ -41,7 +41,9 @@ bool TransBitmap(TransformState& gen, GenControl& control, QImage& target, const
     const float s = SampleStep(gen);
     const Edges edges = EdgeSteps(gen);
     RowWalk walk;
-    Colour colour{0, 0, 0}; // carried from sample to sample; black until one is computed
+    // Carried from sample to sample. Until a sample computes one it is the page's white, so
+    // a first row wholly off the source (a level top edge) does not come out as a dark line.
+    Colour colour{255, 255, 255};
     const bool finished = ForEachSingleStep(gen.DstY1, gen.DstY2, s, [&](float y) {
         walk.Start(gen, edges, y);
         if (!SampleRow(gen, control, walk, y, s, colour))

@@ -38,15 +38,12 @@ const char* QtFormatName(PageFileFormat format)
 // twice as fast as the default level 6 on a page for files a tenth larger.
 constexpr int kPngQuality = 50;
 
-// JPEG and PNG record 144 dpi, at which a 1190 x 1684 page measures A4; the BMP keeps
-// the page's own resolution.
+// JPEG, PNG and BMP record 144 dpi, at which a 1190 x 1684 page measures A4.
 std::optional<QString> EncodeWithQt(const QImage& page, PageFileFormat format, QIODevice& out)
 {
     QImage image = page;
-    if (format != PageFileFormat::Bmp) {
-        image.setDotsPerMeterX(kSavedDotsPerMeter);
-        image.setDotsPerMeterY(kSavedDotsPerMeter);
-    }
+    image.setDotsPerMeterX(kSavedDotsPerMeter);
+    image.setDotsPerMeterY(kSavedDotsPerMeter);
     QImageWriter writer(&out, QtFormatName(format));
     if (format == PageFileFormat::Jpg)
         writer.setQuality(kJpegQuality);
@@ -96,15 +93,23 @@ WriteResult WriteResultImage(const QImage& page, const QString& path)
     });
 }
 
+std::optional<QString> ReplaceFileWith(const QString& path, const QByteArray& bytes)
+{
+    ReplacingFile file(path);
+    if (std::optional<QString> problem = file.Begin())
+        return problem;
+    if (file.write(bytes) != bytes.size())
+        return file.WriteError().value_or(file.errorString());
+    return file.Commit();
+}
+
 WriteResult WriteResultBytes(const QByteArray& bytes, const QString& path)
 {
     if (std::optional<WriteResult> refused = CheckResultTarget(path))
         return *refused;
-    return WriteReplacing(path, [&](QIODevice& out) -> std::optional<QString> {
-        if (out.write(bytes) != bytes.size())
-            return out.errorString();
-        return std::nullopt;
-    });
+    if (const std::optional<QString> reason = ReplaceFileWith(path, bytes))
+        return {WriteStatus::WriteFailed, FailureMessage(path, *reason)};
+    return {WriteStatus::Written, {}};
 }
 
 } // namespace quorvane

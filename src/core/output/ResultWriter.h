@@ -35,6 +35,10 @@ std::optional<WriteResult> CheckResultTarget(const QString& path);
 
 WriteResult WriteResultImage(const QImage& page, const QString& path);
 
+// Makes `bytes` the content of `path` the way a page is written: beside it, synced, then
+// renamed over it. Returns the reason on failure; the old file then stays as it was.
+std::optional<QString> ReplaceFileWith(const QString& path, const QByteArray& bytes);
+
 // Writes bytes already encoded in the format the name's ending gives, with the same
 // checks and the same replacement.
 WriteResult WriteResultBytes(const QByteArray& bytes, const QString& path);

@@ -5,7 +5,7 @@ namespace quorvane {
 std::optional<PageFileFormat> FormatOfFileName(const QString& fileName)
 {
     const QString ending = fileName.right(4).toLower();
-    if (ending == QLatin1String(".jpg"))
+    if (ending == QLatin1String(".jpg") || fileName.right(5).toLower() == QLatin1String(".jpeg"))
         return PageFileFormat::Jpg;
     if (ending == QLatin1String(".png"))
         return PageFileFormat::Png;

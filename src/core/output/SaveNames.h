@@ -11,8 +11,8 @@ namespace quorvane {
 
 enum class PageFileFormat { Jpg, Png, Gif, Bmp };
 
-// The format named by the last four characters of the name, in any letter case: ".jpg",
-// ".png", ".gif" or ".bmp". Any other ending (".jpeg", ".tif", none) names no format.
+// The format named by the name's ending, in any letter case: ".jpg" or ".jpeg", ".png",
+// ".gif" or ".bmp". Any other ending (".tif", none) names no format.
 std::optional<PageFileFormat> FormatOfFileName(const QString& fileName);
 
 // The name up to and including its last "/"; empty when it has none.

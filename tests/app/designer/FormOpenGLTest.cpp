@@ -17,6 +17,7 @@
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/PageStyle.h"
 #include "scene/OffscreenView.h"
+#include "scene/ViewCapture.h"
 
 namespace quorvane {
 namespace {
@@ -26,7 +27,10 @@ protected:
     void SetUp() override
     {
         SetDefaultPaper(doc_);
-        form_ = std::make_unique<FormOpenGL>(doc_, [this] { ++paperChanges_; }, nullptr);
+        form_ = std::make_unique<FormOpenGL>(doc_, [this] {
+            ++paperChanges_;
+            busyAtRefit_ = QGuiApplication::overrideCursor() != nullptr;
+        }, nullptr);
     }
 
     template <typename T>
@@ -48,6 +52,24 @@ protected:
         Child<QOpenGLWidget>("PicMain")->grabFramebuffer(); // initialises and draws the view
     }
 
+    // What the view shows: its framebuffer as last drawn, read without drawing again.
+    QImage Shown() const
+    {
+        auto* view = Child<QOpenGLWidget>("PicMain");
+        view->makeCurrent();
+        const QImage shown = CaptureBitsToImage(ReadViewPixels());
+        view->doneCurrent();
+        return shown;
+    }
+
+    // Shows the dialog again as Design does and lets it settle, without asking for a frame.
+    void ShowAgain()
+    {
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        QTest::qWait(100);
+    }
+
     // Clicks OK and returns the title and text of the box it shows, closing it ("" for none).
     std::string ClickOk()
     {
@@ -56,11 +78,14 @@ protected:
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 shown = box->windowTitle() + "|" + box->text();
+                if (QGuiApplication::overrideCursor())
+                    shown += "|busy pointer";
                 box->accept();
             }
         });
         poll.start(10);
         Child<QPushButton>("CmdOK")->click();
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         return shown.toStdString();
     }
 
@@ -75,6 +100,7 @@ protected:
 
     Document doc_;
     int paperChanges_ = 0;
+    bool busyAtRefit_ = false; // the busy pointer was up while the main window refitted
     std::unique_ptr<FormOpenGL> form_;
 };
 
@@ -85,13 +111,21 @@ TEST_F(Designer, FieldsTakeDigitsMoveTheSliderInRangeAndClampOnLeaving)
     QTest::keyClick(angle, Qt::Key_Backspace); // emptied: 0 lies in range, so at once
     EXPECT_EQ(angle->text(), "0");
     angle->selectAll();
-    QTest::keyClicks(angle, "-4x5");
-    EXPECT_EQ(angle->text(), "45");
+    QTest::keyClicks(angle, "-");
+    EXPECT_EQ(angle->text(), "-"); // kept while the number is still to come
+    QTest::keyClicks(angle, "3x-0");
+    EXPECT_EQ(angle->text(), "-30");
+    EXPECT_EQ(form_->Camera().Camera().CameraAngle, -30.0);
+    angle->setCursorPosition(0);
+    QTest::keyClicks(angle, "-");
+    EXPECT_EQ(angle->text(), "-30"); // one sign only
+    angle->selectAll();
+    QTest::keyClicks(angle, "45");
     EXPECT_EQ(form_->Camera().Camera().CameraAngle, 45.0);
 
     QLineEdit* distance = Field(0);
     distance->selectAll();
-    QTest::keyClicks(distance, "5000");
+    QTest::keyClicks(distance, "-5000"); // the other fields take no sign
     EXPECT_EQ(Slider("SliderDistance")->value(), 500); // "500" was in range on the way
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(distance, &leave);
@@ -141,6 +175,27 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOk)
     EXPECT_TRUE(Child<QToolButton>("Btn2Page1")->isChecked());
 }
 
+// After an OK the framebuffer holds the corner markers, after a Cancel the cancelled
+// camera: showing the dialog again must draw the current scene over either.
+TEST_F(Designer, EveryShowingShowsTheCurrentScene)
+{
+    ShowAndDraw();
+    ASSERT_EQ(ClickOk(), "");
+    ShowAgain();
+    const QImage afterOk = Shown();
+    Child<QOpenGLWidget>("PicMain")->grabFramebuffer(); // a fresh frame of the current scene
+    EXPECT_EQ(afterOk, Shown());
+
+    Slider("SliderRotate")->setValue(60);
+    QTest::qWait(100); // the view draws the camera about to be cancelled
+    Child<QPushButton>("CmdCancel")->click();
+    ShowAgain();
+    const QImage afterCancel = Shown();
+    Child<QOpenGLWidget>("PicMain")->grabFramebuffer();
+    EXPECT_EQ(afterCancel, Shown());
+    EXPECT_EQ(afterCancel, afterOk); // the same camera as at the OK
+}
+
 TEST_F(Designer, OkStoresTheOutlineTheHeadlessViewFinds)
 {
     const std::pair<double, const char*> styles[] = {
@@ -159,6 +214,7 @@ TEST_F(Designer, OkStoresTheOutlineTheHeadlessViewFinds)
         ASSERT_TRUE(expected.ok);
         EXPECT_EQ(doc_.PaperPoint, expected.PaperPoint) << style;
         EXPECT_EQ(doc_.Camera.CameraAngle, -25.0) << style; // the document keeps the camera of the OK
+        EXPECT_TRUE(busyAtRefit_) << style;
     }
     EXPECT_EQ(paperChanges_, 3);
 }

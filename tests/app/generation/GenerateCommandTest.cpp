@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QCursor>
 #include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
@@ -23,6 +25,21 @@
 using namespace quorvane;
 
 namespace {
+
+// Whether the busy pointer is up when the progress dialog shows, before the composition.
+class ProgressShowProbe : public QObject {
+public:
+    ProgressShowProbe() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<FormProgress*>(watched)) {
+            const QCursor* pointer = QGuiApplication::overrideCursor();
+            busyAtShow = pointer && pointer->shape() == Qt::WaitCursor;
+        }
+        return false;
+    }
+    bool busyAtShow = false;
+};
 
 template <typename T>
 QList<T*> OpenWindows()
@@ -70,7 +87,10 @@ protected:
 
 TEST_F(GenerateCommand, OpensTheViewerWithThePageAndHidesTheMainWindow)
 {
+    ProgressShowProbe probe;
     Run();
+    EXPECT_TRUE(probe.busyAtShow);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     const auto viewers = OpenWindows<FormViewer>();
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_EQ(viewers[0]->PageImage().size(), QSize(1190, 1684));
@@ -151,6 +171,7 @@ TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)
     QTimer::singleShot(0, [] {
         const auto dialogs = OpenWindows<FormProgress>();
         ASSERT_EQ(dialogs.size(), 1);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // the progress shows instead
         QTest::mouseClick(dialogs[0]->CmdStop(), Qt::LeftButton);
     });
     Run();

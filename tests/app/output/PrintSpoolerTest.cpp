@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "app/common/BusyCursor.h"
 #include "app/output/FormPrint.h"
 #include "core/output/PrintableArea.h"
 #include "support/ModalWatcher.h"
@@ -97,9 +98,11 @@ TEST_F(Printing, EachStyleKeepsItsShapeInThePrintableAreaUnderItsJobName)
             form.Combo1->setCurrentIndex(form.Combo1->findText(queue));
             form.CmdPrint->click();
         });
+        const int busy = BusyCursor::ShownCount();
         ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), row.PageStyle,
                         QString::fromLatin1(row.savedPath));
         ASSERT_EQ(watcher.Seen(), 1);
+        EXPECT_EQ(BusyCursor::ShownCount(), busy + 1); // while the page goes to the spooler
         for (int wait = 0; wait < 300 && (!QFile::exists(OutputOf(queue))
                                           || !RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).isEmpty()); ++wait)
             QThread::msleep(100);

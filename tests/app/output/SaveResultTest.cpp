@@ -5,13 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include "app/common/BusyCursor.h"
 #include "core/output/ResultWriter.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
@@ -48,7 +51,7 @@ TEST_F(SaveResultTest, DialogOffersTheFourFormatsInSaveFolderAndSaveFolderFollow
         EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("JPG format (*.jpg)"));
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-        EXPECT_TRUE(dialog.defaultSuffix().isEmpty());
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("jpg"));
         ChooseFile(dialog, chosen);
     });
     SaveResult(nullptr, SaveFolder_, page_);
@@ -59,6 +62,41 @@ TEST_F(SaveResultTest, DialogOffersTheFourFormatsInSaveFolderAndSaveFolderFollow
     EXPECT_EQ(SaveFolder_, second_.path() + QLatin1Char('/'));
 }
 
+// A name typed without an ending is saved in the type chosen in the dialog; ".jpeg" is a
+// JPEG as ".jpg" is.
+TEST_F(SaveResultTest, NameWithoutEndingTakesTheChosenTypesEnding)
+{
+    const struct {
+        const char* typed;
+        int filterSteps; // Down presses in the type box: 0 JPG, 1 PNG, 3 BMP
+        const char* saved;
+        QByteArray format;
+    } rows[] = {{"Sheet", 0, "Sheet.jpg", "jpeg"},
+                {"page", 1, "page.png", "png"},
+                {"page", 3, "page.bmp", "bmp"},
+                {"photo.jpeg", 0, "photo.jpeg", "jpeg"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+            auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            for (int i = 0; i < row.filterSteps; ++i)
+                QTest::keyClick(types, Qt::Key_Down); // as the user picks a type
+            ChooseFile(dialog, second_.filePath(QString::fromUtf8(row.typed)));
+        });
+        const int busy = BusyCursor::ShownCount();
+        SaveResult(nullptr, SaveFolder_, page_);
+        ASSERT_EQ(watcher.Seen(), 1);
+        EXPECT_EQ(BusyCursor::ShownCount(), busy + 1); // while the file is written
+        QImageReader reader(second_.filePath(QString::fromUtf8(row.saved)));
+        reader.setDecideFormatFromContent(true);
+        EXPECT_EQ(reader.format(), row.format);
+        if (qstrcmp(row.typed, row.saved) != 0) {
+            EXPECT_FALSE(QFile::exists(second_.filePath(QString::fromUtf8(row.typed))));
+        }
+    }
+}
+
 TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
 {
     const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
@@ -66,7 +104,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
         const char* name;
         bool readOnlyFolder;
         QString reason;
-    } rows[] = {{"sheet.jpeg", false, QStringLiteral(".jpg, .png, .gif or .bmp")},
+    } rows[] = {{"sheet.tif", false, QStringLiteral(".jpg, .png, .gif or .bmp")},
                 {"page.bmp", true, QStringLiteral("Permission denied")}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -87,6 +125,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
         ASSERT_TRUE(error && error->Seen().shown);
         EXPECT_EQ(error->Seen().title, QStringLiteral("Error"));
         EXPECT_EQ(error->Seen().icon, QMessageBox::Critical);
+        EXPECT_FALSE(error->Seen().busyPointer);
         EXPECT_TRUE(error->Seen().text.contains(chosen) && error->Seen().text.contains(row.reason))
             << error->Seen().text.toStdString();
         EXPECT_FALSE(QFile::exists(chosen));

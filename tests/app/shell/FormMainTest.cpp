@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
+#include "app/common/BusyCursor.h"
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/FormMain.h"
@@ -38,7 +40,8 @@ struct FormMainFixture : testing::Test {
 
 TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
 {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Quorvane"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("tyrannosaurus.png[*] \u2013 Quorvane"));
+    EXPECT_FALSE(form.isWindowModified());
     EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
     EXPECT_TRUE(form.EditModeButton()->isChecked());
     EXPECT_TRUE(Editor().SelShown);
@@ -69,6 +72,19 @@ TEST_F(FormMainFixture, PreviewModeHidesTheGripsAndEditModeRestoresThem)
     EXPECT_EQ(doc.Place.SelX1, x1);
 }
 
+TEST_F(FormMainFixture, EditModeCommandByIdSwitchesAndTheButtonFollows)
+{
+    for (const bool preview : {true, false, true}) {
+        form.OnCommand(ID_SWITCH);
+        EXPECT_EQ(Editor().PreviewMode, preview);
+        EXPECT_EQ(Editor().SelShown, !preview);
+        EXPECT_EQ(form.EditModeButton()->isChecked(), !preview);
+    }
+    form.EditModeButton()->trigger(); // the button after a switch by id
+    EXPECT_FALSE(Editor().PreviewMode);
+    EXPECT_TRUE(form.EditModeButton()->isChecked());
+}
+
 TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
 {
     QTemporaryDir dir;
@@ -77,8 +93,11 @@ TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
     const QString path = dir.filePath(QStringLiteral("wide.png"));
     ASSERT_TRUE(wide.save(path));
     doc.Place.SelX1 = 5;
+    const int busy = BusyCursor::ShownCount();
 
     EXPECT_TRUE(form.OpenPicture(path));
+    EXPECT_EQ(BusyCursor::ShownCount(), busy + 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(doc.PictureWidth, 400);
     EXPECT_EQ(doc.Place.SelY1, 180.0f);                   // (480 - 240) * 0.75
     EXPECT_EQ(doc.Place.SelX2 - doc.Place.SelX1, 480.0f); // twice the height
@@ -116,6 +135,7 @@ TEST_F(FormMainFixture, PictureThatCannotBeUsedKeepsThePreviousOneAndSaysWhy)
         EXPECT_TRUE(watcher.Seen().text.contains(QString::fromUtf8(row.name))
                     && watcher.Seen().text.contains(QString::fromUtf8(row.reason)))
             << watcher.Seen().text.toStdString();
+        EXPECT_FALSE(watcher.Seen().busyPointer);
         EXPECT_EQ(doc.PictureImage.cacheKey(), pictureKey);
         EXPECT_EQ(doc.Place.SelX1, x1);
     }
@@ -194,10 +214,21 @@ TEST_F(FormMainFixture, ExactPerspectiveIsRememberedBesideTheUpdateDate)
     ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-1")));
     EXPECT_EQ(doc.Mapping, SheetMapping::Bilinear);
     EXPECT_FALSE(form.ExactButton()->isChecked());
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("step.png"));
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(picture));
+    ASSERT_TRUE(form.OpenPicture(picture)); // a step made before the switch
 
     form.ExactButton()->trigger();
     EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
     EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("1"));
+    // A setting, not part of the steps or of a layout file: undo and Open Layout keep it.
+    form.History().Stack().undo();
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    const QString layout = dir.filePath(QStringLiteral("kept.quorvane"));
+    ASSERT_TRUE(form.SaveLayout(layout));
+    ASSERT_TRUE(form.OpenLayout(layout));
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
     {
         Document next;
         FormMain restarted(next);
@@ -213,6 +244,103 @@ TEST_F(FormMainFixture, ExactPerspectiveIsRememberedBesideTheUpdateDate)
     Document fresh;
     FormMain again(fresh);
     EXPECT_EQ(fresh.Mapping, SheetMapping::Bilinear);
+}
+
+namespace {
+
+QString DrawnPicture(const QTemporaryDir& dir, const char* name, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(image.save(path));
+    return path;
+}
+
+// Drags `data` over the window and drops it; returns whether the window took the drag.
+bool Drop(QWidget& target, const QMimeData& data)
+{
+    const QPoint at = target.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+TEST_F(FormMainFixture, DroppedPictureOpensAndOtherDropsAreRefusedQuietly)
+{
+    QTemporaryDir dir;
+    QMimeData picture;
+    picture.setUrls({QUrl::fromLocalFile(DrawnPicture(dir, "dropped.png", {300, 100}))});
+    QMimeData words;
+    words.setText(QStringLiteral("not a file"));
+
+    MessageBoxWatcher none; // records a message box, should one show
+    EXPECT_FALSE(Drop(form, words));
+    EXPECT_TRUE(Drop(form, picture));
+    EXPECT_EQ(doc.PictureWidth, 300);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("dropped.png[*] \u2013 Quorvane"));
+    EXPECT_TRUE(form.isWindowModified());
+    EXPECT_FALSE(none.Seen().shown);
+}
+
+TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
+{
+    QTemporaryDir dir;
+    const Document start = doc;
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    CanvasWidget* canvas = form.Picture1();
+
+    // A mouse move of the picture, two arrow presses (one step), an Open, a Designer OK.
+    const QPoint inside((int(doc.Place.SelX1) + int(doc.Place.SelX2)) / 2, int(doc.Place.SelY1) + 20);
+    QMouseEvent hover(QEvent::MouseMove, inside, canvas->mapToGlobal(inside), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(canvas, &hover);
+    QTest::mousePress(canvas, Qt::LeftButton, {}, inside);
+    QTest::mouseMove(canvas, inside + QPoint(30, 0));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, inside + QPoint(30, 0));
+    const Document moved = doc;
+    QTest::keyClick(canvas, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(canvas, Qt::Key_Left);
+    EXPECT_EQ(doc.Place, moved.Place.Shifted(-1, 10));
+    const Document nudged = doc;
+    ASSERT_TRUE(form.OpenPicture(DrawnPicture(dir, "second.png", {200, 200})));
+    const Document opened = doc;
+    ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
+        QTest::qWait(100);
+        designer.findChild<QToolButton*>(QStringLiteral("Btn2Page2"))->click();
+        designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    });
+    form.OnCommand(ID_PAPER);
+    ASSERT_EQ(doc.PageStyle, kStyleUpright);
+    const Document designed = doc;
+    const Outline designedOutline = form.Paper().CanvasOutline;
+    form.EditModeButton()->trigger(); // mode switches are no steps
+    form.EditModeButton()->trigger();
+    form.activateWindow(); // back from the designer
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    const Document* const back[] = {&opened, &nudged, &moved, &start};
+    for (const Document* expected : back) {
+        QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(doc, *expected);
+    }
+    EXPECT_FALSE(form.isWindowModified());
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(doc, moved);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(canvas, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(doc, designed);
+    EXPECT_EQ(form.Paper().CanvasOutline, designedOutline);
+
+    // The designer shows the document's camera again after an undo of its OK.
+    QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Designer()->Camera().KeptPageStyle(), kStyleLFold);
 }
 
 // The last run's Open and Save folders are offered again; the Open dialog's choice is kept.

@@ -42,12 +42,20 @@ TEST(DesignerCamera, RestoreReturnsToTheLastCommit)
     EXPECT_DOUBLE_EQ(camera.Camera().CameraHeight, 123.4);
 }
 
-TEST(CameraFields, TakeOnlyDigitsAndBackspace)
+TEST(CameraFields, TakeDigitsBackspaceAndOneLeadingMinusForTheAngle)
 {
-    for (QChar c : QStringLiteral("0123456789\b"))
-        EXPECT_TRUE(AcceptsFieldCharacter(c)) << int(c.unicode());
-    for (QChar c : QStringLiteral("-+.,e a"))
-        EXPECT_FALSE(AcceptsFieldCharacter(c)) << int(c.unicode());
+    for (CameraRow row : kCameraRows) {
+        for (QChar c : QStringLiteral("0123456789\b"))
+            EXPECT_TRUE(AcceptsFieldCharacter(row, c, u"", u"12")) << int(c.unicode());
+        for (QChar c : QStringLiteral("+.,e a"))
+            EXPECT_FALSE(AcceptsFieldCharacter(row, c, u"", u"")) << int(c.unicode());
+    }
+    // The text before and after the caret: a minus only at the start of an unsigned angle.
+    EXPECT_TRUE(AcceptsFieldCharacter(CameraRow::Angle, u'-', u"", u"30"));
+    EXPECT_FALSE(AcceptsFieldCharacter(CameraRow::Angle, u'-', u"", u"-30"));
+    EXPECT_FALSE(AcceptsFieldCharacter(CameraRow::Angle, u'-', u"3", u"0"));
+    for (CameraRow row : {CameraRow::Distance, CameraRow::Height, CameraRow::FieldOfView})
+        EXPECT_FALSE(AcceptsFieldCharacter(row, u'-', u"", u""));
 }
 
 TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRangeAndClampWhenLeft)
@@ -56,6 +64,8 @@ TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRangeAndClampWhenLeft)
     EXPECT_EQ(LeadingNumber(u" 12abc"), 12.0);
     EXPECT_EQ(LeadingNumber(u"-1.5x"), -1.5);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u""), 0); // emptied angle: 0 at once
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u"-"), std::nullopt); // a sign alone waits
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u"-30"), -30);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u""), std::nullopt);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"15"), std::nullopt);
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"1500"), 1500);

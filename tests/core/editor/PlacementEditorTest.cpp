@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "core/editor/PlacementEditor.h"
 
@@ -158,4 +160,35 @@ TEST_F(EditorFixture, OtherButtonsAndPreviewModeChangeNothing)
     EXPECT_EQ(state.HitZone, 0);
     EXPECT_EQ(Placed(), kStart);
     EXPECT_EQ(refreshes, 0);
+}
+
+TEST_F(EditorFixture, CommittedChangesAreReportedWithThePlacementBefore)
+{
+    std::vector<std::pair<Sel, bool>> commits;
+    editor.SetCommitted([&](const Document& before, bool nudge) { commits.push_back({before.Place, nudge}); });
+
+    editor.Nudge(-10, 0);
+    EXPECT_EQ(Placed(), kStart.Shifted(-10, 0));
+    EXPECT_TRUE(IsPicture(91, 101)); // drawn at once, with the grips
+    EXPECT_TRUE(state.SelShown);
+    DragGrip(150, 150, 170, 140); // a move
+    DragGrip(310, 190, 310, 190); // a grip pressed and released in place: no change
+    state.PreviewMode = true;
+    editor.Nudge(0, 1);           // preview mode: no move
+    EXPECT_EQ(Placed(), kStart.Shifted(10, -10));
+
+    ASSERT_EQ(commits.size(), 2u);
+    EXPECT_EQ(commits[0], std::make_pair(kStart, true));
+    EXPECT_EQ(commits[1], std::make_pair(kStart.Shifted(-10, 0), false));
+}
+
+TEST_F(EditorFixture, ArrowKeysWaitForADragToEnd)
+{
+    Hover(150, 150);
+    editor.Press(MouseButtons::Left, 150, 150);
+    editor.Nudge(1, 0);
+    EXPECT_EQ(Placed(), kStart);
+    editor.Release(MouseButtons::Left, 150, 150, kCanvas);
+    editor.Nudge(1, 0);
+    EXPECT_EQ(Placed(), kStart.Shifted(1, 0));
 }

@@ -13,7 +13,7 @@ namespace {
 
 // An L outline of 709 x 31 canvas pixels: the standing sheet is the upper half, the lying
 // sheet the lower. Flat, so the buffers stay small. The top edge slopes, as seen from a
-// camera: a level top edge on the canvas's top line is never sampled and stays black.
+// camera.
 struct FlatRun {
     explicit FlatRun(const QImage& picture)
     {
@@ -150,6 +150,19 @@ TEST(GenerateDrivers, UncoveredAndTransparentPartsComeOutWhite)
     run.doc.Place.SelX2 = 900;
     const GenerateResult none = run.SheetB();
     EXPECT_EQ(none.page.pixel(595, 842), kWhite);
+}
+
+// A level top edge (a camera at angle 0) puts the first row's samples where no colour is
+// computed: they must come out as the page's white, not as a dark line.
+TEST(GenerateDrivers, LevelTopEdgeLeavesNoDarkLine)
+{
+    FlatRun run(Filled(Qt::white));
+    run.paper.CanvasOutline[0] = {0, 0};
+    for (const auto& result : {run.Both(), run.SheetB()}) {
+        ASSERT_EQ(result.status, GenerateStatus::Done);
+        for (int x = 0; x < result.page.width(); x += 7)
+            ASSERT_EQ(result.page.pixel(x, 0), kWhite) << x;
+    }
 }
 
 TEST(GenerateDrivers, NoPictureGivesAWhitePage)

@@ -88,7 +88,9 @@ TEST(SingleStepLoop, FloatCounterLosesTheLastStep)
     EXPECT_EQ(count(16777216.0f, 16777300.0f, 0.5f), 1);
 }
 
-TEST(TransBitmap, IdentityReproducesAConstantSourceBelowABlackTopLine)
+// The top row's samples all fall on the source's last row, where no colour is computed:
+// before any sample has computed one they take the page's white.
+TEST(TransBitmap, IdentityReproducesAConstantSourceBelowAWhiteTopLine)
 {
     TransformState gen = Identity(Source(W, H, [](int, int) { return Rgb{10, 20, 30}; }));
     GenControl control;
@@ -100,7 +102,7 @@ TEST(TransBitmap, IdentityReproducesAConstantSourceBelowABlackTopLine)
     EXPECT_EQ(control.GenProgress, 100);
     for (int r = 0; r < H; ++r) {
         for (int c = 0; c < W; ++c) {
-            const Rgb expected = r == H - 1 ? Rgb{0, 0, 0} : Rgb{10, 20, 30};
+            const Rgb expected = r == H - 1 ? Rgb{255, 255, 255} : Rgb{10, 20, 30};
             EXPECT_EQ(At(gen.DstBits, c, r), expected) << c << "," << r;
             EXPECT_EQ(*gen.DstBits.Byte(3, c, r), 255); // the source's fourth byte is 0
             // The target is the buffer 1:1, top row first.
@@ -135,8 +137,9 @@ TEST(TransBitmap, IdentityRowsFollowTheHalfPixelPattern)
     Transform(gen, control);
 
     // Row 0 keeps y = Y2; odd rows are hit once; even rows keep the sample half a row up,
-    // 0.75 * S(r - 1) + 0.25 * S(r) rounded half to even.
-    const int expected[H] = {0, 10, 12, 30, 32, 0};
+    // 0.75 * S(r - 1) + 0.25 * S(r) rounded half to even; the top row, before any sample
+    // has computed a colour, is white.
+    const int expected[H] = {0, 10, 12, 30, 32, 255};
     for (int r = 0; r < H; ++r) {
         for (int c = 0; c < W; ++c)
             EXPECT_EQ(At(gen.DstBits, c, r)[1], expected[r]) << c << "," << r;

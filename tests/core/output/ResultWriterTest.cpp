@@ -57,6 +57,14 @@ int BigEndian(const QByteArray& bytes, qsizetype at, int count)
     return value;
 }
 
+int LittleEndian(const QByteArray& bytes, qsizetype at, int count)
+{
+    int value = 0;
+    for (int i = count - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(bytes.at(at + i));
+    return value;
+}
+
 TEST(ResultWriter, EachEndingRoundTripsInItsFormatAtPageSize)
 {
     struct Row {
@@ -66,7 +74,8 @@ TEST(ResultWriter, EachEndingRoundTripsInItsFormatAtPageSize)
     };
     // On this page giflib's own median-cut palette reaches about 26 dB; 256 colours chosen
     // well and dithered about 30.
-    const Row rows[] = {{"Sheet.JPG", "jpeg", 38.0}, {"page.png", "png", 0}, {"page.gif", "gif", 29.0}, {"page.Bmp", "bmp", 0}};
+    const Row rows[] = {{"Sheet.JPG", "jpeg", 38.0}, {"sheet.jpeg", "jpeg", 38.0}, {"page.png", "png", 0},
+                        {"page.gif", "gif", 29.0}, {"page.Bmp", "bmp", 0}};
     const QImage page = DrawPhotoPage();
     QTemporaryDir dir;
     for (const Row& row : rows) {
@@ -84,14 +93,17 @@ TEST(ResultWriter, EachEndingRoundTripsInItsFormatAtPageSize)
         else
             EXPECT_GE(Psnr(page, back), row.minPsnr);
     }
-    EXPECT_EQ(QDir(dir.path()).count(), 2u + 4u); // ".", ".." and the four files: no leftovers
+    EXPECT_EQ(QDir(dir.path()).count(), 2u + 5u); // ".", ".." and the five files: no leftovers
 }
 
-TEST(ResultWriter, JpegIsQuality90And144DpiAndPngIs144Dpi)
+// 144 dpi, 5669 dots per metre, makes the 1190 x 1684 page A4 in every format that records it.
+TEST(ResultWriter, JpegIsQuality90AndJpegPngAndBmpRecord144Dpi)
 {
     QTemporaryDir dir;
-    ASSERT_EQ(WriteResultImage(DrawPhotoPage(), dir.filePath(QStringLiteral("page.jpg"))).status, WriteStatus::Written);
-    ASSERT_EQ(WriteResultImage(DrawPhotoPage(), dir.filePath(QStringLiteral("page.png"))).status, WriteStatus::Written);
+    for (const char* name : {"page.jpg", "page.png", "page.bmp"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        ASSERT_EQ(WriteResultImage(DrawPhotoPage(), path).status, WriteStatus::Written) << name;
+    }
 
     const QByteArray jpeg = ReadAll(dir.filePath(QStringLiteral("page.jpg")));
     ASSERT_EQ(jpeg.mid(6, 5), QByteArray("JFIF\0", 5));
@@ -111,6 +123,12 @@ TEST(ResultWriter, JpegIsQuality90And144DpiAndPngIs144Dpi)
     ASSERT_GT(phys, 0);
     EXPECT_EQ(BigEndian(png, phys + 4, 4), 5669); // dots per metre
     EXPECT_EQ(BigEndian(png, phys + 8, 4), 5669);
+
+    const QByteArray bmp = ReadAll(dir.filePath(QStringLiteral("page.bmp")));
+    ASSERT_GE(bmp.size(), 46);
+    ASSERT_EQ(bmp.left(2), QByteArray("BM"));
+    EXPECT_EQ(LittleEndian(bmp, 38, 4), 5669); // the information header's pixels per metre
+    EXPECT_EQ(LittleEndian(bmp, 42, 4), 5669);
 }
 
 TEST(ResultWriter, RefusedAndFailedSavesSayWhyAndLeaveTheOldFileAlone)
@@ -123,7 +141,7 @@ TEST(ResultWriter, RefusedAndFailedSavesSayWhyAndLeaveTheOldFileAlone)
         bool readOnlyFolder;
         WriteStatus status;
         QString reason;
-    } rows[] = {{"page.jpeg", false, WriteStatus::UnsupportedName, QStringLiteral(".jpg, .png, .gif or .bmp")},
+    } rows[] = {{"page.tif", false, WriteStatus::UnsupportedName, QStringLiteral(".jpg, .png, .gif or .bmp")},
                 {"page", false, WriteStatus::UnsupportedName, QStringLiteral(".jpg, .png, .gif or .bmp")},
                 {"page.png", true, WriteStatus::WriteFailed, QStringLiteral("Permission denied")}};
     for (const auto& row : rows) {

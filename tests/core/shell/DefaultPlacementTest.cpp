@@ -1,8 +1,40 @@
+#include <algorithm>
+#include <cmath>
+
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+#include <QPolygonF>
+
+#include "core/editor/PaperFitting.h"
+#include "core/generation/GenerateDrivers.h"
+#include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 
 using namespace quorvane;
+
+namespace {
+
+double DistanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+    const QPointF nearest = a + t * ab;
+    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+}
+
+// Whether every pixel along the image's border is white.
+bool WhiteBorder(const QImage& page)
+{
+    const QImage inside = page.copy(page.rect().adjusted(1, 1, -1, -1));
+    QImage white(page.size(), page.format());
+    white.fill(Qt::white);
+    QPainter(&white).drawImage(1, 1, inside);
+    return white == page;
+}
+
+} // namespace
 
 TEST(DefaultPlacement, WidePictureOnAnEightHundredByFourHundredCanvas)
 {
@@ -20,4 +52,39 @@ TEST(DefaultPlacement, PictureWithoutPixelsLeavesThePlacementAlone)
     doc.Place = {1, 0, 0, 7};
     ApplyDefaultPlacement(doc, CanvasPaper(), QSizeF(800, 400));
     EXPECT_EQ(doc.Place, (Placement{1, 0, 0, 7}));
+}
+
+// The sample picture, placed by the default rule in the main window's first canvas, stands
+// inside the default paper with a margin, so the first page shows the whole of it.
+TEST(DefaultPlacement, SamplePictureStandsInsideTheDefaultPaper)
+{
+    const QSizeF canvas(853, 480);
+    Document doc;
+    CanvasPaper paper;
+    SetDefaultPaper(doc);
+    ResetPaper(doc, paper, canvas, false);
+    doc.PictureImage = QImage(QStringLiteral(QUORVANE_SOURCE_DIR "/data/Object/tyrannosaurus.png"));
+    ASSERT_FALSE(doc.PictureImage.isNull());
+    doc.PictureWidth = doc.PictureImage.width();
+    doc.PictureHeight = doc.PictureImage.height();
+    ApplyDefaultPlacement(doc, paper, canvas);
+
+    QPolygonF outline;
+    for (const QPoint& corner : paper.CanvasOutline)
+        outline << QPointF(corner);
+    const Placement r = PlacementOnCanvas(doc, paper);
+    constexpr double kMargin = 8.0; // canvas pixels, about 25 on the page
+    for (const QPointF corner : {QPointF(r.SelX1, r.SelY1), QPointF(r.SelX2, r.SelY1), QPointF(r.SelX2, r.SelY2),
+                                 QPointF(r.SelX1, r.SelY2)}) {
+        EXPECT_TRUE(outline.containsPoint(corner, Qt::OddEvenFill)) << corner.x() << "," << corner.y();
+        for (qsizetype i = 0; i < outline.size(); ++i) {
+            EXPECT_GE(DistanceToSegment(corner, outline[i], outline[(i + 1) % outline.size()]), kMargin)
+                << corner.x() << "," << corner.y() << " to edge " << i;
+        }
+    }
+
+    GenControl control;
+    const GenerateResult page = GenerateBothSheets(doc, paper, control, {});
+    ASSERT_EQ(page.status, GenerateStatus::Done);
+    EXPECT_TRUE(WhiteBorder(page.page)); // the animal crosses the fold, no other edge
 }

@@ -1,0 +1,210 @@
+#include "core/shell/LayoutFile.h"
+
+#include <cmath>
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "core/output/ResultWriter.h"
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/PictureLoader.h"
+
+namespace quorvane {
+
+namespace {
+
+const QString kFormat = QStringLiteral("quorvane-layout");
+constexpr int kVersion = 1;
+constexpr qint64 kMaxFileBytes = qint64(kPictureAllocationLimitMb) << 21; // base64 of the largest picture
+constexpr double kMaxCoordinate = 1e6;
+
+QByteArray PictureAsPng(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return png.toBase64();
+}
+
+QJsonObject ToJson(const Layout& layout)
+{
+    const Document& d = layout.doc;
+    const auto points = [](const Outline& outline) {
+        QJsonArray array;
+        for (const QPoint& p : outline)
+            array.append(QJsonArray{p.x(), p.y()});
+        return array;
+    };
+    return {
+        {QStringLiteral("format"), kFormat},
+        {QStringLiteral("version"), kVersion},
+        {QStringLiteral("pageStyle"), d.PageStyle},
+        {QStringLiteral("camera"), QJsonObject{{QStringLiteral("distance"), d.Camera.CameraDistance},
+                                               {QStringLiteral("height"), d.Camera.CameraHeight},
+                                               {QStringLiteral("angle"), d.Camera.CameraAngle},
+                                               {QStringLiteral("fieldOfView"), d.Camera.FieldOfView}}},
+        {QStringLiteral("paper"), points(d.PaperPoint)},
+        {QStringLiteral("placement"), QJsonArray{d.Place.SelX1, d.Place.SelY1, d.Place.SelX2, d.Place.SelY2}},
+        {QStringLiteral("placementPaper"), points(d.PlaceOutline)},
+        {QStringLiteral("canvas"), QJsonArray{layout.canvas.width(), layout.canvas.height()}},
+        {QStringLiteral("picture"), QJsonObject{{QStringLiteral("file"), d.PictureFile},
+                                                {QStringLiteral("png"), QString::fromLatin1(PictureAsPng(d.PictureImage))}}},
+    };
+}
+
+// Reads the fields a layout needs; the first one missing or out of range stops it.
+class Reader {
+public:
+    explicit Reader(const QJsonObject& root)
+        : root_(root)
+    {
+    }
+
+    std::optional<QString> problem;
+
+    double Number(const QJsonValue& value, const char* what, double lo, double hi)
+    {
+        const double n = value.toDouble(std::nan(""));
+        if (!value.isDouble() || !std::isfinite(n) || n < lo || n > hi)
+            Fail(QStringLiteral("%1 is missing or out of range").arg(QLatin1String(what)));
+        return problem ? 0.0 : n;
+    }
+
+    QJsonArray Numbers(const QString& key, qsizetype count)
+    {
+        const QJsonArray array = root_.value(key).toArray();
+        if (array.size() != count)
+            Fail(QStringLiteral("the %1 must have %2 entries").arg(key).arg(count));
+        return array;
+    }
+
+    QImage Picture()
+    {
+        const QJsonObject picture = root_.value(QStringLiteral("picture")).toObject();
+        const QByteArray png = QByteArray::fromBase64(picture.value(QStringLiteral("png")).toString().toLatin1());
+        QBuffer buffer;
+        buffer.setData(png);
+        QImageReader reader(&buffer, "png");
+        const QSize size = reader.size();
+        QImage image;
+        if (size.isValid() && qint64(size.width()) * size.height() * 4 <= qint64(kPictureAllocationLimitMb) << 20)
+            image = reader.read();
+        if (image.isNull())
+            Fail(QStringLiteral("the picture in it is missing or damaged"));
+        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+
+private:
+    void Fail(const QString& reason)
+    {
+        if (!problem)
+            problem = reason;
+    }
+
+    const QJsonObject& root_;
+};
+
+void ReadCamera(Reader& r, const QJsonObject& camera, CameraValues& out)
+{
+    out.CameraDistance = r.Number(camera.value(QStringLiteral("distance")), "the camera distance", 0.1, 1e4);
+    out.CameraHeight = r.Number(camera.value(QStringLiteral("height")), "the camera height", 0.1, 1e4);
+    out.CameraAngle = r.Number(camera.value(QStringLiteral("angle")), "the camera angle", -180, 180);
+    out.FieldOfView = r.Number(camera.value(QStringLiteral("fieldOfView")), "the field of view", 1, 179);
+}
+
+// Six corners as [x, y] pairs of whole numbers from `lo` up.
+Outline ReadOutline(Reader& r, const QString& key, double lo)
+{
+    const QJsonArray corners = r.Numbers(key, 6);
+    Outline outline{};
+    for (qsizetype i = 0; i < corners.size() && !r.problem; ++i) {
+        const QJsonArray p = corners.at(i).toArray();
+        outline[size_t(i)] = QPoint(int(r.Number(p.at(0), "a paper corner", lo, kMaxCoordinate)),
+                                    int(r.Number(p.at(1), "a paper corner", lo, kMaxCoordinate)));
+    }
+    return outline;
+}
+
+std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
+{
+    Layout layout;
+    Document& d = layout.doc;
+    d.PageStyle = r.Number(root.value(QStringLiteral("pageStyle")), "the page style", 4.1, 6);
+    if (!r.problem && LayoutOf(d.PageStyle) == PaperLayout::None)
+        r.problem = QStringLiteral("the page style is unknown");
+    ReadCamera(r, root.value(QStringLiteral("camera")).toObject(), d.Camera);
+    SetPaper(d, ReadOutline(r, QStringLiteral("paper"), 0));
+    if (!r.problem && (d.PaperWidth == 0 || d.PaperHeight == 0))
+        r.problem = QStringLiteral("the paper outline is empty");
+    const QJsonArray place = r.Numbers(QStringLiteral("placement"), 4);
+    float sel[4] = {};
+    for (qsizetype i = 0; i < place.size() && !r.problem; ++i)
+        sel[i] = float(r.Number(place.at(i), "the placement", -kMaxCoordinate, kMaxCoordinate));
+    d.Place = {sel[0], sel[1], sel[2], sel[3]};
+    d.PlaceOutline = ReadOutline(r, QStringLiteral("placementPaper"), -kMaxCoordinate);
+    const QJsonArray canvas = r.Numbers(QStringLiteral("canvas"), 2);
+    if (!r.problem)
+        layout.canvas = QSize(int(r.Number(canvas.at(0), "the canvas width", 1, kMaxCoordinate)),
+                              int(r.Number(canvas.at(1), "the canvas height", 1, kMaxCoordinate)));
+    if (r.problem)
+        return std::nullopt;
+    SetPicture(d, r.Picture(), root.value(QStringLiteral("picture")).toObject().value(QStringLiteral("file")).toString());
+    if (r.problem)
+        return std::nullopt;
+    return layout;
+}
+
+QString CouldNotOpen(const QString& name, const QString& reason)
+{
+    return QStringLiteral("The layout \"%1\" could not be opened: %2.").arg(name, reason);
+}
+
+} // namespace
+
+QByteArray LayoutToJson(const Layout& layout)
+{
+    return QJsonDocument(ToJson(layout)).toJson(QJsonDocument::Indented);
+}
+
+LayoutRead LayoutFromJson(const QByteArray& json, const QString& name)
+{
+    QJsonParseError error{};
+    const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
+    if (parsed.isNull())
+        return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is damaged or cut short (%1)").arg(error.errorString()))};
+    const QJsonObject root = parsed.object();
+    if (root.value(QStringLiteral("format")).toString() != kFormat)
+        return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is not a Quorvane layout"))};
+    Reader reader(root);
+    std::optional<Layout> layout = ReadLayout(reader, root);
+    if (!layout)
+        return {std::nullopt, CouldNotOpen(name, *reader.problem)};
+    return {std::move(layout), {}};
+}
+
+std::optional<QString> SaveLayout(const Layout& layout, const QString& path)
+{
+    if (const std::optional<QString> reason = ReplaceFileWith(path, LayoutToJson(layout)))
+        return QStringLiteral("Could not save the layout as \"%1\": %2.").arg(QFileInfo(path).fileName(), *reason);
+    return std::nullopt;
+}
+
+LayoutRead LoadLayout(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {std::nullopt, CouldNotOpen(name, QFileInfo::exists(path) ? QStringLiteral("it is not a readable file")
+                                                                         : QStringLiteral("the file does not exist"))};
+    if (file.size() > kMaxFileBytes)
+        return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is too large"))};
+    return LayoutFromJson(file.readAll(), name);
+}
+
+} // namespace quorvane

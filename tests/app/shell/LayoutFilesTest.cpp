@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/editor/CanvasWidget.h"
+#include "app/shell/FormMain.h"
+#include "core/generation/GenerateDrivers.h"
+#include "core/output/ResultWriter.h"
+#include "support/ModalWatcher.h"
+#include "support/RunProgram.h"
+
+using namespace quorvane;
+
+namespace {
+
+struct ShownForm {
+    ShownForm()
+    {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    Document doc;
+    FormMain form{doc};
+};
+
+// The page the main window's Generate makes of its document, as a PNG file's bytes.
+QByteArray DesktopPage(const ShownForm& shown, const QString& path)
+{
+    GenControl control;
+    const std::optional<GenerateResult> page = GenerateForPageStyle(shown.doc, shown.form.Paper(), control, {});
+    EXPECT_TRUE(page && page->status == GenerateStatus::Done);
+    EXPECT_EQ(WriteResultImage(page->page, path).status, WriteStatus::Written);
+    return ReadFileBytes(path);
+}
+
+} // namespace
+
+TEST(LayoutFiles, SavedLayoutReopensAsTheSamePageInTheWindowAndTheCommandLineTool)
+{
+    QTemporaryDir dir;
+    const QString layout = dir.filePath(QStringLiteral("sample.quorvane"));
+    ShownForm first;
+    first.form.Picture1()->setFocus();
+    QTest::keyClick(first.form.Picture1(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_TRUE(first.form.isWindowModified());
+    ASSERT_TRUE(first.form.SaveLayout(layout));
+    EXPECT_EQ(first.form.windowTitle(), QStringLiteral("sample.quorvane[*] \u2013 Quorvane"));
+    EXPECT_FALSE(first.form.isWindowModified());
+
+    ShownForm second;
+    ASSERT_TRUE(second.form.OpenLayout(layout));
+    EXPECT_EQ(second.doc, first.doc);
+    EXPECT_EQ(second.form.Paper().CanvasOutline, first.form.Paper().CanvasOutline);
+    EXPECT_FALSE(second.form.isWindowModified());
+    second.form.History().Stack().undo(); // opening was a step: the sample comes back
+    EXPECT_EQ(second.doc.Place, first.doc.Place.Shifted(-10, 0));
+    EXPECT_TRUE(second.form.isWindowModified());
+    second.form.History().Stack().redo();
+
+    // By either mapping: the tool takes it beside the layout, as the window has it set.
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        second.doc.Mapping = mapping;
+        const QByteArray desktop = DesktopPage(second, dir.filePath(QStringLiteral("desktop.png")));
+        const QString cliPage = dir.filePath(QStringLiteral("cli.png"));
+        const char* name = mapping == SheetMapping::Exact ? "--mapping=exact" : "--mapping=bilinear";
+        const ProgramRun cli = RunCli({"generate", "--layout", layout, "-o", cliPage, name});
+        EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
+        EXPECT_FALSE(desktop.isEmpty());
+        EXPECT_TRUE(ReadFileBytes(cliPage) == desktop) << name;
+    }
+}
+
+TEST(LayoutFiles, DamagedLayoutIsReportedAndChangesNothing)
+{
+    QTemporaryDir dir;
+    ShownForm shown;
+    const QString good = dir.filePath(QStringLiteral("good.quorvane"));
+    ASSERT_TRUE(shown.form.SaveLayout(good));
+    const QByteArray bytes = ReadFileBytes(good);
+    const QString cut = dir.filePath(QStringLiteral("cut.quorvane"));
+    ASSERT_TRUE(WriteFileBytes(cut, bytes.left(bytes.size() - 40)));
+    QTest::keyClick(shown.form.Picture1(), Qt::Key_Up);
+    const Document before = shown.doc;
+
+    MessageBoxWatcher watcher;
+    EXPECT_FALSE(shown.form.OpenLayout(cut));
+    EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
+    EXPECT_TRUE(watcher.Seen().text.contains(QStringLiteral("\"cut.quorvane\" could not be opened")));
+    EXPECT_EQ(shown.doc, before);
+    EXPECT_EQ(shown.form.windowTitle(), QStringLiteral("good.quorvane[*] \u2013 Quorvane"));
+    EXPECT_TRUE(shown.form.isWindowModified());
+}

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "core/shell/DefaultPaper.h"
+#include "core/shell/LayoutFile.h"
+#include "core/shell/PictureLoader.h"
+
+using namespace quorvane;
+
+namespace {
+
+// A layout with every field away from its default and a picture with see-through pixels.
+Layout DrawnLayout()
+{
+    QImage picture(7, 5, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgba(x * 36, y * 50, 200, (x * 40 + y * 9) % 256));
+    Layout layout;
+    Document& d = layout.doc;
+    SetPicture(d, picture.convertToFormat(QImage::Format_ARGB32_Premultiplied), QStringLiteral("/gone/cup.png"));
+    d.PageStyle = kStyleUpright;
+    d.Camera = {212.5, 60.1, -37, 22};
+    SetPaper(d, {{{0, 90}, {480, 3}, {470, 340}, {700, 480}, {200, 630}, {15, 460}}});
+    d.Place = {120.25f, 80.5f, 401.75f, 260.125f};
+    d.PlaceOutline = {{{-5, 80}, {473, 2}, {467, 341}, {700, 480}, {200, 630}, {15, 460}}};
+    layout.canvas = QSize(853, 480);
+    return layout;
+}
+
+QByteArray Changed(const Layout& layout, const char* key, const QJsonValue& value)
+{
+    QJsonObject root = QJsonDocument::fromJson(LayoutToJson(layout)).object();
+    if (value.isUndefined())
+        root.remove(QLatin1String(key));
+    else
+        root.insert(QLatin1String(key), value);
+    return QJsonDocument(root).toJson();
+}
+
+} // namespace
+
+TEST(LayoutFile, SavedLayoutOpensAsTheSameDocumentWhereverThePictureWent)
+{
+    QTemporaryDir dir;
+    const Layout layout = DrawnLayout();
+    const QString path = dir.filePath(QStringLiteral("cup.quorvane"));
+    ASSERT_EQ(SaveLayout(layout, path), std::nullopt);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("cup.quorvane")});
+
+    const LayoutRead read = LoadLayout(path);
+    ASSERT_TRUE(read.layout) << read.error.toStdString();
+    EXPECT_EQ(read.layout->doc, layout.doc); // pixels, placement, camera and paper exactly
+    EXPECT_EQ(read.layout->canvas, layout.canvas);
+    EXPECT_EQ(LayoutToJson(*read.layout), LayoutToJson(layout));
+}
+
+TEST(LayoutFile, NewerFileWithFieldsOfItsOwnStillOpens)
+{
+    const Layout layout = DrawnLayout();
+    QJsonObject root = QJsonDocument::fromJson(LayoutToJson(layout)).object();
+    root.insert(QStringLiteral("version"), 7);
+    root.insert(QStringLiteral("mapping"), QStringLiteral("something new"));
+    QJsonObject camera = root.value(QStringLiteral("camera")).toObject();
+    camera.insert(QStringLiteral("roll"), 3);
+    root.insert(QStringLiteral("camera"), camera);
+    const LayoutRead read = LayoutFromJson(QJsonDocument(root).toJson(), QStringLiteral("new.quorvane"));
+    ASSERT_TRUE(read.layout) << read.error.toStdString();
+    EXPECT_EQ(read.layout->doc, layout.doc);
+}
+
+TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
+{
+    const Layout layout = DrawnLayout();
+    const QByteArray whole = LayoutToJson(layout);
+    struct Row { QByteArray bytes; const char* reason; };
+    const Row rows[] = {
+        {whole.left(whole.size() / 2), "damaged or cut short"},
+        {QByteArray(), "damaged or cut short"},
+        {QByteArray("\x89PNG\r\n\x1a\n"), "damaged or cut short"},
+        {QByteArray("{\"format\": \"spreadsheet\"}"), "not a Quorvane layout"},
+        {QByteArray("[1, 2]"), "not a Quorvane layout"},
+        {Changed(layout, "pageStyle", 5), "page style is unknown"},
+        {Changed(layout, "pageStyle", QStringLiteral("6")), "page style is missing"},
+        {Changed(layout, "camera", QJsonValue::Undefined), "camera distance is missing"},
+        {Changed(layout, "paper", QJsonArray{1, 2}), "paper must have 6 entries"},
+        {Changed(layout, "placement", QJsonArray{1, 2, 3, 1e300}), "placement is missing or out of range"},
+        {Changed(layout, "placementPaper", QJsonValue::Undefined), "placementPaper must have 6 entries"},
+        {Changed(layout, "canvas", QJsonArray{0, 480}), "canvas width"},
+        {Changed(layout, "picture", QJsonObject{{QStringLiteral("png"), QStringLiteral("aGVsbG8=")}}),
+         "picture in it is missing or damaged"},
+    };
+    for (const Row& row : rows) {
+        const LayoutRead read = LayoutFromJson(row.bytes, QStringLiteral("bad.quorvane"));
+        EXPECT_FALSE(read.layout) << row.reason;
+        EXPECT_TRUE(read.error.contains(QStringLiteral("\"bad.quorvane\""))) << read.error.toStdString();
+        EXPECT_TRUE(read.error.contains(QLatin1String(row.reason))) << read.error.toStdString();
+    }
+}
+
+TEST(LayoutFile, FailedSaveKeepsTheOldFileAndMissingFileSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.quorvane"));
+    ASSERT_EQ(SaveLayout(DrawnLayout(), path), std::nullopt);
+    const QString inFolderThatIsAFile = path + QStringLiteral("/x.quorvane");
+    const std::optional<QString> failed = SaveLayout(DrawnLayout(), inFolderThatIsAFile);
+    ASSERT_TRUE(failed);
+    EXPECT_TRUE(failed->contains(QStringLiteral("x.quorvane")));
+    EXPECT_TRUE(LoadLayout(path).layout);
+    EXPECT_TRUE(LoadLayout(dir.filePath(QStringLiteral("none.quorvane"))).error.contains(QStringLiteral("does not exist")));
+    EXPECT_FALSE(LoadLayout(dir.path()).layout);
+}
