@@ -22,7 +22,7 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper", "composite", "dpi"};
+    "placement", "default-paper", "composite", "mapping", "dpi"};
 
 struct GenerateRequest {
     QString output;
@@ -31,6 +31,7 @@ struct GenerateRequest {
     double PageStyle = kStyleLFold;
     QSize canvas{853, 480};
     std::optional<std::vector<float>> placement;
+    SheetMapping Mapping = SheetMapping::Bilinear;
     int32_t PageDpi = kDefaultPageDpi;
 };
 
@@ -52,6 +53,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     const auto output = args.Option("output");
     const auto style = ParseStyle(args.Option("style").value_or("6"));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
+    const auto mapping = ParseMapping(args);
     const auto dpi = PageDpiFromText(QString::fromStdString(args.Option("dpi").value_or("144")));
     if (const auto placement = args.Option("placement"))
         request.placement = ParseNumbers(*placement, 4);
@@ -68,6 +70,8 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     else if (request.placement && !((*request.placement)[2] > (*request.placement)[0]
                                      && (*request.placement)[3] > (*request.placement)[1]))
         error = "--placement needs X2 greater than X1 and Y2 greater than Y1";
+    else if (!mapping)
+        error = "--mapping must be bilinear or exact";
     else if (!dpi)
         error = "--dpi must be 144, 300 or 600";
     else if (args.Option("composite") && args.HasFlag("default-paper"))
@@ -82,6 +86,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
     request.PageStyle = *style;
     request.canvas = *canvas;
+    request.Mapping = *mapping;
     request.PageDpi = *dpi;
     return request;
 }
@@ -107,22 +112,26 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
     return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi));
 }
 
-// A saved layout holds everything else: only the output and the page resolution may go
-// with it.
+// A saved layout holds everything else: only the output, the mapping and the page
+// resolution, which are settings of the program, may go with it.
 int GenerateFromLayout(const CliArgs& args)
 {
     const auto output = args.Option("output");
+    const auto mapping = ParseMapping(args);
     const auto dpi = PageDpiFromText(QString::fromStdString(args.Option("dpi").value_or("144")));
-    if (!UnknownOption(args, {"layout", "output", "dpi"}).empty() || !args.positionals.empty())
-        return UsageError("--layout takes no other options than the output file and --dpi");
+    if (!UnknownOption(args, {"layout", "output", "mapping", "dpi"}).empty() || !args.positionals.empty())
+        return UsageError("--layout takes no other options than the output file, --mapping and --dpi");
     if (!output || output->empty())
         return UsageError("generate needs an output file: -o PAGE.png");
+    if (!mapping)
+        return UsageError("--mapping must be bilinear or exact");
     if (!dpi)
         return UsageError("--dpi must be 144, 300 or 600");
     const LayoutRead read = LoadLayout(QString::fromStdString(*args.Option("layout")));
     if (!read.layout)
         return Fail(read.error.toStdString(), kExitBadInput);
     Document doc = read.layout->doc;
+    doc.Mapping = *mapping;
     doc.PageDpi = *dpi;
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(read.layout->canvas), false);
@@ -142,6 +151,7 @@ int RunGenerate(const CliArgs& args)
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
+    doc.Mapping = request->Mapping;
     doc.PageDpi = request->PageDpi;
     if (!FileNameArgument(args.Option("picture").value_or(""), error))
         return Fail(error, kExitBadInput);

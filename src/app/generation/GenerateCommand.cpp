@@ -1,5 +1,6 @@
 #include "app/generation/GenerateCommand.h"
 
+#include <memory>
 #include <optional>
 
 #include <QCoreApplication>
@@ -20,8 +21,9 @@ namespace quorvane {
 namespace {
 
 // The viewer is modeless and deletes itself when closed; Save and Print work on its page,
-// Save recording the resolution it was made at; 3D Check shows the page as the viewer does,
-// with the page style and camera it was made for.
+// Save recording the resolution it was made at, and a print job is named after the file the
+// page was last saved to. 3D Check shows the page as the viewer does, with the page style
+// and camera it was made for.
 void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
     const double PageStyle = doc.PageStyle;
@@ -29,11 +31,15 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
     const int32_t PageDpi = doc.PageDpi;
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, PageDpi] {
-        SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi);
+    const auto savedPath = std::make_shared<QString>();
+    QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath, PageDpi] {
+        const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi);
+        if (!written.isEmpty())
+            *savedPath = written;
     });
-    QObject::connect(viewer, &FormViewer::PrintRequested, viewer,
-                     [viewer, PageStyle] { ShowPrintDialog(viewer, viewer->PageImage(), PageStyle); });
+    QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, PageStyle, savedPath] {
+        ShowPrintDialog(viewer, viewer->PageImage(), PageStyle, *savedPath);
+    });
     QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, PageStyle, camera] {
         auto* check = new FormCheck3D(viewer->ShownPage(), PageStyle, camera, viewer);
         check->setAttribute(Qt::WA_DeleteOnClose);

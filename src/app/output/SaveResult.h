@@ -18,6 +18,6 @@ namespace quorvane {
 // SaveFolder to its folder, which the settings file keeps for the next run, then `page` is
 // written at full size, recording PageDpi where the format has a place for it; a name without an ending takes the chosen type's. A name with another
 // ending, or a failed write, is reported in an error message. Cancel changes nothing.
-void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi = kDefaultPageDpi);
+QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi = kDefaultPageDpi);
 
 } // namespace quorvane

@@ -27,6 +27,7 @@
 #include "app/shell/LayoutDialogs.h"
 #include "app/shell/PageResolutionMenu.h"
 #include "core/editor/PaperFitting.h"
+#include "core/services/MappingSetting.h"
 #include "core/services/PageDpiSetting.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
@@ -71,6 +72,7 @@ void FormMain::PrepareMainWindow()
     connect(commandBars_, &CommandBars::Execute, this, &FormMain::OnCommand);
     editModeButton_ = commandBars_->FindControl(ID_SWITCH);
     editModeButton_->setChecked(true);
+    exactButton_ = commandBars_->FindControl(ID_EXACT);
     AddResolutionChoice();
 
     canvas_ = new CanvasWidget(renderer_, editor_, this);
@@ -106,6 +108,8 @@ void FormMain::ChoosePageDpi(int32_t PageDpi)
 void FormMain::StartUp()
 {
     doc_.PageStyle = kStyleLFold;
+    doc_.Mapping = ReadMappingSetting(SettingsStore());
+    exactButton_->setChecked(doc_.Mapping == SheetMapping::Exact);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         renderer_.SetScreenHeight(screen->geometry().height());
     layout()->activate(); // the canvas gets its size before the window is shown
@@ -273,6 +277,9 @@ void FormMain::OnCommand(int id)
     case ID_GENERATE:
         RunGenerate(doc_, paper_, genControl_, folders_.SaveFolder, this);
         break;
+    case ID_EXACT:
+        SwitchMapping();
+        break;
     case ID_HELP:
         OpenHelpContents();
         break;
@@ -353,6 +360,15 @@ void FormMain::SwitchEditMode()
         return;
     }
     CommandBars1_Resize();
+}
+
+// The action toggles its own checked state before it reaches us; the choice is kept for the
+// next start (a failed write only loses that).
+void FormMain::SwitchMapping()
+{
+    doc_.Mapping = exactButton_->isChecked() ? SheetMapping::Exact : SheetMapping::Bilinear;
+    SettingsStore store;
+    WriteMappingSetting(store, doc_.Mapping);
 }
 
 } // namespace quorvane

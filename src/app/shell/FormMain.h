@@ -56,6 +56,7 @@ public:
     CanvasWidget* Picture1() const { return canvas_; }
     QAction* EditModeButton() const { return editModeButton_; }
     QAction* ResolutionButton() const { return resolutionButton_; } // its menu holds the items
+    QAction* ExactButton() const { return exactButton_; }
     const CanvasRenderer& Renderer() const { return renderer_; }
     const CanvasPaper& Paper() const { return paper_; }
     const EditorState& Editor() const { return state_; }
@@ -78,6 +79,7 @@ private:
     void SwitchEditMode();
     void AddResolutionChoice();
     void ChoosePageDpi(int32_t PageDpi);
+    void SwitchMapping();
     void ShowDesigner();
     void OnPaperChanged();
     void Redraw();
@@ -95,6 +97,7 @@ private:
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;
     QAction* resolutionButton_ = nullptr;
+    QAction* exactButton_ = nullptr;
     FormOpenGL* designer_ = nullptr; // made at the first Design, then only hidden and shown
     bool OpenDialogReady = false;
     QString openDialogPath_; // the open dialog's file name and folder, kept between openings

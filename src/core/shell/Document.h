@@ -14,6 +14,7 @@
 #include "core/shell/PageResolution.h"
 #include "core/shell/PageStyle.h"
 #include "core/shell/Placement.h"
+#include "core/shell/SheetMapping.h"
 
 namespace quorvane {
 
@@ -35,17 +36,21 @@ struct Document {
     // (PlacementOnCanvas), so resizing the window never changes them.
     Placement Place;
     Outline PlaceOutline{};
+    SheetMapping Mapping = SheetMapping::Bilinear; // how each sheet's pass maps the page
     int32_t PageDpi = kDefaultPageDpi; // the resolution the page is made at: one of kPageDpis
 
     bool operator==(const Document&) const = default;
 };
 
-// The page resolution is the user's setting rather than part of the work: a document
-// brought back (an undo step, an opened layout) takes it from the one it replaces.
+// The mapping and the page resolution are settings of the program rather than part of the
+// work: a document brought back (an undo step, an opened layout) takes them from the one it
+// replaces.
 inline void ReplaceKeepingSettings(Document& doc, const Document& replacement)
 {
+    const SheetMapping Mapping = doc.Mapping;
     const int32_t PageDpi = doc.PageDpi;
     doc = replacement;
+    doc.Mapping = Mapping;
     doc.PageDpi = PageDpi;
 }
 

@@ -5,7 +5,7 @@
 #include "core/generation/AreaAverage.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/SheetGeometry.h"
-#include "core/generation/TransBitmapFast.h"
+#include "core/generation/TransBitmapExact.h"
 #include "core/shell/PageResolution.h"
 
 using namespace quorvane;
@@ -69,7 +69,7 @@ QImage PageFromWholeBuffers(FlatRun& run)
     page.fill(Qt::white);
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(gen, pass, *geometry);
-        TransBitmapFast(gen, run.control, {});
+        ReprojectPass(gen, run.control, {}, run.doc.Mapping);
         AreaAverageInto(gen.DstBits, page, pass.place);
     }
     return page;
@@ -77,7 +77,8 @@ QImage PageFromWholeBuffers(FlatRun& run)
 
 } // namespace
 
-// The drivers hold only the canvas and a few rows of each pass; the page is the same.
+// The drivers hold only the canvas and a few rows of each pass; the page is the same, by
+// either mapping.
 TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
 {
     struct Shape {
@@ -89,16 +90,19 @@ TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
         {kStyleFlat, {{{0, 0}, {0, 0}, {150, 4}, {170, 60}, {10, 71}, {22, 3}}}},
         {kStyleUpright, {{{0, 0}, {40, 30}, {41, 120}, {41, 120}, {2, 100}, {2, 100}}}},
     };
-    for (const Shape& shape : shapes) {
-        FlatRun run(Striped());
-        run.doc.PageStyle = shape.PageStyle;
-        run.paper.CanvasOutline = shape.outline;
-        run.doc.Place.SelX1 = 7.5f;
-        run.doc.Place.SelY1 = -3.25f;
-        const auto result = run.ForStyle();
-        ASSERT_TRUE(result.has_value());
-        ASSERT_EQ(result->status, GenerateStatus::Done) << shape.PageStyle;
-        EXPECT_TRUE(result->page == PageFromWholeBuffers(run)) << shape.PageStyle;
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        for (const Shape& shape : shapes) {
+            FlatRun run(Striped());
+            run.doc.Mapping = mapping;
+            run.doc.PageStyle = shape.PageStyle;
+            run.paper.CanvasOutline = shape.outline;
+            run.doc.Place.SelX1 = 7.5f;
+            run.doc.Place.SelY1 = -3.25f;
+            const auto result = run.ForStyle();
+            ASSERT_TRUE(result.has_value());
+            ASSERT_EQ(result->status, GenerateStatus::Done) << shape.PageStyle;
+            EXPECT_TRUE(result->page == PageFromWholeBuffers(run)) << shape.PageStyle << " mapping " << int(mapping);
+        }
     }
 }
 
@@ -154,7 +158,8 @@ int StripesAcross(const QImage& page)
 } // namespace
 
 // The finer page is made from a finer canvas, not scaled up from the 144 dpi page: black and
-// white stripes 1.6 page pixels apart at 144 dpi all come out at 600, where they are 6.7.
+// white stripes 1.6 page pixels apart at 144 dpi all come out at 600, where they are 6.7, by
+// either mapping.
 TEST(GenerateDrivers, FinerPageKeepsDetailThe144DpiPageLoses)
 {
     QImage stripes(1480, 8, QImage::Format_RGB32); // 740 pairs of one black, one white column
@@ -166,6 +171,8 @@ TEST(GenerateDrivers, FinerPageKeepsDetailThe144DpiPageLoses)
     run.doc.Place = {0, -10, 709, 40}; // the width of the outline
     const int drawn = 740 * 8 / 10;
     run.doc.PageDpi = 600;
+    EXPECT_NEAR(StripesAcross(run.SheetB().page), drawn, 2);
+    run.doc.Mapping = SheetMapping::Exact; // the exact mapping is computed at 600 dpi too
     EXPECT_NEAR(StripesAcross(run.SheetB().page), drawn, 2);
     run.doc.PageDpi = 144;
     EXPECT_LT(StripesAcross(run.SheetB().page), drawn / 2);
@@ -203,10 +210,13 @@ TEST(GenerateDrivers, LevelTopEdgeLeavesNoDarkLine)
 {
     FlatRun run(Filled(Qt::white));
     run.paper.CanvasOutline[0] = {0, 0};
-    for (const auto& result : {run.Both(), run.SheetB()}) {
-        ASSERT_EQ(result.status, GenerateStatus::Done);
-        for (int x = 0; x < result.page.width(); x += 7)
-            ASSERT_EQ(result.page.pixel(x, 0), kWhite) << x;
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        run.doc.Mapping = mapping;
+        for (const auto& result : {run.Both(), run.SheetB()}) {
+            ASSERT_EQ(result.status, GenerateStatus::Done);
+            for (int x = 0; x < result.page.width(); x += 7)
+                ASSERT_EQ(result.page.pixel(x, 0), kWhite) << x << " mapping " << int(mapping);
+        }
     }
 }
 
