@@ -10,50 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "support/FaultInjection.h"
+#include "support/RunProgram.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1; // -1: crashed or still running after the time limit
-    QString err;
-};
-
-// Runs the program with `env` changes ("NAME=value", or "NAME" to remove it) and, when
-// `fileSizeLimit` is set, a limit on the size of the files it writes.
-CliRun RunCli(const QStringList& arguments, const QStringList& env = {}, rlim_t fileSizeLimit = 0)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& change : env) {
-        const qsizetype eq = change.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            environment.remove(change);
-        else
-            environment.insert(change.left(eq), change.mid(eq + 1));
-    }
-    process.setProcessEnvironment(environment);
-    if (fileSizeLimit > 0)
-        LimitFileSizeOf(process, fileSizeLimit);
-    process.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), arguments);
-    if (!process.waitForFinished(30000))
-        process.kill();
-    process.waitForFinished();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 QString DrawSource(const QTemporaryDir& dir)
 {
@@ -67,14 +26,15 @@ QString DrawSource(const QTemporaryDir& dir)
 }
 
 // Each output is first written freely to learn its size, then over an earlier file
-// with half that size allowed: the write fails part-way, as on a full disk.
+// with half that size allowed: the write fails part-way, as on a full disk. (Every
+// format's writer meets the same fault in the writer's own test.)
 TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
 {
     QTemporaryDir dir;
     const QString source = DrawSource(dir);
     const QString quad = QStringLiteral("--quad=10,5,190,20,180,140,5,130");
     int tried = 0;
-    for (const char* name : {"page.jpg", "page.png", "page.gif", "page.bmp", "moved.png", "moved.bmp"}) {
+    for (const char* name : {"page.gif", "moved.bmp"}) {
         SCOPED_TRACE(name);
         const QString output = dir.filePath(QString::fromUtf8(name));
         const QStringList arguments = QByteArray(name).startsWith("page")
@@ -82,17 +42,17 @@ TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
             : QStringList{"reproject", source, output, quad};
         ASSERT_EQ(RunCli(arguments).exitCode, 0);
         const qint64 needed = QFileInfo(output).size();
-        WriteAll(output, "earlier save");
+        ASSERT_TRUE(WriteFileBytes(output, "earlier save"));
         const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
 
-        const CliRun run = RunCli(arguments, {}, rlim_t(needed / 2));
+        const ProgramRun run = RunCli(arguments, QProcessEnvironment::systemEnvironment(), rlim_t(needed / 2));
         EXPECT_EQ(run.exitCode, 3);
-        EXPECT_TRUE(run.err.contains(output) && run.err.contains(QStringLiteral("File too large"))) << run.err.toStdString();
-        EXPECT_EQ(ReadAll(output), QByteArray("earlier save"));
+        EXPECT_TRUE(run.err.contains(output.toUtf8()) && run.err.contains("File too large")) << run.err.toStdString();
+        EXPECT_EQ(ReadFileBytes(output), QByteArray("earlier save"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
         ++tried;
     }
-    EXPECT_EQ(tried, 6);
+    EXPECT_EQ(tried, 2);
 }
 
 // Pipes and devices are neither opened (a pipe would block) nor replaced; names the
@@ -121,9 +81,9 @@ TEST(CliFaults, SpecialFilesAndBadNamesAreRefusedQuicklyAndLeftAlone)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
-        const CliRun run = RunCli(row.arguments);
+        const ProgramRun run = RunCli(row.arguments);
         EXPECT_EQ(run.exitCode, row.exitCode);
-        EXPECT_TRUE(run.err.contains(row.reason)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(row.reason.toUtf8())) << run.err.toStdString();
     }
     struct stat st {};
     EXPECT_TRUE(stat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
@@ -154,7 +114,7 @@ TEST(CliEnvironment, RendersOffScreenWhateverTheEnvironmentSays)
     QTemporaryDir dir;
     const QStringList generate{"generate", "--style", "4.2", "--angle=-30", "-o"};
     const QString reference = dir.filePath(QStringLiteral("reference.png"));
-    const CliRun plain = RunCli(generate + QStringList{reference});
+    const ProgramRun plain = RunCli(generate + QStringList{reference});
     ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
     const QStringList environments[] = {{"DISPLAY=:77"}, {"QT_QPA_PLATFORM=nosuchplatform"}, {"WAYLAND_DISPLAY=wayland-77"},
                                         {"XDG_RUNTIME_DIR", "DISPLAY", "QT_QPA_PLATFORM"}};
@@ -162,10 +122,10 @@ TEST(CliEnvironment, RendersOffScreenWhateverTheEnvironmentSays)
     for (const QStringList& env : environments) {
         SCOPED_TRACE(env.join(' ').toStdString());
         const QString page = dir.filePath(QStringLiteral("page-%1.png").arg(++tried));
-        const CliRun run = RunCli(generate + QStringList{page}, env);
+        const ProgramRun run = RunCli(generate + QStringList{page}, EnvironmentWith(env));
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.err.toStdString(), "");
-        EXPECT_EQ(ReadAll(page), ReadAll(reference));
+        EXPECT_EQ(ReadFileBytes(page), ReadFileBytes(reference));
     }
 }
 

@@ -12,12 +12,8 @@ namespace {
 
 ProgramRun Corners(const QStringList& options, bool withDisplay = true)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!withDisplay) {
-        env.remove(QStringLiteral("DISPLAY"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    }
-    return RunCli(QStringList{"corners"} + options, env);
+    return RunCli(QStringList{"corners"} + options,
+                  EnvironmentWith(withDisplay ? QStringList() : QStringList{"DISPLAY", "QT_QPA_PLATFORM=offscreen"}));
 }
 
 QPolygon PointsOf(const QJsonObject& json)

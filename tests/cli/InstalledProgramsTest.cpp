@@ -11,17 +11,8 @@ namespace {
 
 ProgramRun RunHeadless(const QString& program, const QStringList& arguments, const QString& destDir = {})
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("DESTDIR"), destDir);
-    return RunProgram(program, arguments, env);
-}
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return RunProgram(program, arguments,
+                      EnvironmentWith({"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DESTDIR=" + destDir}));
 }
 
 } // namespace
@@ -62,7 +53,7 @@ TEST(InstalledTree, FilesPassTheirValidatorsAndTheCliUsesTheInstalledData)
         EXPECT_EQ(run.exitCode, 0) << path.toStdString() << ": " << (run.out + run.err).toStdString();
         EXPECT_TRUE(run.err.isEmpty()) << path.toStdString() << ": " << run.err.toStdString();
     }
-    EXPECT_TRUE(Contents(usr + "share/icons/hicolor/scalable/apps/" + id + ".svg").contains("<svg"));
+    EXPECT_TRUE(ReadFileBytes(usr + "share/icons/hicolor/scalable/apps/" + id + ".svg").contains("<svg"));
 
     // No Object folder beside the installed CLI: the sample comes from share/quorvane/Object/.
     const QString page = root.filePath(QStringLiteral("page.png"));
@@ -70,6 +61,6 @@ TEST(InstalledTree, FilesPassTheirValidatorsAndTheCliUsesTheInstalledData)
     EXPECT_EQ(RunHeadless(usr + "bin/quorvane-cli", {"generate", "--default-paper", "-o", page}).exitCode, 0);
     EXPECT_EQ(RunHeadless(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"),
                           {"generate", "--default-paper", "-o", reference}).exitCode, 0);
-    EXPECT_FALSE(Contents(page).isEmpty());
-    EXPECT_EQ(Contents(page), Contents(reference));
+    EXPECT_FALSE(ReadFileBytes(page).isEmpty());
+    EXPECT_EQ(ReadFileBytes(page), ReadFileBytes(reference));
 }

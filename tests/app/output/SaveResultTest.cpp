@@ -16,11 +16,13 @@
 
 #include "app/common/BusyCursor.h"
 #include "core/output/ResultWriter.h"
+#include "core/services/FileKind.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "support/FaultInjection.h"
 #include "support/ModalWatcher.h"
 #include "support/OrdinaryFileAccess.h"
+#include "support/RunProgram.h"
 
 namespace quorvane {
 namespace {
@@ -97,71 +99,37 @@ TEST_F(SaveResultTest, NameWithoutEndingTakesTheChosenTypesEnding)
     }
 }
 
-TEST_F(SaveResultTest, RefusedOrFailedSaveShowsAnErrorAndSaveFolderStillMoves)
+// A refused name, a read-only folder, a disk that fills during the write (half of what the
+// file needs allowed) and a pipe: the error box says why, the file at the chosen name stays
+// as it was (an existing one after the dialog's question) and SaveFolder still moves.
+TEST_F(SaveResultTest, RefusedOrFailedSaveShowsWhyAndKeepsTheFile)
 {
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    const QByteArray folder = QFile::encodeName(second_.path());
+    ASSERT_EQ(mkfifo(QFile::encodeName(second_.filePath(QStringLiteral("pipe.png"))).constData(), 0600), 0);
     const struct {
         const char* name;
-        bool readOnlyFolder;
+        bool readOnlyFolder, fillsUp;
+        FileKind kept; // what stays at the chosen name
         QString reason;
-    } rows[] = {{"sheet.tif", false, QStringLiteral(".jpg, .png, .gif or .bmp")},
-                {"page.bmp", true, QStringLiteral("Permission denied")}};
+    } rows[] = {{"sheet.tif", false, false, FileKind::Missing, QStringLiteral(".jpg, .png, .gif or .bmp")},
+                {"page.bmp", true, false, FileKind::Missing, QStringLiteral("Permission denied")},
+                {"page.gif", false, true, FileKind::Regular, QStringLiteral("File too large")},
+                {"pipe.png", false, false, FileKind::Pipe, QStringLiteral("it is a pipe, not a file")}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         SaveFolder_ = first_.path() + QLatin1Char('/');
         const QString chosen = second_.filePath(QString::fromUtf8(row.name));
-        QFile::setPermissions(second_.path(), row.readOnlyFolder ? readOnly : readOnly | QFile::WriteOwner);
-        // The error box opens once the file dialog has closed.
-        std::unique_ptr<MessageBoxWatcher> error;
-        ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
-            ChooseFile(dialog, chosen);
-            error = std::make_unique<MessageBoxWatcher>();
-        });
-        {
-            OrdinaryFileAccess ordinary;
-            SaveResult(nullptr, SaveFolder_, page_);
-        }
-        QFile::setPermissions(second_.path(), readOnly | QFile::WriteOwner);
-        ASSERT_TRUE(error && error->Seen().shown);
-        EXPECT_EQ(error->Seen().title, QStringLiteral("Error"));
-        EXPECT_EQ(error->Seen().icon, QMessageBox::Critical);
-        EXPECT_FALSE(error->Seen().busyPointer);
-        EXPECT_TRUE(error->Seen().text.contains(chosen) && error->Seen().text.contains(row.reason))
-            << error->Seen().text.toStdString();
-        EXPECT_FALSE(QFile::exists(chosen));
-        EXPECT_EQ(SaveFolder_, second_.path() + QLatin1Char('/'));
-    }
-}
-
-// A disk that fills during the write (half of what each file needs allowed), a pipe and a
-// device: the error box says why and the file at the chosen name stays as it was.
-TEST_F(SaveResultTest, FullDiskAndSpecialTargetsShowWhyAndKeepTheFile)
-{
-    ASSERT_EQ(chmod(QFile::encodeName(second_.path()).constData(), 0777), 0); // open to OrdinaryFileAccess
-    ASSERT_EQ(mkfifo(QFile::encodeName(second_.filePath(QStringLiteral("pipe.png"))).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), second_.filePath(QStringLiteral("null.bmp"))));
-    const struct {
-        const char* name;
-        bool fillsUp;
-        QString reason;
-    } rows[] = {{"page.jpg", true, QStringLiteral("File too large")},  {"page.png", true, QStringLiteral("File too large")},
-                {"page.gif", true, QStringLiteral("File too large")},  {"page.bmp", true, QStringLiteral("File too large")},
-                {"pipe.png", false, QStringLiteral("it is a pipe, not a file")},
-                {"null.bmp", false, QStringLiteral("it is a device, not a file")}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const QString chosen = second_.filePath(QString::fromUtf8(row.name));
-        const QString scratch = first_.filePath(QString::fromUtf8(row.name));
+        const QString scratch = first_.filePath(QStringLiteral("scratch.gif"));
         ASSERT_EQ(WriteResultImage(page_, scratch).status, WriteStatus::Written);
-        if (row.fillsUp) {
-            QFile earlier(chosen);
-            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier save") > 0);
-        }
-        // Every target exists: the dialog asks before replacing it, then the error shows.
+        ASSERT_TRUE(!row.fillsUp || WriteFileBytes(chosen, "earlier save"));
+        ASSERT_EQ(chmod(folder.constData(), row.readOnlyFolder ? 0555 : 0777), 0); // open to OrdinaryFileAccess
+        // An existing target is confirmed in the file dialog; the error box opens once it closed.
         std::unique_ptr<MessageBoxWatcher> confirm;
         std::unique_ptr<MessageBoxWatcher> error;
+        const bool exists = FactsOf(chosen).kind != FileKind::Missing;
         ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
-            confirm = std::make_unique<MessageBoxWatcher>(QMessageBox::Yes);
+            if (exists)
+                confirm = std::make_unique<MessageBoxWatcher>(QMessageBox::Yes);
             ChooseFile(dialog, chosen);
             error = std::make_unique<MessageBoxWatcher>();
         });
@@ -170,16 +138,19 @@ TEST_F(SaveResultTest, FullDiskAndSpecialTargetsShowWhyAndKeepTheFile)
             OrdinaryFileAccess ordinary;
             SaveResult(nullptr, SaveFolder_, page_);
         }
-        ASSERT_TRUE(confirm && confirm->Seen().shown && error && error->Seen().shown);
+        ASSERT_EQ(chmod(folder.constData(), 0777), 0);
+        ASSERT_TRUE(error && error->Seen().shown);
+        EXPECT_EQ(exists, confirm && confirm->Seen().shown);
+        EXPECT_EQ(error->Seen().title, QStringLiteral("Error"));
+        EXPECT_EQ(error->Seen().icon, QMessageBox::Critical);
+        EXPECT_FALSE(error->Seen().busyPointer);
         EXPECT_TRUE(error->Seen().text.contains(chosen) && error->Seen().text.contains(row.reason))
             << error->Seen().text.toStdString();
-        struct stat st {};
-        ASSERT_EQ(stat(QFile::encodeName(chosen).constData(), &st), 0);
-        EXPECT_EQ(row.fillsUp ? S_ISREG(st.st_mode) : !S_ISREG(st.st_mode), true);
-        QFile kept(chosen);
-        EXPECT_TRUE(!row.fillsUp || (kept.open(QIODevice::ReadOnly) && kept.readAll() == "earlier save"));
+        EXPECT_EQ(FactsOf(chosen).kind, row.kept);
+        EXPECT_TRUE(!row.fillsUp || ReadFileBytes(chosen) == "earlier save");
+        EXPECT_EQ(SaveFolder_, second_.path() + QLatin1Char('/'));
     }
-    EXPECT_EQ(QDir(second_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 6);
+    EXPECT_EQ(QDir(second_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 2);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,6 +9,7 @@
 #include "core/generation/GenerateDrivers.h"
 #include "core/output/ResultWriter.h"
 #include "support/ModalWatcher.h"
+#include "support/RunProgram.h"
 
 using namespace quorvane;
 
@@ -25,12 +25,6 @@ struct ShownForm {
     FormMain form{doc};
 };
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The page the main window's Generate makes of its document, as a PNG file's bytes.
 QByteArray DesktopPage(const ShownForm& shown, const QString& path)
 {
@@ -38,7 +32,7 @@ QByteArray DesktopPage(const ShownForm& shown, const QString& path)
     const std::optional<GenerateResult> page = GenerateForPageStyle(shown.doc, shown.form.Paper(), control, {});
     EXPECT_TRUE(page && page->status == GenerateStatus::Done);
     EXPECT_EQ(WriteResultImage(page->page, path).status, WriteStatus::Written);
-    return ReadAll(path);
+    return ReadFileBytes(path);
 }
 
 } // namespace
@@ -67,12 +61,10 @@ TEST(LayoutFiles, SavedLayoutReopensAsTheSamePageInTheWindowAndTheCommandLineToo
 
     const QByteArray desktop = DesktopPage(second, dir.filePath(QStringLiteral("desktop.png")));
     const QString cliPage = dir.filePath(QStringLiteral("cli.png"));
-    QProcess cli;
-    cli.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), {"generate", "--layout", layout, "-o", cliPage});
-    ASSERT_TRUE(cli.waitForFinished(120000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const ProgramRun cli = RunCli({"generate", "--layout", layout, "-o", cliPage});
+    EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
     EXPECT_FALSE(desktop.isEmpty());
-    EXPECT_TRUE(ReadAll(cliPage) == desktop);
+    EXPECT_TRUE(ReadFileBytes(cliPage) == desktop);
 }
 
 TEST(LayoutFiles, DamagedLayoutIsReportedAndChangesNothing)
@@ -81,11 +73,9 @@ TEST(LayoutFiles, DamagedLayoutIsReportedAndChangesNothing)
     ShownForm shown;
     const QString good = dir.filePath(QStringLiteral("good.quorvane"));
     ASSERT_TRUE(shown.form.SaveLayout(good));
-    const QByteArray bytes = ReadAll(good);
+    const QByteArray bytes = ReadFileBytes(good);
     const QString cut = dir.filePath(QStringLiteral("cut.quorvane"));
-    QFile file(cut);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes.left(bytes.size() - 40)) > 0);
-    file.close();
+    ASSERT_TRUE(WriteFileBytes(cut, bytes.left(bytes.size() - 40)));
     QTest::keyClick(shown.form.Picture1(), Qt::Key_Up);
     const Document before = shown.doc;
 

@@ -139,7 +139,8 @@ TEST(PictureDamage, MutatedPicturesGiveAPictureOrAMessage)
     EXPECT_EQ(tried, 360);
 }
 
-// Paths that are no picture file give the real reason; a pipe or device is never opened.
+// Paths that are no picture file give the real reason; a pipe or device is never opened,
+// nor a picture whose header announces more pixels than may be decoded.
 TEST(PictureDamage, PathsThatAreNoPictureFileSayWhy)
 {
     QTemporaryDir dir;
@@ -150,12 +151,15 @@ TEST(PictureDamage, PathsThatAreNoPictureFileSayWhy)
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.png"))));
     const QString locked = Save(dir, QStringLiteral("locked.png"), CompleteSamples().front().bytes);
     ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    Save(dir, QStringLiteral("huge.ppm"), "P6\n30000 30000\n255\n");
+    Save(dir, QStringLiteral("words.png"), "not a picture");
     const struct {
         const char* name;
         const char* reason;
     } rows[] = {{"missing.png", "the file does not exist"},  {"folder.png", "it is a folder"},
                 {"pipe.png", "it is a pipe, not a file"},    {"zero.png", "it is a device, not a file"},
-                {"locked.png", "Permission denied"}};
+                {"locked.png", "Permission denied"},         {"huge.ppm", "too large (30000 x 30000 pixels)"},
+                {"words.png", "could not be opened"}};
     for (const auto& row : rows) {
         LoadedPicture loaded;
         WithinSeconds(20, [&] {
