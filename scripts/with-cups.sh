@@ -2,12 +2,14 @@
 # Runs a command against a private CUPS daemon and stops the daemon afterwards. The daemon
 # listens on a unix socket in a temporary folder and leaves the system's printing alone.
 # It offers queues that write each job as a PDF file to $QUORVANE_CUPS_OUT/<queue>.pdf:
-#   QUORVANE_CUPS_QUEUES  queue names, in any order (default "pdf-a pdf-b pdf-c"; "" for none)
+#   QUORVANE_CUPS_QUEUES  queue names, in any order (default "pdf-a pdf-b pdf-c pdf-letter"; ""
+#                         for none); a queue whose name ends in "-letter" prints on Letter
+#                         paper, the others on A4
 #   QUORVANE_CUPS_DEFAULT the default queue (default pdf-b)
 # The default printer is decided by the server alone: PRINTER and LPDEST are unset and
 # HOME points at an empty folder, so no lpoptions file takes part.
 set -euo pipefail
-read -r -a queues <<<"${QUORVANE_CUPS_QUEUES-pdf-a pdf-b pdf-c}"
+read -r -a queues <<<"${QUORVANE_CUPS_QUEUES-pdf-a pdf-b pdf-c pdf-letter}"
 default_queue="${QUORVANE_CUPS_DEFAULT-pdf-b}"
 ppd="lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd"
 
@@ -65,7 +67,9 @@ lpstat -r >/dev/null 2>&1 || { echo "cupsd did not start; see $root/log" >&2; ca
 # lpadmin warns that printer drivers are deprecated; its messages go to the log.
 admin() { lpadmin "$@" 2>>"$root/log/lpadmin_log" || { cat "$root/log/lpadmin_log" >&2; exit 1; }; }
 for q in "${queues[@]}"; do
-  admin -p "$q" -E -v "file://$root/out/$q.pdf" -m "$ppd"
+  paper=A4
+  [[ "$q" == *-letter ]] && paper=Letter
+  admin -p "$q" -E -v "file://$root/out/$q.pdf" -m "$ppd" -o "PageSize=$paper"
 done
 if [ ${#queues[@]} -gt 0 ] && [ -n "$default_queue" ]; then
   admin -d "$default_queue"

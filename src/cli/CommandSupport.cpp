@@ -76,6 +76,16 @@ std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t c
     return numbers;
 }
 
+std::optional<SheetMapping> ParseMapping(const CliArgs& args)
+{
+    const std::string name = args.Option("mapping").value_or("bilinear");
+    if (name == "bilinear")
+        return SheetMapping::Bilinear;
+    if (name == "exact")
+        return SheetMapping::Exact;
+    return std::nullopt;
+}
+
 std::optional<QString> FileNameArgument(const std::string& bytes, std::string& error)
 {
     const QString name = QString::fromStdString(bytes);

@@ -14,6 +14,7 @@
 #include "core/generation/GenControl.h"
 #include "core/generation/TransBitmap.h"
 #include "core/output/ResultWriter.h"
+#include "core/shell/SheetMapping.h"
 
 namespace quorvane::cli {
 
@@ -31,6 +32,9 @@ std::optional<QSize> ParseSize(const std::string& text);
 
 // Exactly `count` finite numbers separated by commas.
 std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t count);
+
+// --mapping: "bilinear" (also when absent) or "exact"; no value for anything else.
+std::optional<SheetMapping> ParseMapping(const CliArgs& args);
 
 // A file name from the command line. The toolkit handles names as UTF-8 text: a name in
 // another encoding reaches no file, so it is refused with the reason in `error`.

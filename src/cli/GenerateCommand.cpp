@@ -21,7 +21,7 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper", "composite"};
+    "placement", "default-paper", "composite", "mapping"};
 
 struct GenerateRequest {
     QString output;
@@ -30,6 +30,7 @@ struct GenerateRequest {
     double PageStyle = kStyleLFold;
     QSize canvas{853, 480};
     std::optional<std::vector<float>> placement;
+    SheetMapping Mapping = SheetMapping::Bilinear;
 };
 
 std::optional<double> ParseStyle(const std::string& text)
@@ -50,6 +51,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     const auto output = args.Option("output");
     const auto style = ParseStyle(args.Option("style").value_or("6"));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
+    const auto mapping = ParseMapping(args);
     if (const auto placement = args.Option("placement"))
         request.placement = ParseNumbers(*placement, 4);
     if (!args.positionals.empty())
@@ -65,6 +67,8 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     else if (request.placement && !((*request.placement)[2] > (*request.placement)[0]
                                      && (*request.placement)[3] > (*request.placement)[1]))
         error = "--placement needs X2 greater than X1 and Y2 greater than Y1";
+    else if (!mapping)
+        error = "--mapping must be bilinear or exact";
     else if (args.Option("composite") && args.HasFlag("default-paper"))
         error = "--composite needs the designer's camera, not --default-paper";
     else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))
@@ -77,6 +81,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
     request.PageStyle = *style;
     request.canvas = *canvas;
+    request.Mapping = *mapping;
     return request;
 }
 
@@ -101,18 +106,24 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
     return ExitCodeOf(WriteResultImage(result->page, output));
 }
 
-// A saved layout holds everything else: only the output may go with it.
+// A saved layout holds everything else: only the output and the mapping, which is a
+// setting of the program, may go with it.
 int GenerateFromLayout(const CliArgs& args)
 {
     const auto output = args.Option("output");
-    if (args.options.size() != 2 || !args.flags.empty() || !args.positionals.empty())
-        return UsageError("--layout takes no other option than the output file");
+    const auto mapping = ParseMapping(args);
+    const size_t options = args.Option("mapping") ? 3 : 2;
+    if (args.options.size() != options || !args.flags.empty() || !args.positionals.empty())
+        return UsageError("--layout takes no other options than the output file and --mapping");
     if (!output || output->empty())
         return UsageError("generate needs an output file: -o PAGE.png");
+    if (!mapping)
+        return UsageError("--mapping must be bilinear or exact");
     const LayoutRead read = LoadLayout(QString::fromStdString(*args.Option("layout")));
     if (!read.layout)
         return Fail(read.error.toStdString(), kExitBadInput);
     Document doc = read.layout->doc;
+    doc.Mapping = *mapping;
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(read.layout->canvas), false);
     return MakePage(doc, paper, QString::fromStdString(*output));
@@ -131,6 +142,7 @@ int RunGenerate(const CliArgs& args)
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.PageStyle = request->PageStyle;
+    doc.Mapping = request->Mapping;
     if (!FileNameArgument(args.Option("picture").value_or(""), error))
         return Fail(error, kExitBadInput);
     if (!FileNameArgument(*args.Option("output"), error))

@@ -4,7 +4,7 @@
 
 #include "cli/CommandSupport.h"
 #include "core/generation/DibFile.h"
-#include "core/generation/TransBitmapFast.h"
+#include "core/generation/TransBitmapExact.h"
 #include "core/output/SaveNames.h"
 #include "core/shell/PictureLoader.h"
 
@@ -15,29 +15,28 @@ namespace {
 // The source picture as SrcBits, the whole buffer as the target rectangle.
 std::optional<TransformState> SourceState(const QImage& picture, const std::vector<float>& quad)
 {
-    TransformState gen;
-    gen.SrcBits = PixelBuffer::FromImage(picture);
-    if (gen.SrcBits.IsEmpty())
+    PixelBuffer source = PixelBuffer::FromImage(picture);
+    if (source.IsEmpty())
         return std::nullopt;
-    gen.BitsWidth = gen.SrcBits.Width();
-    gen.BitsHeight = gen.SrcBits.Height();
-    gen.DstX2 = static_cast<float>(gen.BitsWidth - 1);
-    gen.DstY2 = static_cast<float>(gen.BitsHeight - 1);
-    for (size_t k = 0; k < gen.SrcQuad.size(); ++k)
-        gen.SrcQuad[k] = {quad[2 * k], quad[2 * k + 1]};
-    return gen;
+    std::array<SinglePoint, 4> corners;
+    for (size_t k = 0; k < corners.size(); ++k)
+        corners[k] = {quad[2 * k], quad[2 * k + 1]};
+    return WholeBufferState(std::move(source), corners);
 }
 
 } // namespace
 
 int RunReproject(const CliArgs& args)
 {
-    std::string error = UnknownOption(args, {"quad"});
+    std::string error = UnknownOption(args, {"quad", "mapping"});
     const auto quad = ParseNumbers(args.Option("quad").value_or(""), 8);
+    const auto mapping = ParseMapping(args);
     if (error.empty() && args.positionals.size() != 2)
         error = "reproject needs a source and a destination file";
     else if (error.empty() && !quad)
         error = "--quad must be X1,Y1,X2,Y2,X3,Y3,X4,Y4";
+    else if (error.empty() && !mapping)
+        error = "--mapping must be bilinear or exact";
     if (!error.empty())
         return UsageError(error);
     const std::optional<QString> source = FileNameArgument(args.positionals[0], error);
@@ -60,8 +59,9 @@ int RunReproject(const CliArgs& args)
 
     GenControl control;
     control.GenProgressBase = 50;
-    TransBitmapFast(*gen, control, target, TerminalProgress(control));
+    ReprojectPass(*gen, control, TerminalProgress(control), *mapping);
     EndTerminalProgress();
+    ShowBitmap(gen->DstBits, target);
     // A ".bmp" destination keeps every byte of the buffer, the fourth included.
     if (FormatOfFileName(*destination) == PageFileFormat::Bmp)
         return ExitCodeOf(WriteResultBytes(EncodeBitmapFile(gen->DstBits), *destination));

@@ -127,6 +127,7 @@ struct Case {
 };
 
 const QStringList kSteep{"--height", "15", "--distance", "60", "--fov", "40"};
+const QStringList kExact{"--mapping=exact"};
 
 TEST(CameraView, DotsLandWhereThePictureWasPlaced)
 {
@@ -136,6 +137,11 @@ TEST(CameraView, DotsLandWhereThePictureWasPlaced)
         {"4.1", {}, {}, 9.0, 27.0},
         {"4.2", {}, {}, 8.0, 25.0},
         {"6", kSteep, {}, 10.0, 30.0},
+        // The projective mapping puts every dot within a pixel and a half of its place.
+        {"6", {}, kExact, 0.0, 1.5},
+        {"4.1", {}, kExact, 0.0, 1.5},
+        {"4.2", {}, kExact, 0.0, 1.5},
+        {"6", kSteep, kExact, 0.0, 1.5},
     };
     QTemporaryDir dir;
     const QString dots = DrawDots(dir);

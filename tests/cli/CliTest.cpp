@@ -8,6 +8,7 @@
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/TransBitmap.h"
+#include "core/generation/TransBitmapExact.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
@@ -32,6 +33,20 @@ QString DrawPicture(const QTemporaryDir& dir, QSize size)
     return path;
 }
 
+// The page of the same steps as the main window at start-up, on an 853 x 480 canvas.
+GenerateResult StartUpPage(const QString& picture, SheetMapping mapping)
+{
+    Document doc;
+    CanvasPaper paper;
+    GenControl control;
+    SetDefaultPaper(doc);
+    ResetPaper(doc, paper, QSizeF(853, 480), false);
+    SetPicture(doc, LoadPicture(picture).image, picture);
+    ApplyDefaultPlacement(doc, paper, QSizeF(853, 480));
+    doc.Mapping = mapping;
+    return GenerateBothSheets(doc, paper, control, {});
+}
+
 } // namespace
 
 TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
@@ -42,15 +57,7 @@ TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
     const ProgramRun outcome = RunCli({"generate", "--default-paper", "--picture", picture, "-o", page});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
 
-    // The same steps as the main window at start-up, on an 853 x 480 canvas.
-    Document doc;
-    CanvasPaper paper;
-    GenControl control;
-    SetDefaultPaper(doc);
-    ResetPaper(doc, paper, QSizeF(853, 480), false);
-    SetPicture(doc, LoadPicture(picture).image, picture);
-    ApplyDefaultPlacement(doc, paper, QSizeF(853, 480));
-    const GenerateResult expected = GenerateBothSheets(doc, paper, control, {});
+    const GenerateResult expected = StartUpPage(picture, SheetMapping::Bilinear);
     ASSERT_EQ(expected.status, GenerateStatus::Done);
 
     const QImage written(page);
@@ -92,6 +99,8 @@ TEST(CliGenerate, BadUsageAndBadInput)
         {{"--placement=600,400,200,100"}, "--placement"}, // reversed
         {{"--placement=10,20,300,20"}, "--placement"},    // no height
         {{"--zoom", "2"}, "--zoom"},
+        {{"--mapping", "perspective"}, "--mapping"},
+        {{"--mapping=Exact"}, "--mapping"},
         {{"--composite", "view.png"}, "--composite"}};
     for (const auto& [bad, option] : rows) {
         const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
@@ -121,13 +130,8 @@ TEST(CliReproject, BitmapDestinationHoldsTheWholeBuffer)
     const ProgramRun outcome = RunCli({"reproject", source, bitmap, quad});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
 
-    TransformState gen;
-    gen.SrcBits = PixelBuffer::FromImage(LoadPicture(source).image);
-    gen.BitsWidth = 24;
-    gen.BitsHeight = 18;
-    gen.DstX2 = 23;
-    gen.DstY2 = 17;
-    gen.SrcQuad = {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}};
+    TransformState gen =
+        WholeBufferState(PixelBuffer::FromImage(LoadPicture(source).image), {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}});
     GenControl control;
     QImage target(24, 18, QImage::Format_RGB32);
     ASSERT_TRUE(TransBitmap(gen, control, target, {}));
@@ -154,7 +158,34 @@ TEST(CliReproject, ExitCodesForUsageInputAndOutput)
     EXPECT_EQ(RunCli({"reproject", source, quad}).exitCode, 1);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.png"), "--quad=1,2"}).exitCode, 1);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.tga"), quad}).exitCode, 1);
+    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.png"), quad, "--mapping=cubic"}).exitCode, 1);
     EXPECT_EQ(RunCli({"reproject", dir.filePath("missing.png"), dir.filePath("a.png"), quad}).exitCode, 2);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.png"), quad}).exitCode, 3);
     EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.bmp"), quad}).exitCode, 3);
+}
+
+TEST(CliMapping, ExactMappingOnGenerateAndReproject)
+{
+    QTemporaryDir dir;
+    const QString picture = DrawPicture(dir, QSize(300, 200));
+    const QString exactPage = dir.filePath(QStringLiteral("exact.png"));
+    const QString bilinearPage = dir.filePath(QStringLiteral("bilinear.png"));
+    ASSERT_EQ(RunCli({"generate", "--default-paper", "--picture", picture, "--mapping=exact", "-o", exactPage}).exitCode, 0);
+    ASSERT_EQ(RunCli({"generate", "--default-paper", "--picture", picture, "--mapping", "bilinear", "-o",
+                      bilinearPage}).exitCode, 0);
+
+    const GenerateResult bilinear = StartUpPage(picture, SheetMapping::Bilinear);
+    const GenerateResult exact = StartUpPage(picture, SheetMapping::Exact);
+    EXPECT_EQ(QImage(exactPage).convertToFormat(QImage::Format_RGB32), exact.page);
+    EXPECT_EQ(QImage(bilinearPage).convertToFormat(QImage::Format_RGB32), bilinear.page);
+    EXPECT_NE(exact.page, bilinear.page);
+
+    const QString reprojected = dir.filePath(QStringLiteral("exact.bmp"));
+    ASSERT_EQ(RunCli({"reproject", picture, reprojected, "--quad=40,10,250,30,290,190,5,170", "--mapping=exact"})
+                  .exitCode, 0);
+    TransformState gen = WholeBufferState(PixelBuffer::FromImage(LoadPicture(picture).image),
+                                          {{{40, 10}, {250, 30}, {290, 190}, {5, 170}}});
+    GenControl control;
+    ASSERT_TRUE(TransBitmapExact(gen, control, {}));
+    EXPECT_EQ(QImage(reprojected).convertToFormat(QImage::Format_RGB32), gen.DstBits.ToImage());
 }

@@ -1,5 +1,6 @@
 #include "app/generation/GenerateCommand.h"
 
+#include <memory>
 #include <optional>
 
 #include <QCoreApplication>
@@ -20,17 +21,23 @@ namespace quorvane {
 namespace {
 
 // The viewer is modeless and deletes itself when closed; Save, Print and 3D Check work on
-// its copy, 3D Check with the page style and camera the page was made for.
+// its copy, 3D Check with the page style and camera the page was made for. A print job is
+// named after the file the page was last saved to.
 void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
     const double PageStyle = doc.PageStyle;
     const CameraValues camera = doc.Camera;
     auto* viewer = new FormViewer(page, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(viewer, &FormViewer::SaveRequested, viewer,
-                     [viewer, &SaveFolder] { SaveResult(viewer, SaveFolder, viewer->PageImage()); });
-    QObject::connect(viewer, &FormViewer::PrintRequested, viewer,
-                     [viewer, PageStyle] { ShowPrintDialog(viewer, viewer->PageImage(), PageStyle); });
+    const auto savedPath = std::make_shared<QString>();
+    QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath] {
+        const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage());
+        if (!written.isEmpty())
+            *savedPath = written;
+    });
+    QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, PageStyle, savedPath] {
+        ShowPrintDialog(viewer, viewer->PageImage(), PageStyle, *savedPath);
+    });
     QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, PageStyle, camera] {
         auto* check = new FormCheck3D(viewer->PageImage(), PageStyle, camera, viewer);
         check->setAttribute(Qt::WA_DeleteOnClose);

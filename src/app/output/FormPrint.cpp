@@ -9,6 +9,7 @@
 #include "app/common/DialogGeometry.h"
 #include "app/common/Messages.h"
 #include "app/output/PrintResult.h"
+#include "core/output/PrintableArea.h"
 
 namespace quorvane {
 
@@ -21,7 +22,7 @@ std::optional<qsizetype> FindDefaultPrinter(const QStringList& printerNames, con
 }
 
 FormPrint::FormPrint(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
-                     const QString& defaultPrinterName)
+                     const QString& defaultPrinterName, const QString& jobName)
     : QDialog(viewer)
     , Label1(new QLabel(QStringLiteral("Printer:"), this))
     , Combo1(new QComboBox(this))
@@ -29,6 +30,7 @@ FormPrint::FormPrint(QWidget* viewer, const QImage& page, double PageStyle, cons
     , CmdClose(new QPushButton(QStringLiteral("Close"), this))
     , Picture1(page)
     , pageStyle_(PageStyle)
+    , jobName_(jobName.isEmpty() ? PrintJobName(QString()) : jobName)
 {
     setWindowTitle(QStringLiteral("Print"));
     setFixedSize(277, 91);
@@ -61,25 +63,25 @@ void FormPrint::PrintSelected()
 {
     {
         const BusyCursor busy;
-        PrintResult(Picture1, pageStyle_, QPrinterInfo::printerInfo(Combo1->currentText()));
+        PrintResult(Picture1, pageStyle_, QPrinterInfo::printerInfo(Combo1->currentText()), jobName_);
     }
     accept();
 }
 
-void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle)
+void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QString& savedPath)
 {
     ShowPrintDialog(viewer, page, PageStyle, QPrinterInfo::availablePrinterNames(),
-                    QPrinterInfo::defaultPrinterName());
+                    QPrinterInfo::defaultPrinterName(), PrintJobName(savedPath));
 }
 
 void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
-                     const QString& defaultPrinterName)
+                     const QString& defaultPrinterName, const QString& jobName)
 {
     if (printerNames.isEmpty()) {
         ShowError(viewer, QStringLiteral("Printer not found"));
         return;
     }
-    FormPrint form(viewer, page, PageStyle, printerNames, defaultPrinterName);
+    FormPrint form(viewer, page, PageStyle, printerNames, defaultPrinterName, jobName);
     CentreOnScreen(form, viewer);
     form.exec();
 }

@@ -23,10 +23,10 @@ class FormPrint : public QDialog {
     Q_OBJECT
 
 public:
-    // `page` is copied: the dialog prints its own copy. The printers are listed in the
-    // order given; the default one is selected, else the first.
+    // `page` is copied: the dialog prints its own copy, as a job named `jobName` (empty: as
+    // an unsaved page). The printers are listed in the order given; the default one is selected, else the first.
     FormPrint(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
-              const QString& defaultPrinterName);
+              const QString& defaultPrinterName, const QString& jobName = QString());
 
     QLabel* const Label1;
     QComboBox* const Combo1;
@@ -38,14 +38,16 @@ private:
     void PrintSelected();
 
     double pageStyle_;
+    QString jobName_;
 };
 
 // The viewer's Print: with no printer installed, the error "Printer not found" and no
-// dialog; otherwise the print dialog, modal to the viewer and centred on the screen.
-void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle);
+// dialog; otherwise the print dialog, modal to the viewer and centred on the screen. The job
+// is named after `savedPath`, the file the page was saved to (see PrintJobName).
+void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QString& savedPath = QString());
 
-// The same with the printer list given instead of asked from the system.
+// The same with the printer list and the job's name given instead of asked from the system.
 void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
-                     const QString& defaultPrinterName);
+                     const QString& defaultPrinterName, const QString& jobName = QString());
 
 } // namespace quorvane

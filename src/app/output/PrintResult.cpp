@@ -14,15 +14,17 @@ namespace {
 constexpr double kPointsPerInch = 72.0;
 }
 
-bool PrintResult(const QImage& page, double PageStyle, const QPrinterInfo& printer)
+bool PrintResult(const QImage& page, double PageStyle, const QPrinterInfo& printer, const QString& jobName)
 {
     QPrinter device(printer, QPrinter::HighResolution);
+    device.setDocName(jobName);
     // Drawing starts at the paper's corner; the printable area is worked out below, as
     // the toolkit does not turn the paper's margins with a landscape page.
     device.setFullPage(true);
     device.setPageOrientation(LayoutOf(PageStyle) == PaperLayout::Upright ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait);
-    const QRectF area = PrintableAreaPoints(device.pageLayout());
+    // Stretching to the area's own shape would distort the sheet's geometry.
+    const QRectF area = FitKeepingShape(QSizeF(page.size()), PrintableAreaPoints(device.pageLayout()));
 
     QPainter painter;
     if (!painter.begin(&device))

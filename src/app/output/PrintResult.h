@@ -1,16 +1,18 @@
 #pragma once
 
-// Printing the page: one sheet, the whole image stretched over the printable area.
+// Printing the page: one sheet, the image as large as the printable area allows, its
+// shape kept.
 
 class QImage;
 class QPrinterInfo;
+class QString;
 
 namespace quorvane {
 
 // Prints `page` on `printer` (the system's default printer when it is null) as one
-// page: landscape for the upright style 4.2, portrait otherwise, the image stretched
-// over the whole printable area without keeping its aspect ratio. Returns false when
-// the printer could not be started or the job could not be handed over.
-bool PrintResult(const QImage& page, double PageStyle, const QPrinterInfo& printer);
+// page named `jobName`: landscape for the upright style 4.2, portrait otherwise, the image
+// scaled alike in both directions to the largest size the printable area holds, centred.
+// Returns false when the printer could not be started or the job could not be handed over.
+bool PrintResult(const QImage& page, double PageStyle, const QPrinterInfo& printer, const QString& jobName);
 
 } // namespace quorvane

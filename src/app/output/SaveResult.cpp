@@ -36,15 +36,15 @@ void PrepareSaveDialog(QFileDialog& dialog, const QString& SaveFolder)
 
 } // namespace
 
-void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
+QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
 {
     QFileDialog dialog(viewer);
     PrepareSaveDialog(dialog, SaveFolder);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return {};
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.constFirst().isEmpty())
-        return;
+        return {};
     const QString& fileName = chosen.constFirst();
     SaveFolder = FolderOfFileName(fileName);
     SettingsStore store;
@@ -53,8 +53,10 @@ void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page)
         const BusyCursor busy; // a GIF can take a while
         return WriteResultImage(page, fileName);
     }();
-    if (result.status != WriteStatus::Written)
-        ShowError(viewer, result.message);
+    if (result.status == WriteStatus::Written)
+        return fileName;
+    ShowError(viewer, result.message);
+    return {};
 }
 
 } // namespace quorvane

@@ -14,6 +14,6 @@ namespace quorvane {
 // SaveFolder to its folder, which the settings file keeps for the next run, then `page` is
 // written at full size; a name without an ending takes the chosen type's. A name with another
 // ending, or a failed write, is reported in an error message. Cancel changes nothing.
-void SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page);
+QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page);
 
 } // namespace quorvane

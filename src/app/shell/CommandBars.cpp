@@ -24,6 +24,8 @@ QIcon IconFor(const QStyle* style, int id)
         return style->standardIcon(QStyle::SP_DesktopIcon);
     case ID_GENERATE:
         return style->standardIcon(QStyle::SP_MediaPlay);
+    case ID_EXACT:
+        return style->standardIcon(QStyle::SP_TitleBarMaxButton);
     case ID_HELP:
         return style->standardIcon(QStyle::SP_DialogHelpButton);
     default:
@@ -53,6 +55,7 @@ CommandBars::CommandBars(QWidget* parent)
         toolbarActions_.insert(entry.id, action);
     }
     FindControl(ID_SWITCH)->setCheckable(true);
+    FindControl(ID_EXACT)->setCheckable(true);
     AddHelpButton();
 }
 

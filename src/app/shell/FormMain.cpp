@@ -26,6 +26,7 @@
 #include "app/shell/CommandBars.h"
 #include "app/shell/LayoutDialogs.h"
 #include "core/editor/PaperFitting.h"
+#include "core/services/MappingSetting.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
@@ -69,6 +70,7 @@ void FormMain::PrepareMainWindow()
     connect(commandBars_, &CommandBars::Execute, this, &FormMain::OnCommand);
     editModeButton_ = commandBars_->FindControl(ID_SWITCH);
     editModeButton_->setChecked(true);
+    exactButton_ = commandBars_->FindControl(ID_EXACT);
 
     canvas_ = new CanvasWidget(renderer_, editor_, this);
     setCentralWidget(canvas_);
@@ -83,6 +85,8 @@ void FormMain::PrepareMainWindow()
 void FormMain::StartUp()
 {
     doc_.PageStyle = kStyleLFold;
+    doc_.Mapping = ReadMappingSetting(SettingsStore());
+    exactButton_->setChecked(doc_.Mapping == SheetMapping::Exact);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         renderer_.SetScreenHeight(screen->geometry().height());
     layout()->activate(); // the canvas gets its size before the window is shown
@@ -155,6 +159,7 @@ bool FormMain::OpenLayout(const QString& path)
     }
     const Document before = doc_;
     doc_ = read.layout->doc;
+    doc_.Mapping = before.Mapping; // a setting of the program, not of the layout
     ResetPaper(doc_, paper_, CanvasSize(), false);
     history_.Record(before, QStringLiteral("Open Layout"));
     history_.Stack().setClean();
@@ -250,6 +255,9 @@ void FormMain::OnCommand(int id)
     case ID_GENERATE:
         RunGenerate(doc_, paper_, genControl_, folders_.SaveFolder, this);
         break;
+    case ID_EXACT:
+        SwitchMapping();
+        break;
     case ID_HELP:
         OpenHelpContents();
         break;
@@ -330,6 +338,15 @@ void FormMain::SwitchEditMode()
         return;
     }
     CommandBars1_Resize();
+}
+
+// The action toggles its own checked state before it reaches us; the choice is kept for the
+// next start (a failed write only loses that).
+void FormMain::SwitchMapping()
+{
+    doc_.Mapping = exactButton_->isChecked() ? SheetMapping::Exact : SheetMapping::Bilinear;
+    SettingsStore store;
+    WriteMappingSetting(store, doc_.Mapping);
 }
 
 } // namespace quorvane

@@ -55,6 +55,7 @@ public:
     FormOpenGL* Designer() const { return designer_; }
     CanvasWidget* Picture1() const { return canvas_; }
     QAction* EditModeButton() const { return editModeButton_; }
+    QAction* ExactButton() const { return exactButton_; }
     const CanvasRenderer& Renderer() const { return renderer_; }
     const CanvasPaper& Paper() const { return paper_; }
     const EditorState& Editor() const { return state_; }
@@ -75,6 +76,7 @@ private:
     void StartUp();
     void ChooseAndOpenPicture();
     void SwitchEditMode();
+    void SwitchMapping();
     void ShowDesigner();
     void OnPaperChanged();
     void Redraw();
@@ -91,6 +93,7 @@ private:
     CommandBars* commandBars_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;
+    QAction* exactButton_ = nullptr;
     FormOpenGL* designer_ = nullptr; // made at the first Design, then only hidden and shown
     bool OpenDialogReady = false;
     QString openDialogPath_; // the open dialog's file name and folder, kept between openings

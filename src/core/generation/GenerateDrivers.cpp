@@ -3,7 +3,7 @@
 #include "core/generation/AreaAverage.h"
 #include "core/generation/LargeAllocation.h"
 #include "core/generation/SheetGeometry.h"
-#include "core/generation/TransBitmapFast.h"
+#include "core/generation/TransBitmapExact.h"
 
 namespace quorvane {
 
@@ -14,7 +14,8 @@ constexpr int32_t kRingRows = 4 * kMaxSurvivorLanes;
 
 // One pass, each row reduced into the page as soon as it is final, so that only a few rows
 // of the doubled buffer are ever held. False when GenStop ended it.
-bool RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, QImage& page, const RowCallback& afterRow)
+bool RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, SheetMapping mapping, QImage& page,
+             const RowCallback& afterRow)
 {
     control.GenProgressBase = pass.GenProgressBase;
     gen.DstBits = PixelBuffer::RowRing(gen.BitsWidth, gen.BitsHeight, kRingRows);
@@ -22,7 +23,7 @@ bool RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, QI
     LineReducer reducer(QSize(gen.BitsWidth, gen.BitsHeight), place.size(), [&page, place](int y) {
         return reinterpret_cast<QRgb*>(page.scanLine(place.y() + y)) + place.x();
     });
-    return TransBitmapFastRows(gen, control, afterRow, [&reducer](const uint8_t* row) { reducer.Push(row); });
+    return ReprojectPass(gen, control, afterRow, mapping, [&reducer](const uint8_t* row) { reducer.Push(row); });
 }
 
 GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const CanvasPaper& paper,
@@ -39,7 +40,7 @@ GenerateResult RunDriver(const DriverLayout& layout, const Document& doc, const 
     page.fill(Qt::white);
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
-        if (!RunPass(*gen, control, pass, page, afterRow))
+        if (!RunPass(*gen, control, pass, doc.Mapping, page, afterRow))
             return {GenerateStatus::Stopped, {}}; // a stopped run shows no page
     }
     return {GenerateStatus::Done, page};

@@ -12,6 +12,7 @@
 #include <span>
 #include <utility>
 
+#include "core/generation/ExactLanes.h"
 #include "core/generation/RowReplay.h"
 #include "core/generation/SurvivorLanes.h"
 
@@ -34,6 +35,7 @@ constexpr uint32_t kRoundingBiasBits = 0x4b000000u;
 constexpr float kTieGuard = 0.5f - 1.0f / 4096.0f;
 constexpr uint32_t kColourBits = 0x00ffffffu;
 constexpr uint32_t kOpaque = 0xff000000u;
+constexpr uint32_t kWhite = 0xffffffffu;
 
 // Everything below is inlined ([[gnu::always_inline]]) into one function per lane count,
 // compiled for that lane count's instruction set.
@@ -90,28 +92,66 @@ struct Lanes {
         return Words{uint32_t(values[I])...};
     }
 
-    [[gnu::always_inline]] inline static Reads Gather(const Source& src, Ints i, Ints j)
+    [[gnu::always_inline]] inline static Source SourceOf(const TransformState& gen)
     {
-        // PixelBuffer::StoredBlock::ReadOffset, lane by lane.
+        const PixelBuffer::StoredBlock block = gen.SrcBits.Stored();
+        return {block.bytes,
+                block.width,
+                Ints{} + (block.width - 2),
+                Ints{} + block.firstRow,
+                Floats{} + float(gen.BitsWidth - 1),
+                Floats{} + float(gen.BitsHeight - 1),
+                Floats{} + gen.DstY2};
+    }
+
+    // PixelBuffer::StoredBlock::ReadOffset, lane by lane.
+    [[gnu::always_inline]] inline static Ints ReadOffsets(const Source& src, Ints i, Ints j)
+    {
         const Ints row = j - src.firstRow;
-        const Ints at = ((row > 0 ? row : Ints{}) * src.W + (i < src.pairColumn ? i : src.pairColumn)) * 4;
-        if constexpr (requires(const uint8_t* base, Ints offsets) { Vectors::GatherWords(base, offsets); }) {
-            return {Vectors::GatherWords(src.bytes, at), Vectors::GatherWords(src.bytes + 4, at),
-                    Vectors::GatherWords(src.bytes + size_t(src.W) * 4, at)};
+        return ((row > 0 ? row : Ints{}) * src.W + (i < src.pairColumn ? i : src.pairColumn)) * 4;
+    }
+
+    struct Pair {
+        Words left;
+        Words right;
+    };
+
+    // Each lane's pixel at base + its offset and the pixel to its right.
+    [[gnu::always_inline]] inline static Pair PairsAt(const uint8_t* base, Ints at)
+    {
+        if constexpr (requires(const uint8_t* b, Ints offsets) { Vectors::GatherWords(b, offsets); }) {
+            return {Vectors::GatherWords(base, at), Vectors::GatherWords(base + 4, at)};
         } else {
-            // A pixel and its right neighbour in one 8-byte read, the one below in another.
+            // Both in one 8-byte read.
             uint64_t pairs[N];
             uint64_t rights[N];
-            uint32_t belows[N];
             for (int k = 0; k < N; ++k) {
-                const uint8_t* p = src.bytes + at[k];
-                std::memcpy(&pairs[k], p, sizeof pairs[k]);
-                std::memcpy(&belows[k], p + size_t(src.W) * 4, sizeof belows[k]);
+                std::memcpy(&pairs[k], base + at[k], sizeof pairs[k]);
                 rights[k] = pairs[k] >> 32;
             }
             const auto order = std::make_index_sequence<N>();
-            return {FromScalars(pairs, order), FromScalars(rights, order), FromScalars(belows, order)};
+            return {FromScalars(pairs, order), FromScalars(rights, order)};
         }
+    }
+
+    // Each lane's pixel at base + its offset.
+    [[gnu::always_inline]] inline static Words WordsAt(const uint8_t* base, Ints at)
+    {
+        if constexpr (requires(const uint8_t* b, Ints offsets) { Vectors::GatherWords(b, offsets); }) {
+            return Vectors::GatherWords(base, at);
+        } else {
+            uint32_t words[N];
+            for (int k = 0; k < N; ++k)
+                std::memcpy(&words[k], base + at[k], sizeof words[k]);
+            return FromScalars(words, std::make_index_sequence<N>());
+        }
+    }
+
+    [[gnu::always_inline]] inline static Reads Gather(const Source& src, Ints i, Ints j)
+    {
+        const Ints at = ReadOffsets(src, i, j);
+        const Pair pair = PairsAt(src.bytes, at);
+        return {pair.left, pair.right, WordsAt(src.bytes + size_t(src.W) * 4, at)};
     }
 
     [[gnu::always_inline]] inline static Floats ChannelOf(Words pixels, int shift)
@@ -165,8 +205,48 @@ struct Lanes {
         return out;
     }
 
+    // The exact mapping's sample of each lane at (u, w), w counted in stored rows: the four
+    // pixels around the point blended along the row and then the column. A pixel covers half
+    // a unit around its centre; farther out is white paper.
+    [[gnu::always_inline]] inline static Words ExactSample(const Source& src, Floats u, Floats w)
+    {
+        const Ints inside = (u >= -0.5f) & (u <= src.lastU + 0.5f) & (w >= -0.5f) & (w <= src.lastW + 0.5f);
+        Floats uc = u < 0.0f ? Floats{} : (u > src.lastU ? src.lastU : u);
+        Floats wc = w < 0.0f ? Floats{} : (w > src.lastW ? src.lastW : w);
+        uc = inside ? uc : Floats{};
+        wc = inside ? wc : Floats{};
+        const Ints lastI = __builtin_convertvector(src.lastU, Ints) - 1;
+        const Ints lastJ = __builtin_convertvector(src.lastW, Ints) - 1;
+        Ints i = __builtin_convertvector(uc, Ints);
+        Ints j = __builtin_convertvector(wc, Ints);
+        i = i > lastI ? lastI : i;
+        j = j > lastJ ? lastJ : j;
+        const Ints at = ReadOffsets(src, i, j);
+        const Pair top = PairsAt(src.bytes, at);
+        const Pair bottom = PairsAt(src.bytes + size_t(src.W) * 4, at);
+        const Words differs = ((top.left ^ top.right) | (top.left ^ bottom.left) | (top.left ^ bottom.right)) & kColourBits;
+        Words out = top.left | kOpaque;
+        if (Any(Ints(differs))) {
+            const Floats fx = uc - __builtin_convertvector(i, Floats);
+            const Floats fy = wc - __builtin_convertvector(j, Floats);
+            out = Words{} + kOpaque;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const Floats c00 = ChannelOf(top.left, shift);
+                const Floats c01 = ChannelOf(bottom.left, shift);
+                const Floats upper = c00 + fx * (ChannelOf(top.right, shift) - c00);
+                const Floats lower = c01 + fx * (ChannelOf(bottom.right, shift) - c01);
+                const Floats value = upper + fy * (lower - upper) + 0.5f;
+                out |= Words(__builtin_convertvector(value, Ints)) << shift;
+            }
+        }
+        return inside ? out : Words{} + kWhite;
+    }
+
     [[gnu::always_inline]] inline static void Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
                                  LaneOutcomes& outcomes);
+
+    static void ExactRow(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                         uint8_t* rowBytes);
 };
 
 inline uint32_t PackColour(const Colour& colour)
@@ -178,15 +258,7 @@ template <typename Vectors>
 void Lanes<Vectors>::Run(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
                    LaneOutcomes& outcomes)
 {
-    const int32_t W = gen.BitsWidth;
-    const PixelBuffer::StoredBlock block = gen.SrcBits.Stored();
-    const Source src{block.bytes,
-                     block.width,
-                     Ints{} + (block.width - 2),
-                     Ints{} + block.firstRow,
-                     Floats{} + float(W - 1),
-                     Floats{} + float(gen.BitsHeight - 1),
-                     Floats{} + gen.DstY2};
+    const Source src = SourceOf(gen);
     Floats u, v, du, dv;
     uint8_t* rowBytes[N];
     for (int k = 0; k < N; ++k) {
@@ -226,6 +298,31 @@ void Lanes<Vectors>::Run(TransformState& gen, const SurvivorPlan& plan, std::spa
     missed |= ~Full(src, u, src.DstY2 - v);
     for (int k = 0; k < N; ++k)
         outcomes[size_t(k)] = {missed[k] == 0, u[k], v[k]};
+}
+
+template <typename Vectors>
+void Lanes<Vectors>::ExactRow(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                              uint8_t* rowBytes)
+{
+    const Source src = SourceOf(gen);
+    const size_t count = columns.xs.size(); // a multiple of N
+    for (size_t at = 0; at < count; at += N) {
+        Floats x;
+        std::memcpy(&x, columns.xs.data() + at, sizeof x);
+        const Floats inverse = 1.0f / (row.g * x + row.D);
+        const Floats u = (row.a * x + row.U) * inverse;
+        const Floats v = (row.d * x + row.V) * inverse;
+        const Words pixels = ExactSample(src, u, src.DstY2 - v);
+        const int32_t first = columns.columns[at];
+        if (columns.columns[at + N - 1] - first == N - 1) { // increasing columns: these N side by side
+            std::memcpy(rowBytes + size_t(first) * 4, &pixels, sizeof pixels);
+            continue;
+        }
+        for (int k = 0; k < N; ++k) {
+            const uint32_t pixel = pixels[k];
+            std::memcpy(rowBytes + size_t(columns.columns[at + size_t(k)]) * 4, &pixel, sizeof pixel);
+        }
+    }
 }
 
 } // namespace

@@ -73,6 +73,43 @@ LaneWidth Resolve(LaneWidth width)
     return width == LaneWidth::Widest ? WidestLaneWidth() : WidestUpTo(width);
 }
 
+void RunFourLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
+                  LaneOutcomes& outcomes)
+{
+    Lanes<FourLanes>::Run(gen, plan, laneRows, outcomes);
+}
+
+void RunFourExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                       uint8_t* rowBytes)
+{
+    Lanes<FourLanes>::ExactRow(gen, columns, row, rowBytes);
+}
+
+// The kernels of one width.
+struct Kernels {
+    decltype(&RunFourLanes) survivors;
+    decltype(&RunFourExactLanes) exact;
+};
+
+const Kernels& KernelsOf(LaneWidth width)
+{
+    static constexpr Kernels kFour{RunFourLanes, RunFourExactLanes};
+#if defined(__x86_64__)
+    static constexpr Kernels kEight{RunEightLanes, RunEightExactLanes};
+    static constexpr Kernels kSixteen{RunSixteenLanes, RunSixteenExactLanes};
+    switch (Resolve(width)) {
+    case LaneWidth::Sixteen:
+        return kSixteen;
+    case LaneWidth::Eight:
+        return kEight;
+    case LaneWidth::Widest:
+    case LaneWidth::Four:
+        break;
+    }
+#endif
+    return kFour;
+}
+
 } // namespace
 
 bool MachineRuns(LaneWidth width)
@@ -108,20 +145,13 @@ int SurvivorLaneCount(LaneWidth width)
 void RunSurvivorLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
                       LaneWidth width, LaneOutcomes& outcomes)
 {
-#if defined(__x86_64__)
-    switch (Resolve(width)) {
-    case LaneWidth::Sixteen:
-        RunSixteenLanes(gen, plan, laneRows, outcomes);
-        return;
-    case LaneWidth::Eight:
-        RunEightLanes(gen, plan, laneRows, outcomes);
-        return;
-    case LaneWidth::Widest:
-    case LaneWidth::Four:
-        break;
-    }
-#endif
-    Lanes<FourLanes>::Run(gen, plan, laneRows, outcomes);
+    KernelsOf(width).survivors(gen, plan, laneRows, outcomes);
+}
+
+void RunExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                   uint8_t* rowBytes, LaneWidth width)
+{
+    KernelsOf(width).exact(gen, columns, row, rowBytes);
 }
 
 } // namespace quorvane

@@ -1,4 +1,4 @@
-// The lane kernel eight rows at a time, for machines with AVX2.
+// The lane kernels eight lanes at a time, for machines with AVX2.
 #if defined(__x86_64__)
 
 // The kernel's dependencies first, built for the program's own instruction set.
@@ -8,6 +8,7 @@
 #include <span>
 #include <utility>
 
+#include "core/generation/ExactLanes.h"
 #include "core/generation/RowReplay.h"
 #include "core/generation/SurvivorLanes.h"
 #include "core/generation/SurvivorLanesWide.h"
@@ -33,6 +34,12 @@ void RunEightLanes(TransformState& gen, const SurvivorPlan& plan, std::span<cons
                    LaneOutcomes& outcomes)
 {
     Lanes<EightLanes>::Run(gen, plan, laneRows, outcomes);
+}
+
+void RunEightExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                      uint8_t* rowBytes)
+{
+    Lanes<EightLanes>::ExactRow(gen, columns, row, rowBytes);
 }
 
 } // namespace quorvane

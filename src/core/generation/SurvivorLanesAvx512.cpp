@@ -1,4 +1,4 @@
-// The lane kernel sixteen rows at a time, for machines with AVX-512.
+// The lane kernels sixteen lanes at a time, for machines with AVX-512.
 #if defined(__x86_64__)
 
 // The kernel's dependencies first, built for the program's own instruction set.
@@ -10,6 +10,7 @@
 
 #include <immintrin.h>
 
+#include "core/generation/ExactLanes.h"
 #include "core/generation/RowReplay.h"
 #include "core/generation/SurvivorLanes.h"
 #include "core/generation/SurvivorLanesWide.h"
@@ -42,6 +43,12 @@ void RunSixteenLanes(TransformState& gen, const SurvivorPlan& plan, std::span<co
                      LaneOutcomes& outcomes)
 {
     Lanes<SixteenLanes>::Run(gen, plan, laneRows, outcomes);
+}
+
+void RunSixteenExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                      uint8_t* rowBytes)
+{
+    Lanes<SixteenLanes>::ExactRow(gen, columns, row, rowBytes);
 }
 
 } // namespace quorvane

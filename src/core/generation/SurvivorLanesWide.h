@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "core/generation/ExactLanes.h"
 #include "core/generation/SurvivorLanes.h"
 
 namespace quorvane {
@@ -14,6 +15,10 @@ void RunEightLanes(TransformState& gen, const SurvivorPlan& plan, std::span<cons
                    LaneOutcomes& outcomes);
 void RunSixteenLanes(TransformState& gen, const SurvivorPlan& plan, std::span<const int32_t> laneRows,
                      LaneOutcomes& outcomes);
+void RunEightExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                        uint8_t* rowBytes);
+void RunSixteenExactLanes(const TransformState& gen, const ExactColumns& columns, const ExactRowTerms& row,
+                          uint8_t* rowBytes);
 #endif
 
 } // namespace quorvane

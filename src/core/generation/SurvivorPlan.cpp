@@ -41,8 +41,9 @@ void PlanColumns(const std::vector<float>& xs, int32_t W, SurvivorPlan& plan)
     }
     // x never decreases, so neither does the column: by column is by sample index.
     for (int32_t column = 0; column < W; ++column) {
-        if (lastSample[size_t(column)] >= 0)
-            plan.columns.push_back({lastSample[size_t(column)], column});
+        const int32_t sample = lastSample[size_t(column)];
+        if (sample >= 0)
+            plan.columns.push_back({sample, column, xs[size_t(sample)]});
     }
     plan.firstColumn = InRange(RoundHalfEven(xs.front()), W);
 }

@@ -18,6 +18,7 @@ namespace quorvane {
 struct ColumnSurvivor {
     int32_t sample; // index of the sample within a row (0 for x = DstX1)
     int32_t column; // the destination column it writes
+    float x;        // its counter value
 };
 
 struct SurvivorPlan {

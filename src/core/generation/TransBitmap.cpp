@@ -1,5 +1,7 @@
 #include "core/generation/TransBitmap.h"
 
+#include <utility>
+
 #include "core/generation/SingleStepLoop.h"
 #include "core/generation/TransformSteps.h"
 #include "core/shell/Numeric.h"
@@ -55,6 +57,18 @@ bool TransBitmap(TransformState& gen, GenControl& control, QImage& target, const
         return false;
     ShowBitmap(gen.DstBits, target);
     return true;
+}
+
+TransformState WholeBufferState(PixelBuffer source, const std::array<SinglePoint, 4>& quad)
+{
+    TransformState gen;
+    gen.BitsWidth = source.Width();
+    gen.BitsHeight = source.Height();
+    gen.SrcBits = std::move(source);
+    gen.DstX2 = float(gen.BitsWidth - 1);
+    gen.DstY2 = float(gen.BitsHeight - 1);
+    gen.SrcQuad = quad;
+    return gen;
 }
 
 void ShowBitmap(const PixelBuffer& DstBits, QImage& target)

@@ -39,6 +39,9 @@ struct TransformState {
     std::array<SinglePoint, 4> SrcQuad{};
 };
 
+// The state that re-projects `quad` of `source` onto the whole of a buffer of the same size.
+TransformState WholeBufferState(PixelBuffer source, const std::array<SinglePoint, 4>& quad);
+
 // Called after every output row, so the caller can let user-interface events through.
 using RowCallback = std::function<void()>;
 

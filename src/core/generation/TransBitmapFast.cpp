@@ -20,10 +20,8 @@ public:
     FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width,
             const FinishedRow& finished)
         : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width))),
-          finished_(finished), nextFinished_(gen.BitsHeight - 1)
+          handOver_(gen, finished)
     {
-        if (finished_)
-            white_.assign(size_t(gen.BitsWidth) * PixelBuffer::kChannels, uint8_t(255));
     }
 
     // False when GenStop ended the run.
@@ -47,7 +45,7 @@ public:
                 return false;
             }
         }
-        HandOver(-1);
+        handOver_.Through(-1);
         return true;
     }
 
@@ -77,20 +75,7 @@ private:
             ReplayRow(gen_, plan_, b, carry_, true);
         }
         carried_ = b;
-        HandOver(plan_.rows[size_t(b)]);
-    }
-
-    // Hands the finished rows down to stored row `row` over, in order; the rows above it
-    // that no sample wrote as white. Rows come final from the top down.
-    void HandOver(int32_t row)
-    {
-        if (!finished_ || row > nextFinished_)
-            return;
-        for (; nextFinished_ > row; --nextFinished_)
-            finished_(white_.data());
-        if (row >= 0)
-            finished_(gen_.DstBits.MutableRow(row).data());
-        nextFinished_ = row - 1;
+        handOver_.Through(plan_.rows[size_t(b)]);
     }
 
     // Brings the carried colour up to the end of row b.
@@ -128,9 +113,7 @@ private:
     int32_t blockEnd_ = 0; // first row after the current block
     CarriedColour carry_;
     int32_t carried_ = -1; // carry_ holds the colour after this row
-    const FinishedRow& finished_;
-    int32_t nextFinished_; // the stored row handed over next
-    std::vector<uint8_t> white_;
+    RowHandOver handOver_;
 };
 
 // The reference engine's rows handed over once it has run: for calls the plan does not cover.

@@ -15,6 +15,7 @@
 #include <QImage>
 
 #include "core/generation/GenControl.h"
+#include "core/generation/RowHandOver.h"
 #include "core/generation/SurvivorLanes.h"
 #include "core/generation/TransBitmap.h"
 
@@ -28,10 +29,6 @@ bool TransBitmapFast(TransformState& gen, GenControl& control, QImage& target, c
 
 // The same, leaving the result in DstBits without drawing it anywhere.
 bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback& afterRow);
-
-// Called with the bytes of each row of DstBits once it is final, from the image's top line
-// (stored row BitsHeight - 1) down, every row once; a row no sample writes comes as white.
-using FinishedRow = std::function<void(const uint8_t* row)>;
 
 // The same run handing each row over as soon as it is final, so DstBits may be a row ring
 // (PixelBuffer::RowRing). False when GenStop ended the call; the rows handed over until then

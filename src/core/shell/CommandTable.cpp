@@ -9,6 +9,7 @@ constexpr CommandEntry kToolbar[] = {
     {ID_SWITCH, "Edit Mode", "Switch Edit/Preview Mode [Ctrl+E]", "Ctrl+E", false},
     {ID_PAPER, "Design", "Design Paper [Ctrl+D]", "Ctrl+D", false},
     {ID_GENERATE, "Generate", "Generate [Ctrl+G]", "Ctrl+G", false},
+    {ID_EXACT, "Exact Perspective", "Exact Perspective: map each sheet as the camera sees it", "", false},
     {ID_HELP, "Help", "Help", "", true},
 };
 

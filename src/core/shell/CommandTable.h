@@ -18,6 +18,7 @@ enum CommandId : int {
     ID_SWITCH = 1036,
     ID_PAPER = 1037,
     ID_DOWNLOADFREEOBJECTS = 1038,
+    ID_EXACT = 1039, // checkable: the exact mapping instead of the bilinear one
 };
 
 struct CommandEntry {

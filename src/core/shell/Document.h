@@ -13,6 +13,7 @@
 #include "core/shell/CameraValues.h"
 #include "core/shell/PageStyle.h"
 #include "core/shell/Placement.h"
+#include "core/shell/SheetMapping.h"
 
 namespace quorvane {
 
@@ -34,6 +35,7 @@ struct Document {
     // (PlacementOnCanvas), so resizing the window never changes them.
     Placement Place;
     Outline PlaceOutline{};
+    SheetMapping Mapping = SheetMapping::Bilinear; // how each sheet's pass maps the page
 
     bool operator==(const Document&) const = default;
 };

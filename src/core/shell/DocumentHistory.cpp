@@ -60,6 +60,7 @@ void DocumentHistory::Restore(const Document& value)
 {
     const Document previous = doc_;
     doc_ = value;
+    doc_.Mapping = previous.Mapping; // a setting of the program, changed by no step
     if (restored_)
         restored_(previous);
 }

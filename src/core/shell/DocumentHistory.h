@@ -4,7 +4,7 @@
 // after it (pictures are shared, not copied), so undoing puts back exactly what the user
 // had: the picture, its placement, the page style, the camera and the paper. Only changes
 // the user makes are steps; what belongs to the window (its size, edit or preview mode)
-// never is.
+// never is, nor the mapping, which is a setting of the program: undo and redo keep it.
 
 #include <functional>
 

@@ -1,5 +1,6 @@
 // Printing through a real spooler: scripts/with-cups.sh runs a private CUPS daemon whose
-// queues pdf-a, pdf-b (the default) and pdf-c write each job to $QUORVANE_CUPS_OUT/<queue>.pdf.
+// queues pdf-a, pdf-b (the default), pdf-c (A4) and pdf-letter write each job to
+// $QUORVANE_CUPS_OUT/<queue>.pdf.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -14,6 +15,7 @@
 
 #include "app/common/BusyCursor.h"
 #include "app/output/FormPrint.h"
+#include "core/output/PrintableArea.h"
 #include "support/ModalWatcher.h"
 
 namespace quorvane {
@@ -72,17 +74,22 @@ TEST_F(Printing, ListsTheQueuesInSystemOrderWithTheDefaultSelectedAndCloseSendsN
     EXPECT_FALSE(QFile::exists(OutputOf(fallback)));
 }
 
-TEST_F(Printing, EachStyleFillsThePrintableAreaInItsOrientation)
+TEST_F(Printing, EachStyleKeepsItsShapeInThePrintableAreaUnderItsJobName)
 {
     // A landscape page reaches the upright paper turned a quarter counter-clockwise: its
     // top edge runs down the paper's left side. Colours as seen on the paper: TL TR BL BR.
+    // On Letter paper the printable area is wider for its height than the page.
     const struct {
         const char* queue;
         double PageStyle;
         QSize page;
         Qt::GlobalColor quarters[4];
-    } rows[] = {{"pdf-a", 6.0, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}},
-                {"pdf-c", 4.2, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}}};
+        const char* savedPath;
+        const char* title;
+    } rows[] = {{"pdf-a", 6.0, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"},
+                {"pdf-c", 4.2, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}, "/tmp/a/standing.png",
+                 "standing.png"},
+                {"pdf-letter", 6.0, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"}};
     QTemporaryDir dir;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.queue);
@@ -92,35 +99,41 @@ TEST_F(Printing, EachStyleFillsThePrintableAreaInItsOrientation)
             form.CmdPrint->click();
         });
         const int busy = BusyCursor::ShownCount();
-        ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), row.PageStyle);
+        ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), row.PageStyle,
+                        QString::fromLatin1(row.savedPath));
         ASSERT_EQ(watcher.Seen(), 1);
         EXPECT_EQ(BusyCursor::ShownCount(), busy + 1); // while the page goes to the spooler
         for (int wait = 0; wait < 300 && (!QFile::exists(OutputOf(queue))
                                           || !RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).isEmpty()); ++wait)
             QThread::msleep(100);
-        EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {OutputOf(queue)}).contains(QStringLiteral("Pages:           1\n")));
+        const QString info = RunTool(QStringLiteral("pdfinfo"), {OutputOf(queue)});
+        EXPECT_TRUE(info.contains(QStringLiteral("Pages:           1\n")));
+        EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + QString::fromLatin1(row.title))) << info.toStdString();
         const QString png = dir.filePath(queue);
         RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
                                              QStringLiteral("-singlefile"), OutputOf(queue), png});
         const QImage paper(png + QStringLiteral(".png")); // a pixel a point
         ASSERT_LT(paper.width(), paper.height());
 
-        // The printer's margins, reported for the upright paper, bound the printed image.
+        // The printer's margins, reported for the upright paper, bound the printable area;
+        // the page, upright on the paper in both orientations, is as large as fits, centred.
         QPageLayout layout = QPrinter(QPrinterInfo::printerInfo(queue)).pageLayout();
         layout.setUnits(QPageLayout::Point);
-        const QRect area = QRectF(QPointF(0, 0), QSizeF(paper.size())).marginsRemoved(layout.minimumMargins()).toRect();
+        const QRectF area = QRectF(QPointF(0, 0), QSizeF(paper.size())).marginsRemoved(layout.minimumMargins());
         ASSERT_GT(area.left() + area.top(), 0) << "a queue without margins cannot show the printable area";
+        const QRect fitted = FitKeepingShape(QSizeF(1190, 1684), area).toRect();
         QRect ink;
         for (int y = 0; y < paper.height(); ++y)
             for (int x = 0; x < paper.width(); ++x)
                 if (qGray(paper.pixel(x, y)) < 230)
                     ink |= QRect(x, y, 1, 1);
-        EXPECT_LE((ink.topLeft() - area.topLeft()).manhattanLength(), 2) << ink.x() << "," << ink.y();
-        EXPECT_LE((ink.bottomRight() - area.bottomRight()).manhattanLength(), 2) << ink.right() << "," << ink.bottom();
-        const QPoint samples[] = {{area.width() / 4, area.height() / 4}, {area.width() * 3 / 4, area.height() / 4},
-                                  {area.width() / 4, area.height() * 3 / 4}, {area.width() * 3 / 4, area.height() * 3 / 4}};
+        EXPECT_LE((ink.topLeft() - fitted.topLeft()).manhattanLength(), 2) << ink.x() << "," << ink.y();
+        EXPECT_LE((ink.bottomRight() - fitted.bottomRight()).manhattanLength(), 2) << ink.right() << "," << ink.bottom();
+        EXPECT_NEAR(double(ink.width()) / ink.height(), 1190.0 / 1684.0, 0.005);
+        const QPoint samples[] = {{fitted.width() / 4, fitted.height() / 4}, {fitted.width() * 3 / 4, fitted.height() / 4},
+                                  {fitted.width() / 4, fitted.height() * 3 / 4}, {fitted.width() * 3 / 4, fitted.height() * 3 / 4}};
         for (int i = 0; i < 4; ++i) {
-            const QColor seen = paper.pixelColor(area.topLeft() + samples[i]), want(row.quarters[i]);
+            const QColor seen = paper.pixelColor(fitted.topLeft() + samples[i]), want(row.quarters[i]);
             EXPECT_LT(qAbs(seen.red() - want.red()) + qAbs(seen.green() - want.green()) + qAbs(seen.blue() - want.blue()), 90) << i;
         }
     }

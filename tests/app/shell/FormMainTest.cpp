@@ -11,6 +11,7 @@
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/FormMain.h"
+#include "core/services/MappingSetting.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
@@ -188,6 +189,44 @@ TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
     form.OnCommand(ID_PAPER);
     EXPECT_EQ(form.Designer(), designer);
     EXPECT_EQ(doc.PageStyle, kStyleFlat);
+}
+
+TEST_F(FormMainFixture, ExactPerspectiveIsRememberedBesideTheUpdateDate)
+{
+    SettingsStore store;
+    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-1")));
+    EXPECT_EQ(doc.Mapping, SheetMapping::Bilinear);
+    EXPECT_FALSE(form.ExactButton()->isChecked());
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("step.png"));
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(picture));
+    ASSERT_TRUE(form.OpenPicture(picture)); // a step made before the switch
+
+    form.ExactButton()->trigger();
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("1"));
+    // A setting, not part of the steps or of a layout file: undo and Open Layout keep it.
+    form.History().Stack().undo();
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    const QString layout = dir.filePath(QStringLiteral("kept.quorvane"));
+    ASSERT_TRUE(form.SaveLayout(layout));
+    ASSERT_TRUE(form.OpenLayout(layout));
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    {
+        Document next;
+        FormMain restarted(next);
+        EXPECT_EQ(next.Mapping, SheetMapping::Exact);
+        EXPECT_TRUE(restarted.ExactButton()->isChecked());
+    }
+
+    form.OnCommand(ID_EXACT); // the dispatch alone reads the button as it stands
+    form.ExactButton()->trigger();
+    EXPECT_EQ(doc.Mapping, SheetMapping::Bilinear);
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("0"));
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kLastCheckUpdate)), QStringLiteral("2026-12-1"));
+    Document fresh;
+    FormMain again(fresh);
+    EXPECT_EQ(fresh.Mapping, SheetMapping::Bilinear);
 }
 
 namespace {

@@ -59,12 +59,17 @@ TEST(LayoutFiles, SavedLayoutReopensAsTheSamePageInTheWindowAndTheCommandLineToo
     EXPECT_TRUE(second.form.isWindowModified());
     second.form.History().Stack().redo();
 
-    const QByteArray desktop = DesktopPage(second, dir.filePath(QStringLiteral("desktop.png")));
-    const QString cliPage = dir.filePath(QStringLiteral("cli.png"));
-    const ProgramRun cli = RunCli({"generate", "--layout", layout, "-o", cliPage});
-    EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
-    EXPECT_FALSE(desktop.isEmpty());
-    EXPECT_TRUE(ReadFileBytes(cliPage) == desktop);
+    // By either mapping: the tool takes it beside the layout, as the window has it set.
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        second.doc.Mapping = mapping;
+        const QByteArray desktop = DesktopPage(second, dir.filePath(QStringLiteral("desktop.png")));
+        const QString cliPage = dir.filePath(QStringLiteral("cli.png"));
+        const char* name = mapping == SheetMapping::Exact ? "--mapping=exact" : "--mapping=bilinear";
+        const ProgramRun cli = RunCli({"generate", "--layout", layout, "-o", cliPage, name});
+        EXPECT_EQ(cli.exitCode, 0) << cli.err.toStdString();
+        EXPECT_FALSE(desktop.isEmpty());
+        EXPECT_TRUE(ReadFileBytes(cliPage) == desktop) << name;
+    }
 }
 
 TEST(LayoutFiles, DamagedLayoutIsReportedAndChangesNothing)

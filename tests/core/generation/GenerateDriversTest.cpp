@@ -5,7 +5,7 @@
 #include "core/generation/AreaAverage.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/SheetGeometry.h"
-#include "core/generation/TransBitmapFast.h"
+#include "core/generation/TransBitmapExact.h"
 
 using namespace quorvane;
 
@@ -68,7 +68,7 @@ QImage PageFromWholeBuffers(FlatRun& run)
     page.fill(Qt::white);
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(gen, pass, *geometry);
-        TransBitmapFast(gen, run.control, {});
+        ReprojectPass(gen, run.control, {}, run.doc.Mapping);
         AreaAverageInto(gen.DstBits, page, pass.place);
     }
     return page;
@@ -76,7 +76,8 @@ QImage PageFromWholeBuffers(FlatRun& run)
 
 } // namespace
 
-// The drivers hold only the canvas and a few rows of each pass; the page is the same.
+// The drivers hold only the canvas and a few rows of each pass; the page is the same, by
+// either mapping.
 TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
 {
     struct Shape {
@@ -88,16 +89,19 @@ TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
         {kStyleFlat, {{{0, 0}, {0, 0}, {150, 4}, {170, 60}, {10, 71}, {22, 3}}}},
         {kStyleUpright, {{{0, 0}, {40, 30}, {41, 120}, {41, 120}, {2, 100}, {2, 100}}}},
     };
-    for (const Shape& shape : shapes) {
-        FlatRun run(Striped());
-        run.doc.PageStyle = shape.PageStyle;
-        run.paper.CanvasOutline = shape.outline;
-        run.doc.Place.SelX1 = 7.5f;
-        run.doc.Place.SelY1 = -3.25f;
-        const auto result = run.ForStyle();
-        ASSERT_TRUE(result.has_value());
-        ASSERT_EQ(result->status, GenerateStatus::Done) << shape.PageStyle;
-        EXPECT_TRUE(result->page == PageFromWholeBuffers(run)) << shape.PageStyle;
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        for (const Shape& shape : shapes) {
+            FlatRun run(Striped());
+            run.doc.Mapping = mapping;
+            run.doc.PageStyle = shape.PageStyle;
+            run.paper.CanvasOutline = shape.outline;
+            run.doc.Place.SelX1 = 7.5f;
+            run.doc.Place.SelY1 = -3.25f;
+            const auto result = run.ForStyle();
+            ASSERT_TRUE(result.has_value());
+            ASSERT_EQ(result->status, GenerateStatus::Done) << shape.PageStyle;
+            EXPECT_TRUE(result->page == PageFromWholeBuffers(run)) << shape.PageStyle << " mapping " << int(mapping);
+        }
     }
 }
 

@@ -37,14 +37,9 @@ Rgb At(const PixelBuffer& buffer, int column, int row)
 // The quadrilateral equal to the corners of the whole W x H target.
 TransformState Identity(PixelBuffer source)
 {
-    TransformState gen;
-    gen.BitsWidth = source.Width();
-    gen.BitsHeight = source.Height();
-    gen.SrcBits = std::move(source);
-    gen.DstX2 = float(gen.BitsWidth - 1);
-    gen.DstY2 = float(gen.BitsHeight - 1);
-    gen.SrcQuad = {{{0, 0}, {gen.DstX2, 0}, {gen.DstX2, gen.DstY2}, {0, gen.DstY2}}};
-    return gen;
+    const float right = float(source.Width() - 1);
+    const float bottom = float(source.Height() - 1);
+    return WholeBufferState(std::move(source), {{{0, 0}, {right, 0}, {right, bottom}, {0, bottom}}});
 }
 
 struct TransformRun {

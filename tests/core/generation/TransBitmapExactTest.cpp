@@ -1,0 +1,260 @@
+// The exact mapping: the homography through four corners against a camera's own
+// projection of a flat sheet, the vector engine against a plain double-precision sampler,
+// and features of a synthetic picture landing where a known homography puts them.
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "core/generation/SurvivorPlan.h"
+#include "core/generation/TransBitmapExact.h"
+#include "core/generation/TransBitmapFast.h"
+
+using namespace quorvane;
+
+namespace {
+
+// A pinhole camera looking at a W x H sheet lying in the plane z = 0, as a scene's
+// model-view and projection would: the sheet point is rotated by `tilt` about x and `turn`
+// about z, moved `distance` away and projected on a 1000-px-wide view.
+struct Camera {
+    double tilt;
+    double turn;
+    double distance;
+    double focal;
+
+    QPointF Project(double X, double Y) const
+    {
+        const double x = X * std::cos(turn) - Y * std::sin(turn);
+        const double y0 = X * std::sin(turn) + Y * std::cos(turn);
+        const double y = y0 * std::cos(tilt);
+        const double z = y0 * std::sin(tilt) + distance;
+        return {500 + focal * x / z, 400 + focal * y / z};
+    }
+};
+
+constexpr double kSheetW = 21.0;
+constexpr double kSheetH = 29.7;
+
+std::array<QPointF, 4> ProjectedSheet(const Camera& camera)
+{
+    return {camera.Project(-kSheetW / 2, -kSheetH / 2), camera.Project(kSheetW / 2, -kSheetH / 2),
+            camera.Project(kSheetW / 2, kSheetH / 2), camera.Project(-kSheetW / 2, kSheetH / 2)};
+}
+
+} // namespace
+
+TEST(Homography, AgreesWithTheCamerasProjectionOfTheSheet)
+{
+    // Head-on, the default kind of view, a low steep one and a turned one.
+    const Camera cameras[] = {{0.0, 0.0, 60, 900}, {0.9, 0.1, 45, 1100}, {1.35, -0.3, 30, 800},
+                              {1.1, 0.7, 35, 1000}};
+    for (const Camera& camera : cameras) {
+        const auto quad = ProjectedSheet(camera);
+        // The page rectangle: 1190 x 1684 pixels, y downwards.
+        const auto t = RectangleToQuad(0, 0, 1189, 1683, quad);
+        ASSERT_TRUE(t) << camera.tilt;
+        const QPointF corners[] = {t->Map(0, 0), t->Map(1189, 0), t->Map(1189, 1683), t->Map(0, 1683)};
+        for (size_t k = 0; k < 4; ++k) {
+            EXPECT_NEAR(corners[k].x(), quad[k].x(), 1e-9) << camera.tilt << " corner " << k;
+            EXPECT_NEAR(corners[k].y(), quad[k].y(), 1e-9) << camera.tilt << " corner " << k;
+        }
+        for (double s = 0.1; s < 1.0; s += 0.2) {
+            for (double r = 0.05; r < 1.0; r += 0.15) {
+                const QPointF seen = camera.Project((s - 0.5) * kSheetW, (r - 0.5) * kSheetH);
+                const QPointF mapped = t->Map(s * 1189, r * 1683);
+                EXPECT_NEAR(mapped.x(), seen.x(), 1e-7) << camera.tilt << " at " << s << "," << r;
+                EXPECT_NEAR(mapped.y(), seen.y(), 1e-7) << camera.tilt << " at " << s << "," << r;
+            }
+        }
+    }
+}
+
+TEST(Homography, NoTransformForDegenerateCornersOrRectangles)
+{
+    const std::array<QPointF, 4> square{{{0, 0}, {10, 0}, {10, 10}, {0, 10}}};
+    const std::array<QPointF, 4> bowTie{{{0, 0}, {10, 0}, {0, 10}, {10, 10}}};
+    const std::array<QPointF, 4> dart{{{0, 0}, {10, 0}, {3, 3}, {0, 10}}};
+    const std::array<QPointF, 4> line{{{0, 0}, {5, 5}, {10, 10}, {2, 2}}};
+    EXPECT_TRUE(RectangleToQuad(0, 0, 5, 5, square));
+    EXPECT_FALSE(RectangleToQuad(0, 0, 5, 5, bowTie));
+    EXPECT_FALSE(RectangleToQuad(0, 0, 5, 5, dart));
+    EXPECT_FALSE(RectangleToQuad(0, 0, 5, 5, line));
+    EXPECT_FALSE(RectangleToQuad(3, 0, 3, 5, square));
+}
+
+namespace {
+
+PixelBuffer NoiseSource(int32_t W, int32_t H, uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    PixelBuffer buffer(W, H, 255);
+    for (int32_t r = 0; r < H; ++r) {
+        for (int32_t c = 0; c < W; ++c) {
+            const bool flat = (c / 7 + r / 5) % 3 == 0; // flat patches take the shortcut
+            for (int k = 0; k < 3; ++k)
+                buffer.SetByte(k, c, r, flat ? uint8_t(90 + 40 * k) : uint8_t(rng() % 256));
+        }
+    }
+    return buffer;
+}
+
+// One channel at the source point (u, v), v downwards: the four neighbours blended in double
+// precision, white off the source.
+double ReferenceChannel(const TransformState& gen, int c, double u, double v)
+{
+    double w = gen.DstY2 - v;
+    const int32_t W = gen.BitsWidth;
+    const int32_t H = gen.BitsHeight;
+    if (u < -0.5 || u > W - 0.5 || w < -0.5 || w > H - 0.5)
+        return 255;
+    u = std::clamp(u, 0.0, double(W - 1));
+    w = std::clamp(w, 0.0, double(H - 1));
+    const int32_t i = std::min(int32_t(u), W - 2);
+    const int32_t j = std::min(int32_t(w), H - 2);
+    const double fx = u - i;
+    const double fy = w - j;
+    auto at = [&](int32_t x, int32_t y) { return double(*gen.SrcBits.Byte(c, x, y)); };
+    return (1 - fy) * ((1 - fx) * at(i, j) + fx * at(i + 1, j)) + fy * ((1 - fx) * at(i, j + 1) + fx * at(i + 1, j + 1));
+}
+
+} // namespace
+
+TEST(TransBitmapExact, EveryLaneCountMatchesThePlainSampler)
+{
+    const std::array<std::array<SinglePoint, 4>, 3> quads{{
+        {{{10, 8}, {150, 20}, {140, 110}, {4, 96}}},     // a sheet seen from aside
+        {{{-20, -10}, {190, 5}, {170, 140}, {-5, 125}}}, // partly off the source
+        {{{60, 30}, {90, 32}, {120, 100}, {20, 95}}},    // steep: the far edge short
+    }};
+    for (size_t q = 0; q < quads.size(); ++q) {
+        TransformState gen = WholeBufferState(NoiseSource(163, 121, uint32_t(q)), quads[q]);
+        const auto t = TargetToQuad(gen);
+        const auto plan = MakeSurvivorPlan(gen);
+        ASSERT_TRUE(t && plan);
+        GenControl control;
+        std::vector<uint8_t> first;
+        for (const LaneWidth width : {LaneWidth::Four, LaneWidth::Eight, LaneWidth::Sixteen}) {
+            ASSERT_TRUE(TransBitmapExact(gen, control, {}, {}, width));
+            const auto bytes = gen.DstBits.Bytes();
+            if (first.empty())
+                first.assign(bytes.begin(), bytes.end());
+            EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), first.begin())) << "quad " << q << ", " << LaneWidthName(width);
+        }
+        int worst = 0;
+        for (size_t b = 0; b < plan->ys.size(); ++b) {
+            if (!plan->lastOfRow[b])
+                continue;
+            for (const ColumnSurvivor& col : plan->columns) {
+                const QPointF p = t->Map(col.x, plan->ys[b]);
+                for (int c = 0; c < 3; ++c) {
+                    const double expected = ReferenceChannel(gen, c, p.x(), p.y());
+                    const int got = *gen.DstBits.Byte(c, col.column, plan->rows[b]);
+                    worst = std::max(worst, int(std::lround(std::fabs(got - expected) + 0.49)));
+                }
+            }
+        }
+        EXPECT_LE(worst, 1) << "quad " << q;
+    }
+}
+
+namespace {
+
+// A picture of dark round dots drawn through a known homography: the source pixel at
+// (u, v) shows the page point the inverse transform gives, so a dot centred at page point
+// p appears where the transform puts p, shaped by the perspective.
+struct DotPicture {
+    static constexpr double kRadius = 6.0;
+    std::vector<QPointF> dots; // page points, y downwards
+
+    PixelBuffer Draw(const Homography& toPage, int32_t W, int32_t H) const
+    {
+        PixelBuffer buffer(W, H, 255);
+        for (int32_t r = 0; r < H; ++r) {
+            for (int32_t c = 0; c < W; ++c) {
+                const QPointF p = toPage.Map(c, (H - 1) - r);
+                double darkest = 0;
+                for (const QPointF& dot : dots) {
+                    const double d = std::hypot(p.x() - dot.x(), p.y() - dot.y());
+                    darkest = std::max(darkest, std::clamp(kRadius + 0.5 - d, 0.0, 1.0));
+                }
+                for (int k = 0; k < 3; ++k)
+                    buffer.SetByte(k, c, r, uint8_t(std::lround(255 * (1 - darkest))));
+            }
+        }
+        return buffer;
+    }
+};
+
+// The darkness-weighted centre of the page pixels around `near`.
+QPointF CentreOfDot(const TransformState& gen, QPointF near)
+{
+    double sum = 0, sx = 0, sy = 0;
+    for (int y = int(near.y()) - 10; y <= int(near.y()) + 10; ++y) {
+        for (int x = int(near.x()) - 10; x <= int(near.x()) + 10; ++x) {
+            const auto value = gen.DstBits.Byte(0, x, int32_t(gen.DstY2) - y);
+            const double dark = value ? 255.0 - *value : 0.0;
+            sum += dark;
+            sx += dark * x;
+            sy += dark * y;
+        }
+    }
+    return sum > 0 ? QPointF(sx / sum, sy / sum) : QPointF(-1, -1);
+}
+
+Homography Inverse(const Homography& t)
+{
+    const auto& m = t.m;
+    Homography inv;
+    inv.m = {m[4] * m[8] - m[5] * m[7], m[2] * m[7] - m[1] * m[8], m[1] * m[5] - m[2] * m[4],
+             m[5] * m[6] - m[3] * m[8], m[0] * m[8] - m[2] * m[6], m[2] * m[3] - m[0] * m[5],
+             m[3] * m[7] - m[4] * m[6], m[1] * m[6] - m[0] * m[7], m[0] * m[4] - m[1] * m[3]};
+    return inv;
+}
+
+} // namespace
+
+TEST(TransBitmapExact, DotsLandWhereTheKnownHomographyPutsThem)
+{
+    // The page is 240 x 200 pixels; the sheet is seen steeply, its far edge much shorter.
+    const std::array<QPointF, 4> quad{{{70, 20}, {170, 20}, {235, 190}, {5, 190}}};
+    const auto toSource = RectangleToQuad(0, 0, 239, 199, quad);
+    ASSERT_TRUE(toSource);
+    DotPicture picture;
+    for (int x = 30; x < 240; x += 45) {
+        for (int y = 25; y < 200; y += 40)
+            picture.dots.push_back(QPointF(x, y));
+    }
+    const std::array<SinglePoint, 4> corners{
+        {{70, 20}, {170, 20}, {235, 190}, {5, 190}}};
+    TransformState gen = WholeBufferState(picture.Draw(Inverse(*toSource), 240, 200), corners);
+    GenControl control;
+    auto worstOffset = [&] {
+        double worst = 0;
+        for (const QPointF& dot : picture.dots) {
+            const QPointF found = CentreOfDot(gen, dot);
+            worst = std::max(worst, std::hypot(found.x() - dot.x(), found.y() - dot.y()));
+        }
+        return worst;
+    };
+    ASSERT_TRUE(TransBitmapExact(gen, control, {}));
+    EXPECT_LT(worstOffset(), 0.6);
+    // The bilinear mapping puts the same dots pixels away: the test can tell them apart.
+    ASSERT_TRUE(TransBitmapFast(gen, control, {}));
+    EXPECT_GT(worstOffset(), 3.0);
+}
+
+TEST(TransBitmapExact, StopsAfterTheRowWhoseCallbackAsks)
+{
+    TransformState gen = WholeBufferState(NoiseSource(60, 50, 7), {{{2, 2}, {55, 5}, {50, 45}, {4, 40}}});
+    GenControl control;
+    int rows = 0;
+    EXPECT_FALSE(TransBitmapExact(gen, control, [&] { control.GenStop = ++rows == 10; }));
+    EXPECT_EQ(rows, 10);
+    control.GenStop = false;
+    rows = 0;
+    EXPECT_TRUE(TransBitmapExact(gen, control, [&] { ++rows; }));
+    EXPECT_EQ(control.GenProgress, 50);
+    EXPECT_GT(rows, 10);
+}
