@@ -158,10 +158,13 @@ TEST(GenerateDrivers, LevelTopEdgeLeavesNoDarkLine)
 {
     FlatRun run(Filled(Qt::white));
     run.paper.CanvasOutline[0] = {0, 0};
-    for (const auto& result : {run.Both(), run.SheetB()}) {
-        ASSERT_EQ(result.status, GenerateStatus::Done);
-        for (int x = 0; x < result.page.width(); x += 7)
-            ASSERT_EQ(result.page.pixel(x, 0), kWhite) << x;
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        run.doc.Mapping = mapping;
+        for (const auto& result : {run.Both(), run.SheetB()}) {
+            ASSERT_EQ(result.status, GenerateStatus::Done);
+            for (int x = 0; x < result.page.width(); x += 7)
+                ASSERT_EQ(result.page.pixel(x, 0), kWhite) << x << " mapping " << int(mapping);
+        }
     }
 }
 
