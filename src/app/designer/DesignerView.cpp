@@ -64,7 +64,7 @@ void DesignerView::paintGL()
 }
 
 // A hidden view drops its repaint requests, and showing it again only puts back the last
-// frame drawn (the corner markers of an OK, or a cancelled camera): draw the scene anew.
+// frame drawn (a cancelled camera, say): draw the scene anew.
 void DesignerView::showEvent(QShowEvent* event)
 {
     QOpenGLWidget::showEvent(event);
