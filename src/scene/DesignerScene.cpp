@@ -20,6 +20,7 @@ bool DesignerScene::Initialize(const MessageSink& message)
 
 void DesignerScene::Resize(int width, int height)
 {
+    size_ = QSize(width, height);
     gl_.OnSize(width, height);
 }
 
@@ -37,6 +38,14 @@ FoundCorners DesignerScene::CaptureCorners(const CameraValues& camera, double Pa
     const CaptureBits bits = ReadViewPixels();
     state_.MarkerMode = false;
     return ScanCorners(bits);
+}
+
+FoundCorners DesignerScene::CaptureCornersAt(QSize size, const CameraValues& camera, double PageStyle)
+{
+    gl_.OnSize(size.width(), size.height());
+    const FoundCorners found = CaptureCorners(camera, PageStyle);
+    gl_.OnSize(size_.width(), size_.height());
+    return found;
 }
 
 void DesignerScene::SetPage(const QImage& page)

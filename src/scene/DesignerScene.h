@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QSize>
 
 #include "core/designer/CornerScan.h"
 #include "scene/COpenGL.h"
@@ -28,6 +29,9 @@ public:
     // Draws the corner markers, reads them back and finds them. The framebuffer then holds
     // the marker frame: the caller redraws the normal view.
     FoundCorners CaptureCorners(const CameraValues& camera, double PageStyle);
+    // The same in a view of `size` pixels on the framebuffer bound now, which must be at
+    // least that large; the view's own size holds again afterwards.
+    FoundCorners CaptureCornersAt(QSize size, const CameraValues& camera, double PageStyle);
 
     // Prints `page` on the paper: from the next frame on it covers both sheets instead of
     // the paper pictures; a null page brings those back.
@@ -43,6 +47,7 @@ private:
     COpenGL gl_;
     SceneDrawing drawing_;
     SceneState state_;
+    QSize size_;
 };
 
 } // namespace quorvane

@@ -1,5 +1,6 @@
 #include "app/designer/DesignerArt.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -11,9 +12,11 @@ namespace quorvane {
 
 namespace {
 
-QPixmap BlankPixmap(QSize size)
+// A transparent picture of `size` logical pixels with `ratio` device pixels to each.
+QPixmap BlankPixmap(QSize size, qreal ratio = 1.0)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(ratio == 1.0 ? size : (QSizeF(size) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -74,7 +77,8 @@ QCursor MagnifierCursor()
 
 QIcon StyleIcon(double PageStyle)
 {
-    QPixmap pixmap = BlankPixmap(QSize(44, 40));
+    // As many device pixels as the densest screen shows: sharp on a scaled display.
+    QPixmap pixmap = BlankPixmap(QSize(44, 40), qApp->devicePixelRatio());
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor standing(255, 255, 255);

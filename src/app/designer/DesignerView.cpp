@@ -1,6 +1,9 @@
 #include "app/designer/DesignerView.h"
 
 #include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
 
 #include "app/designer/DesignerArt.h"
 
@@ -33,6 +36,9 @@ DesignerView::DesignerView(const DesignerCamera& camera, const Document& doc, QW
     UpdatePointer();
 }
 
+// The markers are drawn at the view's size in logical pixels, into a framebuffer of their
+// own: the outline, and so the page, come out the same on a screen of any pixel density,
+// and the view keeps showing the paper.
 FoundCorners DesignerView::CaptureCorners()
 {
     FoundCorners found;
@@ -40,9 +46,14 @@ FoundCorners DesignerView::CaptureCorners()
     if (!Ready())
         return found;
     makeCurrent();
-    found = Scene().CaptureCorners(camera_.Camera(), doc_.PageStyle);
+    QOpenGLFramebufferObjectFormat format;
+    format.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+    format.setInternalTextureFormat(GL_RGB8);
+    QOpenGLFramebufferObject markers(size(), format);
+    if (markers.isValid() && markers.bind())
+        found = Scene().CaptureCornersAt(size(), camera_.Camera(), doc_.PageStyle);
+    context()->functions()->glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
     doneCurrent();
-    update();
     return found;
 }
 
@@ -53,7 +64,7 @@ void DesignerView::paintGL()
 }
 
 // A hidden view drops its repaint requests, and showing it again only puts back the last
-// frame drawn (the corner markers of an OK, or a cancelled camera): draw the scene anew.
+// frame drawn (a cancelled camera, say): draw the scene anew.
 void DesignerView::showEvent(QShowEvent* event)
 {
     QOpenGLWidget::showEvent(event);

@@ -17,8 +17,8 @@ class DesignerView : public SceneWidget {
 public:
     DesignerView(const DesignerCamera& camera, const Document& doc, QWidget* parent);
 
-    // Draws the corner markers into the view's framebuffer and finds them, then redraws
-    // the paper. All corners are missing when the view has no OpenGL.
+    // Draws the corner markers at the view's logical size, off screen, and finds them. All
+    // corners are missing when the view has no OpenGL.
     FoundCorners CaptureCorners();
 
 signals:

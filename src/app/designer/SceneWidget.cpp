@@ -1,6 +1,5 @@
 #include "app/designer/SceneWidget.h"
 
-#include "core/shell/Numeric.h"
 #include "scene/DesignerSurfaceFormat.h"
 
 namespace quorvane {
@@ -28,8 +27,9 @@ void SceneWidget::initializeGL()
 
 void SceneWidget::resizeGL(int w, int h)
 {
-    const double ratio = devicePixelRatioF();
-    scene_.Resize(RoundHalfEvenClamped(w * ratio), RoundHalfEvenClamped(h * ratio));
+    // Rounded as the widget rounds its framebuffer, so the view covers it to the last pixel.
+    const QSize device = QSize(w, h) * devicePixelRatio();
+    scene_.Resize(device.width(), device.height());
 }
 
 } // namespace quorvane

@@ -54,17 +54,30 @@ CanvasWidget::CanvasWidget(const CanvasRenderer& renderer, PlacementEditor& edit
     setFocusPolicy(Qt::StrongFocus); // the arrow keys move the picture
 }
 
+// The back buffer holds device pixels: each one lands on one pixel of the screen.
 void CanvasWidget::paintEvent(QPaintEvent* event)
 {
+    const QRect area = event->rect();
+    const qreal ratio = renderer_.PixelRatio();
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::white);
-    painter.drawImage(event->rect(), renderer_.BackBuffer(), event->rect());
+    painter.fillRect(area, Qt::white);
+    painter.drawImage(QRectF(area), renderer_.BackBuffer(),
+                      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     emit Resized();
+}
+
+// On a screen of another pixel density the canvas is drawn anew at that density.
+bool CanvasWidget::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal)
+        emit Resized();
+    return handled;
 }
 
 // While a button is held the canvas keeps the mouse, so positions outside it arrive too.

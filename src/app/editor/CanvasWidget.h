@@ -18,9 +18,11 @@ public:
     CanvasWidget(const CanvasRenderer& renderer, PlacementEditor& editor, QWidget* parent = nullptr);
 
 signals:
+    // A new size, or a new screen whose pixel density may differ.
     void Resized();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QToolBar>
 
+#include "app/common/DialogGeometry.h"
 #include "app/common/Messages.h"
 #include "app/output/CheckView.h"
 
@@ -35,6 +36,7 @@ FormCheck3D::FormCheck3D(const QImage& page, double PageStyle, const CameraValue
     connect(view_, &CheckView::RendererMessage, this, [this](const QString& text) { ShowError(this, text); });
     setCentralWidget(view_);
     resize(kClientSize);
+    FitOnScreen(*this, parent);
 }
 
 void FormCheck3D::CameraView()

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/common/DialogGeometry.h"
 #include "app/output/ResultDisplay.h"
 #include "core/output/ResultFit.h"
 #include "core/shell/PageResolution.h"
@@ -57,6 +58,7 @@ FormViewer::FormViewer(const QImage& page, QWidget* mainWindow)
     setCentralWidget(display_);
     connect(display_, &ResultDisplay::Resized, this, &FormViewer::FitResultToView);
     resize(kClientSize);
+    FitOnScreen(*this, mainWindow);
 }
 
 void FormViewer::AddCommand(int id, const QString& caption, const QIcon& icon)

@@ -21,9 +21,11 @@ public:
     QRect PageRect() const { return rect_; }
 
 signals:
+    // A new size, or a new screen whose pixel density may differ.
     void Resized();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -113,7 +113,7 @@ void FormMain::StartUp()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         renderer_.SetScreenHeight(screen->geometry().height());
     layout()->activate(); // the canvas gets its size before the window is shown
-    renderer_.Resize(canvas_->size());
+    renderer_.Resize(canvas_->size(), canvas_->devicePixelRatioF());
 
     SetDefaultPaper(doc_);
     ResetPaper(doc_, paper_, CanvasSize(), false);
@@ -257,7 +257,7 @@ void FormMain::CommandBars1_Resize()
 {
     if (isMinimized() || canvas_->height() <= 0 || canvas_->width() <= 0)
         return;
-    renderer_.Resize(canvas_->size());
+    renderer_.Resize(canvas_->size(), canvas_->devicePixelRatioF());
     ResetPaper(doc_, paper_, CanvasSize(), false);
     Redraw();
 }

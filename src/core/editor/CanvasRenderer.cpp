@@ -1,6 +1,7 @@
 #include "core/editor/CanvasRenderer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,6 +22,14 @@ const QColor kPageBrushA = QColor::fromRgba(0xFFFFFFFF); // standing sheet, or t
 const QColor kPageBrushB = QColor::fromRgba(0xFFF6F6F6); // lying sheet of the L
 const QColor kForeground = Qt::black;                   // frame and grips
 constexpr float kGripHalfSize = 3.0f;
+constexpr double kMaxBufferEdge = 32767.0; // QImage's limit for a side
+
+// The device pixels covering `canvas` pixels at `ratio`; 0 when that is beyond any image.
+int DeviceEdge(int canvas, qreal ratio)
+{
+    const double edge = std::ceil(canvas * ratio - 1e-6); // no extra column from rounding noise
+    return edge > 0.0 && edge <= kMaxBufferEdge ? int(edge) : 0;
+}
 
 template <size_t N>
 QPolygon ToPolygon(const std::array<QPoint, N>& points)
@@ -73,16 +82,26 @@ void CanvasRenderer::SetScreenHeight(int pixels)
     }
 }
 
-void CanvasRenderer::Resize(QSize canvas)
+void CanvasRenderer::Resize(QSize canvas, qreal pixelRatio)
 {
-    if (canvas.isEmpty() || canvas == backBuffer_.size())
+    if (!std::isfinite(pixelRatio) || pixelRatio <= 0.0)
+        pixelRatio = 1.0;
+    if (canvas.isEmpty() || (canvas == canvas_ && pixelRatio == ratio_))
         return;
-    QImage buffer(canvas, QImage::Format_ARGB32_Premultiplied);
-    if (buffer.isNull())
+    const QSize device(DeviceEdge(canvas.width(), pixelRatio), DeviceEdge(canvas.height(), pixelRatio));
+    QImage buffer(device, QImage::Format_ARGB32_Premultiplied);
+    if (device.isEmpty() || buffer.isNull())
         return;
     buffer.fill(Qt::white);
     backBuffer_ = buffer;
+    canvas_ = canvas;
+    ratio_ = pixelRatio;
     paperLayer_ = QImage();
+}
+
+int CanvasRenderer::ToDevice(int canvas) const
+{
+    return RoundHalfEvenClamped(canvas * ratio_);
 }
 
 const QImage& CanvasRenderer::PaperLayer(double PageStyle, const CanvasPaper& paper)
@@ -98,11 +117,13 @@ const QImage& CanvasRenderer::PaperLayer(double PageStyle, const CanvasPaper& pa
         return paperLayer_;
     QPainter painter(&paperLayer_);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient gradient(0, 0, 0, screenHeight_);
+    QLinearGradient gradient(0, 0, 0, screenHeight_ * ratio_);
     gradient.setColorAt(0.0, kBackTop);
     gradient.setColorAt(1.0, kBackBottom);
     gradient.setSpread(QGradient::RepeatSpread);
     painter.fillRect(paperLayer_.rect(), gradient);
+    if (ratio_ != 1.0)
+        painter.scale(ratio_, ratio_); // the outline is in canvas pixels
     DrawPaper(painter, PageStyle, paper);
     return paperLayer_;
 }
@@ -128,6 +149,10 @@ void CanvasRenderer::DrawImage(const Document& doc, const CanvasPaper& paper, in
     if (layer.size() == backBuffer_.size())
         std::memcpy(backBuffer_.bits(), layer.constBits(), size_t(layer.sizeInBytes()));
 
+    x1 = ToDevice(x1);
+    y1 = ToDevice(y1);
+    x2 = ToDevice(x2);
+    y2 = ToDevice(y2);
     // The picture is never mirrored, whatever the order of the corners.
     const int64_t width = std::llabs(int64_t(x2) - x1);
     const int64_t height = std::llabs(int64_t(y2) - y1);
@@ -155,10 +180,14 @@ void CanvasRenderer::DrawRectOutlines(std::initializer_list<QRectF> rects, Qt::P
     if (backBuffer_.isNull())
         return;
     QPainter painter(&backBuffer_);
-    painter.setPen(QPen(kForeground, 0, style)); // one pixel wide, not antialiased
+    // One pixel wide, not antialiased; on a scaled display as many whole device pixels as fit
+    // into a canvas pixel.
+    QPen pen(kForeground, ratio_ < 2.0 ? 0.0 : std::floor(ratio_), style);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     for (const QRectF& rect : rects)
-        painter.drawRect(rect);
+        painter.drawRect(ratio_ == 1.0 ? rect : QRectF(rect.topLeft() * ratio_, rect.size() * ratio_));
 }
 
 void CanvasRenderer::DrawDottedFrame(float x1, float y1, float x2, float y2)

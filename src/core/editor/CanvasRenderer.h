@@ -3,6 +3,8 @@
 // Draws the main canvas into a back buffer: the grey gradient background, the paper as
 // the camera sees it, the picture in its placement rectangle, the dotted frame and the
 // eight grips. The widget that shows the canvas only copies the back buffer to the screen.
+// Placements and the paper are in canvas pixels; the back buffer holds the screen's device
+// pixels (canvas size times the pixel ratio), so a scaled display is drawn crisp.
 
 #include <functional>
 #include <initializer_list>
@@ -28,9 +30,12 @@ public:
     // The background gradient runs over the screen's height and repeats below it.
     void SetScreenHeight(int pixels);
 
-    // A new canvas size: the back buffer is made anew and cleared to white.
-    void Resize(QSize canvas);
-    QSize CanvasSize() const { return backBuffer_.size(); }
+    // A new canvas size, or a new number of device pixels per canvas pixel: the back buffer
+    // is made anew and cleared to white.
+    void Resize(QSize canvas, qreal pixelRatio = 1.0);
+    QSize CanvasSize() const { return canvas_; }
+    qreal PixelRatio() const { return ratio_; }
+    // Device pixels: CanvasSize() times PixelRatio(), rounded up.
     const QImage& BackBuffer() const { return backBuffer_; }
 
     // The one redraw of the canvas: background and the document's paper as fitted, the
@@ -39,6 +44,7 @@ public:
     void DrawCanvas(const Document& doc, const CanvasPaper& paper, const Placement& rect, Decorations decorations);
 
 private:
+    // The paper layer, then the picture between the corners (canvas pixels).
     void DrawImage(const Document& doc, const CanvasPaper& paper, int x1, int y1, int x2, int y2);
     // The rectangle spanned by two corners, in the dotted line style.
     void DrawDottedFrame(float x1, float y1, float x2, float y2);
@@ -46,10 +52,15 @@ private:
     void DrawSRect(float right, float left, float bottom, float top);
     const QImage& PaperLayer(double PageStyle, const CanvasPaper& paper);
     void DrawPicture(const QImage& picture, const QRect& target);
+    // Outlines of rectangles given in canvas pixels, one line as wide as a canvas pixel.
     void DrawRectOutlines(std::initializer_list<QRectF> rects, Qt::PenStyle style);
+    // A canvas coordinate in device pixels, rounded.
+    int ToDevice(int canvas) const;
 
     std::function<void()> refresh_;
     int screenHeight_ = 1080;
+    QSize canvas_;
+    qreal ratio_ = 1.0;
     QImage backBuffer_;
     ScaledPicture scaledPicture_;
 

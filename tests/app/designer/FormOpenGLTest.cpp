@@ -175,8 +175,8 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOk)
     EXPECT_TRUE(Child<QToolButton>("Btn2Page1")->isChecked());
 }
 
-// After an OK the framebuffer holds the corner markers, after a Cancel the cancelled
-// camera: showing the dialog again must draw the current scene over either.
+// After a Cancel the framebuffer holds the cancelled camera (the markers of an OK go to a
+// framebuffer of their own): showing the dialog again must draw the current scene.
 TEST_F(Designer, EveryShowingShowsTheCurrentScene)
 {
     ShowAndDraw();

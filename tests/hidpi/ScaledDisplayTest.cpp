@@ -1,0 +1,107 @@
+// The desktop program on a scaled display (QT_SCALE_FACTOR set where the suite is
+// registered): drawn in device pixels, inside the screen, making the same page.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "app/designer/FormOpenGL.h"
+#include "app/editor/CanvasWidget.h"
+#include "app/output/FormCheck3D.h"
+#include "app/output/FormViewer.h"
+#include "app/output/ResultDisplay.h"
+#include "app/shell/FormMain.h"
+#include "core/designer/CornerCheck.h"
+#include "core/shell/DefaultPaper.h"
+#include "scene/OffscreenView.h"
+
+namespace quorvane {
+namespace {
+
+// One-pixel black and white squares: any resampling shows.
+QImage FinePattern(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    return image;
+}
+
+// What the widget shows, in device pixels.
+QImage Shot(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void Show(QWidget& window)
+{
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+}
+
+const qreal kRatio = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
+
+TEST(ScaledDisplay, CanvasAndViewerShowDevicePixelsOneToOne)
+{
+    Document doc;
+    FormMain form(doc);
+    Show(form);
+    const CanvasRenderer& renderer = form.Renderer();
+    ASSERT_EQ(renderer.PixelRatio(), kRatio);
+    EXPECT_EQ(renderer.BackBuffer().size(), (QSizeF(form.Picture1()->size()) * kRatio).toSize());
+    const QRect device(QPoint(100, 60) * kRatio, QSize(200, 100) * kRatio); // whole pixels at 2 and 1.5
+    doc.PictureImage = FinePattern(device.size());
+    doc.Place = {100, 60, 300, 160};
+    doc.PlaceOutline = form.Paper().CanvasOutline;
+    form.EditModeButton()->trigger(); // preview: nothing over the picture
+    EXPECT_EQ(Shot(*form.Picture1()).copy(device), doc.PictureImage);
+
+    const QImage page = FinePattern(QSize(1190, 1684));
+    FormViewer viewer(page, nullptr);
+    Show(viewer);
+    auto& display = *viewer.findChild<ResultDisplay*>(QStringLiteral("Picture1"));
+    const QImage shown = Shot(display);
+    QRect box; // the pixels off the grey background
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixel(x, y) != qRgb(192, 192, 192))
+                box |= QRect(x, y, 1, 1);
+    EXPECT_EQ(box.size(), (QSizeF(display.PageRect().size()) * kRatio).toSize());
+    EXPECT_EQ(shown.copy(box), page.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+// Every window with its frame lies in the screen's free area. The designer's OK stores the
+// outline of a headless capture at the view's logical size, as a view at scale 1 does.
+TEST(WindowsOnScreen, EveryWindowFitsTheFreeAreaAndTheDesignerCapturesLogicalPixels)
+{
+    Document doc;
+    SetDefaultPaper(doc);
+    FormMain form(doc);
+    FormOpenGL designer(doc, [] {}, &form);
+    const QImage page(1190, 1684, QImage::Format_RGB32);
+    FormViewer viewer(page, &form);
+    FormCheck3D check(page, kStyleLFold, doc.Camera, &viewer);
+    for (QWidget* window : std::initializer_list<QWidget*>{&form, &designer, &viewer, &check}) {
+        Show(*window);
+        EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
+            << window->metaObject()->className() << " " << window->frameGeometry().width() << "x"
+            << window->frameGeometry().height();
+        window->hide();
+    }
+    for (const double style : {kStyleLFold, kStyleFlat, kStyleUpright}) {
+        Show(designer);
+        doc.PageStyle = style;
+        designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+        OffscreenView headless(designer.findChild<QWidget*>(QStringLiteral("PicMain"))->size());
+        const CameraValues& camera = designer.Camera().Camera();
+        const PaperOutlineResult expected =
+            PaperOutlineFromCorners(headless.CaptureCorners(camera, style), style, camera);
+        ASSERT_TRUE(expected.ok) << style;
+        EXPECT_EQ(doc.PaperPoint, expected.PaperPoint) << style;
+    }
+}
+
+} // namespace
+} // namespace quorvane
