@@ -1,4 +1,6 @@
-#include "core/services/MappingSetting.h"
+#include "core/services/PageSettings.h"
+
+#include "core/shell/PageResolution.h"
 
 namespace quorvane {
 
@@ -8,10 +10,22 @@ SheetMapping ReadMappingSetting(const SettingsStore& store)
                                                                                           : SheetMapping::Bilinear;
 }
 
+int32_t ReadPageDpiSetting(const SettingsStore& store)
+{
+    return PageDpiFromText(store.ReadSetting(QString::fromLatin1(kPageDpi))).value_or(kDefaultPageDpi);
+}
+
 bool WriteMappingSetting(SettingsStore& store, SheetMapping mapping)
 {
     return store.WriteSetting(QString::fromLatin1(kExactPerspective),
                               mapping == SheetMapping::Exact ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool WritePageDpiSetting(SettingsStore& store, int32_t PageDpi)
+{
+    if (!PortraitPageSize(PageDpi))
+        return false;
+    return store.WriteSetting(QString::fromLatin1(kPageDpi), QString::number(PageDpi));
 }
 
 } // namespace quorvane

@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "core/services/PageDpiSetting.h"
+#include "core/services/PageSettings.h"
 #include "core/services/SettingsStore.h"
 
 using namespace quorvane;

@@ -1,0 +1,25 @@
+#pragma once
+
+// How Generate makes the page, as the user chose it last, kept in the settings file:
+// - ExactPerspective: "1" for the exact mapping, "0" for the bilinear one; anything else
+//   reads as bilinear.
+// - PageDpi: "144", "300" or "600"; anything else, a missing value included, reads as 144.
+
+#include <cstdint>
+
+#include "core/services/SettingsStore.h"
+#include "core/shell/SheetMapping.h"
+
+namespace quorvane {
+
+inline constexpr char kExactPerspective[] = "ExactPerspective";
+inline constexpr char kPageDpi[] = "PageDpi";
+
+SheetMapping ReadMappingSetting(const SettingsStore& store);
+int32_t ReadPageDpiSetting(const SettingsStore& store);
+
+// False when the file could not be written (or PageDpi is not one of kPageDpis).
+bool WriteMappingSetting(SettingsStore& store, SheetMapping mapping);
+bool WritePageDpiSetting(SettingsStore& store, int32_t PageDpi);
+
+} // namespace quorvane
