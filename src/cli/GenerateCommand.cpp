@@ -112,8 +112,8 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
     return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi));
 }
 
-// A saved layout holds everything else: only the output, the mapping and the page
-// resolution, which are settings of the program, may go with it.
+// A saved layout holds everything, its mapping and page resolution included: only the
+// output may go with it, and --mapping or --dpi to make the page another way.
 int GenerateFromLayout(const CliArgs& args)
 {
     const auto output = args.Option("output");
@@ -131,8 +131,10 @@ int GenerateFromLayout(const CliArgs& args)
     if (!read.layout)
         return Fail(read.error.toStdString(), kExitBadInput);
     Document doc = read.layout->doc;
-    doc.Mapping = *mapping;
-    doc.PageDpi = *dpi;
+    if (args.Option("mapping"))
+        doc.Mapping = *mapping;
+    if (args.Option("dpi"))
+        doc.PageDpi = *dpi;
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(read.layout->canvas), false);
     return MakePage(doc, paper, QString::fromStdString(*output));

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QAction>
+#include <QMenu>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -96,6 +97,18 @@ void FormMain::AddResolutionChoice()
                                               [this](int32_t PageDpi) { ChoosePageDpi(PageDpi); });
 }
 
+// The commands show the document's mapping and page resolution (an opened layout brings
+// its own), and the settings file keeps them for the next start.
+void FormMain::ShowPageOptions()
+{
+    exactButton_->setChecked(doc_.Mapping == SheetMapping::Exact);
+    for (QAction* item : resolutionButton_->menu()->actions())
+        item->setChecked(item->data().toInt() == doc_.PageDpi);
+    SettingsStore store;
+    WriteMappingSetting(store, doc_.Mapping);
+    WritePageDpiSetting(store, doc_.PageDpi);
+}
+
 // The choice is kept for the next start (a failed write only loses that).
 void FormMain::ChoosePageDpi(int32_t PageDpi)
 {
@@ -180,8 +193,9 @@ bool FormMain::OpenLayout(const QString& path)
         return false;
     }
     const Document before = doc_;
-    ReplaceKeepingSettings(doc_, read.layout->doc);
+    doc_ = read.layout->doc;
     ResetPaper(doc_, paper_, CanvasSize(), false);
+    ShowPageOptions();
     history_.Record(before, QStringLiteral("Open Layout"));
     history_.Stack().setClean();
     layoutPath_ = path;

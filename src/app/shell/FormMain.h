@@ -79,6 +79,7 @@ private:
     void SwitchEditMode();
     void AddResolutionChoice();
     void ChoosePageDpi(int32_t PageDpi);
+    void ShowPageOptions();
     void SwitchMapping();
     void ShowDesigner();
     void OnPaperChanged();

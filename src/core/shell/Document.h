@@ -42,9 +42,9 @@ struct Document {
     bool operator==(const Document&) const = default;
 };
 
-// The mapping and the page resolution are settings of the program rather than part of the
-// work: a document brought back (an undo step, an opened layout) takes them from the one it
-// replaces.
+// The mapping and the page resolution are settings of the program rather than steps of the
+// work: a document brought back by undo or redo takes them from the one it replaces. (An
+// opened layout brings its own, and they become the program's.)
 inline void ReplaceKeepingSettings(Document& doc, const Document& replacement)
 {
     const SheetMapping Mapping = doc.Mapping;

@@ -1,5 +1,6 @@
 #include "core/shell/LayoutFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QBuffer>
@@ -12,6 +13,7 @@
 
 #include "core/output/ResultWriter.h"
 #include "core/shell/DefaultPaper.h"
+#include "core/shell/PageResolution.h"
 #include "core/shell/PictureLoader.h"
 
 namespace quorvane {
@@ -22,6 +24,8 @@ const QString kFormat = QStringLiteral("quorvane-layout");
 constexpr int kVersion = 1;
 constexpr qint64 kMaxFileBytes = qint64(kPictureAllocationLimitMb) << 21; // base64 of the largest picture
 constexpr double kMaxCoordinate = 1e6;
+const QString kBilinearName = QStringLiteral("bilinear");
+const QString kExactName = QStringLiteral("exact");
 
 QByteArray PictureAsPng(const QImage& image)
 {
@@ -53,6 +57,8 @@ QJsonObject ToJson(const Layout& layout)
         {QStringLiteral("placement"), QJsonArray{d.Place.SelX1, d.Place.SelY1, d.Place.SelX2, d.Place.SelY2}},
         {QStringLiteral("placementPaper"), points(d.PlaceOutline)},
         {QStringLiteral("canvas"), QJsonArray{layout.canvas.width(), layout.canvas.height()}},
+        {QStringLiteral("mapping"), d.Mapping == SheetMapping::Exact ? kExactName : kBilinearName},
+        {QStringLiteral("pageDpi"), d.PageDpi},
         {QStringLiteral("picture"), QJsonObject{{QStringLiteral("file"), d.PictureFile},
                                                 {QStringLiteral("png"), QString::fromLatin1(PictureAsPng(d.PictureImage))}}},
     };
@@ -110,6 +116,26 @@ private:
     const QJsonObject& root_;
 };
 
+// How the page is made; a layout from before these options existed makes the default page.
+void ReadPageOptions(Reader& r, const QJsonObject& root, Document& d)
+{
+    const QJsonValue mapping = root.value(QStringLiteral("mapping"));
+    const QJsonValue dpi = root.value(QStringLiteral("pageDpi"));
+    const double value = dpi.toDouble(0);
+    const bool knownDpi = std::any_of(std::begin(kPageDpis), std::end(kPageDpis),
+                                      [value](int32_t known) { return known == value; });
+    if (r.problem)
+        return;
+    if (!mapping.isUndefined() && mapping != kBilinearName && mapping != kExactName)
+        r.problem = QStringLiteral("the mapping is unknown");
+    else if (!dpi.isUndefined() && !knownDpi)
+        r.problem = QStringLiteral("the page resolution is unknown");
+    if (mapping == kExactName)
+        d.Mapping = SheetMapping::Exact;
+    if (knownDpi)
+        d.PageDpi = int32_t(value);
+}
+
 void ReadCamera(Reader& r, const QJsonObject& camera, CameraValues& out)
 {
     out.CameraDistance = r.Number(camera.value(QStringLiteral("distance")), "the camera distance", 0.1, 1e4);
@@ -152,6 +178,7 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
     if (!r.problem)
         layout.canvas = QSize(int(r.Number(canvas.at(0), "the canvas width", 1, kMaxCoordinate)),
                               int(r.Number(canvas.at(1), "the canvas height", 1, kMaxCoordinate)));
+    ReadPageOptions(r, root, d);
     if (r.problem)
         return std::nullopt;
     SetPicture(d, r.Picture(), root.value(QStringLiteral("picture")).toObject().value(QStringLiteral("file")).toString());

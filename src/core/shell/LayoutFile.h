@@ -2,8 +2,8 @@
 
 // Layout files ("*.quorvane"): a small JSON text holding a document (page style, camera,
 // paper outline, the picture's placement and the picture itself, embedded as PNG beside
-// the path it came from) and the canvas size it was placed on, so the same page can be
-// made again later. Reading is lenient with what it does not know, so a file written by
+// the path it came from, the mapping and the page resolution) and the canvas size it was
+// placed on, so the same page can be made again later. Reading is lenient with what it does not know, so a file written by
 // a newer version opens, and strict with what it needs: a damaged, cut short or foreign
 // file gives a reason and no document.
 

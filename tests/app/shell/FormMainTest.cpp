@@ -210,13 +210,15 @@ TEST_F(FormMainFixture, ExactPerspectiveIsRememberedBesideTheUpdateDate)
     form.ExactButton()->trigger();
     EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
     EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("1"));
-    // A setting, not part of the steps or of a layout file: undo and Open Layout keep it.
+    // A setting, not a step: undo keeps it. A layout file records it and brings it back.
     form.History().Stack().undo();
     EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
     const QString layout = dir.filePath(QStringLiteral("kept.quorvane"));
     ASSERT_TRUE(form.SaveLayout(layout));
+    form.ExactButton()->trigger();
     ASSERT_TRUE(form.OpenLayout(layout));
     EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    EXPECT_TRUE(form.ExactButton()->isChecked());
     {
         Document next;
         FormMain restarted(next);
@@ -368,8 +370,8 @@ int32_t CheckedResolution(const FormMain& form)
 
 } // namespace
 
-// The resolution chosen is the document's and the next run's, also over an opened layout; a
-// value the program did not write reads as 144 dpi.
+// The resolution chosen is the document's and the next run's; an opened layout brings its
+// own; a value the program did not write reads as 144 dpi.
 TEST(FormMainResolution, ChoiceIsKeptForTheNextRunAndDamagedValuesRead144)
 {
     SettingsStore store;
@@ -386,13 +388,15 @@ TEST(FormMainResolution, ChoiceIsKeptForTheNextRunAndDamagedValuesRead144)
     ASSERT_TRUE(form->SaveLayout(layout));
     form->ResolutionButton()->menu()->actions().at(2)->trigger();
     EXPECT_EQ(CheckedResolution(*form), 600);
-    ASSERT_TRUE(form->OpenLayout(layout));
-    EXPECT_EQ(doc.PageDpi, 600);
+    ASSERT_TRUE(form->OpenLayout(layout)); // the layout's own resolution comes back
+    EXPECT_EQ(doc.PageDpi, 144);
+    EXPECT_EQ(CheckedResolution(*form), 144);
+    form->ResolutionButton()->menu()->actions().at(1)->trigger();
 
     form.reset();
     Document next;
     FormMain again(next);
-    EXPECT_EQ(next.PageDpi, 600);
-    EXPECT_EQ(CheckedResolution(again), 600);
+    EXPECT_EQ(next.PageDpi, 300);
+    EXPECT_EQ(CheckedResolution(again), 300);
     QFile::remove(store.FilePath());
 }

@@ -30,6 +30,8 @@ Layout DrawnLayout()
     SetPaper(d, {{{0, 90}, {480, 3}, {470, 340}, {700, 480}, {200, 630}, {15, 460}}});
     d.Place = {120.25f, 80.5f, 401.75f, 260.125f};
     d.PlaceOutline = {{{-5, 80}, {473, 2}, {467, 341}, {700, 480}, {200, 630}, {15, 460}}};
+    d.Mapping = SheetMapping::Exact;
+    d.PageDpi = 300;
     layout.canvas = QSize(853, 480);
     return layout;
 }
@@ -66,13 +68,21 @@ TEST(LayoutFile, NewerFileWithFieldsOfItsOwnStillOpens)
     const Layout layout = DrawnLayout();
     QJsonObject root = QJsonDocument::fromJson(LayoutToJson(layout)).object();
     root.insert(QStringLiteral("version"), 7);
-    root.insert(QStringLiteral("mapping"), QStringLiteral("something new"));
+    root.insert(QStringLiteral("lighting"), QStringLiteral("something new"));
     QJsonObject camera = root.value(QStringLiteral("camera")).toObject();
     camera.insert(QStringLiteral("roll"), 3);
     root.insert(QStringLiteral("camera"), camera);
     const LayoutRead read = LayoutFromJson(QJsonDocument(root).toJson(), QStringLiteral("new.quorvane"));
     ASSERT_TRUE(read.layout) << read.error.toStdString();
     EXPECT_EQ(read.layout->doc, layout.doc);
+
+    // One written before the mapping and the resolution were options makes the default page.
+    root.remove(QStringLiteral("mapping"));
+    root.remove(QStringLiteral("pageDpi"));
+    const LayoutRead older = LayoutFromJson(QJsonDocument(root).toJson(), QStringLiteral("old.quorvane"));
+    ASSERT_TRUE(older.layout) << older.error.toStdString();
+    EXPECT_EQ(older.layout->doc.Mapping, SheetMapping::Bilinear);
+    EXPECT_EQ(older.layout->doc.PageDpi, 144);
 }
 
 TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
@@ -93,6 +103,8 @@ TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
         {Changed(layout, "placement", QJsonArray{1, 2, 3, 1e300}), "placement is missing or out of range"},
         {Changed(layout, "placementPaper", QJsonValue::Undefined), "placementPaper must have 6 entries"},
         {Changed(layout, "canvas", QJsonArray{0, 480}), "canvas width"},
+        {Changed(layout, "mapping", QStringLiteral("cylindrical")), "mapping is unknown"},
+        {Changed(layout, "pageDpi", 250), "page resolution is unknown"},
         {Changed(layout, "picture", QJsonObject{{QStringLiteral("png"), QStringLiteral("aGVsbG8=")}}),
          "picture in it is missing or damaged"},
     };
