@@ -34,7 +34,7 @@ TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
     const QString source = DrawSource(dir);
     const QString quad = QStringLiteral("--quad=10,5,190,20,180,140,5,130");
     int tried = 0;
-    for (const char* name : {"page.gif", "moved.bmp"}) {
+    for (const char* name : {"page.png", "page.gif", "moved.bmp"}) {
         SCOPED_TRACE(name);
         const QString output = dir.filePath(QString::fromUtf8(name));
         const QStringList arguments = QByteArray(name).startsWith("page")
@@ -48,11 +48,13 @@ TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
         const ProgramRun run = RunCli(arguments, QProcessEnvironment::systemEnvironment(), rlim_t(needed / 2));
         EXPECT_EQ(run.exitCode, 3);
         EXPECT_TRUE(run.err.contains(output.toUtf8()) && run.err.contains("File too large")) << run.err.toStdString();
+        for (const QByteArray& line : run.err.trimmed().split('\n')) // its own message only, no encoder's
+            EXPECT_TRUE(line.startsWith("quorvane-cli: ")) << line.toStdString();
         EXPECT_EQ(ReadFileBytes(output), QByteArray("earlier save"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
         ++tried;
     }
-    EXPECT_EQ(tried, 2);
+    EXPECT_EQ(tried, 3);
 }
 
 // Pipes and devices are neither opened (a pipe would block) nor replaced; names the

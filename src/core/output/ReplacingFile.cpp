@@ -117,14 +117,20 @@ qint64 ReplacingFile::readData(char*, qint64)
     return -1;
 }
 
+// After a failed write the rest is taken and dropped: the failure is kept in error_, Commit
+// refuses, and an encoder is not made to fail half-way (libpng would print its own error).
 qint64 ReplacingFile::writeData(const char* data, qint64 size)
 {
-    if (error_ || fd_ < 0)
+    if (fd_ < 0)
         return -1;
+    if (error_)
+        return size;
     if (buffer_.size() + size > kBufferBytes && !Drain())
-        return -1;
-    if (size >= kBufferBytes)
-        return WriteAll(data, size) ? size : -1;
+        return size;
+    if (size >= kBufferBytes) {
+        WriteAll(data, size);
+        return size;
+    }
     buffer_.append(data, size);
     return size;
 }

@@ -24,7 +24,9 @@ public:
 
     // Creates the temporary file. Returns the reason when it cannot.
     std::optional<QString> Begin();
-    // The reason the first failed write failed; nullopt while every write succeeded.
+    // The reason the first failed write failed; nullopt while every write succeeded. Writes
+    // after a failure are taken and dropped, so check this (or Commit's answer), not what
+    // write() returns.
     const std::optional<QString>& WriteError() const { return error_; }
     // Makes the written bytes the target's content. Returns the reason when it fails; the
     // temporary file is then gone and the target as it was.
