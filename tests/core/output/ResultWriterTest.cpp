@@ -15,6 +15,7 @@
 #include "core/services/FileKind.h"
 #include "support/FaultInjection.h"
 #include "support/OrdinaryFileAccess.h"
+#include "support/RunProgram.h"
 
 namespace quorvane {
 namespace {
@@ -41,12 +42,6 @@ double Psnr(const QImage& a, const QImage& b)
                 sum += double(d) * d;
         }
     return 10.0 * std::log10(255.0 * 255.0 * 3.0 * a.width() * a.height() / sum);
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int BigEndian(const QByteArray& bytes, qsizetype at, int count)
@@ -130,7 +125,7 @@ TEST(ResultWriter, JpegPngAndBmpRecordTheResolutionAtWhichThePageIsA4)
             SCOPED_TRACE(std::to_string(row.PageDpi) + " dpi " + ending);
             const QString path = dir.filePath(QStringLiteral("page%1.%2").arg(row.PageDpi).arg(QLatin1String(ending)));
             ASSERT_EQ(WriteResultImage(page, path, row.PageDpi).status, WriteStatus::Written);
-            const QByteArray file = ReadAll(path);
+            const QByteArray file = ReadFileBytes(path);
             const Recorded recorded = RecordedResolution(file);
             const QSize size = QImageReader(path).size();
             EXPECT_NEAR(size.width() / recorded.xPerMetre * 1000, 210.0, 0.15);
@@ -148,7 +143,7 @@ TEST(ResultWriter, JpegIsQuality90)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.jpg"));
     ASSERT_EQ(WriteResultImage(DrawPhotoPage(), path).status, WriteStatus::Written);
-    const QByteArray jpeg = ReadAll(path);
+    const QByteArray jpeg = ReadFileBytes(path);
     // The first luminance quantisation values (zig-zag order) are the standard table's
     // scaled for quality 90, that is by 200 - 2 * 90 = 20 percent.
     const qsizetype dqt = jpeg.indexOf("\xFF\xDB");
@@ -174,9 +169,7 @@ TEST(ResultWriter, RefusedAndFailedSavesSayWhyAndLeaveTheOldFileAlone)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString path = dir.filePath(QString::fromUtf8(row.name));
-        QFile earlier(path);
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier save") > 0);
-        earlier.close();
+        ASSERT_TRUE(WriteFileBytes(path, "earlier save"));
         if (row.readOnlyFolder)
             QFile::setPermissions(dir.path(), readOnly);
         WriteResult result;
@@ -187,7 +180,7 @@ TEST(ResultWriter, RefusedAndFailedSavesSayWhyAndLeaveTheOldFileAlone)
         QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner);
         EXPECT_EQ(result.status, row.status);
         EXPECT_TRUE(result.message.contains(path) && result.message.contains(row.reason)) << result.message.toStdString();
-        EXPECT_EQ(ReadAll(path), QByteArray("earlier save"));
+        EXPECT_EQ(ReadFileBytes(path), QByteArray("earlier save"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(QString::fromUtf8(row.name)));
         QFile::remove(path);
     }
@@ -214,9 +207,7 @@ TEST(ResultWriter, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
             const QString path = dir.filePath(QStringLiteral("page") + QLatin1String(ending));
             ASSERT_EQ(WriteResultImage(*page, path).status, WriteStatus::Written);
             const qint64 needed = QFileInfo(path).size();
-            QFile earlier(path);
-            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier save") > 0);
-            earlier.close();
+            ASSERT_TRUE(WriteFileBytes(path, "earlier save"));
             WriteResult result;
             {
                 FileSizeLimit limit(rlim_t(needed / 2));
@@ -225,7 +216,7 @@ TEST(ResultWriter, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
             EXPECT_EQ(result.status, WriteStatus::WriteFailed);
             EXPECT_TRUE(result.message.contains(path) && result.message.contains(QStringLiteral("File too large")))
                 << result.message.toStdString();
-            EXPECT_EQ(ReadAll(path), QByteArray("earlier save"));
+            EXPECT_EQ(ReadFileBytes(path), QByteArray("earlier save"));
             EXPECT_EQ(FilesIn(dir).size(), 1);
             QFile::remove(path);
             ++tried;
@@ -280,9 +271,7 @@ TEST(ResultWriter, WritingThroughALinkReplacesTheFileAndKeepsTheLinkAndPermissio
     QTemporaryDir dir;
     const QString real = dir.filePath(QStringLiteral("real.png"));
     const QString link = dir.filePath(QStringLiteral("link.png"));
-    QFile earlier(real);
-    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier save") > 0);
-    earlier.close();
+    ASSERT_TRUE(WriteFileBytes(real, "earlier save"));
     ASSERT_EQ(chmod(QFile::encodeName(real).constData(), 0640), 0);
     ASSERT_TRUE(QFile::link(QStringLiteral("real.png"), link));
 
