@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
@@ -18,6 +17,7 @@
 #include "app/output/FormPrint.h"
 #include "core/output/PrintableArea.h"
 #include "support/ModalWatcher.h"
+#include "support/RunProgram.h"
 
 namespace quorvane {
 namespace {
@@ -41,10 +41,7 @@ TEST(FormPrint, NoPrinterShowsPrinterNotFoundInsteadOfTheDialog)
 
 QString RunTool(const QString& program, const QStringList& arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    return QString::fromLocal8Bit(RunProgram(program, arguments).out).trimmed();
 }
 
 QString OutputOf(const QString& queue)
