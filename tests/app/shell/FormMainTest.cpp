@@ -178,15 +178,6 @@ TEST_F(FormMainFixture, DroppedPictureOpensOtherDropsAreRefusedAndABrokenOneSays
     EXPECT_EQ(doc, opened);
 }
 
-TEST_F(FormMainFixture, MinimisedWindowLeavesTheCanvasAlone)
-{
-    const Outline before = form.Paper().CanvasOutline;
-    form.showMinimized();
-    QTest::qWait(50);
-    form.CommandBars1_Resize();
-    EXPECT_EQ(form.Paper().CanvasOutline, before);
-}
-
 // Sizing back to the first size, even from the smallest window, gives the placement back bit for bit.
 TEST_F(FormMainFixture, ResizingRefitsPaperAndPictureAndSizingBackGivesThePlacementBack)
 {
@@ -241,7 +232,7 @@ TEST_F(CanvasMouse, LeftDragsMoveAndResizeUpToTheCanvasBorderOtherButtonsDoNot)
 }
 
 // A mouse move, two arrow presses (one step), an Open and a Designer OK undo and redo by
-// their keys; mode switches and a cancelled Design are no steps.
+// their keys; a cancelled Design is no step.
 TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
 {
     QTemporaryDir dir;
@@ -277,8 +268,6 @@ TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
     ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });
     form.OnCommand(ID_PAPER);
     EXPECT_EQ(form.Designer(), designer); // the same dialog comes back
-    form.EditModeButton()->trigger();
-    form.EditModeButton()->trigger();
     form.activateWindow(); // back from the designer
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
