@@ -94,7 +94,7 @@ TEST_F(CanvasFixture, PictureFillsItsRectangle)
     struct Row { const char* name; QImage picture; Placement rect; std::vector<std::pair<QPoint, QRgb>> pixels; };
     const Row rows[] = {
         {"reversed", TwoColourPicture(), {300, 200, 100, 50},
-         {{{110, 60}, kRed}, {{290, 190}, kBlue}, {{290, 201}, kWhite}}}, // white: the paper below
+         {{{110, 60}, kRed}, {{290, 190}, kBlue}, {{290, 200}, kWhite}}}, // the paper just below
         {"transparent", clear, {300, 100, 400, 200}, {{{350, 150}, kWhite}}},
         {"far larger", TwoColourPicture(), {-100, -100, 40000, 20000}, {{{10, 10}, kRed}, {{840, 470}, kRed}}},
     };
