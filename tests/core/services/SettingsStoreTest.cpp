@@ -54,14 +54,12 @@ TEST(SettingsStore, SpecialAndOversizedFilesAreLeftAloneAndReadAsNothing)
     QByteArray huge("[General]\nLastCheckUpdate=2020-1-1\n");
     huge += QByteArray(kSettingsFileLimit + 1 - huge.size(), ';');
     ASSERT_TRUE(WriteFileBytes(dir.filePath(QStringLiteral("huge.ini")), huge));
-    const struct {
-        const char* name;
-        FileKind kind;
-    } rows[] = {{"pipe.ini", FileKind::Pipe}, {"zero.ini", FileKind::Device}, {"folder.ini", FileKind::Folder},
-                {"huge.ini", FileKind::Regular}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        SettingsStore store(dir.filePath(QString::fromUtf8(row.name)));
+    const std::pair<const char*, FileKind> rows[] = {
+        {"pipe.ini", FileKind::Pipe}, {"zero.ini", FileKind::Device}, {"folder.ini", FileKind::Folder},
+        {"huge.ini", FileKind::Regular}};
+    for (const auto& [name, kind] : rows) {
+        SCOPED_TRACE(name);
+        SettingsStore store(dir.filePath(QString::fromUtf8(name)));
         QString read;
         bool written = true;
         WithinSeconds(20, [&] {
@@ -71,7 +69,7 @@ TEST(SettingsStore, SpecialAndOversizedFilesAreLeftAloneAndReadAsNothing)
         });
         EXPECT_EQ(read.toStdString(), "");
         EXPECT_FALSE(written);
-        EXPECT_EQ(FactsOf(store.FilePath()).kind, row.kind);
+        EXPECT_EQ(FactsOf(store.FilePath()).kind, kind);
     }
     EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("huge.ini"))).size(), huge.size());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 4);
