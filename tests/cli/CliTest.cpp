@@ -79,17 +79,28 @@ TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixelsInEitherMapping)
     EXPECT_NE(pages[0], pages[1]); // so the mapping did reach the page
 }
 
-TEST(CliGenerate, StyleCanvasPlacementAndResolutionOptions)
+// An upright page at 300 dpi is landscape A4 recording its resolution; the placement is
+// taken on the canvas given, so another canvas or placement makes another page.
+TEST(CliGenerate, StyleCanvasPlacementAndResolutionReachThePage)
 {
     QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("upright.png"));
-    const ProgramRun outcome = RunCli({"generate", "--default-paper", "--style=4.2", "--canvas", "600x400",
-                                       "--placement=-20,-20,700,500", "--dpi=300", "--picture",
-                                       DrawPicture(dir, QSize(40, 30)), "-o", page});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    const QImage written(page);
-    EXPECT_EQ(written.size(), QSize(3508, 2480));
-    EXPECT_EQ(written.dotsPerMeterX(), 11811); // 300 dpi
+    const QStringList upright{"generate", "--default-paper", "--style=4.2", "--dpi=300", "--picture",
+                              DrawPicture(dir, QSize(40, 30))};
+    const QStringList variants[] = {{"--canvas", "600x400", "--placement=-20,-20,700,500"},
+                                    {"--canvas", "1200x800", "--placement=-20,-20,700,500"},
+                                    {"--canvas", "600x400", "--placement=300,100,500,300"}};
+    QList<QImage> pages;
+    for (const QStringList& variant : variants) {
+        SCOPED_TRACE(variant.join(' ').toStdString());
+        const QString page = dir.filePath(QStringLiteral("page-%1.png").arg(pages.size()));
+        const ProgramRun run = RunCli(upright + variant + QStringList{"-o", page});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        pages.append(QImage(page));
+        EXPECT_EQ(pages.back().size(), QSize(3508, 2480));
+        EXPECT_EQ(pages.back().dotsPerMeterX(), 11811); // 300 dpi
+    }
+    EXPECT_NE(pages[1], pages[0]);
+    EXPECT_NE(pages[2], pages[0]);
 }
 
 // A bitmap destination holds every byte of the buffer, the fourth of each pixel included.
