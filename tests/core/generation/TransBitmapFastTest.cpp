@@ -1,6 +1,7 @@
 // The fast engine against the reference engine on generated cases: the same bytes, the
 // same progress, the same result and the same stop, case by case. A failure names the
 // seed of its case; QUORVANE_FAST_SEED=<seed> runs that case alone.
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <random>
@@ -75,11 +76,10 @@ void RandomQuad(Generator& g, Case& c)
     const float H = float(gen.BitsHeight);
     auto& P = gen.SrcQuad;
     switch (g.Int(0, 5)) {
-    case 0: { // a convex quad inside
+    case 0: // a convex quad inside
         P = {{{g.Real(0, W / 3), g.Real(0, H / 3)}, {g.Real(W / 2, W - 1), g.Real(0, H / 3)},
               {g.Real(W / 2, W - 1), g.Real(H / 2, H - 1)}, {g.Real(0, W / 3), g.Real(H / 2, H - 1)}}};
         break;
-    }
     case 1: // a bow-tie
         P = {{{0, 0}, {W - 1, H - 1}, {W - 1, 0}, {0, H - 1}}};
         break;
@@ -235,15 +235,12 @@ std::string Difference(const Outcome& want, const Outcome& got)
              << " but " << got.finished << "/" << got.rows << "/" << got.GenProgress;
     const auto a = want.DstBits.Bytes();
     const auto b = got.DstBits.Bytes();
-    if (a.size() != b.size())
+    if (a.size() != b.size()) {
         text << " DstBits size " << a.size() << " but " << b.size();
-    for (size_t k = 0; a.size() == b.size() && k < a.size(); ++k) {
-        if (a[k] != b[k]) {
-            const size_t pixel = k / 4;
-            text << " byte " << k % 4 << " of column " << pixel % size_t(want.DstBits.Width()) << ", row "
-                 << pixel / size_t(want.DstBits.Width()) << ": " << int(a[k]) << " but " << int(b[k]);
-            break;
-        }
+    } else if (const auto at = std::mismatch(a.begin(), a.end(), b.begin()).first; at != a.end()) {
+        const size_t k = size_t(at - a.begin()), pixel = k / 4, width = size_t(want.DstBits.Width());
+        text << " byte " << k % 4 << " of column " << pixel % width << ", row " << pixel / width << ": "
+             << int(a[k]) << " but " << int(b[k]);
     }
     if (want.target != got.target)
         text << " target differs";
