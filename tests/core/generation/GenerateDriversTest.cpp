@@ -24,7 +24,11 @@ struct FlatRun {
     }
     GenerateResult Both(const RowCallback& afterRow = {}) { return GenerateBothSheets(doc, paper, control, afterRow); }
     GenerateResult SheetB() { return GenerateSheetB(doc, paper, control, {}); }
-    std::optional<GenerateResult> ForStyle() { return GenerateForPageStyle(doc, paper, control, {}); }
+    GenerateResult ForStyle(const RowCallback& afterRow = {})
+    {
+        const auto result = GenerateForPageStyle(doc, paper, control, afterRow);
+        return result ? *result : GenerateResult{GenerateStatus::DibError, {}};
+    }
 
     Document doc;
     CanvasPaper paper;
@@ -36,11 +40,6 @@ QImage Filled(QColor colour)
     QImage picture(40, 20, QImage::Format_ARGB32);
     picture.fill(colour);
     return picture;
-}
-
-QRgb Centre(const QImage& page, const QRect& area)
-{
-    return page.pixel(area.center());
 }
 
 const QRgb kWhite = qRgb(255, 255, 255);
@@ -98,10 +97,9 @@ TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
             run.paper.CanvasOutline = shape.outline;
             run.doc.Place.SelX1 = 7.5f;
             run.doc.Place.SelY1 = -3.25f;
-            const auto result = run.ForStyle();
-            ASSERT_TRUE(result.has_value());
-            ASSERT_EQ(result->status, GenerateStatus::Done) << shape.PageStyle;
-            EXPECT_TRUE(result->page == PageFromWholeBuffers(run)) << shape.PageStyle << " mapping " << int(mapping);
+            const GenerateResult result = run.ForStyle();
+            ASSERT_EQ(result.status, GenerateStatus::Done) << shape.PageStyle;
+            EXPECT_TRUE(result.page == PageFromWholeBuffers(run)) << shape.PageStyle << " mapping " << int(mapping);
         }
     }
 }
@@ -117,19 +115,17 @@ TEST(GenerateDrivers, PageSizesAndSheetPlacesAtEachResolution)
         const GenerateResult both = run.Both();
         ASSERT_EQ(both.status, GenerateStatus::Done);
         EXPECT_EQ(both.page.size(), upright);
-        EXPECT_EQ(Centre(both.page, upper), qRgb(255, 0, 0));
-        EXPECT_EQ(Centre(both.page, upper.translated(0, upper.height())), qRgb(255, 0, 0));
+        EXPECT_EQ(both.page.pixel(upper.center()), qRgb(255, 0, 0));
+        EXPECT_EQ(both.page.pixel(upper.center() + QPoint(0, upper.height())), qRgb(255, 0, 0));
         EXPECT_EQ(both.page.dotsPerMeterX(), DotsPerMeter(dpi));
         EXPECT_EQ(run.control.GenProgress, 100);
 
         const GenerateResult b = run.SheetB();
         EXPECT_EQ(b.page.size(), upright);
-        EXPECT_EQ(Centre(b.page, b.page.rect()), qRgb(255, 0, 0));
+        EXPECT_EQ(b.page.pixel(b.page.rect().center()), qRgb(255, 0, 0));
 
         run.doc.PageStyle = kStyleUpright;
-        const auto a = run.ForStyle();
-        ASSERT_TRUE(a.has_value());
-        EXPECT_EQ(a->page.size(), upright.transposed());
+        EXPECT_EQ(run.ForStyle().page.size(), upright.transposed());
     }
     FlatRun unknown(Filled(Qt::red));
     unknown.doc.PageDpi = 200;
@@ -178,7 +174,7 @@ TEST(GenerateDrivers, FinerPageKeepsDetailThe144DpiPageLoses)
     EXPECT_LT(StripesAcross(run.SheetB().page), drawn / 2);
 }
 
-TEST(GenerateDrivers, UncoveredAndTransparentPartsComeOutWhite)
+TEST(GenerateDrivers, UncoveredAndTransparentPartsAndNoPictureComeOutWhite)
 {
     // Left half opaque blue, right half fully transparent red.
     QImage picture(40, 20, QImage::Format_ARGB32);
@@ -190,7 +186,7 @@ TEST(GenerateDrivers, UncoveredAndTransparentPartsComeOutWhite)
     FlatRun run(picture);
     run.doc.Place.SelX2 = 760 + 810; // the picture's left half covers the whole outline
     const GenerateResult covered = run.SheetB();
-    EXPECT_EQ(Centre(covered.page, covered.page.rect()), qRgb(0, 0, 255));
+    EXPECT_EQ(covered.page.pixel(595, 842), qRgb(0, 0, 255));
 
     run.doc.Place.SelX1 = 354 - 810; // now its transparent half lies over the right of the outline
     run.doc.Place.SelX2 = 354 + 810;
@@ -200,8 +196,11 @@ TEST(GenerateDrivers, UncoveredAndTransparentPartsComeOutWhite)
 
     run.doc.Place.SelX1 = 800; // beyond the outline: nothing of the picture on the sheet
     run.doc.Place.SelX2 = 900;
-    const GenerateResult none = run.SheetB();
-    EXPECT_EQ(none.page.pixel(595, 842), kWhite);
+    QImage white(1190, 1684, QImage::Format_RGB32);
+    white.fill(kWhite);
+    EXPECT_EQ(run.SheetB().page, white);
+    run.doc.PictureImage = QImage();
+    EXPECT_EQ(run.Both().page, white);
 }
 
 // A level top edge (a camera at angle 0) puts the first row's samples where no colour is
@@ -220,15 +219,6 @@ TEST(GenerateDrivers, LevelTopEdgeLeavesNoDarkLine)
     }
 }
 
-TEST(GenerateDrivers, NoPictureGivesAWhitePage)
-{
-    FlatRun run{QImage()};
-    const GenerateResult result = run.Both();
-    QImage white(1190, 1684, QImage::Format_RGB32);
-    white.fill(kWhite);
-    EXPECT_EQ(result.page, white);
-}
-
 TEST(GenerateDrivers, StopDuringTheFirstPassGivesNoPage)
 {
     FlatRun run(Filled(Qt::red));
@@ -242,8 +232,7 @@ TEST(GenerateDrivers, StopDuringTheFirstPassGivesNoPage)
     EXPECT_EQ(rows, 1); // the second pass stops at its first sample, before a row ends
     EXPECT_EQ(run.control.GenProgress, 0);
 
-    // The next generation clears the request.
-    EXPECT_EQ(run.SheetB().status, GenerateStatus::Done);
+    EXPECT_EQ(run.SheetB().status, GenerateStatus::Done); // the next generation clears the request
 }
 
 TEST(GenerateDrivers, CanvasThatCannotBeMadeIsADibError)
@@ -266,11 +255,10 @@ TEST(GenerateDrivers, SteepUprightOutlineMakesItsPage)
     run.paper.CanvasOutline = {{{0, 0}, {12, 67}, {11, 226}, {11, 226}, {0, 130}, {0, 130}}};
     run.doc.Place.SelY2 = 300;
     int rows = 0;
-    const auto result = GenerateForPageStyle(run.doc, run.paper, run.control, [&rows] { ++rows; });
-    ASSERT_TRUE(result.has_value());
-    ASSERT_EQ(result->status, GenerateStatus::Done);
-    EXPECT_EQ(result->page.size(), QSize(1684, 1190));
-    EXPECT_EQ(Centre(result->page, result->page.rect()), qRgb(0, 0, 255));
+    const GenerateResult result = run.ForStyle([&rows] { ++rows; });
+    ASSERT_EQ(result.status, GenerateStatus::Done);
+    EXPECT_EQ(result.page.size(), QSize(1684, 1190));
+    EXPECT_EQ(result.page.pixel(842, 595), qRgb(0, 0, 255));
     EXPECT_GT(rows, 1190);
     EXPECT_EQ(run.control.GenProgress, 100);
 }
