@@ -1,8 +1,18 @@
+// quorvane-cli run as a program: its pages against the same steps run here, and its answers
+// to bad usage, bad input, a full disk, special files, damaged names and a broken display.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
+#include <QPolygon>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "core/editor/PaperFitting.h"
@@ -49,148 +59,218 @@ GenerateResult StartUpPage(const QString& picture, SheetMapping mapping)
 
 } // namespace
 
-TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixels)
+TEST(CliGenerate, DefaultPaperPageHasTheDesktopProgramsPixelsInEitherMapping)
 {
     QTemporaryDir dir;
     const QString picture = DrawPicture(dir, QSize(500, 360));
     const QString page = dir.filePath(QStringLiteral("page.png"));
-    const ProgramRun outcome = RunCli({"generate", "--default-paper", "--picture", picture, "-o", page});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-
-    const GenerateResult expected = StartUpPage(picture, SheetMapping::Bilinear);
-    ASSERT_EQ(expected.status, GenerateStatus::Done);
-
-    const QImage written(page);
-    EXPECT_EQ(written.size(), QSize(1190, 1684));
-    EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), expected.page);
-}
-
-TEST(CliGenerate, StyleCanvasPlacementAndResolutionOptions)
-{
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("upright.png"));
-    const ProgramRun outcome = RunCli({"generate", "--default-paper", "--style=4.2", "--canvas", "600x400",
-                                    "--placement=-20,-20,700,500", "--dpi=300", "--picture",
-                                    DrawPicture(dir, QSize(40, 30)), "-o", page});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    const QImage written(page);
-    EXPECT_EQ(written.size(), QSize(3508, 2480));
-    EXPECT_EQ(written.dotsPerMeterX(), 11811); // 300 dpi
-}
-
-// An upright sheet turned almost edge-on passes the designer; its page is made too.
-TEST(CliGenerate, SteepUprightPaperMakesAPage)
-{
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("page.png"));
-    const ProgramRun outcome = RunCli({"generate", "--style", "4.2", "--angle=-85", "--fov", "30", "-o", page});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
-    EXPECT_EQ(QImage(page).size(), QSize(1684, 1190));
-}
-
-TEST(CliGenerate, BadUsageAndBadInput)
-{
-    QTemporaryDir dir;
-    const QString page = dir.filePath(QStringLiteral("page.png"));
-    EXPECT_EQ(RunCli({"generate", "--default-paper"}).exitCode, 1);
-    // Each with the option its message (the first line, before the usage) names.
-    const std::pair<QStringList, QString> rows[] = {
-        {{"--style", "5"}, "--style"},
-        {{"--canvas", "0x10"}, "--canvas"},
-        {{"--placement", "1,2,3"}, "--placement"},
-        {{"--placement=600,400,200,100"}, "--placement"}, // reversed
-        {{"--placement=10,20,300,20"}, "--placement"},    // no height
-        {{"--zoom", "2"}, "--zoom"},
-        {{"--mapping", "perspective"}, "--mapping"},
-        {{"--mapping=Exact"}, "--mapping"},
-        {{"--composite", "view.png"}, "--composite"},
-        {{"--dpi", "200"}, "--dpi"},
-        {{"--dpi=600dpi"}, "--dpi"}};
-    for (const auto& [bad, option] : rows) {
-        const QStringList arguments = QStringList{"generate", "--default-paper", "-o", page} + bad;
+    QImage pages[2];
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        const bool exact = mapping == SheetMapping::Exact;
+        SCOPED_TRACE(exact ? "exact" : "bilinear, the default");
+        QStringList arguments{"generate", "--default-paper", "--picture", picture, "-o", page};
+        if (exact)
+            arguments << "--mapping=exact";
         const ProgramRun run = RunCli(arguments);
-        const QString err = QString::fromUtf8(run.err);
-        EXPECT_EQ(run.exitCode, 1) << bad.join(' ').toStdString();
-        EXPECT_TRUE(err.section(u'\n', 0, 0).contains(option)) << err.toStdString();
-        EXPECT_TRUE(err.contains(QStringLiteral("Usage:"))) << err.toStdString();
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        pages[exact] = QImage(page).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(pages[exact], StartUpPage(picture, mapping).page);
     }
-
-    const QString notAPicture = dir.filePath(QStringLiteral("notes.png"));
-    QFile file(notAPicture);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
-    const ProgramRun undecodable = RunCli({"generate", "--default-paper", "--picture", notAPicture, "-o", page});
-    EXPECT_EQ(undecodable.exitCode, 2);
-    EXPECT_TRUE(undecodable.err.contains("notes.png"));
-    EXPECT_FALSE(QFile::exists(page));
+    EXPECT_NE(pages[0], pages[1]); // so the mapping did reach the page
 }
 
-TEST(CliReproject, BitmapDestinationHoldsTheWholeBuffer)
+// An upright page at 300 dpi is landscape A4 recording its resolution; the placement is
+// taken on the canvas given, so another canvas or placement makes another page.
+TEST(CliGenerate, StyleCanvasPlacementAndResolutionReachThePage)
+{
+    QTemporaryDir dir;
+    const QStringList upright{"generate", "--default-paper", "--style=4.2", "--dpi=300", "--picture",
+                              DrawPicture(dir, QSize(40, 30))};
+    const QStringList variants[] = {{"--canvas", "600x400", "--placement=-20,-20,700,500"},
+                                    {"--canvas", "1200x800", "--placement=-20,-20,700,500"},
+                                    {"--canvas", "600x400", "--placement=300,100,500,300"}};
+    QList<QImage> pages;
+    for (const QStringList& variant : variants) {
+        SCOPED_TRACE(variant.join(' ').toStdString());
+        const QString page = dir.filePath(QStringLiteral("page-%1.png").arg(pages.size()));
+        const ProgramRun run = RunCli(upright + variant + QStringList{"-o", page});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        pages.append(QImage(page));
+        EXPECT_EQ(pages.back().size(), QSize(3508, 2480));
+        EXPECT_EQ(pages.back().dotsPerMeterX(), 11811); // 300 dpi
+    }
+    EXPECT_NE(pages[1], pages[0]);
+    EXPECT_NE(pages[2], pages[0]);
+}
+
+// A bitmap destination holds every byte of the buffer, the fourth of each pixel included.
+TEST(CliReproject, DestinationHoldsTheReprojectedBufferInEitherMapping)
 {
     QTemporaryDir dir;
     const QString source = DrawPicture(dir, QSize(24, 18));
-    const QString bitmap = dir.filePath(QStringLiteral("out.BMP"));
-    const QString quad = QStringLiteral("--quad=2,1,20,3,22,16,1,15");
-    const ProgramRun outcome = RunCli({"reproject", source, bitmap, quad});
-    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    const struct { const char* name; SheetMapping mapping; } rows[] = {
+        {"out.BMP", SheetMapping::Bilinear}, {"out.png", SheetMapping::Bilinear}, {"exact.bmp", SheetMapping::Exact}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString output = dir.filePath(QString::fromLatin1(row.name));
+        const bool exact = row.mapping == SheetMapping::Exact;
+        const QString mapping = exact ? QStringLiteral("--mapping=exact") : QStringLiteral("--mapping=bilinear");
+        const ProgramRun run = RunCli({"reproject", source, output, "--quad=2,1,20,3,22,16,1,15", mapping});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-    TransformState gen =
-        WholeBufferState(PixelBuffer::FromImage(LoadPicture(source).image), {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}});
-    GenControl control;
-    QImage target(24, 18, QImage::Format_RGB32);
-    ASSERT_TRUE(TransBitmap(gen, control, target, {}));
-
-    QFile file(bitmap);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    ASSERT_EQ(bytes.size(), 54 + 24 * 18 * 4);
-    const auto pixels = gen.DstBits.Bytes();
-    EXPECT_TRUE(std::equal(pixels.begin(), pixels.end(),
-                           reinterpret_cast<const uint8_t*>(bytes.constData()) + 54));
-    EXPECT_EQ(QImage(bitmap).convertToFormat(QImage::Format_RGB32), target); // rows bottom-up
-
-    const QString png = dir.filePath(QStringLiteral("out.png"));
-    ASSERT_EQ(RunCli({"reproject", source, png, quad}).exitCode, 0);
-    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), target);
+        TransformState gen =
+            WholeBufferState(PixelBuffer::FromImage(LoadPicture(source).image), {{{2, 1}, {20, 3}, {22, 16}, {1, 15}}});
+        GenControl control;
+        QImage target(24, 18, QImage::Format_RGB32);
+        ASSERT_TRUE(exact ? TransBitmapExact(gen, control, target, {}) : TransBitmap(gen, control, target, {}));
+        EXPECT_EQ(QImage(output).convertToFormat(QImage::Format_RGB32), target); // bitmap rows bottom-up
+        if (output.endsWith(QStringLiteral("png")))
+            continue;
+        const QByteArray bytes = ReadFileBytes(output);
+        const auto pixels = gen.DstBits.Bytes();
+        EXPECT_EQ(bytes.mid(54), QByteArray(reinterpret_cast<const char*>(pixels.data()), qsizetype(pixels.size())));
+    }
 }
 
-TEST(CliReproject, ExitCodesForUsageInputAndOutput)
+TEST(CliCorners, PrintsTheOutlineShiftedToZeroWithItsExtentsOrTheDesignersMessage)
+{
+    const ProgramRun run = RunCli({"corners"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(json["PageStyle"].toDouble(), 6.0);
+    QPolygon points;
+    for (const QJsonValue& p : json["PaperPoint"].toArray())
+        points.append(QPoint(p.toArray()[0].toInt(), p.toArray()[1].toInt()));
+    ASSERT_EQ(points.size(), 6);
+    const QRect bounds = points.boundingRect();
+    EXPECT_EQ(bounds.topLeft(), QPoint(0, 0));
+    EXPECT_EQ(json["PaperWidth"].toInt(), bounds.right());
+    EXPECT_EQ(json["PaperHeight"].toInt(), bounds.bottom());
+
+    const ProgramRun hidden = RunCli({"corners", "--distance", "5"});
+    EXPECT_EQ(hidden.exitCode, 2);
+    EXPECT_TRUE(hidden.err.contains("Please make sure that all parts of the paper are visible.\n"));
+    EXPECT_TRUE(hidden.out.isEmpty());
+    // Camera values are rounded to the sliders' steps before the range check.
+    EXPECT_EQ(RunCli({"corners", "--distance", "400.04", "--fov", "89.6"}).exitCode, 0);
+}
+
+// Bad usage exits with 1 and the usage, bad input with 2, an output that cannot be written
+// with 3; the message's first line says why. Pipes and devices are neither opened (a pipe
+// would block) nor replaced; a name with an unsupported ending is refused before any work.
+TEST(CliFaults, BadUsageAndInputExitWithTheirCodeAndSayWhy)
 {
     QTemporaryDir dir;
-    const QString source = DrawPicture(dir, QSize(8, 8));
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
+    const QStringList generate{"generate", "--default-paper", "-o", page};
+    const QStringList reproject{"reproject", DrawPicture(dir, QSize(8, 8))};
     const QString quad = QStringLiteral("--quad=0,0,7,0,7,7,0,7");
-    EXPECT_EQ(RunCli({"reproject", source, quad}).exitCode, 1);
-    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.png"), "--quad=1,2"}).exitCode, 1);
-    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.tga"), quad}).exitCode, 1);
-    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("a.png"), quad, "--mapping=cubic"}).exitCode, 1);
-    EXPECT_EQ(RunCli({"reproject", dir.filePath("missing.png"), dir.filePath("a.png"), quad}).exitCode, 2);
-    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.png"), quad}).exitCode, 3);
-    EXPECT_EQ(RunCli({"reproject", source, dir.filePath("no/such/a.bmp"), quad}).exitCode, 3);
+    const struct { QStringList arguments; int exitCode; QString reason; } rows[] = {
+        {{"generate", "--default-paper"}, 1, "output file"},
+        {generate + QStringList{"--style", "5"}, 1, "--style"},
+        {generate + QStringList{"--canvas", "0x10"}, 1, "--canvas"},
+        {generate + QStringList{"--placement", "1,2,3"}, 1, "--placement"},
+        {generate + QStringList{"--placement=600,20,200,300"}, 1, "--placement"}, // no width
+        {generate + QStringList{"--placement=10,20,300,20"}, 1, "--placement"},   // no height
+        {generate + QStringList{"--zoom", "2"}, 1, "--zoom"},
+        {generate + QStringList{"--mapping=Exact"}, 1, "--mapping"},
+        {generate + QStringList{"--composite", "view.png"}, 1, "--composite"},
+        {generate + QStringList{"--dpi", "200"}, 1, "--dpi"},
+        {{"generate", "--default-paper", "--picture", pipe, "-o", dir.filePath("page.tga")}, 1, ".jpg, .png"},
+        {reproject + QStringList{quad}, 1, "destination"},
+        {reproject + QStringList{page, "--quad=1,2"}, 1, "--quad"},
+        {reproject + QStringList{page, quad, "--mapping=cubic"}, 1, "--mapping"},
+        {{"corners", "--angle=-91"}, 1, "--angle"},
+        {{"corners", "--style", "5"}, 1, "--style"},
+        {{"corners", "--fov", "abc"}, 1, "--fov"},
+        {{"corners", "--view", "0x10"}, 1, "--view"},
+        {{"corners", "--distance", "400.1"}, 1, "--distance"},
+        {{"corners", "--canvas", "10x10"}, 1, "--canvas"},
+        {{"corners", "extra"}, 1, "corners takes only"},
+        {{"generate", "--default-paper", "--picture", pipe, "-o", page}, 2, "it is a pipe, not a file"},
+        {{"reproject", pipe, page, quad}, 2, "it is a pipe, not a file"},
+        {{"generate", "--default-paper", "-o", pipe}, 3, "it is a pipe, not a file"},
+        {reproject + QStringList{dir.filePath("folder.png"), quad}, 3, "it is a folder"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const ProgramRun run = RunCli(row.arguments);
+        const QString err = QString::fromUtf8(run.err);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_TRUE(err.section(u'\n', 0, 0).contains(row.reason)) << err.toStdString();
+        EXPECT_EQ(err.contains(QStringLiteral("Usage:")), row.exitCode == 1);
+    }
+    struct stat st {};
+    EXPECT_TRUE(stat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_FALSE(QFile::exists(page));
 }
 
-TEST(CliMapping, ExactMappingOnGenerateAndReproject)
+// Each output is first written freely to learn its size, then over an earlier file
+// with half that size allowed: the write fails part-way, as on a full disk. (Every
+// format's writer meets the same fault in the writer's own test.)
+TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
 {
     QTemporaryDir dir;
-    const QString picture = DrawPicture(dir, QSize(300, 200));
-    const QString exactPage = dir.filePath(QStringLiteral("exact.png"));
-    const QString bilinearPage = dir.filePath(QStringLiteral("bilinear.png"));
-    ASSERT_EQ(RunCli({"generate", "--default-paper", "--picture", picture, "--mapping=exact", "-o", exactPage}).exitCode, 0);
-    ASSERT_EQ(RunCli({"generate", "--default-paper", "--picture", picture, "--mapping", "bilinear", "-o",
-                      bilinearPage}).exitCode, 0);
+    const QString source = DrawPicture(dir, QSize(200, 150));
+    const QString quad = QStringLiteral("--quad=10,5,190,20,180,140,5,130");
+    for (const char* name : {"page.png", "page.gif", "moved.bmp"}) {
+        SCOPED_TRACE(name);
+        const QString output = dir.filePath(QString::fromUtf8(name));
+        const QStringList arguments = QByteArray(name).startsWith("page")
+            ? QStringList{"generate", "--default-paper", "-o", output}
+            : QStringList{"reproject", source, output, quad};
+        ASSERT_EQ(RunCli(arguments).exitCode, 0);
+        const qint64 needed = QFileInfo(output).size();
+        ASSERT_TRUE(WriteFileBytes(output, "earlier save"));
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
 
-    const GenerateResult bilinear = StartUpPage(picture, SheetMapping::Bilinear);
-    const GenerateResult exact = StartUpPage(picture, SheetMapping::Exact);
-    EXPECT_EQ(QImage(exactPage).convertToFormat(QImage::Format_RGB32), exact.page);
-    EXPECT_EQ(QImage(bilinearPage).convertToFormat(QImage::Format_RGB32), bilinear.page);
-    EXPECT_NE(exact.page, bilinear.page);
+        const ProgramRun run = RunCli(arguments, QProcessEnvironment::systemEnvironment(), rlim_t(needed / 2));
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_TRUE(run.err.contains(output.toUtf8()) && run.err.contains("File too large")) << run.err.toStdString();
+        for (const QByteArray& line : run.err.trimmed().split('\n')) // its own message only, no encoder's
+            EXPECT_TRUE(line.startsWith("quorvane-cli: ")) << line.toStdString();
+        EXPECT_EQ(ReadFileBytes(output), QByteArray("earlier save"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    }
+}
 
-    const QString reprojected = dir.filePath(QStringLiteral("exact.bmp"));
-    ASSERT_EQ(RunCli({"reproject", picture, reprojected, "--quad=40,10,250,30,290,190,5,170", "--mapping=exact"})
-                  .exitCode, 0);
-    TransformState gen = WholeBufferState(PixelBuffer::FromImage(LoadPicture(picture).image),
-                                          {{{40, 10}, {250, 30}, {290, 190}, {5, 170}}});
-    GenControl control;
-    ASSERT_TRUE(TransBitmapExact(gen, control, {}));
-    EXPECT_EQ(QImage(reprojected).convertToFormat(QImage::Format_RGB32), gen.DstBits.ToImage());
+// A name in another encoding than UTF-8 can only be passed as raw bytes, through a shell.
+TEST(CliFaults, NamesThatAreNotUtf8SaySo)
+{
+    QTemporaryDir dir;
+    const QString cli = QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli");
+    for (const auto& [script, exitCode] :
+         {std::pair{"\"$0\" generate --default-paper --picture \"$1/$(printf 'caf\\351.png')\" -o \"$1/p.png\"", 2},
+          {"\"$0\" generate --default-paper -o \"$1/$(printf 'caf\\351.png')\"", 3}}) {
+        QProcess shell;
+        shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString::fromLatin1(script), cli, dir.path()});
+        ASSERT_TRUE(shell.waitForFinished(30000));
+        EXPECT_EQ(shell.exitCode(), exitCode) << script;
+        EXPECT_TRUE(shell.readAllStandardError().contains("is not valid UTF-8")) << script;
+    }
+}
+
+// A stale forwarded display, an unknown platform or no runtime folder change nothing:
+// the same page, and nothing on standard error but the program's own messages.
+TEST(CliEnvironment, RendersOffScreenWhateverTheEnvironmentSays)
+{
+    QTemporaryDir dir;
+    const QStringList generate{"generate", "--style", "4.2", "--angle=-30", "-o"};
+    const QString reference = dir.filePath(QStringLiteral("reference.png"));
+    const ProgramRun plain = RunCli(generate + QStringList{reference});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    const QStringList environments[] = {{"DISPLAY=:77"}, {"QT_QPA_PLATFORM=nosuchplatform"},
+                                        {"WAYLAND_DISPLAY=wayland-77"}, {"XDG_RUNTIME_DIR", "DISPLAY", "QT_QPA_PLATFORM"}};
+    int tried = 0;
+    for (const QStringList& env : environments) {
+        SCOPED_TRACE(env.join(' ').toStdString());
+        const QString page = dir.filePath(QStringLiteral("page-%1.png").arg(++tried));
+        const ProgramRun run = RunCli(generate + QStringList{page}, EnvironmentWith(env));
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err.toStdString(), "");
+        EXPECT_EQ(ReadFileBytes(page), ReadFileBytes(reference));
+    }
 }

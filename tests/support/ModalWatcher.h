@@ -14,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 

@@ -2,12 +2,10 @@
 
 // Runs a program to its end, as a user's shell would.
 
-#include <sys/resource.h>
-
-#include <QFile>
 #include <QProcess>
 
 #include "support/FaultInjection.h"
+#include "support/Files.h"
 
 struct ProgramRun {
     int exitCode = -1; // -1 when the program did not exit normally
@@ -48,16 +46,4 @@ inline QProcessEnvironment EnvironmentWith(const QStringList& changes)
             env.insert(change.left(eq), change.mid(eq + 1));
     }
     return env;
-}
-
-inline QByteArray ReadFileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool WriteFileBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include <QPainter>
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kLightGrey = 0xFFF6F6F6;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBlue = 0xFF0000FF;
 
 // A picture whose left half is red and right half blue, so a mirrored drawing shows.
 QImage TwoColourPicture()
@@ -82,24 +85,27 @@ TEST_F(CanvasFixture, BackgroundRunsFromLightToMidGreyOverTheScreenHeightAndRepe
     EXPECT_GT(qRed(Pixel(5, 405)), 0xE8); // the gradient starts again below the screen height
 }
 
-TEST_F(CanvasFixture, ReversedCornersDrawThePictureUnmirrored)
+// Reversed corners draw unmirrored and no taller, transparent parts show the paper, a
+// rectangle far past the canvas still draws; the document is never written to.
+TEST_F(CanvasFixture, PictureFillsItsRectangle)
 {
-    SetPicture(doc, TwoColourPicture(), {});
-    const Document before = doc;
-    Draw({300, 200, 100, 50});
-    EXPECT_EQ(Pixel(110, 60), qRgb(255, 0, 0));  // left part red
-    EXPECT_EQ(Pixel(290, 190), qRgb(0, 0, 255)); // right part blue
-    EXPECT_NE(Pixel(100, 201), qRgb(0, 0, 255)); // nothing below the rectangle's bottom
-    EXPECT_EQ(doc, before);
-}
-
-TEST_F(CanvasFixture, TransparentPartsOfThePictureShowThePaper)
-{
-    QImage picture(10, 10, QImage::Format_ARGB32);
-    picture.fill(Qt::transparent);
-    SetPicture(doc, picture, {});
-    Draw({300, 100, 400, 200});
-    EXPECT_EQ(Pixel(350, 150), kWhite);
+    QImage clear(10, 10, QImage::Format_ARGB32);
+    clear.fill(Qt::transparent);
+    struct Row { const char* name; QImage picture; Placement rect; std::vector<std::pair<QPoint, QRgb>> pixels; };
+    const Row rows[] = {
+        {"reversed", TwoColourPicture(), {300, 200, 100, 50},
+         {{{110, 60}, kRed}, {{290, 190}, kBlue}, {{290, 200}, kWhite}}}, // the paper just below
+        {"transparent", clear, {300, 100, 400, 200}, {{{350, 150}, kWhite}}},
+        {"far larger", TwoColourPicture(), {-100, -100, 40000, 20000}, {{{10, 10}, kRed}, {{840, 470}, kRed}}},
+    };
+    for (const Row& row : rows) {
+        SetPicture(doc, row.picture, {});
+        const Document before = doc;
+        Draw(row.rect);
+        for (const auto& [at, colour] : row.pixels)
+            EXPECT_EQ(Pixel(at.x(), at.y()), colour) << row.name << " at " << at.x() << "," << at.y();
+        EXPECT_EQ(doc, before) << row.name;
+    }
 }
 
 TEST_F(CanvasFixture, GripsAreSixPixelSquaresAroundTheEightPointsOverTheDottedFrame)
@@ -122,12 +128,4 @@ TEST_F(CanvasFixture, GripsAreSixPixelSquaresAroundTheEightPointsOverTheDottedFr
     EXPECT_GT(dots, 20); // a dotted top edge
     EXPECT_LT(dots, 60);
     EXPECT_EQ(refreshes, 2);
-}
-
-TEST_F(CanvasFixture, PictureFarLargerThanTheCanvasStillDraws)
-{
-    SetPicture(doc, TwoColourPicture(), {});
-    Draw({-100, -100, 40000, 20000});
-    EXPECT_EQ(Pixel(10, 10), qRgb(255, 0, 0));
-    EXPECT_EQ(Pixel(840, 470), qRgb(255, 0, 0));
 }

@@ -102,10 +102,6 @@ TEST(ResetPaper, NothingToMeasureAgainstKeepsThePlacement)
     ResetPaper(doc, paper, QSizeF(900, 500), false);
     EXPECT_EQ(PlacementOnCanvas(doc, paper), (Placement{10, 20, 110, 220}));
 
-    doc.PageStyle = 5.0; // a style that selects no paper
-    ResetPaper(doc, paper, QSizeF(853, 480), false);
-    EXPECT_EQ(PlacementOnCanvas(doc, paper), (Placement{10, 20, 110, 220}));
-
     Document degenerate; // no paper at all: nothing changes
     CanvasPaper none;
     degenerate.Place.SelX1 = 5;

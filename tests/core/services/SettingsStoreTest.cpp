@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "core/services/FileKind.h"
+#include "core/services/PageSettings.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "support/FaultInjection.h"
+#include "support/Files.h"
 #include "support/OrdinaryFileAccess.h"
 
 using namespace quorvane;
@@ -25,16 +26,14 @@ TEST(SettingsStore, DefaultStoreIsTheIniFileInTheUsersConfigFolder)
 TEST(SettingsStore, ZeroCharactersAndValuesThatAreNotOneText)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("Quorvane.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[General]\n"
-               "Trailing=@String(2005-1-1\\0)\n"
-               "TwoTrailing=@String(ab\\0\\0)\n"
-               "Leading=@String(\\0z2005-1-1)\n"
-               "List=a, b\n"
-               "Bytes=@ByteArray(2005-1-1)\n");
-    file.close();
-    const SettingsStore store(file.fileName());
+    const QString path = dir.filePath(QStringLiteral("Quorvane.ini"));
+    ASSERT_TRUE(WriteFileBytes(path, "[General]\n"
+                                     "Trailing=@String(2005-1-1\\0)\n"
+                                     "TwoTrailing=@String(ab\\0\\0)\n"
+                                     "Leading=@String(\\0z2005-1-1)\n"
+                                     "List=a, b\n"
+                                     "Bytes=@ByteArray(2005-1-1)\n"));
+    const SettingsStore store(path);
     EXPECT_EQ(store.ReadSetting(QStringLiteral("Trailing")), QStringLiteral("2005-1-1"));
     EXPECT_EQ(store.ReadSetting(QStringLiteral("TwoTrailing")), QStringLiteral("ab") + QChar(0));
     EXPECT_EQ(store.ReadSetting(QStringLiteral("Leading")), QString());
@@ -54,17 +53,13 @@ TEST(SettingsStore, SpecialAndOversizedFilesAreLeftAloneAndReadAsNothing)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.ini")));
     QByteArray huge("[General]\nLastCheckUpdate=2020-1-1\n");
     huge += QByteArray(kSettingsFileLimit + 1 - huge.size(), ';');
-    QFile file(dir.filePath(QStringLiteral("huge.ini")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(huge) == huge.size());
-    file.close();
-    const struct {
-        const char* name;
-        FileKind kind;
-    } rows[] = {{"pipe.ini", FileKind::Pipe}, {"zero.ini", FileKind::Device}, {"folder.ini", FileKind::Folder},
-                {"huge.ini", FileKind::Regular}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        SettingsStore store(dir.filePath(QString::fromUtf8(row.name)));
+    ASSERT_TRUE(WriteFileBytes(dir.filePath(QStringLiteral("huge.ini")), huge));
+    const std::pair<const char*, FileKind> rows[] = {
+        {"pipe.ini", FileKind::Pipe}, {"zero.ini", FileKind::Device}, {"folder.ini", FileKind::Folder},
+        {"huge.ini", FileKind::Regular}};
+    for (const auto& [name, kind] : rows) {
+        SCOPED_TRACE(name);
+        SettingsStore store(dir.filePath(QString::fromUtf8(name)));
         QString read;
         bool written = true;
         WithinSeconds(20, [&] {
@@ -74,9 +69,9 @@ TEST(SettingsStore, SpecialAndOversizedFilesAreLeftAloneAndReadAsNothing)
         });
         EXPECT_EQ(read.toStdString(), "");
         EXPECT_FALSE(written);
-        EXPECT_EQ(FactsOf(store.FilePath()).kind, row.kind);
+        EXPECT_EQ(FactsOf(store.FilePath()).kind, kind);
     }
-    EXPECT_EQ(QFileInfo(file).size(), huge.size());
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("huge.ini"))).size(), huge.size());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 4);
 }
 
@@ -106,4 +101,22 @@ TEST(RememberedFolders, AFolderIsOfferedAgainWhileItExists)
     EXPECT_EQ(RememberedFolder(store, kLastSaveFolder, fallback), fallback);
     ASSERT_TRUE(QDir(pictures).removeRecursively());
     EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, fallback), fallback);
+}
+
+// The stored text as it reads back: only the three resolutions, written exactly, count.
+TEST(PageDpiSetting, StoredTextReadsAsAResolutionOr144)
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("Quorvane.ini")));
+    EXPECT_EQ(ReadPageDpiSetting(store), 144); // nothing stored yet
+    const std::pair<const char*, int32_t> rows[] = {
+        {"300", 300}, {"600", 600}, {"144", 144}, {"72", 144}, {"0600", 144},
+        {" 300", 144}, {"600dpi", 144}, {"", 144}, {"9999999999999", 144}};
+    for (const auto& [text, read] : rows) {
+        ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kPageDpi), QString::fromLatin1(text)));
+        EXPECT_EQ(ReadPageDpiSetting(store), read) << text;
+    }
+    EXPECT_FALSE(WritePageDpiSetting(store, 200)); // not a page resolution: nothing written
+    EXPECT_TRUE(WritePageDpiSetting(store, 600));
+    EXPECT_EQ(ReadPageDpiSetting(store), 600);
 }

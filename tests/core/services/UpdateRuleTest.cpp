@@ -1,22 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "core/services/Clock.h"
 #include "core/services/SettingsStore.h"
 #include "core/services/UpdateRule.h"
+#include "support/Files.h"
 
 using namespace quorvane;
 
 namespace {
 
 const QString kName = QString::fromLatin1(kLastCheckUpdate);
-const QDate kToday(2026, 12, 6);
-
 class FixedClock final : public Clock {
 public:
-    QDate Today() const override { return kToday; }
+    QDate Today() const override { return {2026, 12, 6}; }
 };
 
 class AnswersNo final : public UpdateQuestion {
@@ -32,7 +30,6 @@ protected:
     // One start of the program: whether the question came.
     bool Start() { return RunUpdatePrompt(store_, FixedClock(), question_); }
     void Store(const QString& text) { ASSERT_TRUE(store_.WriteSetting(kName, text)); }
-    void StoreDaysAgo(int days) { Store(FormatStoredDate(kToday.addDays(-days))); }
     QString Stored() const { return SettingsStore(store_.FilePath()).ReadSetting(kName); }
 
     QTemporaryDir dir_;
@@ -42,41 +39,32 @@ protected:
 
 } // namespace
 
-TEST_F(UpdateRuleTest, FirstStartAsksAndStoresTodayUnpaddedThenTheSameDayIsQuiet)
+// Each start in turn: what was stored before it, whether the question came, what is stored after.
+TEST_F(UpdateRuleTest, AsksAtTheFirstStartAfterFifteenDaysOrOnAnUnusableDateAndStoresToday)
 {
-    EXPECT_TRUE(Start());
-    EXPECT_EQ(Stored(), QStringLiteral("2026-12-6"));
-    EXPECT_FALSE(Start());
-    EXPECT_EQ(question_.opened, 0);
-}
-
-TEST_F(UpdateRuleTest, FifteenDaysAreQuietTheSixteenthAndTomorrowAsk)
-{
-    StoreDaysAgo(15);
-    EXPECT_FALSE(Start());
-    EXPECT_EQ(Stored(), QStringLiteral("2026-11-21")); // untouched
-    for (const int daysAgo : {16, -1}) {
-        StoreDaysAgo(daysAgo);
-        EXPECT_TRUE(Start()) << daysAgo;
-        EXPECT_EQ(Stored(), QStringLiteral("2026-12-6")) << daysAgo;
+    const struct { const char* before; bool asks; const char* after; } starts[] = {
+        {nullptr, true, "2026-12-6"}, // the first start; today unpadded
+        {"2026-12-6", false, "2026-12-6"},
+        {"2026-11-21", false, "2026-11-21"}, // fifteen days ago: untouched
+        {"2026-11-20", true, "2026-12-6"},
+        {"2026-12-7", true, "2026-12-6"}, // tomorrow: the clock was turned back
+        {"2026-11-31", true, "2026-12-6"}, // no such day
+        {"2026-12-01", false, "2026-12-01"}, // zero-padded still reads
+    };
+    for (const auto& start : starts) {
+        SCOPED_TRACE(start.before ? start.before : "nothing stored");
+        if (start.before)
+            Store(QString::fromLatin1(start.before));
+        EXPECT_EQ(Start(), start.asks);
+        EXPECT_EQ(Stored(), QString::fromLatin1(start.after));
     }
-}
-
-TEST_F(UpdateRuleTest, StoredTextThatIsNotADateAsksAndIsReplaced)
-{
-    Store(QStringLiteral("2026-11-31"));
-    EXPECT_TRUE(Start());
-    EXPECT_EQ(Stored(), QStringLiteral("2026-12-6"));
-    Store(QStringLiteral("2026-12-01")); // zero-padded still reads
-    EXPECT_FALSE(Start());
+    EXPECT_EQ(question_.opened, 0);
 }
 
 TEST_F(UpdateRuleTest, UnwritableFolderAsksAgainAtTheNextStart)
 {
     // A plain file where the folder belongs blocks the write, whatever the user's rights.
-    QFile blocker(dir_.filePath(QStringLiteral("Tarnwick")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(WriteFileBytes(dir_.filePath(QStringLiteral("Tarnwick")), {}));
     EXPECT_TRUE(Start());
     EXPECT_TRUE(Start());
 }

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 #include <QPolygonF>
 
 #include "core/editor/PaperFitting.h"
-#include "core/generation/GenerateDrivers.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
+#include "core/shell/Folders.h"
+#include "core/shell/PictureLoader.h"
 
 using namespace quorvane;
 
@@ -24,27 +24,11 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b)
     return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
 }
 
-// Whether every pixel along the image's border is white.
-bool WhiteBorder(const QImage& page)
-{
-    const QImage inside = page.copy(page.rect().adjusted(1, 1, -1, -1));
-    QImage white(page.size(), page.format());
-    white.fill(Qt::white);
-    QPainter(&white).drawImage(1, 1, inside);
-    return white == page;
-}
-
 } // namespace
 
-TEST(DefaultPlacement, WidePictureOnAnEightHundredByFourHundredCanvas)
+TEST(DefaultPlacement, WidePictureOnAnEightHundredByFourHundredCanvasAndPicturesWithoutPixels)
 {
-    const auto p = DefaultPlacement(QSizeF(800, 400), 1000, 500);
-    ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(*p, (Placement{180, 150, 580, 350}));
-}
-
-TEST(DefaultPlacement, PictureWithoutPixelsLeavesThePlacementAlone)
-{
+    EXPECT_EQ(DefaultPlacement(QSizeF(800, 400), 1000, 500), (Placement{180, 150, 580, 350}));
     EXPECT_FALSE(DefaultPlacement(QSizeF(800, 400), 100, 0).has_value());
     EXPECT_FALSE(DefaultPlacement(QSizeF(800, 400), 0, 100).has_value());
 
@@ -63,10 +47,8 @@ TEST(DefaultPlacement, SamplePictureStandsInsideTheDefaultPaper)
     CanvasPaper paper;
     SetDefaultPaper(doc);
     ResetPaper(doc, paper, canvas, false);
-    doc.PictureImage = QImage(QStringLiteral(QUORVANE_SOURCE_DIR "/data/Object/tyrannosaurus.png"));
+    SetPicture(doc, QImage(QStringLiteral(QUORVANE_SOURCE_DIR "/data/Object/tyrannosaurus.png")), {});
     ASSERT_FALSE(doc.PictureImage.isNull());
-    doc.PictureWidth = doc.PictureImage.width();
-    doc.PictureHeight = doc.PictureImage.height();
     ApplyDefaultPlacement(doc, paper, canvas);
 
     QPolygonF outline;
@@ -82,9 +64,12 @@ TEST(DefaultPlacement, SamplePictureStandsInsideTheDefaultPaper)
                 << corner.x() << "," << corner.y() << " to edge " << i;
         }
     }
+}
 
-    GenControl control;
-    const GenerateResult page = GenerateBothSheets(doc, paper, control, {});
-    ASSERT_EQ(page.status, GenerateStatus::Done);
-    EXPECT_TRUE(WhiteBorder(page.page)); // the animal crosses the fold, no other edge
+// The sample picture is found in the Object folder beside the program.
+TEST(Folders, AppFolderEndsInExactlyOneSeparator)
+{
+    EXPECT_EQ(AppFolderOf(QStringLiteral("/opt/tools/sheets")), QStringLiteral("/opt/tools/sheets/"));
+    EXPECT_EQ(AppFolderOf(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(ObjectFolderOf(QStringLiteral("/opt/q/")), QStringLiteral("/opt/q/Object/"));
 }

@@ -48,12 +48,16 @@ QByteArray Changed(const Layout& layout, const char* key, const QJsonValue& valu
 
 } // namespace
 
-TEST(LayoutFile, SavedLayoutOpensAsTheSameDocumentWhereverThePictureWent)
+// The picture goes with the layout, so it opens wherever the picture went; a failed save
+// or a missing file says why.
+TEST(LayoutFile, SavedLayoutOpensAsTheSameDocumentAndFailuresSayWhy)
 {
     QTemporaryDir dir;
     const Layout layout = DrawnLayout();
     const QString path = dir.filePath(QStringLiteral("cup.quorvane"));
     ASSERT_EQ(SaveLayout(layout, path), std::nullopt);
+    const std::optional<QString> failed = SaveLayout(layout, path + QStringLiteral("/x.quorvane")); // under a file
+    EXPECT_TRUE(failed && failed->contains(QStringLiteral("x.quorvane")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("cup.quorvane")});
 
     const LayoutRead read = LoadLayout(path);
@@ -61,6 +65,8 @@ TEST(LayoutFile, SavedLayoutOpensAsTheSameDocumentWhereverThePictureWent)
     EXPECT_EQ(read.layout->doc, layout.doc); // pixels, placement, camera and paper exactly
     EXPECT_EQ(read.layout->canvas, layout.canvas);
     EXPECT_EQ(LayoutToJson(*read.layout), LayoutToJson(layout));
+    EXPECT_TRUE(LoadLayout(dir.filePath(QStringLiteral("none"))).error.contains(QLatin1String("does not exist")));
+    EXPECT_FALSE(LoadLayout(dir.path()).layout);
 }
 
 TEST(LayoutFile, NewerFileWithFieldsOfItsOwnStillOpens)
@@ -114,18 +120,4 @@ TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
         EXPECT_TRUE(read.error.contains(QStringLiteral("\"bad.quorvane\""))) << read.error.toStdString();
         EXPECT_TRUE(read.error.contains(QLatin1String(row.reason))) << read.error.toStdString();
     }
-}
-
-TEST(LayoutFile, FailedSaveKeepsTheOldFileAndMissingFileSaysSo)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("kept.quorvane"));
-    ASSERT_EQ(SaveLayout(DrawnLayout(), path), std::nullopt);
-    const QString inFolderThatIsAFile = path + QStringLiteral("/x.quorvane");
-    const std::optional<QString> failed = SaveLayout(DrawnLayout(), inFolderThatIsAFile);
-    ASSERT_TRUE(failed);
-    EXPECT_TRUE(failed->contains(QStringLiteral("x.quorvane")));
-    EXPECT_TRUE(LoadLayout(path).layout);
-    EXPECT_TRUE(LoadLayout(dir.filePath(QStringLiteral("none.quorvane"))).error.contains(QStringLiteral("does not exist")));
-    EXPECT_FALSE(LoadLayout(dir.path()).layout);
 }

@@ -16,6 +16,7 @@
 #include "core/output/GifEncoder.h"
 #include "core/shell/PictureLoader.h"
 #include "support/FaultInjection.h"
+#include "support/Files.h"
 #include "support/OrdinaryFileAccess.h"
 
 using namespace quorvane;
@@ -84,20 +85,20 @@ std::vector<Sample> CompleteSamples()
 QString Save(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    EXPECT_TRUE(WriteFileBytes(path, bytes));
     return path;
 }
 
-// Whole, each sample loads. Cut after the signature, at eighths, or just before the end (a
-// GIF's last byte is its trailer, which comes after the whole picture), it is damaged.
+// Whole, each sample loads, premultiplied as the drawing wants it. Cut after the signature,
+// at eighths, or just before the end (a GIF's last byte is its trailer, which comes after the
+// whole picture), it is damaged.
 TEST(PictureDamage, PictureCutShortIsReportedAsDamagedAndNotUsed)
 {
     QTemporaryDir dir;
-    int tried = 0;
     for (const Sample& sample : CompleteSamples()) {
         const LoadedPicture whole = LoadPicture(Save(dir, QString::fromUtf8(sample.name), sample.bytes));
-        EXPECT_FALSE(whole.image.isNull()) << sample.name << ": " << whole.error.toStdString();
+        EXPECT_TRUE(whole.error.isEmpty()) << whole.error.toStdString();
+        EXPECT_EQ(whole.image.format(), QImage::Format_ARGB32_Premultiplied) << sample.name;
         const qsizetype size = sample.bytes.size();
         std::vector<qsizetype> cuts{size - (QByteArray(sample.name).endsWith(".gif") ? 2 : 1)};
         for (int k = 0; k < 8; ++k)
@@ -108,10 +109,8 @@ TEST(PictureDamage, PictureCutShortIsReportedAsDamagedAndNotUsed)
             EXPECT_TRUE(loaded.image.isNull()) << name.toStdString();
             EXPECT_TRUE(loaded.error.contains(name) && loaded.error.contains(QStringLiteral("damaged")))
                 << loaded.error.toStdString();
-            ++tried;
         }
     }
-    EXPECT_EQ(tried, 54);
 }
 
 // Random bytes overwritten: the loader either gives a picture or names the file with a
@@ -120,7 +119,6 @@ TEST(PictureDamage, MutatedPicturesGiveAPictureOrAMessage)
 {
     QTemporaryDir dir;
     std::mt19937 random(20261206);
-    int tried = 0;
     for (const Sample& sample : CompleteSamples()) {
         for (int round = 0; round < 60; ++round) {
             QByteArray bytes = sample.bytes;
@@ -133,10 +131,8 @@ TEST(PictureDamage, MutatedPicturesGiveAPictureOrAMessage)
             const LoadedPicture loaded = LoadPicture(Save(dir, name, bytes));
             EXPECT_EQ(loaded.image.isNull(), !loaded.error.isEmpty()) << name.toStdString();
             EXPECT_TRUE(!loaded.image.isNull() || loaded.error.contains(name)) << loaded.error.toStdString();
-            ++tried;
         }
     }
-    EXPECT_EQ(tried, 360);
 }
 
 // Paths that are no picture file give the real reason; a pipe or device is never opened,
@@ -167,7 +163,7 @@ TEST(PictureDamage, PathsThatAreNoPictureFileSayWhy)
             loaded = LoadPicture(dir.filePath(QString::fromUtf8(row.name)));
         });
         EXPECT_TRUE(loaded.image.isNull());
-        EXPECT_TRUE(loaded.error.contains(QString::fromUtf8(row.name)) && loaded.error.contains(QString::fromUtf8(row.reason)))
+        EXPECT_TRUE(loaded.error.contains(QLatin1String(row.name)) && loaded.error.contains(QLatin1String(row.reason)))
             << loaded.error.toStdString();
     }
 }
