@@ -4,7 +4,9 @@
 
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
@@ -15,6 +17,7 @@
 #include "core/designer/CornerCheck.h"
 #include "core/shell/DefaultPaper.h"
 #include "scene/OffscreenView.h"
+#include "support/ModalWatcher.h"
 
 namespace quorvane {
 namespace {
@@ -73,13 +76,19 @@ TEST(ScaledDisplay, CanvasAndViewerShowDevicePixelsOneToOne)
 }
 
 // Every window with its frame lies in the screen's free area. The designer's OK stores the
-// outline of a headless capture at the view's logical size, as a view at scale 1 does.
+// outline of a headless capture at the view's logical size, as a view at scale 1 does, with
+// the camera of the OK, under the busy pointer while the main window refits.
 TEST(WindowsOnScreen, EveryWindowFitsTheFreeAreaAndTheDesignerCapturesLogicalPixels)
 {
     Document doc;
     SetDefaultPaper(doc);
     FormMain form(doc);
-    FormOpenGL designer(doc, [] {}, &form);
+    int refits = 0;
+    bool busyAtRefit = false;
+    FormOpenGL designer(doc, [&] {
+        ++refits;
+        busyAtRefit = QGuiApplication::overrideCursor() != nullptr;
+    }, &form);
     const QImage page(1190, 1684, QImage::Format_RGB32);
     FormViewer viewer(page, &form);
     FormCheck3D check(page, kStyleLFold, doc.Camera, &viewer);
@@ -90,17 +99,25 @@ TEST(WindowsOnScreen, EveryWindowFitsTheFreeAreaAndTheDesignerCapturesLogicalPix
             << window->frameGeometry().height();
         window->hide();
     }
-    for (const double style : {kStyleLFold, kStyleFlat, kStyleUpright}) {
+    const std::pair<double, const char*> styles[] = {
+        {kStyleLFold, "Btn2Page"}, {kStyleFlat, "Btn2Page1"}, {kStyleUpright, "Btn2Page2"}};
+    for (const auto& [style, button] : styles) {
         Show(designer);
-        doc.PageStyle = style;
+        designer.findChild<QToolButton*>(QString::fromLatin1(button))->click();
+        designer.findChild<QSlider*>(QStringLiteral("SliderRotate"))->setValue(-25);
+        MessageBoxWatcher none; // a failed OK would show why
         designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+        EXPECT_FALSE(none.Seen().shown || designer.isVisible()) << none.Seen().text.toStdString();
         OffscreenView headless(designer.findChild<QWidget*>(QStringLiteral("PicMain"))->size());
         const CameraValues& camera = designer.Camera().Camera();
         const PaperOutlineResult expected =
             PaperOutlineFromCorners(headless.CaptureCorners(camera, style), style, camera);
         ASSERT_TRUE(expected.ok) << style;
         EXPECT_EQ(doc.PaperPoint, expected.PaperPoint) << style;
+        EXPECT_EQ(doc.Camera.CameraAngle, -25.0) << style;
+        EXPECT_TRUE(busyAtRefit) << style;
     }
+    EXPECT_EQ(refits, 3);
 }
 
 } // namespace

@@ -1,14 +1,14 @@
-// Printing through a real spooler: scripts/with-cups.sh runs a private CUPS daemon whose
-// queues pdf-a, pdf-b (the default), pdf-c (A4) and pdf-letter write each job to
-// $QUORVANE_CUPS_OUT/<queue>.pdf.
+// The print dialog, and printing through a real spooler: scripts/with-cups.sh runs a private
+// CUPS daemon whose queues pdf-a, pdf-b (the default), pdf-c (A4) and pdf-letter write each
+// job to $QUORVANE_CUPS_OUT/<queue>.pdf.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
@@ -17,16 +17,31 @@
 #include "app/output/FormPrint.h"
 #include "core/output/PrintableArea.h"
 #include "support/ModalWatcher.h"
+#include "support/RunProgram.h"
 
 namespace quorvane {
 namespace {
 
+// The spooler's default among the printers is selected, else the first (the spooler test
+// below has a default other than the first).
+TEST(FormPrint, WithoutTheDefaultAmongThePrintersTheFirstIsSelected)
+{
+    const QStringList printers = {QStringLiteral("Office"), QStringLiteral("Plotter"), QStringLiteral("Label")};
+    const QImage page(1190, 1684, QImage::Format_RGB32);
+    for (const QString& absent : {QStringLiteral("plotter"), QStringLiteral("Gone"), QString()})
+        EXPECT_EQ(FormPrint(nullptr, page, 6.0, printers, absent).Combo1->currentIndex(), 0);
+}
+
+TEST(FormPrint, NoPrinterShowsPrinterNotFoundInsteadOfTheDialog)
+{
+    MessageBoxWatcher box; // a print dialog instead would fail the test
+    ShowPrintDialog(nullptr, QImage(1190, 1684, QImage::Format_RGB32), 6.0, {}, {});
+    EXPECT_EQ(box.Seen().text, QStringLiteral("Printer not found"));
+}
+
 QString RunTool(const QString& program, const QStringList& arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    return QString::fromLocal8Bit(RunProgram(program, arguments).out).trimmed();
 }
 
 QString OutputOf(const QString& queue)
@@ -129,11 +144,9 @@ TEST_F(Printing, EachStyleKeepsItsShapeInThePrintableAreaUnderItsJobName)
                     ink |= QRect(x, y, 1, 1);
         EXPECT_LE((ink.topLeft() - fitted.topLeft()).manhattanLength(), 2) << ink.x() << "," << ink.y();
         EXPECT_LE((ink.bottomRight() - fitted.bottomRight()).manhattanLength(), 2) << ink.right() << "," << ink.bottom();
-        EXPECT_NEAR(double(ink.width()) / ink.height(), 1190.0 / 1684.0, 0.005);
-        const QPoint samples[] = {{fitted.width() / 4, fitted.height() / 4}, {fitted.width() * 3 / 4, fitted.height() / 4},
-                                  {fitted.width() / 4, fitted.height() * 3 / 4}, {fitted.width() * 3 / 4, fitted.height() * 3 / 4}};
-        for (int i = 0; i < 4; ++i) {
-            const QColor seen = paper.pixelColor(fitted.topLeft() + samples[i]), want(row.quarters[i]);
+        for (int i = 0; i < 4; ++i) { // the middle of each quarter
+            const QPoint middle(fitted.width() * (1 + i % 2 * 2) / 4, fitted.height() * (1 + i / 2 * 2) / 4);
+            const QColor seen = paper.pixelColor(fitted.topLeft() + middle), want(row.quarters[i]);
             EXPECT_LT(qAbs(seen.red() - want.red()) + qAbs(seen.green() - want.green()) + qAbs(seen.blue() - want.blue()), 90) << i;
         }
     }

@@ -1,4 +1,4 @@
-#include <algorithm>
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -37,206 +37,34 @@ struct FormMainFixture : testing::Test {
 
     const EditorState& Editor() const { return form.Editor(); }
     Placement OnCanvas() const { return PlacementOnCanvas(doc, form.Paper()); }
+    // A move with no button held, as the pointer passing over the canvas delivers it.
+    void Hover(QPointF at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(canvas, &move);
+    }
+    void Drag(Qt::MouseButton button, QPoint from, QPoint to)
+    {
+        Hover(from);
+        QTest::mousePress(canvas, button, {}, from);
+        QTest::mouseMove(canvas, to);
+        QTest::mouseRelease(canvas, button, {}, to);
+    }
 
     Document doc;
     FormMain form{doc};
+    CanvasWidget* canvas = form.Picture1();
 };
 
-} // namespace
-
-TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
-{
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("tyrannosaurus.png[*] \u2013 Quorvane"));
-    EXPECT_FALSE(form.isWindowModified());
-    EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
-    EXPECT_TRUE(form.EditModeButton()->isChecked());
-    EXPECT_TRUE(Editor().SelShown);
-    EXPECT_EQ(form.Paper().CanvasOutline[0], QPoint(173, 80));
-    ASSERT_FALSE(doc.PictureImage.isNull());
-    // Half the canvas height, aspect kept.
-    const Placement p = OnCanvas();
-    EXPECT_EQ(p.SelY2 - p.SelY1, 240.0f);
-    EXPECT_NEAR((p.SelX2 - p.SelX1) / 240.0, double(doc.PictureWidth) / doc.PictureHeight, 0.01);
-    EXPECT_EQ(form.AppFolders().ObjectFolder, form.AppFolders().AppFolder + QStringLiteral("Object/"));
-    EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
-}
-
-TEST_F(FormMainFixture, PreviewModeHidesTheGripsAndEditModeRestoresThem)
-{
-    const float x1 = OnCanvas().SelX1;
-    form.EditModeButton()->trigger();
-    EXPECT_TRUE(Editor().PreviewMode);
-    EXPECT_FALSE(Editor().SelShown);
-    EXPECT_EQ(Editor().HitZone, 0);
-
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier); // the shortcut the tooltip names
-    EXPECT_FALSE(Editor().PreviewMode);
-    EXPECT_TRUE(form.EditModeButton()->isChecked());
-    EXPECT_TRUE(Editor().SelShown);
-    EXPECT_EQ(doc.Place.SelX1, x1);
-}
-
-TEST_F(FormMainFixture, EditModeCommandByIdSwitchesAndTheButtonFollows)
-{
-    for (const bool preview : {true, false, true}) {
-        form.OnCommand(ID_SWITCH);
-        EXPECT_EQ(Editor().PreviewMode, preview);
-        EXPECT_EQ(Editor().SelShown, !preview);
-        EXPECT_EQ(form.EditModeButton()->isChecked(), !preview);
-    }
-    form.EditModeButton()->trigger(); // the button after a switch by id
-    EXPECT_FALSE(Editor().PreviewMode);
-    EXPECT_TRUE(form.EditModeButton()->isChecked());
-}
-
-TEST_F(FormMainFixture, OpeningAPicturePlacesItByTheDefaultRule)
-{
-    QTemporaryDir dir;
-    QImage wide(400, 200, QImage::Format_RGB32);
-    wide.fill(Qt::darkCyan);
-    const QString path = dir.filePath(QStringLiteral("wide.png"));
-    ASSERT_TRUE(wide.save(path));
-    doc.Place.SelX1 = 5;
-    const int busy = BusyCursor::ShownCount();
-
-    EXPECT_TRUE(form.OpenPicture(path));
-    EXPECT_EQ(BusyCursor::ShownCount(), busy + 1);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(doc.PictureWidth, 400);
-    EXPECT_EQ(doc.Place.SelY1, 180.0f);                   // (480 - 240) * 0.75
-    EXPECT_EQ(doc.Place.SelX2 - doc.Place.SelX1, 480.0f); // twice the height
-    EXPECT_EQ(doc.Place.SelX1, 168.0f);                   // (853 - 480) * 0.45 = 167.85
-}
-
-// Every kind of unusable picture meets the loader's own tests; the window shows the reason.
-TEST_F(FormMainFixture, PictureThatCannotBeUsedKeepsThePreviousOneAndSaysWhy)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("broken.gif"));
-    ASSERT_TRUE(WriteFileBytes(path, "GIF89a but nothing else"));
-    const qint64 pictureKey = doc.PictureImage.cacheKey();
-    const float x1 = doc.Place.SelX1;
-    MessageBoxWatcher watcher;
-    EXPECT_FALSE(form.OpenPicture(path));
-    EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
-    EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
-    EXPECT_TRUE(watcher.Seen().text.contains(QStringLiteral("\"broken.gif\" could not be opened: the file is damaged")))
-        << watcher.Seen().text.toStdString();
-    EXPECT_FALSE(watcher.Seen().busyPointer);
-    EXPECT_EQ(doc.PictureImage.cacheKey(), pictureKey);
-    EXPECT_EQ(doc.Place.SelX1, x1);
-}
-
-TEST_F(FormMainFixture, MinimisedWindowLeavesTheCanvasAlone)
-{
-    const Outline before = form.Paper().CanvasOutline;
-    form.showMinimized();
-    QTest::qWait(50);
-    form.CommandBars1_Resize();
-    EXPECT_EQ(form.Paper().CanvasOutline, before);
-}
-
-TEST_F(FormMainFixture, ResizingRefitsPaperAndPictureAndSizingBackGivesThePlacementBack)
-{
-    const Placement start = OnCanvas();
-    const float height = start.SelY2 - start.SelY1;
-    form.resize(1706, 995);
-    QTRY_COMPARE(form.Picture1()->size(), QSize(1706, 960));
-    EXPECT_NEAR((OnCanvas().SelY2 - OnCanvas().SelY1) / height, 2.0, 0.02);
-
-    // Down in twenty steps and back, then to the smallest window and back: bit for bit.
-    for (int step = 0; step <= 20; ++step) {
-        form.resize(1706 - step * 60, 995 - step * 30);
-        QTest::qWait(20);
-    }
-    form.resize(853, 515);
-    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
-    form.resize(1, 1);
-    QTRY_VERIFY(form.Picture1()->width() < 853);
-    form.resize(853, 515);
-    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
-    EXPECT_EQ(OnCanvas(), start);
-}
-
-TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
-{
-    UrlRecorder recorder;
-    for (const CommandEntry& entry : HelpMenuCommands()) {
-        if (entry.id != ID_ABOUT)
-            form.OnCommand(entry.id);
-    }
-    form.OnCommand(ID_FILE); // an id without a command does nothing
-    EXPECT_EQ(recorder.urls, (QList<QUrl>{QUrl(QStringLiteral("https://tarnwick.example/quorvane/help.htm")),
-                                          QUrl(QStringLiteral("https://tarnwick.example")),
-                                          QUrl(QStringLiteral("https://tarnwick.example/quorvane/download/"))}));
-}
-
-TEST_F(FormMainFixture, DesignerOkRefitsThePaperAndKeepsThePictureWhereItIs)
-{
-    const Placement before = OnCanvas();
-    ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
-        QTest::qWait(100); // let the view draw once
-        designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
-        designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
-    });
-    form.OnCommand(ID_PAPER);
-
-    ASSERT_EQ(watcher.Seen(), 1);
-    EXPECT_EQ(doc.PageStyle, kStyleFlat);
-    EXPECT_EQ(form.Paper().CanvasOutline[0], form.Paper().CanvasOutline[5]); // the flat sheet has no standing part
-    EXPECT_EQ(OnCanvas(), before);
-    EXPECT_TRUE(Editor().SelShown);
-    // The same dialog comes back at the next Design.
-    FormOpenGL* designer = form.Designer();
-    ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });
-    form.OnCommand(ID_PAPER);
-    EXPECT_EQ(form.Designer(), designer);
-    EXPECT_EQ(doc.PageStyle, kStyleFlat);
-}
-
-TEST_F(FormMainFixture, ExactPerspectiveIsRememberedBesideTheUpdateDate)
-{
-    SettingsStore store;
-    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-1")));
-    EXPECT_EQ(doc.Mapping, SheetMapping::Bilinear);
-    EXPECT_FALSE(form.ExactButton()->isChecked());
-    QTemporaryDir dir;
-    const QString picture = dir.filePath(QStringLiteral("step.png"));
-    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(picture));
-    ASSERT_TRUE(form.OpenPicture(picture)); // a step made before the switch
-
-    form.ExactButton()->trigger();
-    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
-    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("1"));
-    // A setting, not a step: undo keeps it. A layout file records it and brings it back.
-    form.History().Stack().undo();
-    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
-    const QString layout = dir.filePath(QStringLiteral("kept.quorvane"));
-    ASSERT_TRUE(form.SaveLayout(layout));
-    form.ExactButton()->trigger();
-    ASSERT_TRUE(form.OpenLayout(layout));
-    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
-    EXPECT_TRUE(form.ExactButton()->isChecked());
+// The picture at a known place. The editor's zones and drags have their own tests; here the
+// mouse reaches them through the canvas widget, and their pointers come back as its cursor.
+struct CanvasMouse : FormMainFixture {
+    CanvasMouse()
     {
-        Document next;
-        FormMain restarted(next);
-        EXPECT_EQ(next.Mapping, SheetMapping::Exact);
-        EXPECT_TRUE(restarted.ExactButton()->isChecked());
+        doc.Place = {200, 100, 400, 300};
+        form.CommandBars1_Resize(); // redraws with the grips at this placement
     }
-
-    form.OnCommand(ID_EXACT); // the dispatch alone reads the button as it stands
-    form.ExactButton()->trigger();
-    EXPECT_EQ(doc.Mapping, SheetMapping::Bilinear);
-    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("0"));
-    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kLastCheckUpdate)), QStringLiteral("2026-12-1"));
-    Document fresh;
-    FormMain again(fresh);
-    EXPECT_EQ(fresh.Mapping, SheetMapping::Bilinear);
-}
-
-namespace {
+};
 
 QString DrawnPicture(const QTemporaryDir& dir, const char* name, QSize size)
 {
@@ -260,40 +88,160 @@ bool Drop(QWidget& target, const QMimeData& data)
     return drop.isAccepted();
 }
 
+// The resolution of the Page Resolution drop-down's checked item.
+int32_t CheckedResolution(const FormMain& form)
+{
+    for (const QAction* item : form.ResolutionButton()->menu()->actions()) {
+        if (item->isChecked())
+            return item->data().toInt();
+    }
+    return 0;
+}
+
 } // namespace
 
-TEST_F(FormMainFixture, DroppedPictureOpensAndOtherDropsAreRefusedQuietly)
+TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
+{
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("tyrannosaurus.png[*] \u2013 Quorvane"));
+    EXPECT_FALSE(form.isWindowModified());
+    EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
+    EXPECT_TRUE(form.EditModeButton()->isChecked());
+    EXPECT_TRUE(Editor().SelShown);
+    EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
+    ASSERT_FALSE(doc.PictureImage.isNull());
+    EXPECT_EQ(OnCanvas().SelY2 - OnCanvas().SelY1, 240.0f); // placed by the default rule: half the canvas high
+}
+
+// The mode decides, whichever way it is switched; the grips and the hover zone go with it.
+TEST_F(FormMainFixture, EditModeSwitchesByButtonKeyAndIdAndTheButtonFollows)
+{
+    const Placement place = doc.Place;
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const std::function<void()> switches[] = {
+        [&] { form.EditModeButton()->trigger(); },
+        [&] { QTest::keyClick(&form, Qt::Key_E, Qt::ControlModifier); }, // the shortcut the tooltip names
+        [&] { form.OnCommand(ID_SWITCH); },
+        [&] { form.EditModeButton()->trigger(); }, // the button after a switch by id
+    };
+    bool preview = false;
+    for (const std::function<void()>& flip : switches) {
+        Hover(QPointF((OnCanvas().SelX1 + OnCanvas().SelX2) / 2, OnCanvas().SelY1 + 20));
+        flip();
+        preview = !preview;
+        EXPECT_EQ(Editor().PreviewMode, preview);
+        EXPECT_EQ(Editor().SelShown, !preview);
+        EXPECT_EQ(form.EditModeButton()->isChecked(), !preview);
+        EXPECT_TRUE(!preview || Editor().HitZone == 0);
+    }
+    EXPECT_EQ(doc.Place, place);
+}
+
+// A dropped picture opens as Open opens one: under the busy pointer, placed by the default
+// rule, named in the title. Other drops are refused without a message; a picture that cannot
+// be used (the loader's tests have every kind) keeps the previous one and says why.
+TEST_F(FormMainFixture, DroppedPictureOpensOtherDropsAreRefusedAndABrokenOneSaysWhy)
 {
     QTemporaryDir dir;
     QMimeData picture;
-    picture.setUrls({QUrl::fromLocalFile(DrawnPicture(dir, "dropped.png", {300, 100}))});
+    picture.setUrls({QUrl::fromLocalFile(DrawnPicture(dir, "wide.png", {400, 200}))});
     QMimeData words;
     words.setText(QStringLiteral("not a file"));
+    const QString broken = dir.filePath(QStringLiteral("broken.gif"));
+    ASSERT_TRUE(WriteFileBytes(broken, "GIF89a but nothing else"));
+    QMimeData brokenPicture;
+    brokenPicture.setUrls({QUrl::fromLocalFile(broken)});
+    const int busy = BusyCursor::ShownCount();
 
-    MessageBoxWatcher none; // records a message box, should one show
-    EXPECT_FALSE(Drop(form, words));
-    EXPECT_TRUE(Drop(form, picture));
-    EXPECT_EQ(doc.PictureWidth, 300);
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("dropped.png[*] \u2013 Quorvane"));
+    {
+        MessageBoxWatcher none; // records a message box, should one show
+        EXPECT_FALSE(Drop(form, words));
+        EXPECT_TRUE(Drop(form, picture));
+        EXPECT_FALSE(none.Seen().shown);
+    }
+    EXPECT_EQ(BusyCursor::ShownCount(), busy + 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(doc.PictureWidth, 400);
+    // Half the canvas high, (480 - 240) * 0.75 down, (853 - 480) * 0.45 = 167.85 across.
+    EXPECT_EQ(doc.Place, (Placement{168, 180, 648, 420}));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("wide.png[*] \u2013 Quorvane"));
     EXPECT_TRUE(form.isWindowModified());
-    EXPECT_FALSE(none.Seen().shown);
+
+    const Document opened = doc;
+    MessageBoxWatcher watcher;
+    EXPECT_TRUE(Drop(form, brokenPicture));
+    EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
+    EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
+    EXPECT_TRUE(watcher.Seen().text.contains(QStringLiteral("\"broken.gif\" could not be opened: the file is damaged")))
+        << watcher.Seen().text.toStdString();
+    EXPECT_FALSE(watcher.Seen().busyPointer);
+    EXPECT_EQ(doc, opened);
 }
 
+// Sizing back to the first size, even from the smallest window, gives the placement back bit for bit.
+TEST_F(FormMainFixture, ResizingRefitsPaperAndPictureAndSizingBackGivesThePlacementBack)
+{
+    const Placement start = OnCanvas();
+    form.resize(1706, 995);
+    QTRY_COMPARE(form.Picture1()->size(), QSize(1706, 960));
+    EXPECT_NEAR((OnCanvas().SelY2 - OnCanvas().SelY1) / (start.SelY2 - start.SelY1), 2.0, 0.02);
+    form.resize(1, 1);
+    QTRY_VERIFY(form.Picture1()->width() < 853);
+    form.resize(853, 515);
+    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
+    EXPECT_EQ(OnCanvas(), start);
+}
+
+TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
+{
+    UrlRecorder recorder;
+    for (const CommandEntry& entry : HelpMenuCommands()) {
+        if (entry.id != ID_ABOUT)
+            form.OnCommand(entry.id);
+    }
+    form.OnCommand(ID_FILE); // an id without a command does nothing
+    EXPECT_EQ(recorder.urls, (QList<QUrl>{QUrl(QStringLiteral("https://tarnwick.example/quorvane/help.htm")),
+                                          QUrl(QStringLiteral("https://tarnwick.example")),
+                                          QUrl(QStringLiteral("https://tarnwick.example/quorvane/download/"))}));
+}
+
+TEST_F(CanvasMouse, EachZoneShowsItsPointerAndPreviewModeShowsTheArrow)
+{
+    const std::pair<QPointF, Qt::CursorShape> rows[] = {
+        {{401.5, 298.5}, Qt::SizeFDiagCursor}, {{400, 100}, Qt::SizeBDiagCursor}, {{402.5, 200}, Qt::SizeHorCursor},
+        {{300, 100}, Qt::SizeVerCursor},       {{300, 200}, Qt::SizeAllCursor},   {{10, 10}, Qt::ArrowCursor}};
+    for (const auto& [at, shape] : rows) {
+        Hover(at);
+        EXPECT_EQ(canvas->cursor().shape(), shape) << at.x() << "," << at.y();
+    }
+    Hover(QPointF(300, 200));
+    form.EditModeButton()->trigger();
+    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The release off the canvas stops at the canvas's own size.
+TEST_F(CanvasMouse, LeftDragsMoveAndResizeUpToTheCanvasBorderOtherButtonsDoNot)
+{
+    Drag(Qt::RightButton, QPoint(300, 200), QPoint(350, 260));
+    EXPECT_EQ(doc.Place, (Placement{200, 100, 400, 300}));
+    Drag(Qt::LeftButton, QPoint(300, 200), QPoint(350, 260));
+    EXPECT_EQ(doc.Place, (Placement{250, 160, 450, 360}));
+    Drag(Qt::LeftButton, QPoint(450, 160), QPoint(1000, -40)); // the top-right grip, off the canvas
+    EXPECT_EQ(doc.Place, (Placement{250, 0, 853, 360}));
+    EXPECT_TRUE(Editor().SelShown);
+}
+
+// A mouse move, two arrow presses (one step), an Open and a Designer OK undo and redo by
+// their keys; a cancelled Design is no step.
 TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
 {
     QTemporaryDir dir;
     const Document start = doc;
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    CanvasWidget* canvas = form.Picture1();
 
-    // A mouse move of the picture, two arrow presses (one step), an Open, a Designer OK.
     const QPoint inside((int(doc.Place.SelX1) + int(doc.Place.SelX2)) / 2, int(doc.Place.SelY1) + 20);
-    QMouseEvent hover(QEvent::MouseMove, inside, canvas->mapToGlobal(inside), Qt::NoButton, Qt::NoButton, {});
-    QCoreApplication::sendEvent(canvas, &hover);
-    QTest::mousePress(canvas, Qt::LeftButton, {}, inside);
-    QTest::mouseMove(canvas, inside + QPoint(30, 0));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, inside + QPoint(30, 0));
+    Drag(Qt::LeftButton, inside, inside + QPoint(30, 0));
     const Document moved = doc;
     QTest::keyClick(canvas, Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(canvas, Qt::Key_Left);
@@ -301,17 +249,25 @@ TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
     const Document nudged = doc;
     ASSERT_TRUE(form.OpenPicture(DrawnPicture(dir, "second.png", {200, 200})));
     const Document opened = doc;
+
+    // The designer's OK refits the paper and leaves the picture where it is on the canvas.
+    const Placement onCanvas = OnCanvas();
     ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
-        QTest::qWait(100);
-        designer.findChild<QToolButton*>(QStringLiteral("Btn2Page2"))->click();
+        QTest::qWait(100); // let the view draw once
+        designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
         designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
     });
     form.OnCommand(ID_PAPER);
-    ASSERT_EQ(doc.PageStyle, kStyleUpright);
+    ASSERT_EQ(doc.PageStyle, kStyleFlat);
+    EXPECT_EQ(form.Paper().CanvasOutline[0], form.Paper().CanvasOutline[5]); // the flat sheet has no standing part
+    EXPECT_EQ(OnCanvas(), onCanvas);
+    EXPECT_TRUE(Editor().SelShown);
     const Document designed = doc;
     const Outline designedOutline = form.Paper().CanvasOutline;
-    form.EditModeButton()->trigger(); // mode switches are no steps
-    form.EditModeButton()->trigger();
+    FormOpenGL* designer = form.Designer();
+    ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });
+    form.OnCommand(ID_PAPER);
+    EXPECT_EQ(form.Designer(), designer); // the same dialog comes back
     form.activateWindow(); // back from the designer
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
@@ -338,8 +294,7 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
 {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QTemporaryDir opened, saved, next;
-    const QString picture = next.filePath(QStringLiteral("cup.png"));
-    ASSERT_TRUE(QImage(40, 20, QImage::Format_RGB32).save(picture));
+    const QString picture = DrawnPicture(next, "cup.png", {40, 20});
     SettingsStore store;
     RememberFolder(store, kLastOpenFolder, opened.path());
     RememberFolder(store, kLastSaveFolder, saved.path());
@@ -358,45 +313,46 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
     QFile::remove(store.FilePath());
 }
 
-namespace {
-
-// The resolution of the Page Resolution drop-down's checked item.
-int32_t CheckedResolution(const FormMain& form)
-{
-    const QList<QAction*> items = form.ResolutionButton()->menu()->actions();
-    const auto checked = std::find_if(items.begin(), items.end(), [](QAction* item) { return item->isChecked(); });
-    return checked == items.end() ? 0 : (*checked)->data().toInt();
-}
-
-} // namespace
-
-// The resolution chosen is the document's and the next run's; an opened layout brings its
-// own; a value the program did not write reads as 144 dpi.
-TEST(FormMainResolution, ChoiceIsKeptForTheNextRunAndDamagedValuesRead144)
+// Exact perspective and the page resolution are settings, not steps: undo keeps them, the
+// next run starts with them (beside the other settings), an opened layout brings its own, and
+// a stored resolution the program did not write reads as 144 dpi.
+TEST(FormMainSettings, ExactAndResolutionAreKeptForTheNextRunAndLayoutsBringTheirOwn)
 {
     SettingsStore store;
+    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-1")));
     ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kPageDpi), QStringLiteral("1200")));
+    QTemporaryDir dir;
+    const QString layout = dir.filePath(QStringLiteral("kept.quorvane"));
     Document doc;
     auto form = std::make_unique<FormMain>(doc);
     EXPECT_TRUE(form->CommandBars1()->actions().contains(form->ResolutionButton()));
-    EXPECT_EQ(form->ResolutionButton()->menu()->actions().size(), 3);
     EXPECT_EQ(CheckedResolution(*form), 144);
     EXPECT_EQ(doc.PageDpi, 144);
+    ASSERT_TRUE(form->OpenPicture(DrawnPicture(dir, "step.png", {30, 20}))); // a step made before the choices
 
-    QTemporaryDir dir;
-    const QString layout = dir.filePath(QStringLiteral("page.quorvane"));
-    ASSERT_TRUE(form->SaveLayout(layout));
+    form->ExactButton()->trigger();
     form->ResolutionButton()->menu()->actions().at(2)->trigger();
-    EXPECT_EQ(CheckedResolution(*form), 600);
-    ASSERT_TRUE(form->OpenLayout(layout)); // the layout's own resolution comes back
-    EXPECT_EQ(doc.PageDpi, 144);
-    EXPECT_EQ(CheckedResolution(*form), 144);
+    form->History().Stack().undo();
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    EXPECT_EQ(doc.PageDpi, 600);
+    ASSERT_TRUE(form->SaveLayout(layout));
+    form->ExactButton()->trigger();
     form->ResolutionButton()->menu()->actions().at(1)->trigger();
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kExactPerspective)), QStringLiteral("0"));
+    ASSERT_TRUE(form->OpenLayout(layout));
+    EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
+    EXPECT_TRUE(form->ExactButton()->isChecked());
+    EXPECT_EQ(CheckedResolution(*form), 600);
 
+    form->OnCommand(ID_EXACT); // the dispatch alone reads the button as it stands
+    form->ResolutionButton()->menu()->actions().at(1)->trigger();
     form.reset();
     Document next;
     FormMain again(next);
+    EXPECT_EQ(next.Mapping, SheetMapping::Exact);
+    EXPECT_TRUE(again.ExactButton()->isChecked());
     EXPECT_EQ(next.PageDpi, 300);
     EXPECT_EQ(CheckedResolution(again), 300);
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kLastCheckUpdate)), QStringLiteral("2026-12-1"));
     QFile::remove(store.FilePath());
 }
