@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -102,6 +103,7 @@ TEST(DroppedFile, TakesOneLocalPictureOnly)
     const QString text = dir.filePath(QStringLiteral("notes.txt"));
     QImage(2, 2, QImage::Format_RGB32).save(png, "png");
     QFile(text).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("album.png")));
     const QUrl pngUrl = QUrl::fromLocalFile(png);
 
     struct Row { QList<QUrl> urls; QString text; bool taken; };
@@ -112,8 +114,7 @@ TEST(DroppedFile, TakesOneLocalPictureOnly)
         {{QUrl::fromLocalFile(dir.filePath(QStringLiteral("gone.png")))}, {}, false},
         {{QUrl(QStringLiteral("https://example.org/cup.png"))}, {}, false},
         {{pngUrl, pngUrl}, {}, false},
-        {{}, QStringLiteral("just words"), false},
-        {{QUrl::fromLocalFile(dir.path())}, {}, false},
+        {{QUrl::fromLocalFile(dir.filePath(QStringLiteral("album.png")))}, {}, false}, // a folder
     };
     for (const Row& row : rows) {
         QMimeData data;
