@@ -15,8 +15,8 @@
 
 #include "core/services/FileKind.h"
 #include "support/FaultInjection.h"
+#include "support/Files.h"
 #include "support/OrdinaryFileAccess.h"
-#include "support/RunProgram.h"
 
 namespace quorvane {
 namespace {
