@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -64,10 +63,11 @@ constexpr int H = 6;
 
 TEST(GetAngle, SpecialCasesUseTheNineDigitPi)
 {
-    constexpr double pi = 3.14159265;
-    EXPECT_EQ(GetAngle(-1, -1), float(double(float(std::atan(1.0))) - pi));
-    EXPECT_EQ(GetAngle(1, -1), float(double(float(std::atan(-1.0))) + pi));
-    EXPECT_EQ(GetAngle(0, -1), float(pi)); // zero dy with negative dx adds pi
+    // Negative dx: pi added or taken away by the sign of dy. The full pi gives these one float
+    // step further from zero.
+    EXPECT_EQ(GetAngle(1, -15), 3.075024366378784f);
+    EXPECT_EQ(GetAngle(-1, -15), -3.075024366378784f);
+    EXPECT_EQ(GetAngle(0, -1), float(3.14159265)); // zero dy with negative dx adds pi
     EXPECT_EQ(GetAngle(3, 0), 1.57079637f);
     EXPECT_EQ(GetAngle(-3, 0), -1.57079637f);
     EXPECT_EQ(GetAngle(0, 0), 0.0f);
