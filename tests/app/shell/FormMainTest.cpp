@@ -14,15 +14,12 @@
 #include "app/common/BusyCursor.h"
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
-#include "app/shell/CommandBars.h"
 #include "app/shell/FormMain.h"
 #include "core/services/PageSettings.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
 #include "support/ModalWatcher.h"
-#include "support/RunProgram.h"
-#include "support/UrlRecorder.h"
 
 using namespace quorvane;
 
@@ -54,16 +51,6 @@ struct FormMainFixture : testing::Test {
     Document doc;
     FormMain form{doc};
     CanvasWidget* canvas = form.Picture1();
-};
-
-// The picture at a known place. The editor's zones and drags have their own tests; here the
-// mouse reaches them through the canvas widget, and their pointers come back as its cursor.
-struct CanvasMouse : FormMainFixture {
-    CanvasMouse()
-    {
-        doc.Place = {200, 100, 400, 300};
-        form.CommandBars1_Resize(); // redraws with the grips at this placement
-    }
 };
 
 QString DrawnPicture(const QTemporaryDir& dir, const char* name, QSize size)
@@ -104,13 +91,11 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("tyrannosaurus.png[*] \u2013 Quorvane"));
     EXPECT_FALSE(form.isWindowModified());
-    EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
     EXPECT_TRUE(form.EditModeButton()->isChecked());
     EXPECT_TRUE(Editor().SelShown);
     EXPECT_EQ(form.Paper().CanvasOutline[0], QPoint(173, 80)); // the default paper fitted to this canvas
     EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
     ASSERT_FALSE(doc.PictureImage.isNull());
-    EXPECT_EQ(OnCanvas().SelY2 - OnCanvas().SelY1, 240.0f); // placed by the default rule: half the canvas high
 }
 
 // The mode decides, whichever way it is switched; the grips and the hover zone go with it.
@@ -139,90 +124,45 @@ TEST_F(FormMainFixture, EditModeSwitchesByButtonKeyAndIdAndTheButtonFollows)
 }
 
 // A dropped picture opens as Open opens one: under the busy pointer, placed by the default
-// rule, named in the title. Other drops are refused without a message; a picture that cannot
-// be used (the loader's tests have every kind) keeps the previous one and says why.
-TEST_F(FormMainFixture, DroppedPictureOpensOtherDropsAreRefusedAndABrokenOneSaysWhy)
+// rule, named in the title. Other drops are refused without a message.
+TEST_F(FormMainFixture, DroppedPictureOpensAndOtherDropsAreRefused)
 {
     QTemporaryDir dir;
     QMimeData picture;
     picture.setUrls({QUrl::fromLocalFile(DrawnPicture(dir, "wide.png", {400, 200}))});
     QMimeData words;
     words.setText(QStringLiteral("not a file"));
-    const QString broken = dir.filePath(QStringLiteral("broken.gif"));
-    ASSERT_TRUE(WriteFileBytes(broken, "GIF89a but nothing else"));
-    QMimeData brokenPicture;
-    brokenPicture.setUrls({QUrl::fromLocalFile(broken)});
     const int busy = BusyCursor::ShownCount();
-
-    {
-        MessageBoxWatcher none; // records a message box, should one show
-        EXPECT_FALSE(Drop(form, words));
-        EXPECT_TRUE(Drop(form, picture));
-        EXPECT_FALSE(none.Seen().shown);
-    }
+    MessageBoxWatcher none; // records a message box, should one show
+    EXPECT_FALSE(Drop(form, words));
+    EXPECT_TRUE(Drop(form, picture));
+    EXPECT_FALSE(none.Seen().shown);
     EXPECT_EQ(BusyCursor::ShownCount(), busy + 1);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(doc.PictureWidth, 400);
     // Half the canvas high, (480 - 240) * 0.75 down, (853 - 480) * 0.45 = 167.85 across.
     EXPECT_EQ(doc.Place, (Placement{168, 180, 648, 420}));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("wide.png[*] \u2013 Quorvane"));
     EXPECT_TRUE(form.isWindowModified());
-
-    const Document opened = doc;
-    MessageBoxWatcher watcher;
-    EXPECT_TRUE(Drop(form, brokenPicture));
-    EXPECT_EQ(watcher.Seen().title, QStringLiteral("Error"));
-    EXPECT_EQ(watcher.Seen().icon, QMessageBox::Critical);
-    EXPECT_TRUE(watcher.Seen().text.contains(QStringLiteral("\"broken.gif\" could not be opened: the file is damaged")))
-        << watcher.Seen().text.toStdString();
-    EXPECT_FALSE(watcher.Seen().busyPointer);
-    EXPECT_EQ(doc, opened);
 }
 
-// Sizing back to the first size, even from the smallest window, gives the placement back bit for bit.
+// Sizing back to the first size gives the placement back bit for bit.
 TEST_F(FormMainFixture, ResizingRefitsPaperAndPictureAndSizingBackGivesThePlacementBack)
 {
     const Placement start = OnCanvas();
     form.resize(1706, 995);
     QTRY_COMPARE(form.Picture1()->size(), QSize(1706, 960));
     EXPECT_NEAR((OnCanvas().SelY2 - OnCanvas().SelY1) / (start.SelY2 - start.SelY1), 2.0, 0.02);
-    form.resize(1, 1);
-    QTRY_VERIFY(form.Picture1()->width() < 853);
     form.resize(853, 515);
     QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
     EXPECT_EQ(OnCanvas(), start);
 }
 
-TEST_F(FormMainFixture, HelpEntriesOpenThreePagesOfTheMakersSite)
+// The editor's drags have their own tests; here the mouse reaches them through the canvas
+// widget, and the release off the canvas stops at the canvas's own size.
+TEST_F(FormMainFixture, LeftDragsMoveAndResizeUpToTheCanvasBorderOtherButtonsDoNot)
 {
-    UrlRecorder recorder;
-    for (const CommandEntry& entry : HelpMenuCommands()) {
-        if (entry.id != ID_ABOUT)
-            form.OnCommand(entry.id);
-    }
-    form.OnCommand(ID_FILE); // an id without a command does nothing
-    EXPECT_EQ(recorder.urls, (QList<QUrl>{QUrl(QStringLiteral("https://tarnwick.example/quorvane/help.htm")),
-                                          QUrl(QStringLiteral("https://tarnwick.example")),
-                                          QUrl(QStringLiteral("https://tarnwick.example/quorvane/download/"))}));
-}
-
-TEST_F(CanvasMouse, EachZoneShowsItsPointerAndPreviewModeShowsTheArrow)
-{
-    const std::pair<QPointF, Qt::CursorShape> rows[] = {
-        {{401.5, 298.5}, Qt::SizeFDiagCursor}, {{400, 100}, Qt::SizeBDiagCursor}, {{402.5, 200}, Qt::SizeHorCursor},
-        {{300, 100}, Qt::SizeVerCursor},       {{300, 200}, Qt::SizeAllCursor},   {{10, 10}, Qt::ArrowCursor}};
-    for (const auto& [at, shape] : rows) {
-        Hover(at);
-        EXPECT_EQ(canvas->cursor().shape(), shape) << at.x() << "," << at.y();
-    }
-    Hover(QPointF(300, 200));
-    form.EditModeButton()->trigger();
-    EXPECT_EQ(canvas->cursor().shape(), Qt::ArrowCursor);
-}
-
-// The release off the canvas stops at the canvas's own size.
-TEST_F(CanvasMouse, LeftDragsMoveAndResizeUpToTheCanvasBorderOtherButtonsDoNot)
-{
+    doc.Place = {200, 100, 400, 300};
+    form.CommandBars1_Resize(); // redraws with the grips at this placement
     Drag(Qt::RightButton, QPoint(300, 200), QPoint(350, 260));
     EXPECT_EQ(doc.Place, (Placement{200, 100, 400, 300}));
     Drag(Qt::LeftButton, QPoint(300, 200), QPoint(350, 260));
@@ -233,7 +173,7 @@ TEST_F(CanvasMouse, LeftDragsMoveAndResizeUpToTheCanvasBorderOtherButtonsDoNot)
 }
 
 // A mouse move, two arrow presses (one step), an Open and a Designer OK undo and redo by
-// their keys; a cancelled Design is no step.
+// their keys.
 TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
 {
     QTemporaryDir dir;
@@ -265,10 +205,6 @@ TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
     EXPECT_TRUE(Editor().SelShown);
     const Document designed = doc;
     const Outline designedOutline = form.Paper().CanvasOutline;
-    FormOpenGL* designer = form.Designer();
-    ModalWatcher<FormOpenGL> cancel([](FormOpenGL& d) { d.reject(); });
-    form.OnCommand(ID_PAPER);
-    EXPECT_EQ(form.Designer(), designer); // the same dialog comes back
     form.activateWindow(); // back from the designer
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
@@ -315,20 +251,15 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
 }
 
 // Exact perspective and the page resolution are settings, not steps: undo keeps them, the
-// next run starts with them (beside the other settings), an opened layout brings its own, and
-// a stored resolution the program did not write reads as 144 dpi.
+// next run starts with them (beside the other settings), an opened layout brings its own.
 TEST(FormMainSettings, ExactAndResolutionAreKeptForTheNextRunAndLayoutsBringTheirOwn)
 {
     SettingsStore store;
     ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-1")));
-    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kPageDpi), QStringLiteral("1200")));
     QTemporaryDir dir;
     const QString layout = dir.filePath(QStringLiteral("kept.quorvane"));
     Document doc;
     auto form = std::make_unique<FormMain>(doc);
-    EXPECT_TRUE(form->CommandBars1()->actions().contains(form->ResolutionButton()));
-    EXPECT_EQ(CheckedResolution(*form), 144);
-    EXPECT_EQ(doc.PageDpi, 144);
     ASSERT_TRUE(form->OpenPicture(DrawnPicture(dir, "step.png", {30, 20}))); // a step made before the choices
 
     form->ExactButton()->trigger();
