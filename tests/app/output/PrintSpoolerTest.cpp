@@ -23,25 +23,21 @@ namespace quorvane {
 namespace {
 
 // The spooler's default among the printers is selected, else the first (the spooler test
-// below has a default other than the first).
-TEST(FormPrint, WithoutTheDefaultAmongThePrintersTheFirstIsSelected)
+// below has a default other than the first); with no printer a message shows instead.
+TEST(FormPrint, WithoutTheDefaultTheFirstPrinterIsSelectedAndWithoutPrintersAMessageShows)
 {
     const QStringList printers = {QStringLiteral("Office"), QStringLiteral("Plotter"), QStringLiteral("Label")};
     const QImage page(1190, 1684, QImage::Format_RGB32);
     for (const QString& absent : {QStringLiteral("plotter"), QStringLiteral("Gone"), QString()})
         EXPECT_EQ(FormPrint(nullptr, page, 6.0, printers, absent).Combo1->currentIndex(), 0);
-}
-
-TEST(FormPrint, NoPrinterShowsPrinterNotFoundInsteadOfTheDialog)
-{
     MessageBoxWatcher box; // a print dialog instead would fail the test
-    ShowPrintDialog(nullptr, QImage(1190, 1684, QImage::Format_RGB32), 6.0, {}, {});
+    ShowPrintDialog(nullptr, page, 6.0, {}, {});
     EXPECT_EQ(box.Seen().text, QStringLiteral("Printer not found"));
 }
 
-QString RunTool(const QString& program, const QStringList& arguments)
+QString RunTool(const char* program, const QStringList& arguments)
 {
-    return QString::fromLocal8Bit(RunProgram(program, arguments).out).trimmed();
+    return QString::fromLocal8Bit(RunProgram(QString::fromLatin1(program), arguments).out).trimmed();
 }
 
 QString OutputOf(const QString& queue)
@@ -61,36 +57,15 @@ QImage QuarteredPage(int width, int height)
     return page;
 }
 
-class Printing : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QUORVANE_CUPS_OUT"))
-            GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
-    }
-};
-
-TEST_F(Printing, ListsTheQueuesInSystemOrderWithTheDefaultSelectedAndCloseSendsNothing)
+// The dialog lists the queues in the spooler's order with its default selected (not the first,
+// which tells the two apart); each style keeps its shape in the printable area under its job name.
+TEST(Printing, ListsTheQueuesAndEachStyleKeepsItsShapeInThePrintableArea)
 {
-    const QStringList queues = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-e")}).split(QLatin1Char('\n'));
-    const QString fallback = RunTool(QStringLiteral("lpstat"), {QStringLiteral("-d")}).section(QLatin1Char(':'), 1).trimmed();
-    ASSERT_GT(queues.indexOf(fallback), 0) << "a default other than the first tells the two apart";
-    ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
-        QStringList listed;
-        for (int i = 0; i < form.Combo1->count(); ++i)
-            listed << form.Combo1->itemText(i);
-        EXPECT_EQ(listed, queues);
-        EXPECT_EQ(form.Combo1->currentText(), fallback);
-        form.CmdClose->click();
-    });
-    ShowPrintDialog(nullptr, QuarteredPage(1190, 1684), 6.0);
-    EXPECT_EQ(watcher.Seen(), 1);
-    EXPECT_TRUE(RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), fallback}).isEmpty());
-    EXPECT_FALSE(QFile::exists(OutputOf(fallback)));
-}
-
-TEST_F(Printing, EachStyleKeepsItsShapeInThePrintableAreaUnderItsJobName)
-{
+    if (qEnvironmentVariableIsEmpty("QUORVANE_CUPS_OUT"))
+        GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const QStringList queues = RunTool("lpstat", {"-e"}).split(QLatin1Char('\n'));
+    const QString fallback = RunTool("lpstat", {"-d"}).section(QLatin1Char(':'), 1).trimmed();
+    ASSERT_GT(queues.indexOf(fallback), 0);
     // A landscape page reaches the upright paper turned a quarter counter-clockwise: its
     // top edge runs down the paper's left side. Colours as seen on the paper: TL TR BL BR.
     // On Letter paper the printable area is wider for its height than the page.
@@ -101,15 +76,19 @@ TEST_F(Printing, EachStyleKeepsItsShapeInThePrintableAreaUnderItsJobName)
         Qt::GlobalColor quarters[4];
         const char* savedPath;
         const char* title;
-    } rows[] = {{"pdf-a", 6.0, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"},
-                {"pdf-c", 4.2, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}, "/tmp/a/standing.png",
+    } rows[] = {{"pdf-c", 4.2, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}, "/tmp/a/standing.png",
                  "standing.png"},
                 {"pdf-letter", 6.0, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"}};
     QTemporaryDir dir;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.queue);
-        const QString queue = QString::fromLatin1(row.queue);
+        const QString queue = QString::fromLatin1(row.queue), out = OutputOf(queue);
         ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
+            QStringList listed;
+            for (int i = 0; i < form.Combo1->count(); ++i)
+                listed << form.Combo1->itemText(i);
+            EXPECT_EQ(listed, queues);
+            EXPECT_EQ(form.Combo1->currentText(), fallback);
             form.Combo1->setCurrentIndex(form.Combo1->findText(queue));
             form.CmdPrint->click();
         });
@@ -118,15 +97,15 @@ TEST_F(Printing, EachStyleKeepsItsShapeInThePrintableAreaUnderItsJobName)
                         QString::fromLatin1(row.savedPath));
         ASSERT_EQ(watcher.Seen(), 1);
         EXPECT_EQ(BusyCursor::ShownCount(), busy + 1); // while the page goes to the spooler
-        for (int wait = 0; wait < 300 && (!QFile::exists(OutputOf(queue))
-                                          || !RunTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).isEmpty()); ++wait)
+        const auto printed = [&] { return QFile::exists(out) && RunTool("lpstat", {"-o", queue}).isEmpty(); };
+        for (int wait = 0; wait < 300 && !printed(); ++wait)
             QThread::msleep(100);
-        const QString info = RunTool(QStringLiteral("pdfinfo"), {OutputOf(queue)});
+        const QString info = RunTool("pdfinfo", {out});
         EXPECT_TRUE(info.contains(QStringLiteral("Pages:           1\n")));
-        EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + QString::fromLatin1(row.title))) << info.toStdString();
+        EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + QString::fromLatin1(row.title)))
+            << qPrintable(info);
         const QString png = dir.filePath(queue);
-        RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
-                                             QStringLiteral("-singlefile"), OutputOf(queue), png});
+        RunTool("pdftoppm", {"-r", "72", "-png", "-singlefile", out, png});
         const QImage paper(png + QStringLiteral(".png")); // a pixel a point
         ASSERT_LT(paper.width(), paper.height());
 
@@ -143,11 +122,12 @@ TEST_F(Printing, EachStyleKeepsItsShapeInThePrintableAreaUnderItsJobName)
                 if (qGray(paper.pixel(x, y)) < 230)
                     ink |= QRect(x, y, 1, 1);
         EXPECT_LE((ink.topLeft() - fitted.topLeft()).manhattanLength(), 2) << ink.x() << "," << ink.y();
-        EXPECT_LE((ink.bottomRight() - fitted.bottomRight()).manhattanLength(), 2) << ink.right() << "," << ink.bottom();
+        EXPECT_LE((ink.bottomRight() - fitted.bottomRight()).manhattanLength(), 2) << ink.right();
         for (int i = 0; i < 4; ++i) { // the middle of each quarter
             const QPoint middle(fitted.width() * (1 + i % 2 * 2) / 4, fitted.height() * (1 + i / 2 * 2) / 4);
-            const QColor seen = paper.pixelColor(fitted.topLeft() + middle), want(row.quarters[i]);
-            EXPECT_LT(qAbs(seen.red() - want.red()) + qAbs(seen.green() - want.green()) + qAbs(seen.blue() - want.blue()), 90) << i;
+            const QRgb seen = paper.pixel(fitted.topLeft() + middle), want = QColor(row.quarters[i]).rgb();
+            const int off = qAbs(qRed(seen) - qRed(want)) + qAbs(qGreen(seen) - qGreen(want));
+            EXPECT_LT(off + qAbs(qBlue(seen) - qBlue(want)), 90) << i;
         }
     }
 }
