@@ -44,7 +44,6 @@ TEST(LayoutFiles, SavedLayoutReopensAsTheSamePageInTheWindowAndTheCommandLineToo
     ShownForm first;
     first.form.Picture1()->setFocus();
     QTest::keyClick(first.form.Picture1(), Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_TRUE(first.form.isWindowModified());
     first.doc.Mapping = SheetMapping::Exact; // the layout records it
     ASSERT_TRUE(first.form.SaveLayout(layout));
     EXPECT_FALSE(first.form.isWindowModified());
