@@ -7,6 +7,7 @@
 #include "app/common/DialogGeometry.h"
 #include "app/common/FileDialogState.h"
 #include "app/common/FileFilters.h"
+#include "core/services/SettingsStore.h"
 
 using namespace quorvane;
 
@@ -39,4 +40,6 @@ TEST(FileDialogState, DialogsLeaveNoSettingsFileOfTheirOwn)
         dialog.reject();
     } // a dialog writes its state as it goes
     EXPECT_EQ(configHome.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    // The program's own file stays where it was.
+    EXPECT_EQ(SettingsStore().FilePath(), configHome.filePath(QStringLiteral("Tarnwick/Quorvane.ini")));
 }
