@@ -125,7 +125,11 @@ TEST(TransBitmapExact, EveryLaneCountMatchesThePlainSampler)
     }};
     for (size_t q = 0; q < quads.size(); ++q) {
         TransformState gen = WholeBufferState(NoiseSource(163, 121, uint32_t(q)), quads[q]);
-        const auto t = TargetToQuad(gen);
+        // The whole 163 x 121 target onto the quad's corners, in order.
+        std::array<QPointF, 4> corners;
+        for (size_t k = 0; k < 4; ++k)
+            corners[k] = QPointF(quads[q][k].x, quads[q][k].y);
+        const auto t = RectangleToQuad(0, 0, 162, 120, corners);
         const auto plan = MakeSurvivorPlan(gen);
         ASSERT_TRUE(t && plan);
         GenControl control;
