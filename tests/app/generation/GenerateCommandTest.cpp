@@ -90,6 +90,8 @@ TEST_F(GenerateCommand, OpensTheViewerWithThePageAndHidesTheMainWindowTillItClos
     EXPECT_FALSE(mainWindow.isVisible());
     QTRY_VERIFY(OpenWindows<FormProgress>().isEmpty()); // closes itself at 100
 
+    viewers[0]->ViewerCommand(1040); // between Close and 3D Check: no command
+    EXPECT_TRUE(OpenWindows<FormCheck3D>().isEmpty() && viewers[0]->isVisible());
     viewers[0]->CommandBars1()->actions().at(3)->trigger(); // Close
     EXPECT_FALSE(viewers[0]->isVisible());
     EXPECT_TRUE(mainWindow.isVisible());
@@ -109,7 +111,9 @@ TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
     const QString path = folder.filePath(QStringLiteral("page.png"));
     ModalWatcher<QFileDialog> save([&path](QFileDialog& dialog) { ChooseFile(dialog, path); });
     viewers[0]->CommandBars1()->actions().at(0)->trigger(); // Save
-    EXPECT_EQ(QImage(path).size(), QSize(2480, 3508));
+    const QImage saved(path);
+    EXPECT_EQ(saved.size(), QSize(2480, 3508));
+    EXPECT_EQ(saved.dotsPerMeterY(), 11811); // the page's resolution reaches the save
     EXPECT_EQ(viewers[0]->ShownPage().width(), 1190);
 
     if (QPrinterInfo::availablePrinterNames().isEmpty())

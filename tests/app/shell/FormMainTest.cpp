@@ -107,6 +107,7 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
     EXPECT_EQ(form.Picture1()->size(), QSize(853, 480));
     EXPECT_TRUE(form.EditModeButton()->isChecked());
     EXPECT_TRUE(Editor().SelShown);
+    EXPECT_EQ(form.Paper().CanvasOutline[0], QPoint(173, 80)); // the default paper fitted to this canvas
     EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
     ASSERT_FALSE(doc.PictureImage.isNull());
     EXPECT_EQ(OnCanvas().SelY2 - OnCanvas().SelY1, 240.0f); // placed by the default rule: half the canvas high
