@@ -68,9 +68,3 @@ TEST_F(UpdateRuleTest, UnwritableFolderAsksAgainAtTheNextStart)
     EXPECT_TRUE(Start());
     EXPECT_TRUE(Start());
 }
-
-TEST(UpdateRule, NothingStoredCountsFromTheFirstOfJanuary2005)
-{
-    EXPECT_FALSE(IsUpdateDue(QString(), QDate(2005, 1, 16)));
-    EXPECT_TRUE(IsUpdateDue(QString(), QDate(2005, 1, 17)));
-}

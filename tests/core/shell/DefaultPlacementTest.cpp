@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <cmath>
-
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -9,22 +6,9 @@
 #include "core/editor/PaperFitting.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
-#include "core/shell/Folders.h"
 #include "core/shell/PictureLoader.h"
 
 using namespace quorvane;
-
-namespace {
-
-double DistanceToSegment(QPointF p, QPointF a, QPointF b)
-{
-    const QPointF ab = b - a;
-    const double t = std::clamp(QPointF::dotProduct(p - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
-    const QPointF nearest = a + t * ab;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
-}
-
-} // namespace
 
 TEST(DefaultPlacement, WidePictureOnAnEightHundredByFourHundredCanvasAndPicturesWithoutPixels)
 {
@@ -56,20 +40,7 @@ TEST(DefaultPlacement, SamplePictureStandsInsideTheDefaultPaper)
         outline << QPointF(corner);
     const Placement r = PlacementOnCanvas(doc, paper);
     constexpr double kMargin = 8.0; // canvas pixels, about 25 on the page
-    for (const QPointF corner : {QPointF(r.SelX1, r.SelY1), QPointF(r.SelX2, r.SelY1), QPointF(r.SelX2, r.SelY2),
-                                 QPointF(r.SelX1, r.SelY2)}) {
-        EXPECT_TRUE(outline.containsPoint(corner, Qt::OddEvenFill)) << corner.x() << "," << corner.y();
-        for (qsizetype i = 0; i < outline.size(); ++i) {
-            EXPECT_GE(DistanceToSegment(corner, outline[i], outline[(i + 1) % outline.size()]), kMargin)
-                << corner.x() << "," << corner.y() << " to edge " << i;
-        }
-    }
-}
-
-// The sample picture is found in the Object folder beside the program.
-TEST(Folders, AppFolderEndsInExactlyOneSeparator)
-{
-    EXPECT_EQ(AppFolderOf(QStringLiteral("/opt/tools/sheets")), QStringLiteral("/opt/tools/sheets/"));
-    EXPECT_EQ(AppFolderOf(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_EQ(ObjectFolderOf(QStringLiteral("/opt/q/")), QStringLiteral("/opt/q/Object/"));
+    const QRectF placed = QRectF(QPointF(r.SelX1, r.SelY1), QPointF(r.SelX2, r.SelY2)).normalized();
+    EXPECT_TRUE(QPolygonF(placed.adjusted(-kMargin, -kMargin, kMargin, kMargin)).subtracted(outline).isEmpty());
+    EXPECT_FALSE(QPolygonF(placed.adjusted(-90, -90, 90, 90)).subtracted(outline).isEmpty()); // the check can fail
 }

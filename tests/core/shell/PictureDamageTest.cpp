@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include "core/output/GifEncoder.h"
@@ -34,9 +33,6 @@ QImage DrawPicture()
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixel(x, y, qRgb(4 * x, 5 * y, 255 - 2 * x - y));
-    QPainter painter(&picture);
-    painter.setBrush(QColor(200, 40, 40));
-    painter.drawEllipse(10, 8, 30, 20);
     return picture;
 }
 
@@ -55,23 +51,14 @@ QByteArray Encode(const QImage& picture, const char* format, bool progressive = 
     return bytes;
 }
 
-// A 4 x 2 run-length-coded 8-bit bitmap with a two-colour palette.
+// A 4 x 2 run-length-coded 8-bit bitmap with a two-colour palette (black, green); its runs:
+// four of colour 1, end of line, two of 0 and two of 1, end of line, end of picture.
 QByteArray RunLengthBitmap()
 {
-    const QByteArray data("\x04\x01\x00\x00\x02\x00\x02\x01\x00\x00\x00\x01", 12);
-    QByteArray bytes("BM");
-    const auto put = [&bytes](quint32 value, int size) {
-        for (int i = 0; i < size; ++i)
-            bytes.append(char((value >> (8 * i)) & 0xFF));
-    };
-    put(62 + quint32(data.size()), 4);
-    put(0, 4);
-    put(62, 4);
-    for (const auto& [value, size] : {std::pair{40u, 4}, {4u, 4}, {2u, 4}, {1u, 2}, {8u, 2}, {1u, 4},
-                                      {quint32(data.size()), 4}, {2835u, 4}, {2835u, 4}, {2u, 4}, {0u, 4}})
-        put(value, size);
-    bytes.append(QByteArray("\x00\x00\x00\x00\x20\xC0\x40\x00", 8)); // black, green
-    return bytes + data;
+    return QByteArray::fromHex("424d4a000000000000003e000000" // file header
+                               "28000000040000000200000001000800010000000c000000130b0000130b00000200000000000000"
+                               "0000000020c04000" // palette
+                               "040100000200020100000001");
 }
 
 std::vector<Sample> CompleteSamples()
