@@ -220,6 +220,8 @@ TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
         const ProgramRun run = RunCli(arguments, QProcessEnvironment::systemEnvironment(), rlim_t(needed / 2));
         EXPECT_EQ(run.exitCode, 3);
         EXPECT_TRUE(run.err.contains(output.toUtf8()) && run.err.contains("File too large")) << run.err.toStdString();
+        for (const QByteArray& line : run.err.trimmed().split('\n')) // its own message only, no encoder's
+            EXPECT_TRUE(line.startsWith("quorvane-cli: ")) << line.toStdString();
         EXPECT_EQ(ReadFileBytes(output), QByteArray("earlier save"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
     }

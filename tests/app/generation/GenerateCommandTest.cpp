@@ -148,6 +148,18 @@ TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
+TEST_F(GenerateCommand, ProgressDialogClosesOnlyAtOneHundred)
+{
+    auto* dialog = new FormProgress(control, &mainWindow);
+    dialog->show();
+    control.GenProgress = 99;
+    dialog->TimerProgress_Timer();
+    EXPECT_TRUE(dialog->isVisible());
+    control.GenProgress = 100;
+    dialog->TimerProgress_Timer();
+    EXPECT_FALSE(dialog->isVisible());
+}
+
 TEST_F(GenerateCommand, DibErrorClosesTheDialogAndBringsTheMainWindowBack)
 {
     paper.CanvasOutline = {{{0, 0}, {0, 90000}, {0, 1}, {0, 2}, {0, 3}, {0, 4}}};

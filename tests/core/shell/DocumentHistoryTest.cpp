@@ -76,7 +76,7 @@ TEST_F(HistoryFixture, UnchangedDocumentIsNoStepAndAHundredStepsAreKept)
     EXPECT_EQ(doc.Place.SelX1, 50.0f); // the oldest 50 steps are gone, the last 100 undone
 }
 
-TEST_F(HistoryFixture, ArrowKeyRunsMergeIntoOneStep)
+TEST_F(HistoryFixture, ArrowKeyRunsMergeIntoOneStepAndAWayBackIsNone)
 {
     MoveBy(5);
     MoveBy(1, StepKind::KeyMove);
@@ -86,6 +86,13 @@ TEST_F(HistoryFixture, ArrowKeyRunsMergeIntoOneStep)
     history.Stack().undo();
     EXPECT_EQ(doc.Place.SelX1, 5.0f);
     history.Stack().redo();
+    EXPECT_EQ(doc.Place.SelX1, 17.0f);
+
+    MoveBy(5);
+    MoveBy(1, StepKind::KeyMove);
+    MoveBy(-1, StepKind::KeyMove);
+    EXPECT_EQ(history.Stack().count(), 3);
+    history.Stack().undo();
     EXPECT_EQ(doc.Place.SelX1, 17.0f);
 }
 
