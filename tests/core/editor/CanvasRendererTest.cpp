@@ -103,7 +103,8 @@ TEST_F(CanvasFixture, GripsAreDrawnOnlyWhenAsked)
     doc.PageStyle = 0;
     const QRgb black = qRgb(0, 0, 0);
     Draw({100, 100, 300, 200}, Decorations::FrameAndGrips);
-    for (const QPoint centre : {QPoint(100, 100), QPoint(200, 100), QPoint(300, 150), QPoint(100, 200)})
+    for (const QPoint centre : {QPoint(100, 100), QPoint(200, 100), QPoint(300, 100), QPoint(300, 150),
+                                QPoint(300, 200), QPoint(200, 200), QPoint(100, 200), QPoint(100, 150)})
         EXPECT_EQ(Pixel(centre.x() - 3, centre.y() + 1), black) << centre.x() << "," << centre.y();
     Draw({100, 100, 300, 200}, Decorations::Frame);
     EXPECT_NE(Pixel(97, 101), black);
