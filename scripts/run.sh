@@ -11,5 +11,6 @@ out="$PWD/sample-page.png"
 if "$bin/quorvane-cli" generate --default-paper -o "$out"; then
   echo "Wrote $out"
 else
-  echo "The headless tool cannot make the page yet; it would write the sample page to $out." >&2
+  echo "The sample page could not be made; the headless tool said why above." >&2
+  exit 1
 fi

@@ -13,7 +13,8 @@ fifo_dir=$(mktemp -d)
 mkfifo "$fifo_dir/display"
 Xvfb -displayfd 3 -screen 0 "${QUORVANE_XVFB_SCREEN:-1920x1080x24}" -nolisten tcp -noreset 3>"$fifo_dir/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$fifo_dir"' EXIT
+runtime_dir=""
+trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; rm -rf "$fifo_dir" ${runtime_dir:+"$runtime_dir"}' EXIT
 if ! read -r -t 30 number <"$fifo_dir/display"; then
   echo "Xvfb did not start" >&2
   exit 1
@@ -21,7 +22,7 @@ fi
 export DISPLAY=":${number}"
 export LIBGL_ALWAYS_SOFTWARE=1
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-  XDG_RUNTIME_DIR=$(mktemp -d)
-  export XDG_RUNTIME_DIR
+  runtime_dir=$(mktemp -d)
+  export XDG_RUNTIME_DIR=$runtime_dir
 fi
 "$@"
