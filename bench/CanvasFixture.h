@@ -9,7 +9,6 @@
 
 #include "core/editor/CanvasRenderer.h"
 #include "core/editor/PaperFitting.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
 
@@ -29,8 +28,7 @@ inline QImage LargePicture()
 
 inline void PrepareCanvas(Document& doc, CanvasPaper& paper, CanvasRenderer& renderer)
 {
-    SetDefaultPaper(doc);
-    SetPicture(doc, LargePicture().convertToFormat(QImage::Format_ARGB32_Premultiplied), {});
+    doc.PictureImage = LargePicture().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     renderer.Resize(kBenchCanvas);
     ResetPaper(doc, paper, QSizeF(kBenchCanvas), false);
     ApplyDefaultPlacement(doc, paper, QSizeF(kBenchCanvas));

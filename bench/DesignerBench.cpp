@@ -7,7 +7,7 @@
 #include "BenchSpread.h"
 #include "core/designer/CornerCheck.h"
 #include "core/designer/CornerScan.h"
-#include "core/shell/PageStyle.h"
+#include "core/shell/Paper.h"
 #include "scene/OffscreenView.h"
 
 namespace {
@@ -33,7 +33,7 @@ void DesignerFrame(benchmark::State& state)
         return;
     const CameraValues camera;
     for (auto _ : state)
-        view->Display(camera, kStyleLFold); // waits until the frame is drawn
+        view->Display(camera, Paper{}); // waits until the frame is drawn
 }
 BENCHMARK(DesignerFrame)->Unit(benchmark::kMillisecond)->Apply(WithSpread);
 
@@ -44,8 +44,8 @@ void DesignerOk(benchmark::State& state)
         return;
     const CameraValues camera;
     for (auto _ : state) {
-        const FoundCorners found = view->CaptureCorners(camera, kStyleLFold);
-        benchmark::DoNotOptimize(PaperOutlineFromCorners(found, kStyleLFold, camera));
+        const FoundCorners found = view->CaptureCorners(camera, Paper{});
+        benchmark::DoNotOptimize(CaptureOutline(found, Paper{}, camera, kView));
     }
 }
 BENCHMARK(DesignerOk)->Unit(benchmark::kMillisecond)->Apply(WithSpread);

@@ -14,7 +14,6 @@
 #include "core/editor/PaperFitting.h"
 #include "core/generation/SheetGeometry.h"
 #include "core/shell/CanvasPaper.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
 
@@ -43,9 +42,8 @@ struct StartUp {
     StartUp()
     {
         const QSizeF canvas(853, 480);
-        SetDefaultPaper(doc);
         ResetPaper(doc, paper, canvas, false);
-        SetPicture(doc, SamplePicture(), {});
+        doc.PictureImage = SamplePicture();
         ApplyDefaultPlacement(doc, paper, canvas);
     }
 };
@@ -54,7 +52,7 @@ struct StartUp {
 // no value when the geometry gives no canvas.
 inline std::optional<TransformState> LyingSheetTransform(StartUp& start)
 {
-    const DriverLayout& layout = *DriverLayoutOf(PaperLayout::LFold);
+    const DriverLayout& layout = *DriverLayoutOf(Paper{});
     const auto geometry = ComputeSheetGeometry(layout, start.paper.CanvasOutline);
     auto gen = geometry ? ComposeTransform(start.doc.PictureImage, PlacementOnCanvas(start.doc, start.paper), *geometry) : std::nullopt;
     if (!gen)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/shell/PageResolution.h"
+
 namespace quorvane::cli {
 
 bool CliArgs::HasFlag(const std::string& name) const
@@ -56,15 +58,16 @@ std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
     return args;
 }
 
-const char* UsageText()
+std::string UsageText()
 {
+    const std::string dpis = PageDpiList(QStringLiteral("|"), QStringLiteral("|")).toStdString();
     return "Usage:\n"
            "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) [--picture FILE] [--style 6|4.1|4.2]\n"
            "               [--distance CM] [--angle DEG] [--height CM] [--fov DEG] [--view WxH]\n"
            "               [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
-           "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi 144|300|600]\n"
+           "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi " + dpis + "]\n"
            "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
-           "               [--mapping bilinear|exact] [--dpi 144|300|600]\n"
+           "               [--mapping bilinear|exact] [--dpi " + dpis + "]\n"
            "  quorvane-cli corners [--style S] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
            "               [--view WxH]\n"
            "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4 [--mapping bilinear|exact]\n"
@@ -74,8 +77,9 @@ const char* UsageText()
            "\n"
            "generate   makes the printable page from a picture or a saved layout, as the desktop\n"
            "           program does; --composite also draws what the camera should see of it: the\n"
-           "           picture over the paper in the designer's view; --dpi makes the A4 page at\n"
-           "           144 dpi (1190 x 1684 pixels, the default), 300 or 600 dpi\n"
+           "           picture over the paper in the designer's view; --dpi makes the page at\n"
+           "           " + PageDpiList(QStringLiteral(", "), QStringLiteral(" or ")).toStdString() + " dpi ("
+           + std::to_string(kDefaultPageDpi) + " by default)\n"
            "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
            "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
            "simulate   renders what the designer's camera sees of PAGE printed on the paper\n"

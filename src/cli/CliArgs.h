@@ -33,6 +33,6 @@ std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
                                     const std::vector<std::string>& flagNames, std::string& error);
 
 // Usage text printed by --help and after a usage error.
-const char* UsageText();
+std::string UsageText();
 
 } // namespace quorvane::cli

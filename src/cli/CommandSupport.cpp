@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QUtf8StringView>
 
+#include "core/shell/PageResolution.h"
+
 namespace quorvane::cli {
 
 namespace {
@@ -84,6 +86,19 @@ std::optional<SheetMapping> ParseMapping(const CliArgs& args)
     if (name == "exact")
         return SheetMapping::Exact;
     return std::nullopt;
+}
+
+std::optional<int32_t> ParsePageDpi(const CliArgs& args)
+{
+    const std::optional<std::string> text = args.Option("dpi");
+    if (!text)
+        return kDefaultPageDpi;
+    return PageDpiFromText(QString::fromStdString(*text));
+}
+
+std::string PageDpiError()
+{
+    return "--dpi must be " + PageDpiList(QStringLiteral(", "), QStringLiteral(" or ")).toStdString();
 }
 
 std::optional<QString> FileNameArgument(const std::string& bytes, std::string& error)

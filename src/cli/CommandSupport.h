@@ -35,6 +35,10 @@ std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t c
 
 // --mapping: "bilinear" (also when absent) or "exact"; no value for anything else.
 std::optional<SheetMapping> ParseMapping(const CliArgs& args);
+// --dpi, one of kPageDpis (the default when not given); no value for any other.
+std::optional<int32_t> ParsePageDpi(const CliArgs& args);
+// The message for a --dpi that is none of them.
+std::string PageDpiError();
 
 // A file name from the command line. The toolkit handles names as UTF-8 text: a name in
 // another encoding reaches no file, so it is refused with the reason in `error`.

@@ -31,10 +31,11 @@ bool CheckCornersUsage(const CliArgs& args, std::string& error)
 std::string CornersJson(const Document& doc)
 {
     std::ostringstream json;
-    json << "{\"PageStyle\": " << QString::number(doc.PageStyle).toStdString() << ", \"PaperPoint\": [";
-    for (size_t i = 0; i < doc.PaperPoint.size(); ++i)
-        json << (i ? ", " : "") << "[" << doc.PaperPoint[i].x() << "," << doc.PaperPoint[i].y() << "]";
-    json << "], \"PaperWidth\": " << doc.PaperWidth << ", \"PaperHeight\": " << doc.PaperHeight << "}";
+    const PaperOutline& outline = doc.Outline;
+    json << "{\"PageStyle\": " << QString::number(doc.Paper.PageStyle()).toStdString() << ", \"PaperPoint\": [";
+    for (size_t i = 0; i < outline.PaperPoint.size(); ++i)
+        json << (i ? ", " : "") << "[" << outline.PaperPoint[i].x() << "," << outline.PaperPoint[i].y() << "]";
+    json << "], \"PaperWidth\": " << outline.PaperWidth() << ", \"PaperHeight\": " << outline.PaperHeight() << "}";
     return json.str();
 }
 

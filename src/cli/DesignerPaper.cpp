@@ -7,7 +7,6 @@
 #include <QString>
 
 #include "core/designer/CornerCheck.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/Numeric.h"
 #include "scene/OffscreenView.h"
 
@@ -43,17 +42,18 @@ bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, doub
     return true;
 }
 
-bool ReadStyle(const CliArgs& args, double& PageStyle, std::string& error)
+bool ReadStyle(const CliArgs& args, Paper& paper, std::string& error)
 {
     const std::optional<std::string> text = args.Option("style");
     if (!text)
         return true;
     const std::optional<double> value = ParseNumber(*text);
-    if (!value || LayoutOf(*value) == PaperLayout::None) {
+    const std::optional<Paper> styled = value ? PaperOfStyle(*value) : std::nullopt;
+    if (!styled) {
         error = "--style must be 6, 4.1 or 4.2";
         return false;
     }
-    PageStyle = *value;
+    paper = *styled;
     return true;
 }
 
@@ -78,7 +78,7 @@ bool ReadView(const CliArgs& args, QSize& view, std::string& error)
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error)
 {
     DesignerRequest request;
-    const bool ok = ReadStyle(args, request.PageStyle, error)
+    const bool ok = ReadStyle(args, request.paper, error)
                     && ReadCameraOption(args, "distance", CameraRow::Distance, 10.0, request.camera, error)
                     && ReadCameraOption(args, "angle", CameraRow::Angle, 1.0, request.camera, error)
                     && ReadCameraOption(args, "height", CameraRow::Height, 10.0, request.camera, error)
@@ -89,7 +89,7 @@ std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std:
     return request;
 }
 
-bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error, QPoint* viewOrigin)
+bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error)
 {
     const std::optional<DesignerRequest> request = DesignerRequestFromArgs(args, error);
     if (!request)
@@ -100,20 +100,16 @@ bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error, Q
         return false;
     }
     const DesignerCamera& camera = request->camera;
-    const FoundCorners found = view.CaptureCorners(camera.Camera(), request->PageStyle);
+    const FoundCorners found = view.CaptureCorners(camera.Camera(), request->paper);
     for (const QString& message : view.Messages())
         std::cerr << "quorvane-cli: " << message.toStdString() << "\n";
-    const PaperOutlineResult result =
-        PaperOutlineFromCorners(found, request->PageStyle, camera.Camera());
-    if (!result.ok) {
-        error = result.message.toStdString();
+    const OutlineCapture capture = CaptureOutline(found, request->paper, camera.Camera(), request->view);
+    if (!capture.outline) {
+        error = capture.message.toStdString();
         return false;
     }
-    doc.PageStyle = request->PageStyle;
-    doc.Camera = camera.Camera();
-    SetPaper(doc, result.PaperPoint);
-    if (viewOrigin)
-        *viewOrigin = found[2] - result.PaperPoint[2]; // corner 2 is found in every style
+    doc.Paper = request->paper;
+    doc.Outline = *capture.outline;
     return true;
 }
 

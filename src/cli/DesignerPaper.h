@@ -11,7 +11,7 @@
 #include "cli/CliArgs.h"
 #include "core/designer/DesignerCamera.h"
 #include "core/shell/Document.h"
-#include "core/shell/PageStyle.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane::cli {
 
@@ -19,7 +19,7 @@ namespace quorvane::cli {
 inline const std::vector<std::string> kDesignerOptionNames{"style", "distance", "angle", "height", "fov", "view"};
 
 struct DesignerRequest {
-    double PageStyle = kStyleLFold;
+    Paper paper;
     DesignerCamera camera; // the creation camera, moved by the options
     QSize view{523, 450};
 };
@@ -30,10 +30,9 @@ struct DesignerRequest {
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error);
 
 // Renders the designer's view off screen for these options, finds the paper's corners and
-// stores the outline (SetPaper), the page style and the camera into `doc`. False with `error` set when
-// an option is bad, when there is no OpenGL, or with the designer's own message when its
-// checks fail; `doc` is then unchanged. `viewOrigin`, when given, receives where the
-// outline's (0, 0) lies in the view.
-bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error, QPoint* viewOrigin = nullptr);
+// stores the paper and its outline into `doc`, as the designer's OK does. False with `error`
+// set when an option is bad, when there is no OpenGL, or with the designer's own message
+// when its checks fail; `doc` is then unchanged.
+bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error);
 
 } // namespace quorvane::cli

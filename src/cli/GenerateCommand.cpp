@@ -9,7 +9,6 @@
 #include "core/generation/GenerateDrivers.h"
 #include "core/output/ExpectedView.h"
 #include "core/output/SaveNames.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
 #include "core/shell/LayoutFile.h"
@@ -28,20 +27,18 @@ struct GenerateRequest {
     QString output;
     QString picture;
     QString composite; // empty: none
-    double PageStyle = kStyleLFold;
+    Paper paper;
     QSize canvas{853, 480};
     std::optional<std::vector<float>> placement;
     SheetMapping Mapping = SheetMapping::Bilinear;
     int32_t PageDpi = kDefaultPageDpi;
 };
 
-std::optional<double> ParseStyle(const std::string& text)
+std::optional<Paper> ParseStyle(const std::string& text)
 {
     bool ok = false;
     const double value = QString::fromStdString(text).toDouble(&ok);
-    if (!ok || LayoutOf(value) == PaperLayout::None)
-        return std::nullopt;
-    return value;
+    return ok ? PaperOfStyle(value) : std::nullopt;
 }
 
 std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& ObjectFolder, std::string& error)
@@ -54,7 +51,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     const auto style = ParseStyle(args.Option("style").value_or("6"));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
     const auto mapping = ParseMapping(args);
-    const auto dpi = PageDpiFromText(QString::fromStdString(args.Option("dpi").value_or("144")));
+    const auto dpi = ParsePageDpi(args);
     if (const auto placement = args.Option("placement"))
         request.placement = ParseNumbers(*placement, 4);
     if (!args.positionals.empty())
@@ -73,7 +70,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     else if (!mapping)
         error = "--mapping must be bilinear or exact";
     else if (!dpi)
-        error = "--dpi must be 144, 300 or 600";
+        error = PageDpiError();
     else if (args.Option("composite") && args.HasFlag("default-paper"))
         error = "--composite needs the designer's camera, not --default-paper";
     else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))
@@ -84,7 +81,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     request.composite = QString::fromStdString(args.Option("composite").value_or(""));
     request.picture = QString::fromStdString(
         args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
-    request.PageStyle = *style;
+    request.paper = *style;
     request.canvas = *canvas;
     request.Mapping = *mapping;
     request.PageDpi = *dpi;
@@ -118,7 +115,7 @@ int GenerateFromLayout(const CliArgs& args)
 {
     const auto output = args.Option("output");
     const auto mapping = ParseMapping(args);
-    const auto dpi = PageDpiFromText(QString::fromStdString(args.Option("dpi").value_or("144")));
+    const auto dpi = ParsePageDpi(args);
     if (!UnknownOption(args, {"layout", "output", "mapping", "dpi"}).empty() || !args.positionals.empty())
         return UsageError("--layout takes no other options than the output file, --mapping and --dpi");
     if (!output || output->empty())
@@ -126,7 +123,7 @@ int GenerateFromLayout(const CliArgs& args)
     if (!mapping)
         return UsageError("--mapping must be bilinear or exact");
     if (!dpi)
-        return UsageError("--dpi must be 144, 300 or 600");
+        return UsageError(PageDpiError());
     const LayoutRead read = LoadLayout(QString::fromStdString(*args.Option("layout")));
     if (!read.layout)
         return Fail(read.error.toStdString(), kExitBadInput);
@@ -152,7 +149,7 @@ int RunGenerate(const CliArgs& args)
     const auto request = ReadRequest(args, ObjectFolder, error);
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
-    doc.PageStyle = request->PageStyle;
+    doc.Paper = request->paper;
     doc.Mapping = request->Mapping;
     doc.PageDpi = request->PageDpi;
     if (!FileNameArgument(args.Option("picture").value_or(""), error))
@@ -165,11 +162,9 @@ int RunGenerate(const CliArgs& args)
     const LoadedPicture picture = LoadPicture(request->picture);
     if (picture.image.isNull())
         return Fail(picture.error.toStdString(), kExitBadInput);
-    SetPicture(doc, picture.image, request->picture);
-    QPoint viewOrigin;
-    if (args.HasFlag("default-paper"))
-        SetDefaultPaper(doc);
-    else if (!PaperFromDesigner(args, doc, error, &viewOrigin))
+    doc.PictureImage = picture.image;
+    doc.PictureFile = request->picture;
+    if (!args.HasFlag("default-paper") && !PaperFromDesigner(args, doc, error))
         return Fail(error, kExitBadInput);
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
@@ -177,9 +172,7 @@ int RunGenerate(const CliArgs& args)
     const int written = MakePage(doc, paper, request->output);
     if (written != kExitDone || request->composite.isEmpty())
         return written;
-    const QSize view = DesignerRequestFromArgs(args, error)->view;
-    return ExitCodeOf(WriteResultImage(ComposeExpectedView(doc, QSizeF(request->canvas), view, viewOrigin),
-                                       request->composite));
+    return ExitCodeOf(WriteResultImage(ComposeExpectedView(doc, QSizeF(request->canvas)), request->composite));
 }
 
 } // namespace quorvane::cli

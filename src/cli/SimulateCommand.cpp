@@ -55,7 +55,7 @@ int RunSimulate(const CliArgs& args)
     if (!view.IsValid())
         return Fail(view.Error().toStdString(), kExitBadInput);
     view.SetPage(page.image);
-    view.Display(request->designer.camera.Camera(), request->designer.PageStyle);
+    view.Display(request->designer.camera.Camera(), request->designer.paper);
     for (const QString& message : view.Messages())
         std::cerr << "quorvane-cli: " << message.toStdString() << "\n";
     return ExitCodeOf(WriteResultImage(view.Grab(), request->output));

@@ -24,15 +24,15 @@ void DesignerScene::Resize(int width, int height)
     gl_.OnSize(width, height);
 }
 
-void DesignerScene::Display(const CameraValues& camera, double PageStyle)
+void DesignerScene::Display(const CameraValues& camera, const Paper& paper)
 {
-    TakeCamera(camera, PageStyle);
+    TakeCamera(camera, paper);
     gl_.Display();
 }
 
-FoundCorners DesignerScene::CaptureCorners(const CameraValues& camera, double PageStyle)
+FoundCorners DesignerScene::CaptureCorners(const CameraValues& camera, const Paper& paper)
 {
-    TakeCamera(camera, PageStyle);
+    TakeCamera(camera, paper);
     state_.MarkerMode = true;
     gl_.Display();
     const CaptureBits bits = ReadViewPixels();
@@ -40,10 +40,10 @@ FoundCorners DesignerScene::CaptureCorners(const CameraValues& camera, double Pa
     return ScanCorners(bits);
 }
 
-FoundCorners DesignerScene::CaptureCornersAt(QSize size, const CameraValues& camera, double PageStyle)
+FoundCorners DesignerScene::CaptureCornersAt(QSize size, const CameraValues& camera, const Paper& paper)
 {
     gl_.OnSize(size.width(), size.height());
-    const FoundCorners found = CaptureCorners(camera, PageStyle);
+    const FoundCorners found = CaptureCorners(camera, paper);
     gl_.OnSize(size_.width(), size_.height());
     return found;
 }
@@ -60,16 +60,16 @@ void DesignerScene::SetPage(const QImage& page)
     }
 }
 
-QPointF DesignerScene::Project(const CameraValues& camera, double PageStyle, const ScenePoint& point)
+QPointF DesignerScene::Project(const CameraValues& camera, const Paper& paper, const ScenePoint& point)
 {
-    TakeCamera(camera, PageStyle);
+    TakeCamera(camera, paper);
     return drawing_.Project(state_, point);
 }
 
-void DesignerScene::TakeCamera(const CameraValues& camera, double PageStyle)
+void DesignerScene::TakeCamera(const CameraValues& camera, const Paper& paper)
 {
     state_.camera = camera;
-    state_.PageStyle = PageStyle;
+    state_.paper = paper;
     if (gl_.FieldOfView != camera.FieldOfView) {
         gl_.FieldOfView = camera.FieldOfView;
         gl_.SetViewPort();

@@ -25,24 +25,24 @@ public:
     void Resize(int width, int height);
     // Draws one frame of the paper as the camera sees it. A new field of view rebuilds the
     // projection first.
-    void Display(const CameraValues& camera, double PageStyle);
+    void Display(const CameraValues& camera, const Paper& paper);
     // Draws the corner markers, reads them back and finds them. The framebuffer then holds
     // the marker frame: the caller redraws the normal view.
-    FoundCorners CaptureCorners(const CameraValues& camera, double PageStyle);
+    FoundCorners CaptureCorners(const CameraValues& camera, const Paper& paper);
     // The same in a view of `size` pixels on the framebuffer bound now, which must be at
     // least that large; the view's own size holds again afterwards.
-    FoundCorners CaptureCornersAt(QSize size, const CameraValues& camera, double PageStyle);
+    FoundCorners CaptureCornersAt(QSize size, const CameraValues& camera, const Paper& paper);
 
     // Prints `page` on the paper: from the next frame on it covers both sheets instead of
     // the paper pictures; a null page brings those back.
     void SetPage(const QImage& page);
     // Where a point of the paper falls in the view for this camera (see SceneDrawing::Project).
-    QPointF Project(const CameraValues& camera, double PageStyle, const ScenePoint& point);
+    QPointF Project(const CameraValues& camera, const Paper& paper, const ScenePoint& point);
 
     COpenGL& GL() { return gl_; }
 
 private:
-    void TakeCamera(const CameraValues& camera, double PageStyle);
+    void TakeCamera(const CameraValues& camera, const Paper& paper);
 
     COpenGL gl_;
     SceneDrawing drawing_;

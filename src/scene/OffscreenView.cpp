@@ -53,20 +53,20 @@ bool OffscreenView::MakeCurrent()
     return true;
 }
 
-void OffscreenView::Display(const CameraValues& camera, double PageStyle)
+void OffscreenView::Display(const CameraValues& camera, const Paper& paper)
 {
     if (MakeCurrent())
-        scene_.Display(camera, PageStyle);
+        scene_.Display(camera, paper);
 }
 
-FoundCorners OffscreenView::CaptureCorners(const CameraValues& camera, double PageStyle)
+FoundCorners OffscreenView::CaptureCorners(const CameraValues& camera, const Paper& paper)
 {
     if (!MakeCurrent()) {
         FoundCorners none;
         none.fill(kCornerNotFound);
         return none;
     }
-    return scene_.CaptureCorners(camera, PageStyle);
+    return scene_.CaptureCorners(camera, paper);
 }
 
 void OffscreenView::SetPage(const QImage& page)

@@ -30,8 +30,8 @@ public:
     const QStringList& Messages() const { return messages_; }
     QSize Size() const { return size_; }
 
-    void Display(const CameraValues& camera, double PageStyle);
-    FoundCorners CaptureCorners(const CameraValues& camera, double PageStyle);
+    void Display(const CameraValues& camera, const Paper& paper);
+    FoundCorners CaptureCorners(const CameraValues& camera, const Paper& paper);
     // Prints `page` on the paper of the following frames (see DesignerScene::SetPage).
     void SetPage(const QImage& page);
     // The framebuffer's content now, top row first.

@@ -30,9 +30,9 @@ void SceneDrawing::GL_OnDisplay(const SceneState& state, const COpenGL& gl)
 // before the camera aims at it, so a new style is seen in full at its first frame.
 void SceneDrawing::LookAt(const SceneState& state)
 {
-    SetPaperSize(state.PageStyle, size_);
+    size_ = state.paper.SceneSize();
     const CameraValues& camera = state.camera;
-    gluLookAt(0.0, camera.CameraHeight, camera.CameraDistance, 0.0, 0.43 * size_.SheetHeight, 0.0,
+    gluLookAt(0.0, camera.CameraHeight, camera.CameraDistance, 0.0, state.paper.AimHeight(), 0.0,
               0.0, 1.0, 0.0);
     glPushMatrix();
     glRotated(camera.CameraAngle, 0.0, 1.0, 0.0);
@@ -90,9 +90,9 @@ void SceneDrawing::OutlinePass(const SceneState& state, const COpenGL& gl)
 
 void SceneDrawing::DrawPaper(const SceneState& state, const COpenGL& gl)
 {
-    SetPaperSize(state.PageStyle, size_);
+    size_ = state.paper.SceneSize();
     if (state.MarkerMode)
-        DrawMarkers(state.PageStyle);
+        DrawMarkers(state.paper.Layout);
     else
         DrawSheets(state, gl);
 }
@@ -131,14 +131,14 @@ void SceneDrawing::DrawSheet(const std::array<int, 4>& corners, GLuint texture, 
 // One pixel per corner in its pure marker colour, unlit and untextured, so a full channel
 // lands on 255, a half one on 128 and the others stay 0. In the outline pass the same
 // points lie at the same depth and fail the depth test, leaving the first ones alone.
-void SceneDrawing::DrawMarkers(double PageStyle) const
+void SceneDrawing::DrawMarkers(PaperLayout layout) const
 {
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glPointSize(1.0f);
     glBegin(GL_POINTS);
     for (int corner = 0; corner < 6; ++corner) {
-        if (!MarkerDrawn(corner, PageStyle))
+        if (!MarkerDrawn(corner, layout))
             continue;
         const MarkerColour& c = kMarkerColours[corner];
         const ScenePoint p = CornerPosition(corner, size_);

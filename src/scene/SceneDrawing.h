@@ -5,7 +5,7 @@
 
 #include "core/designer/DesignerCamera.h"
 #include "core/designer/PaperScene.h"
-#include "core/shell/PageStyle.h"
+#include "core/shell/Paper.h"
 #include "scene/COpenGL.h"
 
 #include <QPointF>
@@ -14,7 +14,7 @@ namespace quorvane {
 
 struct SceneState {
     CameraValues camera;
-    double PageStyle = kStyleLFold;
+    Paper paper;
     bool MarkerMode = false; // draw the corner markers instead of the sheets
     GLuint PageTexture = 0;  // a printed page on both sheets; 0 for the paper pictures
 };
@@ -42,7 +42,7 @@ private:
     void DrawSheets(const SceneState& state, const COpenGL& gl) const;
     void DrawSheet(const std::array<int, 4>& corners, GLuint texture, bool page) const;
     void LookAt(const SceneState& state);
-    void DrawMarkers(double PageStyle) const;
+    void DrawMarkers(PaperLayout layout) const;
 
     SheetSize size_;
 };

@@ -19,7 +19,6 @@
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/TransBitmap.h"
 #include "core/generation/TransBitmapExact.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
 #include "support/RunProgram.h"
@@ -46,9 +45,9 @@ GenerateResult StartUpPage(const QString& picture, SheetMapping mapping)
     Document doc;
     CanvasPaper paper;
     GenControl control;
-    SetDefaultPaper(doc);
     ResetPaper(doc, paper, QSizeF(853, 480), false);
-    SetPicture(doc, LoadPicture(picture).image, picture);
+    doc.PictureImage = LoadPicture(picture).image;
+    doc.PictureFile = picture;
     ApplyDefaultPlacement(doc, paper, QSizeF(853, 480));
     doc.Mapping = mapping;
     return GenerateBothSheets(doc, paper, control, {});

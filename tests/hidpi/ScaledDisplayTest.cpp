@@ -15,7 +15,7 @@
 #include "app/output/ResultDisplay.h"
 #include "app/shell/FormMain.h"
 #include "core/designer/CornerCheck.h"
-#include "core/shell/DefaultPaper.h"
+#include "core/shell/CommandTable.h"
 #include "scene/OffscreenView.h"
 #include "support/ModalWatcher.h"
 
@@ -48,20 +48,20 @@ const qreal kRatio = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
 
 TEST(ScaledDisplay, CanvasAndViewerShowDevicePixelsOneToOne)
 {
-    Document doc;
-    FormMain form(doc);
+    FormMain form;
+    Document& doc = form.Session().EditedDoc();
     Show(form);
     const CanvasRenderer& renderer = form.Renderer();
     ASSERT_EQ(renderer.PixelRatio(), kRatio);
     const QRect device(QPoint(100, 60) * kRatio, QSize(200, 100) * kRatio); // whole pixels at 2 and 1.5
     doc.PictureImage = FinePattern(device.size());
     doc.Place = {100, 60, 300, 160};
-    doc.PlaceOutline = form.Paper().CanvasOutline;
+    doc.PlaceOutline = form.Fitted().CanvasOutline;
     form.EditModeButton()->trigger(); // preview: nothing over the picture
     EXPECT_EQ(Shot(*form.Picture1()).copy(device), doc.PictureImage);
 
     const QImage page = FinePattern(QSize(1190, 1684));
-    FormViewer viewer(page, nullptr);
+    FormViewer viewer(page, Paper{}, nullptr);
     Show(viewer);
     auto& display = *viewer.findChild<ResultDisplay*>(QStringLiteral("Picture1"));
     const QImage shown = Shot(display);
@@ -76,21 +76,14 @@ TEST(ScaledDisplay, CanvasAndViewerShowDevicePixelsOneToOne)
 
 // Every window with its frame lies in the screen's free area. The designer's OK stores the
 // outline of a headless capture at the view's logical size, as a view at scale 1 does, with
-// the camera of the OK, under the busy pointer while the main window refits.
+// the camera of the OK.
 TEST(WindowsOnScreen, EveryWindowFitsTheFreeAreaAndTheDesignerCapturesLogicalPixels)
 {
-    Document doc;
-    SetDefaultPaper(doc);
-    FormMain form(doc);
-    int refits = 0;
-    bool busyAtRefit = false;
-    FormOpenGL designer(doc, [&] {
-        ++refits;
-        busyAtRefit = QGuiApplication::overrideCursor() != nullptr;
-    }, &form);
+    FormMain form;
+    FormOpenGL designer(form.Doc(), &form);
     const QImage page(1190, 1684, QImage::Format_RGB32);
-    FormViewer viewer(page, &form);
-    FormCheck3D check(page, kStyleLFold, doc.Camera, &viewer);
+    FormViewer viewer(page, Paper{}, &form);
+    FormCheck3D check(page, Paper{}, form.Doc().Camera(), &viewer);
     for (QWidget* window : std::initializer_list<QWidget*>{&form, &designer, &viewer, &check}) {
         Show(*window);
         EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
@@ -98,21 +91,23 @@ TEST(WindowsOnScreen, EveryWindowFitsTheFreeAreaAndTheDesignerCapturesLogicalPix
         window->hide();
     }
     // The standing style; the other two reach a successful OK in the designer's and main window's tests.
-    Show(designer);
-    designer.findChild<QToolButton*>(QStringLiteral("Btn2Page2"))->click();
-    designer.findChild<QSlider*>(QStringLiteral("SliderRotate"))->setValue(-25);
+    QSize viewSize;
+    ModalWatcher<FormOpenGL> design([&viewSize](FormOpenGL& shown) {
+        shown.findChild<QToolButton*>(QStringLiteral("Btn2Page2"))->click();
+        shown.findChild<QSlider*>(QStringLiteral("SliderRotate"))->setValue(-25);
+        viewSize = shown.findChild<QWidget*>(QStringLiteral("PicMain"))->size();
+        shown.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    });
     MessageBoxWatcher none; // a failed OK would show why
-    designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
-    EXPECT_FALSE(none.Seen().shown || designer.isVisible()) << none.Seen().text.toStdString();
-    OffscreenView headless(designer.findChild<QWidget*>(QStringLiteral("PicMain"))->size());
-    const CameraValues& camera = designer.Camera().Camera();
-    const PaperOutlineResult expected =
-        PaperOutlineFromCorners(headless.CaptureCorners(camera, kStyleUpright), kStyleUpright, camera);
-    ASSERT_TRUE(expected.ok);
-    EXPECT_EQ(doc.PaperPoint, expected.PaperPoint);
-    EXPECT_EQ(doc.Camera.CameraAngle, -25.0);
-    EXPECT_TRUE(busyAtRefit);
-    EXPECT_EQ(refits, 1);
+    form.OnCommand(ID_PAPER);
+    EXPECT_FALSE(none.Seen().shown) << none.Seen().text.toStdString();
+    OffscreenView headless(viewSize);
+    const Paper upright{PaperFormat::A4, PaperLayout::Upright};
+    const CameraValues& camera = form.Designer()->Camera().Camera();
+    const OutlineCapture expected = CaptureOutline(headless.CaptureCorners(camera, upright), upright, camera, viewSize);
+    ASSERT_TRUE(expected.outline);
+    EXPECT_EQ(form.Doc().Outline, *expected.outline);
+    EXPECT_EQ(form.Doc().Camera().CameraAngle, -25.0);
 }
 
 } // namespace

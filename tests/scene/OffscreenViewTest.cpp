@@ -11,7 +11,7 @@
 
 #include "core/designer/CornerCheck.h"
 #include "core/designer/PaperScene.h"
-#include "core/shell/PageStyle.h"
+#include "core/shell/Paper.h"
 #include "scene/OffscreenView.h"
 #include "scene/PaperTextures.h"
 
@@ -21,15 +21,14 @@ namespace {
 const QSize kView(523, 450);
 
 // Where gluProject puts a corner of the paper, given the camera as matrices built here.
-QPointF ProjectCorner(const CameraValues& camera, double PageStyle, int corner)
+QPointF ProjectCorner(const CameraValues& camera, const Paper& paper, int corner)
 {
-    SheetSize size;
-    SetPaperSize(PageStyle, size);
+    const SheetSize size = paper.SceneSize();
     QMatrix4x4 projection;
     projection.perspective(float(camera.FieldOfView), float(kView.width()) / float(kView.height()), 0.5f, 10000.0f);
     QMatrix4x4 model;
     model.lookAt(QVector3D(0, float(camera.CameraHeight), float(camera.CameraDistance)),
-                 QVector3D(0, float(0.43 * size.SheetHeight), 0), QVector3D(0, 1, 0));
+                 QVector3D(0, float(paper.AimHeight()), 0), QVector3D(0, 1, 0));
     model.rotate(float(camera.CameraAngle), 0, 1, 0);
     GLdouble m[16], p[16];
     std::copy_n(model.constData(), 16, m);
@@ -60,28 +59,29 @@ protected:
 
 TEST_F(SceneView, FindsEachDrawnCornerWhereTheCameraProjectsIt)
 {
-    struct Row { const char* name; double PageStyle; CameraValues camera; };
+    const Paper lfold, flat{PaperFormat::A4, PaperLayout::Flat}, upright{PaperFormat::A4, PaperLayout::Upright};
+    struct Row { const char* name; Paper paper; CameraValues camera; };
     const std::array<Row, 6> rows{{
-        {"L-fold", kStyleLFold, {}},
-        {"L-fold square on", kStyleLFold, {150.0, 75.2, 0.0, 15.0}},
-        {"flat", kStyleFlat, {}},
-        {"upright", kStyleUpright, {}},
-        {"L-fold turned left from low", kStyleLFold, {90.0, 20.0, -60.0, 30.0}},
-        {"upright wide angle", kStyleUpright, {60.0, 40.0, 45.0, 70.0}},
+        {"L-fold", lfold, {}},
+        {"L-fold square on", lfold, {150.0, 75.2, 0.0, 15.0}},
+        {"flat", flat, {}},
+        {"upright", upright, {}},
+        {"L-fold turned left from low", lfold, {90.0, 20.0, -60.0, 30.0}},
+        {"upright wide angle", upright, {60.0, 40.0, 45.0, 70.0}},
     }};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        view_.Display(row.camera, row.PageStyle);
-        const FoundCorners found = view_.CaptureCorners(row.camera, row.PageStyle);
+        view_.Display(row.camera, row.paper);
+        const FoundCorners found = view_.CaptureCorners(row.camera, row.paper);
         for (int corner = 0; corner < 6; ++corner) {
-            if (!MarkerDrawn(corner, row.PageStyle))
+            if (!MarkerDrawn(corner, row.paper.Layout))
                 EXPECT_EQ(found[corner], kCornerNotFound) << " corner " << corner;
             else // the centre of the marker pixel, within half a pixel
                 EXPECT_LE(AxisDistance(QPointF(found[corner]) + QPointF(0.5, -0.5),
-                                       ProjectCorner(row.camera, row.PageStyle, corner)), 0.5 + 0.01)
+                                       ProjectCorner(row.camera, row.paper, corner)), 0.5 + 0.01)
                     << " corner " << corner;
         }
-        EXPECT_TRUE(PaperOutlineFromCorners(found, row.PageStyle, row.camera).ok);
+        EXPECT_TRUE(CaptureOutline(found, row.paper, row.camera, kView).outline);
     }
     EXPECT_TRUE(view_.Messages().isEmpty());
 }

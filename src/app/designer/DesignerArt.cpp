@@ -75,7 +75,7 @@ QCursor MagnifierCursor()
     return QCursor(pixmap, 6, 6);
 }
 
-QIcon StyleIcon(double PageStyle)
+QIcon StyleIcon(PaperLayout layout)
 {
     // As many device pixels as the densest screen shows: sharp on a scaled display.
     QPixmap pixmap = BlankPixmap(QSize(44, 40), qApp->devicePixelRatio());
@@ -83,7 +83,7 @@ QIcon StyleIcon(double PageStyle)
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor standing(255, 255, 255);
     const QColor lying(236, 236, 236);
-    switch (LayoutOf(PageStyle)) {
+    switch (layout) {
     case PaperLayout::LFold:
         DrawSheet(painter, QPolygonF({{12, 4}, {38, 4}, {38, 22}, {12, 22}}), standing);
         DrawSheet(painter, QPolygonF({{12, 22}, {38, 22}, {30, 36}, {4, 36}}), lying);

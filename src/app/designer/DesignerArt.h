@@ -6,6 +6,8 @@
 #include <QCursor>
 #include <QIcon>
 
+#include "core/shell/PageStyle.h"
+
 namespace quorvane {
 
 // A circular arrow: turning the paper or raising the eye. Hot spot (7, 8).
@@ -13,6 +15,6 @@ QCursor RotateCursor();
 // A magnifying glass: moving the eye nearer or farther. Hot spot (6, 6).
 QCursor MagnifierCursor();
 // The paper folded into an L, lying flat or standing upright, as the style's button shows it.
-QIcon StyleIcon(double PageStyle);
+QIcon StyleIcon(PaperLayout layout);
 
 } // namespace quorvane

@@ -25,10 +25,10 @@ DragButton ButtonOf(const QMouseEvent* event)
 
 } // namespace
 
-DesignerView::DesignerView(const DesignerCamera& camera, const Document& doc, QWidget* parent)
+DesignerView::DesignerView(const DesignerCamera& camera, const Paper& paper, QWidget* parent)
     : SceneWidget(parent)
     , camera_(camera)
-    , doc_(doc)
+    , paper_(paper)
 {
     setObjectName(QStringLiteral("PicMain"));
     setMouseTracking(true); // every move is remembered, with or without a button
@@ -51,7 +51,7 @@ FoundCorners DesignerView::CaptureCorners()
     format.setInternalTextureFormat(GL_RGB8);
     QOpenGLFramebufferObject markers(size(), format);
     if (markers.isValid() && markers.bind())
-        found = Scene().CaptureCornersAt(size(), camera_.Camera(), doc_.PageStyle);
+        found = Scene().CaptureCornersAt(size(), camera_.Camera(), paper_);
     context()->functions()->glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
     doneCurrent();
     return found;
@@ -60,7 +60,7 @@ FoundCorners DesignerView::CaptureCorners()
 void DesignerView::paintGL()
 {
     if (Ready())
-        Scene().Display(camera_.Camera(), doc_.PageStyle);
+        Scene().Display(camera_.Camera(), paper_);
 }
 
 // A hidden view drops its repaint requests, and showing it again only puts back the last

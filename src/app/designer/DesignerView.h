@@ -7,7 +7,7 @@
 #include "core/designer/CameraInput.h"
 #include "core/designer/CornerScan.h"
 #include "core/designer/DesignerCamera.h"
-#include "core/shell/Document.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane {
 
@@ -15,7 +15,7 @@ class DesignerView : public SceneWidget {
     Q_OBJECT
 
 public:
-    DesignerView(const DesignerCamera& camera, const Document& doc, QWidget* parent);
+    DesignerView(const DesignerCamera& camera, const Paper& paper, QWidget* parent);
 
     // Draws the corner markers at the view's logical size, off screen, and finds them. All
     // corners are missing when the view has no OpenGL.
@@ -36,7 +36,7 @@ private:
     void UpdatePointer();
 
     const DesignerCamera& camera_;
-    const Document& doc_;
+    const Paper& paper_;
     ViewDrag drag_;
 };
 

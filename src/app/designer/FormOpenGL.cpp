@@ -22,7 +22,6 @@
 #include "app/designer/DesignerView.h"
 #include "core/designer/CameraInput.h"
 #include "core/designer/CornerCheck.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/PageStyle.h"
 
 namespace quorvane {
@@ -66,16 +65,16 @@ bool LeavesField(const QFocusEvent& focus)
 
 } // namespace
 
-FormOpenGL::FormOpenGL(Document& doc, std::function<void()> paperChanged, QWidget* parent)
+FormOpenGL::FormOpenGL(const Document& doc, QWidget* parent)
     : QDialog(parent)
-    , doc_(doc)
-    , paperChanged_(std::move(paperChanged))
+    , draft_(doc.Paper)
 {
     setObjectName(QStringLiteral("FormOpenGL"));
     setWindowTitle(QStringLiteral("Design Paper"));
     setModal(true);
-    camera_.Commit(doc_.PageStyle);
-    PicMain = new DesignerView(camera_, doc_, this);
+    camera_.Keep(doc.Camera(), doc.Paper);
+    camera_.Restore();
+    PicMain = new DesignerView(camera_, draft_, this);
     PicTab = BuildPanel();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -121,9 +120,9 @@ QGroupBox* FormOpenGL::BuildStyleGroup()
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     styleButtons_ = new QButtonGroup(this);
     styleButtons_->setExclusive(true);
-    Btn2Page = MakeStyleButton("Btn2Page", kStyleLFold);
-    Btn2Page1 = MakeStyleButton("Btn2Page1", kStyleFlat);
-    Btn2Page2 = MakeStyleButton("Btn2Page2", kStyleUpright);
+    Btn2Page = MakeStyleButton("Btn2Page", PaperLayout::LFold);
+    Btn2Page1 = MakeStyleButton("Btn2Page1", PaperLayout::Flat);
+    Btn2Page2 = MakeStyleButton("Btn2Page2", PaperLayout::Upright);
     auto* row = new QHBoxLayout(GroupBox1);
     for (QToolButton* button : {Btn2Page, Btn2Page1, Btn2Page2})
         row->addWidget(button);
@@ -131,16 +130,16 @@ QGroupBox* FormOpenGL::BuildStyleGroup()
     return GroupBox1;
 }
 
-QToolButton* FormOpenGL::MakeStyleButton(const char* name, double PageStyle)
+QToolButton* FormOpenGL::MakeStyleButton(const char* name, PaperLayout layout)
 {
     auto* button = new QToolButton;
     button->setObjectName(QString::fromLatin1(name));
     button->setCheckable(true);
     button->setFixedSize(56, 51);
-    button->setIcon(StyleIcon(PageStyle));
+    button->setIcon(StyleIcon(layout));
     button->setIconSize(QSize(44, 40));
     styleButtons_->addButton(button);
-    connect(button, &QToolButton::clicked, this, [this, PageStyle] { OnStyleClicked(PageStyle); });
+    connect(button, &QToolButton::clicked, this, [this, layout] { OnStyleClicked(layout); });
     return button;
 }
 
@@ -174,28 +173,31 @@ QGroupBox* FormOpenGL::BuildCameraGroup()
     return GroupBox2;
 }
 
+std::optional<FormOpenGL::Designed> FormOpenGL::Design()
+{
+    designed_.reset();
+    exec();
+    return std::exchange(designed_, std::nullopt);
+}
+
 void FormOpenGL::CmdOK_Click()
 {
-    camera_.Commit(doc_.PageStyle); // a later Cancel returns here even if the checks fail
-    std::optional<BusyCursor> busy(std::in_place); // the capture and the main window's refit
+    camera_.Commit(draft_); // a later Cancel returns here even if the checks fail
+    std::optional<BusyCursor> busy(std::in_place); // the capture
     const FoundCorners found = PicMain->CaptureCorners();
-    const PaperOutlineResult result = PaperOutlineFromCorners(found, doc_.PageStyle, camera_.Camera());
-    if (!result.ok) {
+    const OutlineCapture capture = CaptureOutline(found, draft_, camera_.Camera(), PicMain->size());
+    if (!capture.outline) {
         busy.reset();
-        ShowError(this, result.message);
+        ShowError(this, capture.message);
         return;
     }
-    SetPaper(doc_, result.PaperPoint);
-    doc_.Camera = camera_.Camera();
-    if (paperChanged_)
-        paperChanged_();
-    busy.reset();
+    designed_ = Designed{draft_, *capture.outline};
     accept();
 }
 
-void FormOpenGL::AdoptDocument()
+void FormOpenGL::AdoptDocument(const Document& doc)
 {
-    camera_.Keep(doc_.Camera, doc_.PageStyle);
+    camera_.Keep(doc.Camera(), doc.Paper);
     RestoreKept();
 }
 
@@ -205,9 +207,9 @@ void FormOpenGL::reject()
     QDialog::reject();
 }
 
-void FormOpenGL::OnStyleClicked(double PageStyle)
+void FormOpenGL::OnStyleClicked(PaperLayout layout)
 {
-    doc_.PageStyle = PageStyle;
+    draft_.Layout = layout;
     CheckStyleButton();
     PicMain->update();
 }
@@ -251,7 +253,7 @@ bool FormOpenGL::eventFilter(QObject* watched, QEvent* event)
 
 void FormOpenGL::RestoreKept()
 {
-    doc_.PageStyle = camera_.Restore();
+    draft_ = camera_.Restore();
     for (CameraRow row : kCameraRows) {
         SliderOf(row)->setValue(camera_.SliderValue(row)); // runs the slider update if it moves
         TextPosition[static_cast<int>(row)]->setText(camera_.FieldText(row));
@@ -262,7 +264,7 @@ void FormOpenGL::RestoreKept()
 
 void FormOpenGL::CheckStyleButton()
 {
-    switch (LayoutOf(doc_.PageStyle)) {
+    switch (draft_.Layout) {
     case PaperLayout::LFold:
         Btn2Page->setChecked(true);
         break;

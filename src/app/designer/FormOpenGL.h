@@ -1,11 +1,12 @@
 #pragma once
 
 // The designer dialog ("Design Paper"): the page style, the camera, and on OK the paper
-// outline as the camera sees it. Made once and then only hidden and shown, so it keeps its
-// state for the whole run.
+// outline as the camera sees it. It edits a draft of the paper and its camera and hands back
+// a new paper and outline on OK; the document itself is changed by its owner. Made once and
+// then only hidden and shown, so it keeps its state for the whole run.
 
 #include <array>
-#include <functional>
+#include <optional>
 
 #include <QDialog>
 
@@ -27,15 +28,23 @@ class FormOpenGL : public QDialog {
     Q_OBJECT
 
 public:
-    // `paperChanged` runs after an OK has stored a new outline with SetPaper: the main
-    // window refits its paper and redraws.
-    FormOpenGL(Document& doc, std::function<void()> paperChanged, QWidget* parent);
+    // Opens on the document's paper and camera.
+    FormOpenGL(const Document& doc, QWidget* parent);
+
+    struct Designed {
+        quorvane::Paper Paper;
+        PaperOutline Outline;
+    };
+
+    // Shows the dialog until OK or Cancel; the new paper and outline after an OK.
+    std::optional<Designed> Design();
 
     const DesignerCamera& Camera() const { return camera_; }
+    const Paper& Draft() const { return draft_; }
 
-    // Shows the document's camera and page style, kept as the last OK's: after an undo or
-    // a redo put another document in place.
-    void AdoptDocument();
+    // Shows the document's camera and paper, kept as the last OK's: after an undo, a redo or
+    // an opened layout put another document in place.
+    void AdoptDocument(const Document& doc);
 
 public slots:
     // Cancel, Escape and the close box: back to the last OK, then hidden.
@@ -48,10 +57,10 @@ private:
     QWidget* BuildPanel();
     QGroupBox* BuildStyleGroup();
     QGroupBox* BuildCameraGroup();
-    QToolButton* MakeStyleButton(const char* name, double PageStyle);
+    QToolButton* MakeStyleButton(const char* name, PaperLayout layout);
 
     void CmdOK_Click();
-    void OnStyleClicked(double PageStyle);
+    void OnStyleClicked(PaperLayout layout);
     void OnSliderChanged(CameraRow row, int value);
     void OnFieldEdited(CameraRow row, const QString& text);
     void OnFieldLeft(CameraRow row);
@@ -59,9 +68,9 @@ private:
     void CheckStyleButton();
     QSlider* SliderOf(CameraRow row) const;
 
-    Document& doc_;
-    std::function<void()> paperChanged_;
+    Paper draft_;
     DesignerCamera camera_;
+    std::optional<Designed> designed_; // the last OK's, until Design hands it back
 
     DesignerView* PicMain = nullptr;
     QWidget* PicTab = nullptr;

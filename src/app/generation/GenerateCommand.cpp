@@ -22,14 +22,14 @@ namespace {
 
 // The viewer is modeless and deletes itself when closed; Save and Print work on its page,
 // Save recording the resolution it was made at, and a print job is named after the file the
-// page was last saved to. 3D Check shows the page as the viewer does, with the page style
-// and camera it was made for.
+// page was last saved to. 3D Check shows the page as the viewer does, on the paper and with
+// the camera it was made for.
 void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& page, QWidget* mainWindow)
 {
-    const double PageStyle = doc.PageStyle;
-    const CameraValues camera = doc.Camera;
+    const Paper paper = doc.Paper;
+    const CameraValues camera = doc.Camera();
     const int32_t PageDpi = doc.PageDpi;
-    auto* viewer = new FormViewer(page, mainWindow);
+    auto* viewer = new FormViewer(page, paper, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     const auto savedPath = std::make_shared<QString>();
     QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath, PageDpi] {
@@ -37,11 +37,11 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
         if (!written.isEmpty())
             *savedPath = written;
     });
-    QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, PageStyle, savedPath] {
-        ShowPrintDialog(viewer, viewer->PageImage(), PageStyle, *savedPath);
+    QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, paper, savedPath] {
+        ShowPrintDialog(viewer, viewer->PageImage(), paper, *savedPath);
     });
-    QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, PageStyle, camera] {
-        auto* check = new FormCheck3D(viewer->ShownPage(), PageStyle, camera, viewer);
+    QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, paper, camera] {
+        auto* check = new FormCheck3D(viewer->ShownPage(), paper, camera, viewer);
         check->setAttribute(Qt::WA_DeleteOnClose);
         check->show();
     });
@@ -64,7 +64,7 @@ void ReportDibError(QPointer<FormProgress> progress, QWidget* mainWindow)
 void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& control, QString& SaveFolder,
                  QWidget* mainWindow)
 {
-    if (LayoutOf(doc.PageStyle) == PaperLayout::None)
+    if (doc.Paper.Layout == PaperLayout::None)
         return;
     control.GenStop = false;
     // The picture is composed before the first row: busy until the progress can show.

@@ -16,10 +16,10 @@ constexpr double kZoomPerNotch = 0.9; // one wheel notch forward brings the eye 
 
 } // namespace
 
-CheckView::CheckView(const QImage& page, double PageStyle, const CameraValues& camera, QWidget* parent)
+CheckView::CheckView(const QImage& page, const Paper& paper, const CameraValues& camera, QWidget* parent)
     : SceneWidget(parent)
     , page_(page)
-    , PageStyle_(PageStyle)
+    , paper_(paper)
     , camera_(camera)
 {
     setObjectName(QStringLiteral("CheckView"));
@@ -39,7 +39,7 @@ void CheckView::SceneReady()
 void CheckView::paintGL()
 {
     if (Ready())
-        Scene().Display(camera_, PageStyle_);
+        Scene().Display(camera_, paper_);
 }
 
 void CheckView::mousePressEvent(QMouseEvent* event)
@@ -53,14 +53,14 @@ void CheckView::mouseMoveEvent(QMouseEvent* event)
         return;
     const QPointF moved = event->position() - lastMouse_;
     lastMouse_ = event->position();
-    SetCamera(OrbitCamera(camera_, PageStyle_, moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel));
+    SetCamera(OrbitCamera(camera_, paper_, moved.x() * kDegreesPerPixel, moved.y() * kDegreesPerPixel));
 }
 
 void CheckView::wheelEvent(QWheelEvent* event)
 {
     const double notches = event->angleDelta().y() / 120.0;
     if (notches != 0.0)
-        SetCamera(ZoomCamera(camera_, PageStyle_, std::pow(kZoomPerNotch, notches)));
+        SetCamera(ZoomCamera(camera_, paper_, std::pow(kZoomPerNotch, notches)));
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/designer/SceneWidget.h"
 #include "core/shell/CameraValues.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane {
 
@@ -15,7 +16,7 @@ class CheckView : public SceneWidget {
     Q_OBJECT
 
 public:
-    CheckView(const QImage& page, double PageStyle, const CameraValues& camera, QWidget* parent);
+    CheckView(const QImage& page, const Paper& paper, const CameraValues& camera, QWidget* parent);
 
     const CameraValues& Camera() const { return camera_; }
     void SetCamera(const CameraValues& camera);
@@ -29,7 +30,7 @@ protected:
 
 private:
     QImage page_;
-    double PageStyle_;
+    Paper paper_;
     CameraValues camera_;
     QPointF lastMouse_;
 };

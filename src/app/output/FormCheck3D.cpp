@@ -15,7 +15,7 @@ constexpr QSize kClientSize(800, 600);
 
 } // namespace
 
-FormCheck3D::FormCheck3D(const QImage& page, double PageStyle, const CameraValues& camera, QWidget* parent)
+FormCheck3D::FormCheck3D(const QImage& page, const Paper& paper, const CameraValues& camera, QWidget* parent)
     : QMainWindow(parent, Qt::Window)
     , camera_(camera)
 {
@@ -32,7 +32,7 @@ FormCheck3D::FormCheck3D(const QImage& page, double PageStyle, const CameraValue
     connect(back, &QAction::triggered, this, &FormCheck3D::CameraView);
     addToolBar(Qt::TopToolBarArea, bar);
 
-    view_ = new CheckView(page, PageStyle, camera, this);
+    view_ = new CheckView(page, paper, camera, this);
     connect(view_, &CheckView::RendererMessage, this, [this](const QString& text) { ShowError(this, text); });
     setCentralWidget(view_);
     resize(kClientSize);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "core/shell/CameraValues.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane {
 
@@ -17,7 +18,7 @@ class FormCheck3D : public QMainWindow {
     Q_OBJECT
 
 public:
-    FormCheck3D(const QImage& page, double PageStyle, const CameraValues& camera, QWidget* parent);
+    FormCheck3D(const QImage& page, const Paper& paper, const CameraValues& camera, QWidget* parent);
 
     CheckView* View() const { return view_; }
     // Back to the designer's camera.

@@ -21,7 +21,7 @@ std::optional<qsizetype> FindDefaultPrinter(const QStringList& printerNames, con
     return at < 0 ? std::nullopt : std::optional<qsizetype>(at);
 }
 
-FormPrint::FormPrint(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
+FormPrint::FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
                      const QString& defaultPrinterName, const QString& jobName)
     : QDialog(viewer)
     , Label1(new QLabel(QStringLiteral("Printer:"), this))
@@ -29,7 +29,7 @@ FormPrint::FormPrint(QWidget* viewer, const QImage& page, double PageStyle, cons
     , CmdPrint(new QPushButton(QStringLiteral("Print"), this))
     , CmdClose(new QPushButton(QStringLiteral("Close"), this))
     , Picture1(page)
-    , pageStyle_(PageStyle)
+    , paper_(paper)
     , jobName_(jobName.isEmpty() ? PrintJobName(QString()) : jobName)
 {
     setWindowTitle(QStringLiteral("Print"));
@@ -63,25 +63,25 @@ void FormPrint::PrintSelected()
 {
     {
         const BusyCursor busy;
-        PrintResult(Picture1, pageStyle_, QPrinterInfo::printerInfo(Combo1->currentText()), jobName_);
+        PrintResult(Picture1, paper_, QPrinterInfo::printerInfo(Combo1->currentText()), jobName_);
     }
     accept();
 }
 
-void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QString& savedPath)
+void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QString& savedPath)
 {
-    ShowPrintDialog(viewer, page, PageStyle, QPrinterInfo::availablePrinterNames(),
+    ShowPrintDialog(viewer, page, paper, QPrinterInfo::availablePrinterNames(),
                     QPrinterInfo::defaultPrinterName(), PrintJobName(savedPath));
 }
 
-void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
+void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
                      const QString& defaultPrinterName, const QString& jobName)
 {
     if (printerNames.isEmpty()) {
         ShowError(viewer, QStringLiteral("Printer not found"));
         return;
     }
-    FormPrint form(viewer, page, PageStyle, printerNames, defaultPrinterName, jobName);
+    FormPrint form(viewer, page, paper, printerNames, defaultPrinterName, jobName);
     CentreOnScreen(form, viewer);
     form.exec();
 }

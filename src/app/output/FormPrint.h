@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include "core/shell/Paper.h"
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,7 +27,7 @@ class FormPrint : public QDialog {
 public:
     // `page` is copied: the dialog prints its own copy, as a job named `jobName` (empty: as
     // an unsaved page). The printers are listed in the order given; the default one is selected, else the first.
-    FormPrint(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
+    FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
               const QString& defaultPrinterName, const QString& jobName = QString());
 
     QLabel* const Label1;
@@ -37,17 +39,17 @@ public:
 private:
     void PrintSelected();
 
-    double pageStyle_;
+    Paper paper_;
     QString jobName_;
 };
 
 // The viewer's Print: with no printer installed, the error "Printer not found" and no
 // dialog; otherwise the print dialog, modal to the viewer and centred on the screen. The job
 // is named after `savedPath`, the file the page was saved to (see PrintJobName).
-void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QString& savedPath = QString());
+void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QString& savedPath = QString());
 
 // The same with the printer list and the job's name given instead of asked from the system.
-void ShowPrintDialog(QWidget* viewer, const QImage& page, double PageStyle, const QStringList& printerNames,
+void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
                      const QString& defaultPrinterName, const QString& jobName = QString());
 
 } // namespace quorvane

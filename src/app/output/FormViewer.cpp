@@ -9,6 +9,7 @@
 #include "app/output/ResultDisplay.h"
 #include "core/output/ResultFit.h"
 #include "core/shell/PageResolution.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane {
 
@@ -16,11 +17,11 @@ namespace {
 
 constexpr QSize kClientSize(749, 416);
 
-// The page reduced, keeping its shape, to fit the 144 dpi page's longer side; as it is when
-// it fits already.
-QImage ShownSizeOf(const QImage& page)
+// The page reduced, keeping its shape, to fit the longer side of the paper's page at the
+// default resolution; as it is when it fits already.
+QImage ShownSizeOf(const QImage& page, const Paper& paper)
 {
-    const int side = PortraitPageSize(kDefaultPageDpi)->height();
+    const int side = paper.PortraitPageSize(kDefaultPageDpi).value_or(page.size()).height();
     if (page.width() <= side && page.height() <= side)
         return page;
     return page.scaled(QSize(side, side), Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -28,11 +29,11 @@ QImage ShownSizeOf(const QImage& page)
 
 } // namespace
 
-FormViewer::FormViewer(const QImage& page, QWidget* mainWindow)
+FormViewer::FormViewer(const QImage& page, const Paper& paper, QWidget* mainWindow)
     : QMainWindow(mainWindow, Qt::Window)
     , mainWindow_(mainWindow)
     , picTemp_(page) // shared: a later change to the caller's image leaves this one alone
-    , shown_(ShownSizeOf(page))
+    , shown_(ShownSizeOf(page, paper))
 {
     setWindowTitle(QStringLiteral("Quorvane - Picture Viewer"));
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -12,6 +12,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "core/shell/Paper.h"
+
 class QToolBar;
 
 namespace quorvane {
@@ -29,12 +31,12 @@ class FormViewer : public QMainWindow {
     Q_OBJECT
 
 public:
-    FormViewer(const QImage& page, QWidget* mainWindow);
+    FormViewer(const QImage& page, const Paper& paper, QWidget* mainWindow);
 
     // The page at full size, for saving and printing.
     const QImage& PageImage() const { return picTemp_; }
-    // The page as shown: a page finer than 144 dpi reduced once to the 144 dpi page's
-    // size, so that fitting it to the window, or a 3D Check, does not handle the whole of it.
+    // The page as shown: a page finer than the default resolution reduced once to the
+    // default page's size, so that fitting it to the window, or a 3D Check, does not handle the whole of it.
     const QImage& ShownPage() const { return shown_; }
 
     // Acts on a toolbar command id; ids without a command do nothing.

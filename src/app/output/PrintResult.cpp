@@ -6,7 +6,7 @@
 #include <QPrinterInfo>
 
 #include "core/output/PrintableArea.h"
-#include "core/shell/PageStyle.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane {
 
@@ -14,14 +14,14 @@ namespace {
 constexpr double kPointsPerInch = 72.0;
 }
 
-bool PrintResult(const QImage& page, double PageStyle, const QPrinterInfo& printer, const QString& jobName)
+bool PrintResult(const QImage& page, const Paper& paper, const QPrinterInfo& printer, const QString& jobName)
 {
     QPrinter device(printer, QPrinter::HighResolution);
     device.setDocName(jobName);
     // Drawing starts at the paper's corner; the printable area is worked out below, as
     // the toolkit does not turn the paper's margins with a landscape page.
     device.setFullPage(true);
-    device.setPageOrientation(LayoutOf(PageStyle) == PaperLayout::Upright ? QPageLayout::Landscape
+    device.setPageOrientation(paper.Layout == PaperLayout::Upright ? QPageLayout::Landscape
                                                                            : QPageLayout::Portrait);
     // Stretching to the area's own shape would distort the sheet's geometry.
     const QRectF area = FitKeepingShape(QSizeF(page.size()), PrintableAreaPoints(device.pageLayout()));

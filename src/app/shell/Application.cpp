@@ -16,8 +16,7 @@ int RunDesktopProgram(QApplication& app, const QString& picture)
     QApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.quorvane"));
     KeepFileDialogStateForThisRun();
-    Document doc;
-    FormMain mainWindow(doc);
+    FormMain mainWindow;
     mainWindow.show();
     QTimer::singleShot(0, &mainWindow, [&mainWindow, picture] { FinishStartUp(mainWindow, picture); });
     return app.exec();

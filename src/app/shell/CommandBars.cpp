@@ -5,7 +5,8 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "core/shell/CommandTable.h"
+#include "app/shell/PageResolutionMenu.h"
+#include "core/shell/PageResolution.h"
 
 namespace quorvane {
 
@@ -49,7 +50,11 @@ CommandBars::CommandBars(QWidget* parent)
     for (const CommandEntry& entry : ToolbarCommands()) {
         if (entry.id == ID_HELP)
             continue;
-        QAction* action = AddCommand(this, entry.id, entry.caption, entry.tooltip, entry.shortcut);
+        if (entry.id == ID_RESOLUTION) {
+            AddResolutionButton(entry);
+            continue;
+        }
+        QAction* action = AddCommand(this, entry);
         action->setIcon(IconFor(style(), entry.id));
         addAction(action);
         toolbarActions_.insert(entry.id, action);
@@ -64,18 +69,28 @@ QAction* CommandBars::FindControl(int id) const
     return toolbarActions_.value(id, nullptr);
 }
 
-QAction* CommandBars::AddCommand(QWidget* owner, int id, const char* caption, const char* tooltip,
-                                 const char* shortcut)
+QAction* CommandBars::AddCommand(QWidget* owner, const CommandEntry& entry)
 {
-    auto* action = new QAction(QString::fromUtf8(caption), owner);
-    action->setData(id);
-    action->setToolTip(QString::fromUtf8(tooltip));
-    if (*shortcut != '\0') {
-        action->setShortcut(QKeySequence(QString::fromUtf8(shortcut)));
+    auto* action = new QAction(QString::fromUtf8(entry.caption), owner);
+    action->setData(entry.id);
+    action->setToolTip(QString::fromUtf8(entry.tooltip));
+    if (*entry.shortcut != '\0') {
+        action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(entry.shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
     }
+    const int id = entry.id;
     connect(action, &QAction::triggered, this, [this, id] { emit Execute(id); });
     return action;
+}
+
+// Each resolution an item of the drop-down; choosing one checks it, then runs the command.
+void CommandBars::AddResolutionButton(const CommandEntry& entry)
+{
+    QAction* action = AddPageResolutionMenu(*this, nullptr, kDefaultPageDpi, [this](int32_t) { emit Execute(ID_RESOLUTION); });
+    action->setText(QString::fromUtf8(entry.caption));
+    action->setToolTip(QString::fromUtf8(entry.tooltip));
+    action->setData(entry.id);
+    toolbarActions_.insert(entry.id, action);
 }
 
 // "Help" is a button of its own (it opens the help page) with a drop-down of the
@@ -86,10 +101,10 @@ void CommandBars::AddHelpButton()
     for (const CommandEntry& entry : HelpMenuCommands()) {
         if (entry.separatorBefore)
             menu->addSeparator();
-        menu->addAction(AddCommand(menu, entry.id, entry.caption, entry.tooltip, entry.shortcut));
+        menu->addAction(AddCommand(menu, entry));
     }
     const CommandEntry& help = ToolbarCommands().back();
-    QAction* helpAction = AddCommand(this, help.id, help.caption, help.tooltip, help.shortcut);
+    QAction* helpAction = AddCommand(this, help);
     helpAction->setIcon(IconFor(style(), help.id));
     helpAction->setMenu(menu);
     addSeparator();

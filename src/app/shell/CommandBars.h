@@ -1,10 +1,13 @@
 #pragma once
 
 // The main window's command bar ("CommandBars1"): the toolbar built from the command
-// table, each action carrying its command id. Every command reaches one signal.
+// table, each action carrying its command id. Every command reaches one signal, the
+// commands of the canvas's menu too.
 
 #include <QHash>
 #include <QToolBar>
+
+#include "core/shell/CommandTable.h"
 
 class QAction;
 
@@ -19,12 +22,14 @@ public:
     // The toolbar entry with this id (the toolbar's own, not the Help menu's).
     QAction* FindControl(int id) const;
 
+    // An action for the command, owned by `owner`, that reaches Execute.
+    QAction* AddCommand(QWidget* owner, const CommandEntry& entry);
+
 signals:
     void Execute(int id);
 
 private:
-    QAction* AddCommand(QWidget* owner, int id, const char* caption, const char* tooltip,
-                        const char* shortcut);
+    void AddResolutionButton(const CommandEntry& entry);
     void AddHelpButton();
 
     QHash<int, QAction*> toolbarActions_;

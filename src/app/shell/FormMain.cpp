@@ -26,13 +26,10 @@
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
 #include "app/shell/LayoutDialogs.h"
-#include "app/shell/PageResolutionMenu.h"
 #include "core/editor/PaperFitting.h"
-#include "core/services/PageSettings.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/DroppedFile.h"
 #include "core/shell/Folders.h"
@@ -50,16 +47,13 @@ const char* const kOpenFilter = "PNG format (*.png)|*.png|JPG format (*.jpg;*.jp
 
 } // namespace
 
-FormMain::FormMain(Document& doc, QWidget* parent)
+FormMain::FormMain(QWidget* parent)
     : QMainWindow(parent)
-    , doc_(doc)
     , renderer_([this] { if (canvas_) canvas_->update(); })
 {
     PrepareMainWindow();
+    PrepareCanvasMenu();
     StartUp();
-    PrepareHistory();
-    PrepareLayoutActions();
-    UpdateTitle();
 }
 
 void FormMain::PrepareMainWindow()
@@ -73,7 +67,7 @@ void FormMain::PrepareMainWindow()
     editModeButton_ = commandBars_->FindControl(ID_SWITCH);
     editModeButton_->setChecked(true);
     exactButton_ = commandBars_->FindControl(ID_EXACT);
-    AddResolutionChoice();
+    resolutionButton_ = commandBars_->FindControl(ID_RESOLUTION);
 
     canvas_ = new CanvasWidget(renderer_, editor_, this);
     setCentralWidget(canvas_);
@@ -85,90 +79,70 @@ void FormMain::PrepareMainWindow()
     CentreOnScreen(*this, nullptr);
 }
 
-// The page resolution of the last run, chosen in a drop-down that stands with the commands,
-// before the separator of the Help button.
-void FormMain::AddResolutionChoice()
+// Undo, redo and the layout commands on the canvas's context menu, with their keys; undo
+// and redo are enabled while there is a step to take. The editor's moves are steps.
+void FormMain::PrepareCanvasMenu()
 {
-    doc_.PageDpi = ReadPageDpiSetting(SettingsStore());
-    const QList<QAction*> actions = commandBars_->actions();
-    const qsizetype help = actions.indexOf(commandBars_->FindControl(ID_HELP));
-    QAction* before = help > 0 ? actions.at(help - 1) : nullptr;
-    resolutionButton_ = AddPageResolutionMenu(*commandBars_, before, doc_.PageDpi,
-                                              [this](int32_t PageDpi) { ChoosePageDpi(PageDpi); });
-}
-
-// The commands show the document's mapping and page resolution (an opened layout brings
-// its own), and the settings file keeps them for the next start.
-void FormMain::ShowPageOptions()
-{
-    exactButton_->setChecked(doc_.Mapping == SheetMapping::Exact);
-    for (QAction* item : resolutionButton_->menu()->actions())
-        item->setChecked(item->data().toInt() == doc_.PageDpi);
-    SettingsStore store;
-    WriteMappingSetting(store, doc_.Mapping);
-    WritePageDpiSetting(store, doc_.PageDpi);
-}
-
-// The choice is kept for the next start (a failed write only loses that).
-void FormMain::ChoosePageDpi(int32_t PageDpi)
-{
-    doc_.PageDpi = PageDpi;
-    SettingsStore store;
-    WritePageDpiSetting(store, PageDpi);
+    for (const CommandEntry& entry : CanvasMenuCommands()) {
+        if (entry.separatorBefore) {
+            auto* separator = new QAction(canvas_);
+            separator->setSeparator(true);
+            canvas_->addAction(separator);
+        }
+        QAction* action = commandBars_->AddCommand(canvas_, entry);
+        canvas_->addAction(action);
+        QUndoStack* stack = &History().Stack();
+        if (entry.id == ID_UNDO || entry.id == ID_REDO) {
+            const bool undo = entry.id == ID_UNDO;
+            action->setEnabled(false);
+            connect(stack, undo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, action,
+                    &QAction::setEnabled);
+        }
+    }
+    canvas_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    editor_.SetCommitted([this](const Document& before, bool nudge) {
+        session_.Committed(before, nudge ? StepKind::KeyMove : StepKind::Single);
+    });
 }
 
 void FormMain::StartUp()
 {
-    doc_.PageStyle = kStyleLFold;
-    doc_.Mapping = ReadMappingSetting(SettingsStore());
-    exactButton_->setChecked(doc_.Mapping == SheetMapping::Exact);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         renderer_.SetScreenHeight(screen->geometry().height());
     layout()->activate(); // the canvas gets its size before the window is shown
     renderer_.Resize(canvas_->size(), canvas_->devicePixelRatioF());
 
-    SetDefaultPaper(doc_);
-    ResetPaper(doc_, paper_, CanvasSize(), false);
     const QString samplePath = folders_.ObjectFolder + QStringLiteral("tyrannosaurus.png");
     const LoadedPicture sample = LoadPicture(samplePath);
-    SetPicture(doc_, sample.image, sample.image.isNull() ? QString() : samplePath);
-    ApplyDefaultPlacement(doc_, paper_, CanvasSize());
-    Redraw();
-}
-
-// Undo and redo on the canvas's context menu and their keys; the editor's moves as steps.
-void FormMain::PrepareHistory()
-{
-    QUndoStack& stack = history_.Stack();
-    QAction* undo = stack.createUndoAction(canvas_, QStringLiteral("Undo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = stack.createRedoAction(canvas_, QStringLiteral("Redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    canvas_->addActions({undo, redo});
-    canvas_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(&stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-
-    editor_.SetCommitted([this](const Document& before, bool nudge) {
-        history_.Record(before, QStringLiteral("Move"), nudge ? StepKind::KeyMove : StepKind::Single);
+    session_.Start([&](Document& doc, const CanvasPaper& fitted) {
+        doc.PictureImage = sample.image;
+        doc.PictureFile = sample.image.isNull() ? QString() : samplePath;
+        ApplyDefaultPlacement(doc, fitted, CanvasSize());
     });
+    ShowPageOptions();
 }
 
-void FormMain::PrepareLayoutActions()
+// The commands show the document's mapping and page resolution (an opened layout brings
+// its own).
+void FormMain::ShowPageOptions()
 {
-    auto* open = new QAction(QStringLiteral("Open Layout..."), canvas_);
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    connect(open, &QAction::triggered, this, &FormMain::ChooseAndOpenLayout);
-    auto* save = new QAction(QStringLiteral("Save Layout..."), canvas_);
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(save, &QAction::triggered, this, &FormMain::ChooseAndSaveLayout);
-    auto* separator = new QAction(canvas_);
-    separator->setSeparator(true);
-    canvas_->addActions({separator, open, save});
+    exactButton_->setChecked(Doc().Mapping == SheetMapping::Exact);
+    for (QAction* item : resolutionButton_->menu()->actions())
+        item->setChecked(item->data().toInt() == Doc().PageDpi);
+}
+
+void FormMain::ChoosePageDpi()
+{
+    for (const QAction* item : resolutionButton_->menu()->actions()) {
+        if (item->isChecked())
+            session_.SetPageDpi(item->data().toInt());
+    }
 }
 
 void FormMain::ChooseAndOpenLayout()
 {
-    const QString folder = layoutPath_.isEmpty() ? folders_.SaveFolder : QFileInfo(layoutPath_).absolutePath();
+    const QString& layoutPath = session_.LayoutPath();
+    const QString folder = layoutPath.isEmpty() ? folders_.SaveFolder : QFileInfo(layoutPath).absolutePath();
     const QString path = AskLayoutToOpen(this, folder);
     if (!path.isEmpty())
         OpenLayout(path);
@@ -176,9 +150,10 @@ void FormMain::ChooseAndOpenLayout()
 
 void FormMain::ChooseAndSaveLayout()
 {
-    const QString suggested = !layoutPath_.isEmpty()
-        ? layoutPath_
-        : QDir(folders_.SaveFolder).filePath(QFileInfo(doc_.PictureFile).completeBaseName()
+    const QString& layoutPath = session_.LayoutPath();
+    const QString suggested = !layoutPath.isEmpty()
+        ? layoutPath
+        : QDir(folders_.SaveFolder).filePath(QFileInfo(Doc().PictureFile).completeBaseName()
                                              + QString::fromLatin1(kLayoutEnding));
     const QString path = AskLayoutToSave(this, suggested);
     if (!path.isEmpty())
@@ -192,50 +167,33 @@ bool FormMain::OpenLayout(const QString& path)
         ShowError(this, read.error);
         return false;
     }
-    const Document before = doc_;
-    doc_ = read.layout->doc;
-    ResetPaper(doc_, paper_, CanvasSize(), false);
-    ShowPageOptions();
-    history_.Record(before, QStringLiteral("Open Layout"));
-    history_.Stack().setClean();
-    layoutPath_ = path;
-    if (designer_)
-        designer_->AdoptDocument();
-    Redraw();
-    UpdateTitle();
+    session_.Opened(read.layout->doc, path);
     return true;
 }
 
 bool FormMain::SaveLayout(const QString& path)
 {
-    if (const std::optional<QString> error = quorvane::SaveLayout({doc_, canvas_->size()}, path)) {
+    if (const std::optional<QString> error = quorvane::SaveLayout({Doc(), canvas_->size()}, path)) {
         ShowError(this, *error);
         return false;
     }
-    layoutPath_ = path;
-    history_.Stack().setClean();
-    UpdateTitle();
+    session_.Saved(path);
     return true;
 }
 
-// An undo or a redo replaced the document: its paper is fitted to this canvas with the
-// picture where it lay on it, and the designer shows the restored camera.
-void FormMain::ShowRestored(const Document& previous)
+// An undo, a redo or an opened layout replaced the document: the commands and the designer
+// show its page options, camera and paper.
+void FormMain::ShowReplaced(const Document&)
 {
-    ResetPaper(doc_, paper_, CanvasSize(), false);
-    if (designer_ && (doc_.Camera != previous.Camera || doc_.PageStyle != previous.PageStyle))
-        designer_->AdoptDocument();
-    Redraw();
-    UpdateTitle();
+    ShowPageOptions();
+    if (designer_)
+        designer_->AdoptDocument(Doc());
 }
 
-// "name[*] – Quorvane": the layout file when there is one, else the picture's file.
-void FormMain::UpdateTitle()
+void FormMain::ShowTitle(const QString& title, bool modified)
 {
-    const QString shown = !layoutPath_.isEmpty() ? layoutPath_ : doc_.PictureFile;
-    const QString name = shown.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(shown).fileName();
-    setWindowTitle(name + QStringLiteral("[*] \u2013 Quorvane"));
-    setWindowModified(!history_.Stack().isClean());
+    setWindowTitle(title);
+    setWindowModified(modified);
 }
 
 void FormMain::dragEnterEvent(QDragEnterEvent* event)
@@ -261,7 +219,9 @@ QSizeF FormMain::CanvasSize() const
 // The full redraw at the current placement; in edit mode with frame and grips.
 void FormMain::Redraw()
 {
-    renderer_.DrawCanvas(doc_, paper_, PlacementOnCanvas(doc_, paper_),
+    const Document& doc = Doc();
+    const CanvasPaper& paper = Fitted();
+    renderer_.DrawCanvas(doc, paper, PlacementOnCanvas(doc, paper),
                          state_.PreviewMode ? Decorations::None : Decorations::FrameAndGrips);
     state_.SelShown = !state_.PreviewMode;
 }
@@ -271,8 +231,7 @@ void FormMain::CommandBars1_Resize()
     if (isMinimized() || canvas_->height() <= 0 || canvas_->width() <= 0)
         return;
     renderer_.Resize(canvas_->size(), canvas_->devicePixelRatioF());
-    ResetPaper(doc_, paper_, CanvasSize(), false);
-    Redraw();
+    session_.Refit();
 }
 
 void FormMain::OnCommand(int id)
@@ -288,10 +247,25 @@ void FormMain::OnCommand(int id)
         ShowDesigner();
         break;
     case ID_GENERATE:
-        RunGenerate(doc_, paper_, genControl_, folders_.SaveFolder, this);
+        RunGenerate(Doc(), Fitted(), genControl_, folders_.SaveFolder, this);
         break;
     case ID_EXACT:
         SwitchMapping();
+        break;
+    case ID_RESOLUTION:
+        ChoosePageDpi();
+        break;
+    case ID_OPEN_LAYOUT:
+        ChooseAndOpenLayout();
+        break;
+    case ID_SAVE_LAYOUT:
+        ChooseAndSaveLayout();
+        break;
+    case ID_UNDO:
+        History().Stack().undo();
+        break;
+    case ID_REDO:
+        History().Stack().redo();
         break;
     case ID_HELP:
         OpenHelpContents();
@@ -310,20 +284,20 @@ void FormMain::OnCommand(int id)
     }
 }
 
+// A new outline from the designer: the picture keeps its place on the canvas. An OK that
+// changes nothing is no step.
 void FormMain::ShowDesigner()
 {
     if (!designer_)
-        designer_ = new FormOpenGL(doc_, [this] { OnPaperChanged(); }, this);
-    const Document before = doc_;
-    designer_->exec();
-    history_.Record(before, QStringLiteral("Design"));
-}
-
-// A new outline from the designer: the picture keeps its place on the canvas.
-void FormMain::OnPaperChanged()
-{
-    ResetPaper(doc_, paper_, CanvasSize(), true);
-    CommandBars1_Resize();
+        designer_ = new FormOpenGL(Doc(), this);
+    const std::optional<FormOpenGL::Designed> designed = designer_->Design();
+    if (!designed)
+        return;
+    const BusyCursor busy; // the refit and redraw
+    session_.Apply(QStringLiteral("Design"), [&designed](Document& doc, const CanvasPaper&) {
+        doc.Paper = designed->Paper;
+        doc.Outline = designed->Outline;
+    }, PictureFit::KeepOnCanvas);
 }
 
 void FormMain::ChooseAndOpenPicture()
@@ -351,12 +325,11 @@ bool FormMain::OpenPicture(const QString& path)
         ShowError(this, loaded.error);
         return false;
     }
-    const Document before = doc_;
-    SetPicture(doc_, loaded.image, path);
-    ApplyDefaultPlacement(doc_, paper_, CanvasSize());
-    CommandBars1_Resize();
-    history_.Record(before, QStringLiteral("Open"));
-    UpdateTitle();
+    session_.Apply(QStringLiteral("Open"), [&](Document& doc, const CanvasPaper& fitted) {
+        doc.PictureImage = loaded.image;
+        doc.PictureFile = path;
+        ApplyDefaultPlacement(doc, fitted, CanvasSize());
+    });
     return true;
 }
 
@@ -375,13 +348,10 @@ void FormMain::SwitchEditMode()
     CommandBars1_Resize();
 }
 
-// The action toggles its own checked state before it reaches us; the choice is kept for the
-// next start (a failed write only loses that).
+// The action toggles its own checked state before it reaches us.
 void FormMain::SwitchMapping()
 {
-    doc_.Mapping = exactButton_->isChecked() ? SheetMapping::Exact : SheetMapping::Bilinear;
-    SettingsStore store;
-    WriteMappingSetting(store, doc_.Mapping);
+    session_.SetMapping(exactButton_->isChecked() ? SheetMapping::Exact : SheetMapping::Bilinear);
 }
 
 } // namespace quorvane

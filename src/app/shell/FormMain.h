@@ -1,9 +1,9 @@
 #pragma once
 
-// The main window ("Quorvane"): the command bar over the canvas. It holds what belongs to
-// the window around the document (the paper fitted to the canvas, the editor's state, the
-// folders, the generation's control), redraws the canvas and dispatches the toolbar's
-// commands by id.
+// The main window ("Quorvane"): the command bar over the canvas. It shows the document
+// session (the document, its fitted paper and its history), holds what belongs to the
+// window around it (the editor's state, the folders, the generation's control), redraws
+// the canvas and dispatches the commands by id.
 
 #include <QMainWindow>
 #include <QString>
@@ -12,9 +12,7 @@
 #include "core/editor/EditorState.h"
 #include "core/editor/PlacementEditor.h"
 #include "core/generation/GenControl.h"
-#include "core/shell/CanvasPaper.h"
-#include "core/shell/Document.h"
-#include "core/shell/DocumentHistory.h"
+#include "core/shell/DocumentSession.h"
 #include "core/shell/Folders.h"
 
 class QAction;
@@ -25,11 +23,11 @@ class CanvasWidget;
 class CommandBars;
 class FormOpenGL;
 
-class FormMain : public QMainWindow {
+class FormMain : public QMainWindow, private SessionView {
     Q_OBJECT
 
 public:
-    explicit FormMain(Document& doc, QWidget* parent = nullptr);
+    explicit FormMain(QWidget* parent = nullptr);
 
     // Runs the command with this id; ids without a command do nothing.
     void OnCommand(int id);
@@ -49,8 +47,10 @@ public:
     // Writes the document and the canvas size as a layout file; the user is told of a failure.
     bool SaveLayout(const QString& path);
 
+    const Document& Doc() const { return session_.Doc(); }
+    DocumentSession& Session() { return session_; }
     // The undo stack over the document; its clean state is the last saved layout.
-    DocumentHistory& History() { return history_; }
+    DocumentHistory& History() { return session_.History(); }
     CommandBars* CommandBars1() const { return commandBars_; }
     FormOpenGL* Designer() const { return designer_; }
     CanvasWidget* Picture1() const { return canvas_; }
@@ -58,7 +58,7 @@ public:
     QAction* ResolutionButton() const { return resolutionButton_; } // its menu holds the items
     QAction* ExactButton() const { return exactButton_; }
     const CanvasRenderer& Renderer() const { return renderer_; }
-    const CanvasPaper& Paper() const { return paper_; }
+    const CanvasPaper& Fitted() const { return session_.Fitted(); }
     const EditorState& Editor() const { return state_; }
     Folders& AppFolders() { return folders_; }
 
@@ -67,33 +67,29 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QSizeF CanvasSize() const override;
+    void Redraw() override;
+    void ShowTitle(const QString& title, bool modified) override;
+    void ShowReplaced(const Document& previous) override;
+
     void PrepareMainWindow();
-    void PrepareHistory();
-    void PrepareLayoutActions();
+    void PrepareCanvasMenu();
+    void StartUp();
+    void ShowPageOptions();
     void ChooseAndOpenLayout();
     void ChooseAndSaveLayout();
-    void ShowRestored(const Document& previous);
-    void UpdateTitle();
-    void StartUp();
     void ChooseAndOpenPicture();
+    void ChoosePageDpi();
     void SwitchEditMode();
-    void AddResolutionChoice();
-    void ChoosePageDpi(int32_t PageDpi);
-    void ShowPageOptions();
     void SwitchMapping();
     void ShowDesigner();
-    void OnPaperChanged();
-    void Redraw();
-    QSizeF CanvasSize() const;
 
-    Document& doc_;
-    CanvasPaper paper_;
     EditorState state_;
     Folders folders_;
     GenControl genControl_;
     CanvasRenderer renderer_;
-    PlacementEditor editor_{doc_, paper_, state_, renderer_};
-    DocumentHistory history_{doc_, [this](const Document& previous) { ShowRestored(previous); }};
+    DocumentSession session_{*this};
+    PlacementEditor editor_{session_.EditedDoc(), session_.EditedPaper(), state_, renderer_};
     CommandBars* commandBars_ = nullptr;
     CanvasWidget* canvas_ = nullptr;
     QAction* editModeButton_ = nullptr;
@@ -102,7 +98,6 @@ private:
     FormOpenGL* designer_ = nullptr; // made at the first Design, then only hidden and shown
     bool OpenDialogReady = false;
     QString openDialogPath_; // the open dialog's file name and folder, kept between openings
-    QString layoutPath_;     // the layout file last opened or saved; empty when none
 };
 
 } // namespace quorvane

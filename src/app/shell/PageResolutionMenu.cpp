@@ -24,8 +24,7 @@ QAction* AddPageResolutionMenu(QToolBar& bar, QAction* before, int32_t PageDpi,
         group->addAction(item);
         QObject::connect(item, &QAction::triggered, menu, [chosen, dpi] { chosen(dpi); });
     }
-    auto* action = new QAction(QStringLiteral("Page Resolution"), &bar);
-    action->setToolTip(QStringLiteral("Page Resolution: the dots per inch of the A4 page Generate makes"));
+    auto* action = new QAction(&bar);
     action->setMenu(menu);
     bar.insertAction(before, action);
     if (auto* button = qobject_cast<QToolButton*>(bar.widgetForAction(action)))

@@ -1,7 +1,7 @@
 #pragma once
 
 // "Page Resolution" on the main window's toolbar: a drop-down with one radio item per page
-// resolution ("144 dpi", "300 dpi", "600 dpi"), each carrying its resolution as data.
+// resolution ("300 dpi", say), each carrying its resolution as data.
 
 #include <cstdint>
 #include <functional>

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <initializer_list>
 
-#include "core/shell/PageStyle.h"
 
 namespace quorvane {
 
@@ -17,18 +16,16 @@ bool AllFound(const FoundCorners& found, std::initializer_list<int> corners)
                        [&](int i) { return CornerFound(found[i]); });
 }
 
-PaperOutlineResult Refuse(const QString& message)
+OutlineCapture Refuse(const QString& message)
 {
-    PaperOutlineResult result;
-    result.message = message;
-    return result;
+    return {std::nullopt, message};
 }
 
 } // namespace
 
-PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle, const CameraValues& camera)
+OutlineCapture CaptureOutline(FoundCorners found, const Paper& paper, const CameraValues& camera, QSize view)
 {
-    switch (LayoutOf(PageStyle)) {
+    switch (paper.Layout) {
     case PaperLayout::LFold:
         if (!AllFound(found, {0, 1, 2, 3, 4, 5}))
             return Refuse(kMessageCornersHidden);
@@ -53,10 +50,13 @@ PaperOutlineResult PaperOutlineFromCorners(FoundCorners found, double PageStyle,
         // No paper is drawn for an unknown style, so there is nothing to outline.
         return Refuse(kMessageCornersHidden);
     }
-    PaperOutlineResult result;
-    result.ok = true;
-    result.PaperPoint = NormaliseOutline(found);
-    return result;
+    PaperOutline outline;
+    outline.PaperPoint = NormaliseOutline(found);
+    outline.Source = OutlineSource::Designer;
+    outline.Camera = camera;
+    outline.ViewOrigin = found[2] - outline.PaperPoint[2]; // corner 2 is found in every layout
+    outline.View = view;
+    return {outline, {}};
 }
 
 Outline NormaliseOutline(const FoundCorners& corners)

@@ -3,12 +3,10 @@
 #include <algorithm>
 
 #include "core/shell/Numeric.h"
-#include "core/shell/PageStyle.h"
 
 namespace quorvane {
 
 DesignerCamera::DesignerCamera()
-    : keptPageStyle_(kStyleLFold)
 {
     for (CameraRow row : kCameraRows)
         SetSliderValue(row, RangeOf(row).Initial);
@@ -44,26 +42,26 @@ QString DesignerCamera::FieldText(CameraRow row) const
     return QString::number(SliderValue(row));
 }
 
-void DesignerCamera::Commit(double PageStyle)
+void DesignerCamera::Commit(const Paper& paper)
 {
     kept_ = camera_;
-    keptPageStyle_ = PageStyle;
+    keptPaper_ = paper;
 }
 
-void DesignerCamera::Keep(const CameraValues& camera, double PageStyle)
+void DesignerCamera::Keep(const CameraValues& camera, const Paper& paper)
 {
     kept_ = camera;
-    keptPageStyle_ = PageStyle;
+    keptPaper_ = paper;
 }
 
-double DesignerCamera::Restore()
+Paper DesignerCamera::Restore()
 {
     camera_ = kept_;
     SetSliderValue(CameraRow::FieldOfView, RoundHalfEvenClamped(kept_.FieldOfView));
     SetSliderValue(CameraRow::Angle, RoundHalfEvenClamped(kept_.CameraAngle));
     SetSliderValue(CameraRow::Distance, RoundHalfEvenClamped(kept_.CameraDistance * 10.0));
     SetSliderValue(CameraRow::Height, RoundHalfEvenClamped(kept_.CameraHeight * 10.0));
-    return keptPageStyle_;
+    return keptPaper_;
 }
 
 } // namespace quorvane

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/shell/CameraValues.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane {
 
@@ -52,21 +53,21 @@ public:
     // The text a row's field shows for the current slider value ("1500", "-45").
     QString FieldText(CameraRow row) const;
 
-    // Remembers the current camera and page style as the last committed settings.
-    void Commit(double PageStyle);
+    // Remembers the current camera and the paper as the last committed settings.
+    void Commit(const Paper& paper);
     // Takes these as the last committed settings, as when the document is put back by an undo.
-    void Keep(const CameraValues& camera, double PageStyle);
-    // Returns to the last committed camera and sliders; gives the page style kept with it.
-    double Restore();
+    void Keep(const CameraValues& camera, const Paper& paper);
+    // Returns to the last committed camera and sliders; gives the paper kept with it.
+    Paper Restore();
 
     const CameraValues& Kept() const { return kept_; }
-    double KeptPageStyle() const { return keptPageStyle_; }
+    const Paper& KeptPaper() const { return keptPaper_; }
 
 private:
     std::array<int, kCameraRowCount> sliders_{};
     CameraValues camera_;
     CameraValues kept_;
-    double keptPageStyle_;
+    Paper keptPaper_;
 };
 
 } // namespace quorvane

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/designer/PaperScene.h"
 
 namespace quorvane {
 
@@ -22,13 +21,6 @@ struct Polar {
     double elevation;
 };
 
-double AimHeight(double PageStyle)
-{
-    SheetSize size;
-    SetPaperSize(PageStyle, size);
-    return 0.43 * size.SheetHeight; // where the scene's camera looks
-}
-
 Polar PolarOf(const CameraValues& camera, double aim)
 {
     const double up = camera.CameraHeight - aim;
@@ -44,9 +36,9 @@ CameraValues Place(CameraValues camera, double aim, Polar eye)
 
 } // namespace
 
-CameraValues OrbitCamera(const CameraValues& camera, double PageStyle, double turn, double raise)
+CameraValues OrbitCamera(const CameraValues& camera, const Paper& paper, double turn, double raise)
 {
-    const double aim = AimHeight(PageStyle);
+    const double aim = paper.AimHeight();
     Polar eye = PolarOf(camera, aim);
     eye.elevation = std::clamp(eye.elevation + raise * kDegree, kLowest, kHighest);
     CameraValues moved = Place(camera, aim, eye);
@@ -54,9 +46,9 @@ CameraValues OrbitCamera(const CameraValues& camera, double PageStyle, double tu
     return moved;
 }
 
-CameraValues ZoomCamera(const CameraValues& camera, double PageStyle, double factor)
+CameraValues ZoomCamera(const CameraValues& camera, const Paper& paper, double factor)
 {
-    const double aim = AimHeight(PageStyle);
+    const double aim = paper.AimHeight();
     Polar eye = PolarOf(camera, aim);
     eye.radius = std::clamp(eye.radius * factor, kNearest, kFarthest);
     return Place(camera, aim, eye);

@@ -1,25 +1,6 @@
 #include "core/designer/PaperScene.h"
 
-#include "core/shell/PageStyle.h"
-
 namespace quorvane {
-
-void SetPaperSize(double PageStyle, SheetSize& size)
-{
-    switch (LayoutOf(PageStyle)) {
-    case PaperLayout::LFold:
-        size = {29.75, 21.05, 21.05};
-        break;
-    case PaperLayout::Flat:
-        size = {29.75, 0.0, 42.1};
-        break;
-    case PaperLayout::Upright:
-        size = {42.1, 29.75, 0.0};
-        break;
-    case PaperLayout::None:
-        break;
-    }
-}
 
 ScenePoint CornerPosition(int corner, const SheetSize& size)
 {
@@ -54,9 +35,8 @@ PagePoint PagePointAt(const ScenePoint& point, const SheetSize& size)
     return {u, along / unfolded};
 }
 
-bool MarkerDrawn(int corner, double PageStyle)
+bool MarkerDrawn(int corner, PaperLayout layout)
 {
-    const PaperLayout layout = LayoutOf(PageStyle);
     switch (corner) {
     case 0:
     case 1:

@@ -1,22 +1,15 @@
 #pragma once
 
-// The paper as the designer's 3D scene holds it: its size for each page style and where its
-// six corners and their capture markers lie. Scene units are centimetres; x to the right,
-// y up, z towards the camera, the origin on the floor in the middle of the lying sheet.
+// The paper as the designer's 3D scene holds it: where its six corners and their capture
+// markers lie, and where it shows the printed page. Its size comes from the paper
+// (Paper::SceneSize); x to the right, y up, z towards the camera, the origin on the floor in
+// the middle of the lying sheet.
 
 #include <array>
 
+#include "core/shell/Paper.h"
+
 namespace quorvane {
-
-struct SheetSize {
-    double SheetWidth = 29.75;  // x extent of the paper
-    double SheetHeight = 21.05; // height of the standing sheet
-    double SheetDepth = 21.05;  // depth of the lying sheet
-};
-
-// The paper's size for a page style: A4 plus half a millimetre, folded into an L, lying
-// flat or standing upright. Any other style leaves `size` as it is.
-void SetPaperSize(double PageStyle, SheetSize& size);
 
 struct ScenePoint {
     double x;
@@ -54,7 +47,7 @@ struct PagePoint {
 // standing sheet alone), the fold where the sheets' depths divide it.
 PagePoint PagePointAt(const ScenePoint& point, const SheetSize& size);
 
-// Whether a corner's marker is drawn for the style: a sheet of no extent has no own corners.
-bool MarkerDrawn(int corner, double PageStyle);
+// Whether a corner's marker is drawn for the layout: a sheet of no extent has no own corners.
+bool MarkerDrawn(int corner, PaperLayout layout);
 
 } // namespace quorvane

@@ -48,9 +48,9 @@ void DrawSheet(QPainter& painter, const QPolygon& outline, const QPolygon& fill,
     painter.drawPolygon(fill, Qt::OddEvenFill);
 }
 
-void DrawPaper(QPainter& painter, double PageStyle, const CanvasPaper& paper)
+void DrawPaper(QPainter& painter, PaperLayout layout, const CanvasPaper& paper)
 {
-    switch (LayoutOf(PageStyle)) {
+    switch (layout) {
     case PaperLayout::LFold:
         DrawSheet(painter, ToPolygon(paper.CanvasOutline), ToPolygon(paper.CanvasQuadA), kPageBrushA);
         painter.setBrush(kPageBrushB);
@@ -104,15 +104,15 @@ int CanvasRenderer::ToDevice(int canvas) const
     return RoundHalfEvenClamped(canvas * ratio_);
 }
 
-const QImage& CanvasRenderer::PaperLayer(double PageStyle, const CanvasPaper& paper)
+const QImage& CanvasRenderer::PaperLayer(PaperLayout layout, const CanvasPaper& paper)
 {
     if (!paperLayer_.isNull() && paperLayer_.size() == backBuffer_.size()
-        && layerOutline_ == paper.CanvasOutline && layerStyle_ == PageStyle)
+        && layerOutline_ == paper.CanvasOutline && layerLayout_ == layout)
         return paperLayer_;
 
     paperLayer_ = QImage(backBuffer_.size(), QImage::Format_ARGB32_Premultiplied);
     layerOutline_ = paper.CanvasOutline;
-    layerStyle_ = PageStyle;
+    layerLayout_ = layout;
     if (paperLayer_.isNull())
         return paperLayer_;
     QPainter painter(&paperLayer_);
@@ -124,7 +124,7 @@ const QImage& CanvasRenderer::PaperLayer(double PageStyle, const CanvasPaper& pa
     painter.fillRect(paperLayer_.rect(), gradient);
     if (ratio_ != 1.0)
         painter.scale(ratio_, ratio_); // the outline is in canvas pixels
-    DrawPaper(painter, PageStyle, paper);
+    DrawPaper(painter, layout, paper);
     return paperLayer_;
 }
 
@@ -145,7 +145,7 @@ void CanvasRenderer::DrawImage(const Document& doc, const CanvasPaper& paper, in
 {
     if (backBuffer_.isNull())
         return;
-    const QImage& layer = PaperLayer(doc.PageStyle, paper);
+    const QImage& layer = PaperLayer(doc.Paper.Layout, paper);
     if (layer.size() == backBuffer_.size())
         std::memcpy(backBuffer_.bits(), layer.constBits(), size_t(layer.sizeInBytes()));
 

@@ -50,7 +50,7 @@ private:
     void DrawDottedFrame(float x1, float y1, float x2, float y2);
     // The eight grips of the rectangle with these edges, in the solid line style.
     void DrawSRect(float right, float left, float bottom, float top);
-    const QImage& PaperLayer(double PageStyle, const CanvasPaper& paper);
+    const QImage& PaperLayer(PaperLayout layout, const CanvasPaper& paper);
     void DrawPicture(const QImage& picture, const QRect& target);
     // Outlines of rectangles given in canvas pixels, one line as wide as a canvas pixel.
     void DrawRectOutlines(std::initializer_list<QRectF> rects, Qt::PenStyle style);
@@ -67,7 +67,7 @@ private:
     // Background and paper change only with the canvas size, the outline and the style.
     QImage paperLayer_;
     Outline layerOutline_{};
-    double layerStyle_ = 0.0;
+    PaperLayout layerLayout_ = PaperLayout::None;
 };
 
 } // namespace quorvane

@@ -13,8 +13,8 @@ bool FitOutline(const Document& doc, CanvasPaper& paper, QSizeF canvas)
     if (!fit)
         return false;
     for (size_t i = 0; i < paper.CanvasOutline.size(); ++i) {
-        const auto x = RoundHalfEven(doc.PaperPoint[i].x() * fit->scale + fit->offset.x());
-        const auto y = RoundHalfEven(doc.PaperPoint[i].y() * fit->scale + fit->offset.y());
+        const auto x = RoundHalfEven(doc.Outline.PaperPoint[i].x() * fit->scale + fit->offset.x());
+        const auto y = RoundHalfEven(doc.Outline.PaperPoint[i].y() * fit->scale + fit->offset.y());
         if (x && y)
             paper.CanvasOutline[i] = QPoint(*x, *y);
     }
@@ -28,13 +28,15 @@ bool FitOutline(const Document& doc, CanvasPaper& paper, QSizeF canvas)
 
 std::optional<CanvasFit> CanvasFitOf(const Document& doc, QSizeF canvas)
 {
-    const auto a = Divide(canvas.width(), doc.PaperWidth);
-    const auto b = Divide(canvas.height(), doc.PaperHeight);
+    const int32_t PaperWidth = doc.Outline.PaperWidth();
+    const int32_t PaperHeight = doc.Outline.PaperHeight();
+    const auto a = Divide(canvas.width(), PaperWidth);
+    const auto b = Divide(canvas.height(), PaperHeight);
     if (!a || !b)
         return std::nullopt;
     const double k = (*b < *a ? *b : *a) * 0.95;
-    const auto ox = RoundHalfEven((canvas.width() - doc.PaperWidth * k) / 2.0);
-    const auto oy = RoundHalfEven((canvas.height() - doc.PaperHeight * k) / 2.0);
+    const auto ox = RoundHalfEven((canvas.width() - PaperWidth * k) / 2.0);
+    const auto oy = RoundHalfEven((canvas.height() - PaperHeight * k) / 2.0);
     if (!ox || !oy)
         return std::nullopt;
     return CanvasFit{k, QPointF(*ox, *oy)};

@@ -57,27 +57,27 @@ GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const C
 GenerateResult GenerateBothSheets(const Document& doc, const CanvasPaper& paper, GenControl& control,
                                   const RowCallback& afterRow)
 {
-    return RunDriver(DriverLayoutOf(PaperLayout::LFold, doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::LFold}, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow)
 {
-    return RunDriver(DriverLayoutOf(PaperLayout::Flat, doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::Flat}, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow)
 {
-    return RunDriver(DriverLayoutOf(PaperLayout::Upright, doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::Upright}, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
                                                    GenControl& control, const RowCallback& afterRow)
 {
-    if (LayoutOf(doc.PageStyle) == PaperLayout::None)
+    if (doc.Paper.Layout == PaperLayout::None)
         return std::nullopt;
-    return RunDriver(DriverLayoutOf(LayoutOf(doc.PageStyle), doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf(doc.Paper, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 } // namespace quorvane

@@ -23,8 +23,7 @@ enum class GenerateStatus {
 
 struct GenerateResult {
     GenerateStatus status = GenerateStatus::DibError;
-    QImage page; // the A4 page at doc.PageDpi (PortraitPageSize; on its side for the standing
-                 // sheet) when Done; else null
+    QImage page; // the page at doc.PageDpi (Paper::PageSize) when Done; else null
 };
 
 // Both sheets of the L-folded paper, one above the other: outline points 0, 1, 2, 5 and 5, 2, 3, 4.

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
 
 #include <QPainter>
 
@@ -19,11 +22,13 @@ constexpr int kBothSheetsPoints[] = {0, 1, 2, 3, 4, 5};
 constexpr int kSheetBPoints[] = {2, 3, 4, 5};
 constexpr int kSheetAPoints[] = {0, 1, 2, 5};
 
-// The canvas pixels at most. At 144 dpi the canvas doubled fits in PixelBuffer::kMaxBytes
-// (64 MB of canvas); the finer pages allow twice that, which keeps a whole run at 600 dpi,
-// its 139 MB page included, under 400 MB.
-constexpr int64_t kMaxCanvasPixels144 = PixelBuffer::kMaxBytes / 16;
-constexpr int64_t kMaxCanvasPixelsFine = PixelBuffer::kMaxBytes / 8;
+// The canvas pixels at most. At the default resolution the canvas doubled fits in
+// PixelBuffer::kMaxBytes (64 MB of canvas); the finer pages allow twice that, which keeps a
+// whole run at the finest, its 139 MB page included, under 400 MB.
+constexpr int64_t MaxCanvasPixels(int32_t PageDpi)
+{
+    return PageDpi == kDefaultPageDpi ? PixelBuffer::kMaxBytes / 16 : PixelBuffer::kMaxBytes / 8;
+}
 
 // The three drivers for one page size: the standing sheet above the lying one on the
 // upright page, either sheet alone on a whole page (the standing one's on its side).
@@ -48,21 +53,19 @@ struct ResolutionLayouts {
     DriverLayout sheetA;
 };
 
-const ResolutionLayouts* LayoutsAt(int32_t PageDpi)
+// The drivers of a format at a resolution, made at their first use and kept for the run.
+const ResolutionLayouts* LayoutsAt(PaperFormat format, int32_t PageDpi)
 {
-    static const ResolutionLayouts at144(*PortraitPageSize(144), kMaxCanvasPixels144);
-    static const ResolutionLayouts at300(*PortraitPageSize(300), kMaxCanvasPixelsFine);
-    static const ResolutionLayouts at600(*PortraitPageSize(600), kMaxCanvasPixelsFine);
-    switch (PageDpi) {
-    case 144:
-        return &at144;
-    case 300:
-        return &at300;
-    case 600:
-        return &at600;
-    default:
+    const std::optional<QSize> page = Paper{format, PaperLayout::LFold}.PortraitPageSize(PageDpi);
+    if (!page)
         return nullptr;
-    }
+    static std::mutex mutex;
+    static std::map<std::pair<PaperFormat, int32_t>, std::unique_ptr<const ResolutionLayouts>> made;
+    const std::lock_guard lock(mutex);
+    std::unique_ptr<const ResolutionLayouts>& layouts = made[{format, PageDpi}];
+    if (!layouts)
+        layouts = std::make_unique<const ResolutionLayouts>(*page, MaxCanvasPixels(PageDpi));
+    return layouts.get();
 }
 
 int32_t ScaledCoordinate(int64_t value, int64_t origin, double scale)
@@ -111,12 +114,12 @@ std::optional<int32_t> CanvasWidth(int32_t C, int64_t boxWidth, int64_t boxHeigh
 
 } // namespace
 
-const DriverLayout* DriverLayoutOf(PaperLayout layout, int32_t PageDpi)
+const DriverLayout* DriverLayoutOf(const Paper& paper, int32_t PageDpi)
 {
-    const ResolutionLayouts* layouts = LayoutsAt(PageDpi);
+    const ResolutionLayouts* layouts = LayoutsAt(paper.Format, PageDpi);
     if (!layouts)
         return nullptr;
-    switch (layout) {
+    switch (paper.Layout) {
     case PaperLayout::LFold:
         return &layouts->both;
     case PaperLayout::Flat:

@@ -17,7 +17,7 @@
 #include "core/generation/TransBitmap.h"
 #include "core/shell/Document.h"
 #include "core/shell/PageResolution.h"
-#include "core/shell/PageStyle.h"
+#include "core/shell/Paper.h"
 
 namespace quorvane {
 
@@ -35,9 +35,9 @@ struct DriverLayout {
     int64_t maxCanvasPixels; // the largest canvas composed, in pixels
 };
 
-// The driver of a paper layout for a page made at PageDpi; no value for PaperLayout::None
-// or a resolution not in kPageDpis.
-const DriverLayout* DriverLayoutOf(PaperLayout layout, int32_t PageDpi = kDefaultPageDpi);
+// The driver of the paper's layout for a page made at PageDpi; no value for a layout that
+// selects nothing or a resolution not in kPageDpis.
+const DriverLayout* DriverLayoutOf(const Paper& paper, int32_t PageDpi = kDefaultPageDpi);
 
 struct SheetGeometry {
     int64_t minX = 0;

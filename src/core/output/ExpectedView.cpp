@@ -19,12 +19,12 @@ QPointF MarkerCentre(QPoint paperPoint, QPoint viewOrigin)
 
 } // namespace
 
-std::optional<QTransform> CanvasToView(const Document& doc, QSizeF canvas, QPoint viewOrigin)
+std::optional<QTransform> CanvasToView(const Document& doc, QSizeF canvas)
 {
     const std::optional<CanvasFit> fit = CanvasFitOf(doc, canvas);
     if (!fit)
         return std::nullopt;
-    const QPointF shift = MarkerCentre(QPoint(0, 0), viewOrigin);
+    const QPointF shift = MarkerCentre(QPoint(0, 0), doc.Outline.ViewOrigin);
     QTransform transform;
     transform.translate(shift.x(), shift.y());
     transform.scale(1.0 / fit->scale, 1.0 / fit->scale);
@@ -32,24 +32,24 @@ std::optional<QTransform> CanvasToView(const Document& doc, QSizeF canvas, QPoin
     return transform;
 }
 
-QPolygonF OutlineInView(const Document& doc, QPoint viewOrigin)
+QPolygonF OutlineInView(const PaperOutline& outline)
 {
-    QPolygonF outline;
-    for (const QPoint& p : doc.PaperPoint)
-        outline << MarkerCentre(p, viewOrigin);
-    return outline;
+    QPolygonF inView;
+    for (const QPoint& p : outline.PaperPoint)
+        inView << MarkerCentre(p, outline.ViewOrigin);
+    return inView;
 }
 
-QImage ComposeExpectedView(const Document& doc, QSizeF canvas, QSize view, QPoint viewOrigin)
+QImage ComposeExpectedView(const Document& doc, QSizeF canvas)
 {
-    const std::optional<QTransform> toView = CanvasToView(doc, canvas, viewOrigin);
-    if (!toView || view.isEmpty())
+    const std::optional<QTransform> toView = CanvasToView(doc, canvas);
+    if (!toView || doc.Outline.View.isEmpty())
         return {};
-    QImage image(view, QImage::Format_RGB32);
+    QImage image(doc.Outline.View, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    const QPolygonF outline = OutlineInView(doc, viewOrigin);
+    const QPolygonF outline = OutlineInView(doc.Outline);
     QPainterPath paper;
     paper.addPolygon(outline);
     paper.closeSubpath();

@@ -8,8 +8,6 @@
 
 #include <QImage>
 #include <QPolygonF>
-#include <QPoint>
-#include <QSize>
 #include <QSizeF>
 #include <QTransform>
 
@@ -17,19 +15,18 @@
 
 namespace quorvane {
 
-// From canvas pixels to the designer's view, in pixels from its top-left corner: the
-// inverse of the canvas fitting, then PaperPoint shifted back by `viewOrigin` (where the
-// outline's (0, 0) lies among the found corners), each corner at its marker pixel's
-// centre. The corner scan counts rows from the top plus one, hence half a pixel up.
-// No value when the fitting is degenerate.
-std::optional<QTransform> CanvasToView(const Document& doc, QSizeF canvas, QPoint viewOrigin);
+// From canvas pixels to the view the outline was captured in, in pixels from its top-left
+// corner: the inverse of the canvas fitting, then PaperPoint shifted back to where it lay in
+// the view, each corner at its marker pixel's centre. The corner scan counts rows from the
+// top plus one, hence half a pixel up. No value when the fitting is degenerate.
+std::optional<QTransform> CanvasToView(const Document& doc, QSizeF canvas);
 
 // The paper outline in view pixels, corners at their marker pixels' centres.
-QPolygonF OutlineInView(const Document& doc, QPoint viewOrigin);
+QPolygonF OutlineInView(const PaperOutline& outline);
 
-// A white view of `view` pixels with the document's picture drawn as it lies on the
-// canvas, cut to the paper outline, and the outline and the fold drawn over it. Null when the fitting
-// is degenerate.
-QImage ComposeExpectedView(const Document& doc, QSizeF canvas, QSize view, QPoint viewOrigin);
+// A white picture of the captured view with the document's picture drawn as it lies on the
+// canvas, cut to the paper outline, and the outline and the fold drawn over it. Null when the
+// fitting is degenerate or the view's size is not known.
+QImage ComposeExpectedView(const Document& doc, QSizeF canvas);
 
 } // namespace quorvane

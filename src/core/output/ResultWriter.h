@@ -2,7 +2,7 @@
 
 // Writes a page image to a file whose format follows the name's last four characters:
 // ".jpg" or ".jpeg" (JPEG, quality 90), ".png", ".gif", ".bmp", in any letter case. JPEG,
-// PNG and BMP record the page's resolution, so that the page measures A4 (GIF has no place
+// PNG and BMP record the page's resolution, so that the page measures its paper's size (GIF has no place
 // for it).
 // The file is written to a temporary file beside it and renamed over the target only when
 // complete and on the disk (ReplacingFile), so a failed save never damages an existing

@@ -23,7 +23,7 @@ bool WriteMappingSetting(SettingsStore& store, SheetMapping mapping)
 
 bool WritePageDpiSetting(SettingsStore& store, int32_t PageDpi)
 {
-    if (!PortraitPageSize(PageDpi))
+    if (!PageDpiFromText(QString::number(PageDpi)))
         return false;
     return store.WriteSetting(QString::fromLatin1(kPageDpi), QString::number(PageDpi));
 }

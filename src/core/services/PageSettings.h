@@ -3,7 +3,7 @@
 // How Generate makes the page, as the user chose it last, kept in the settings file:
 // - ExactPerspective: "1" for the exact mapping, "0" for the bilinear one; anything else
 //   reads as bilinear.
-// - PageDpi: "144", "300" or "600"; anything else, a missing value included, reads as 144.
+// - PageDpi: one of kPageDpis; anything else, a missing value included, reads as the default.
 
 #include <cstdint>
 

@@ -4,9 +4,9 @@
 
 namespace quorvane {
 
-double ReferenceLength(const Outline& outline, double PageStyle)
+double ReferenceLength(const Outline& outline, PaperLayout layout)
 {
-    switch (LayoutOf(PageStyle)) {
+    switch (layout) {
     case PaperLayout::LFold:
     case PaperLayout::Upright:
         return outline[1].x() - outline[0].x();
@@ -24,7 +24,7 @@ Placement PlacementOnCanvas(const Document& doc, const CanvasPaper& paper)
     const Outline& to = paper.CanvasOutline;
     if (from == to)
         return doc.Place;
-    const auto r = Divide(ReferenceLength(to, doc.PageStyle), ReferenceLength(from, doc.PageStyle));
+    const auto r = Divide(ReferenceLength(to, doc.Paper.Layout), ReferenceLength(from, doc.Paper.Layout));
     if (!r)
         return doc.Place;
     const auto x = [&](float v) { return static_cast<float>((double(v) - from[0].x()) * *r + to[0].x()); };

@@ -11,9 +11,9 @@ struct CanvasPaper {
     Quad CanvasQuadB{};      // CanvasOutline corners 5, 2, 3, 4: the lying sheet
 };
 
-// Length of the paper's horizontal reference edge in a fitted outline, by page style; 0 for
-// a style that selects nothing.
-double ReferenceLength(const Outline& outline, double PageStyle);
+// Length of the paper's horizontal reference edge in a fitted outline, by layout; 0 for a
+// layout that selects nothing.
+double ReferenceLength(const Outline& outline, PaperLayout layout);
 
 // The picture's rectangle on this canvas: the document's rectangle moved and scaled with the
 // reference edge about corner 0, from the fit it was measured in to this one. Exactly the

@@ -1,6 +1,7 @@
 #pragma once
 
-// The main window's commands: ids, captions, tooltips and shortcuts, in toolbar order.
+// The main window's commands: ids, captions, tooltips and shortcuts, in the order each
+// place shows them: the toolbar, the Help drop-down and the canvas's right-click menu.
 
 #include <span>
 
@@ -19,13 +20,18 @@ enum CommandId : int {
     ID_PAPER = 1037,
     ID_DOWNLOADFREEOBJECTS = 1038,
     ID_EXACT = 1039, // checkable: the exact mapping instead of the bilinear one
+    ID_OPEN_LAYOUT = 1040,
+    ID_SAVE_LAYOUT = 1041,
+    ID_UNDO = 1042,
+    ID_REDO = 1043,
+    ID_RESOLUTION = 1044, // a drop-down of the page resolutions, one checked
 };
 
 struct CommandEntry {
     int id;
     const char* caption;
     const char* tooltip;
-    const char* shortcut; // the key the tooltip advertises; empty when none
+    const char* shortcut; // the keys, "; " between two; empty when none
     bool separatorBefore;
 };
 
@@ -34,5 +40,8 @@ std::span<const CommandEntry> ToolbarCommands();
 
 // The entries of the "Help" drop-down, top to bottom.
 std::span<const CommandEntry> HelpMenuCommands();
+
+// The canvas's right-click menu, top to bottom.
+std::span<const CommandEntry> CanvasMenuCommands();
 
 } // namespace quorvane

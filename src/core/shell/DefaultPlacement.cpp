@@ -23,7 +23,7 @@ std::optional<Placement> DefaultPlacement(QSizeF canvas, int32_t PictureWidth, i
 
 void ApplyDefaultPlacement(Document& doc, const CanvasPaper& paper, QSizeF canvas)
 {
-    if (const auto placement = DefaultPlacement(canvas, doc.PictureWidth, doc.PictureHeight))
+    if (const auto placement = DefaultPlacement(canvas, doc.PictureImage.width(), doc.PictureImage.height()))
         SetPlacement(doc, paper, *placement);
 }
 

@@ -12,7 +12,6 @@
 #include <QJsonObject>
 
 #include "core/output/ResultWriter.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/PageResolution.h"
 #include "core/shell/PictureLoader.h"
 
@@ -26,6 +25,8 @@ constexpr qint64 kMaxFileBytes = qint64(kPictureAllocationLimitMb) << 21; // bas
 constexpr double kMaxCoordinate = 1e6;
 const QString kBilinearName = QStringLiteral("bilinear");
 const QString kExactName = QStringLiteral("exact");
+const QString kDefaultSourceName = QStringLiteral("default");
+const QString kDesignerSourceName = QStringLiteral("designer");
 
 QByteArray PictureAsPng(const QImage& image)
 {
@@ -36,9 +37,20 @@ QByteArray PictureAsPng(const QImage& image)
     return png.toBase64();
 }
 
+// Where the outline came from: its kind, and for a capture where it lay in which view.
+QJsonObject SourceToJson(const PaperOutline& outline)
+{
+    if (outline.Source == OutlineSource::Default)
+        return {{QStringLiteral("kind"), kDefaultSourceName}};
+    return {{QStringLiteral("kind"), kDesignerSourceName},
+            {QStringLiteral("viewOrigin"), QJsonArray{outline.ViewOrigin.x(), outline.ViewOrigin.y()}},
+            {QStringLiteral("view"), QJsonArray{outline.View.width(), outline.View.height()}}};
+}
+
 QJsonObject ToJson(const Layout& layout)
 {
     const Document& d = layout.doc;
+    const CameraValues& camera = d.Outline.Camera;
     const auto points = [](const Outline& outline) {
         QJsonArray array;
         for (const QPoint& p : outline)
@@ -48,12 +60,13 @@ QJsonObject ToJson(const Layout& layout)
     return {
         {QStringLiteral("format"), kFormat},
         {QStringLiteral("version"), kVersion},
-        {QStringLiteral("pageStyle"), d.PageStyle},
-        {QStringLiteral("camera"), QJsonObject{{QStringLiteral("distance"), d.Camera.CameraDistance},
-                                               {QStringLiteral("height"), d.Camera.CameraHeight},
-                                               {QStringLiteral("angle"), d.Camera.CameraAngle},
-                                               {QStringLiteral("fieldOfView"), d.Camera.FieldOfView}}},
-        {QStringLiteral("paper"), points(d.PaperPoint)},
+        {QStringLiteral("pageStyle"), d.Paper.PageStyle()},
+        {QStringLiteral("camera"), QJsonObject{{QStringLiteral("distance"), camera.CameraDistance},
+                                               {QStringLiteral("height"), camera.CameraHeight},
+                                               {QStringLiteral("angle"), camera.CameraAngle},
+                                               {QStringLiteral("fieldOfView"), camera.FieldOfView}}},
+        {QStringLiteral("paper"), points(d.Outline.PaperPoint)},
+        {QStringLiteral("paperSource"), SourceToJson(d.Outline)},
         {QStringLiteral("placement"), QJsonArray{d.Place.SelX1, d.Place.SelY1, d.Place.SelX2, d.Place.SelY2}},
         {QStringLiteral("placementPaper"), points(d.PlaceOutline)},
         {QStringLiteral("canvas"), QJsonArray{layout.canvas.width(), layout.canvas.height()}},
@@ -157,17 +170,36 @@ Outline ReadOutline(Reader& r, const QString& key, double lo)
     return outline;
 }
 
+// The outline's source is only told, never needed: a layout from before it was kept, or of a
+// kind this version does not know, has the default outline's or else the designer's.
+void ReadOutlineSource(const QJsonObject& source, PaperOutline& outline)
+{
+    const QString kind = source.value(QStringLiteral("kind")).toString();
+    const bool isDefault = kind == kDefaultSourceName
+                           || (kind != kDesignerSourceName && outline.PaperPoint == DefaultOutline().PaperPoint);
+    outline.Source = isDefault ? OutlineSource::Default : OutlineSource::Designer;
+    const QJsonArray origin = source.value(QStringLiteral("viewOrigin")).toArray();
+    const QJsonArray view = source.value(QStringLiteral("view")).toArray();
+    if (isDefault || origin.size() != 2 || view.size() != 2)
+        return;
+    outline.ViewOrigin = QPoint(origin.at(0).toInt(), origin.at(1).toInt());
+    outline.View = QSize(view.at(0).toInt(), view.at(1).toInt());
+}
+
 std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
 {
     Layout layout;
     Document& d = layout.doc;
-    d.PageStyle = r.Number(root.value(QStringLiteral("pageStyle")), "the page style", 4.1, 6);
-    if (!r.problem && LayoutOf(d.PageStyle) == PaperLayout::None)
+    const std::optional<Paper> paper =
+        PaperOfStyle(r.Number(root.value(QStringLiteral("pageStyle")), "the page style", 4.1, 6));
+    if (!r.problem && !paper)
         r.problem = QStringLiteral("the page style is unknown");
-    ReadCamera(r, root.value(QStringLiteral("camera")).toObject(), d.Camera);
-    SetPaper(d, ReadOutline(r, QStringLiteral("paper"), 0));
-    if (!r.problem && (d.PaperWidth == 0 || d.PaperHeight == 0))
+    d.Paper = paper.value_or(Paper{});
+    ReadCamera(r, root.value(QStringLiteral("camera")).toObject(), d.Outline.Camera);
+    d.Outline.PaperPoint = ReadOutline(r, QStringLiteral("paper"), 0);
+    if (!r.problem && (d.Outline.PaperWidth() == 0 || d.Outline.PaperHeight() == 0))
         r.problem = QStringLiteral("the paper outline is empty");
+    ReadOutlineSource(root.value(QStringLiteral("paperSource")).toObject(), d.Outline);
     const QJsonArray place = r.Numbers(QStringLiteral("placement"), 4);
     float sel[4] = {};
     for (qsizetype i = 0; i < place.size() && !r.problem; ++i)
@@ -181,7 +213,8 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
     ReadPageOptions(r, root, d);
     if (r.problem)
         return std::nullopt;
-    SetPicture(d, r.Picture(), root.value(QStringLiteral("picture")).toObject().value(QStringLiteral("file")).toString());
+    d.PictureImage = r.Picture();
+    d.PictureFile = root.value(QStringLiteral("picture")).toObject().value(QStringLiteral("file")).toString();
     if (r.problem)
         return std::nullopt;
     return layout;

@@ -1,6 +1,7 @@
 #include "core/shell/PageResolution.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace quorvane {
 
@@ -9,22 +10,6 @@ namespace {
 constexpr double kMetersPerInch = 0.0254;
 
 } // namespace
-
-std::optional<QSize> PortraitPageSize(int32_t PageDpi)
-{
-    // 210 x 297 mm rounded to whole pixels, except that the 144 dpi page has always been
-    // 1190 pixels wide (210 mm is 1190.55 there).
-    switch (PageDpi) {
-    case 144:
-        return QSize(1190, 1684);
-    case 300:
-        return QSize(2480, 3508);
-    case 600:
-        return QSize(4961, 7016);
-    default:
-        return std::nullopt;
-    }
-}
 
 int32_t DotsPerMeter(int32_t PageDpi)
 {
@@ -38,6 +23,18 @@ std::optional<int32_t> PageDpiFromText(QStringView text)
             return dpi;
     }
     return std::nullopt;
+}
+
+QString PageDpiList(const QString& separator, const QString& last)
+{
+    QString list;
+    const size_t count = std::size(kPageDpis);
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            list += i + 1 == count ? last : separator;
+        list += QString::number(kPageDpis[i]);
+    }
+    return list;
 }
 
 } // namespace quorvane

@@ -1,27 +1,27 @@
 #pragma once
 
-// The resolutions a page is made at. Every one gives an A4 page: 1190 x 1684 pixels at
-// 144 dpi (the default), 2480 x 3508 at 300 and 4961 x 7016 at 600; a page for the
-// standing sheet alone lies on its side.
+// The resolutions a page is made at; the paper (Paper::PageSize) gives the page's pixels at
+// each.
 
 #include <cstdint>
 #include <optional>
 
-#include <QSize>
+#include <QString>
 #include <QStringView>
 
 namespace quorvane {
 
 inline constexpr int32_t kDefaultPageDpi = 144;
-inline constexpr int32_t kPageDpis[] = {144, 300, 600};
+inline constexpr int32_t kPageDpis[] = {kDefaultPageDpi, 300, 600};
 
-// The upright A4 page at PageDpi; no value for a resolution not in kPageDpis.
-std::optional<QSize> PortraitPageSize(int32_t PageDpi);
-
-// PageDpi in whole dots per metre, as image files record it (144 dpi: 5669).
+// PageDpi in whole dots per metre, as image files record it (the default: 5669).
 int32_t DotsPerMeter(int32_t PageDpi);
 
-// "144", "300" or "600"; no value for any other text.
+// One of kPageDpis as text; no value for any other text.
 std::optional<int32_t> PageDpiFromText(QStringView text);
+
+// The resolutions for a message or a usage line, `separator` between them and `last` before
+// the last one.
+QString PageDpiList(const QString& separator, const QString& last);
 
 } // namespace quorvane

@@ -22,4 +22,20 @@ constexpr PaperLayout LayoutOf(double PageStyle)
     return PaperLayout::None;
 }
 
+// The page style stored and typed for a layout; 0 for none.
+constexpr double PageStyleOf(PaperLayout layout)
+{
+    switch (layout) {
+    case PaperLayout::LFold:
+        return kStyleLFold;
+    case PaperLayout::Flat:
+        return kStyleFlat;
+    case PaperLayout::Upright:
+        return kStyleUpright;
+    case PaperLayout::None:
+        break;
+    }
+    return 0.0;
+}
+
 } // namespace quorvane

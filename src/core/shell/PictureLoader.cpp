@@ -57,12 +57,4 @@ LoadedPicture LoadPicture(const QString& path)
     return {image, QString()};
 }
 
-void SetPicture(Document& doc, const QImage& image, const QString& file)
-{
-    doc.PictureFile = file;
-    doc.PictureImage = image;
-    doc.PictureWidth = image.width();
-    doc.PictureHeight = image.height();
-}
-
 } // namespace quorvane

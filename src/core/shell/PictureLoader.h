@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QString>
 
-#include "core/shell/Document.h"
 
 namespace quorvane {
 
@@ -21,8 +20,5 @@ struct LoadedPicture {
 inline constexpr int kPictureAllocationLimitMb = 512;
 
 LoadedPicture LoadPicture(const QString& path);
-
-// Replaces the document's picture, its pixel size and the file it came from.
-void SetPicture(Document& doc, const QImage& image, const QString& file);
 
 } // namespace quorvane

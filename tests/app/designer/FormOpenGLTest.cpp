@@ -5,13 +5,12 @@
 #include <QLineEdit>
 #include <QOpenGLWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/designer/FormOpenGL.h"
-#include "core/shell/DefaultPaper.h"
-#include "core/shell/PageStyle.h"
 #include "scene/ViewCapture.h"
 #include "support/ModalWatcher.h"
 
@@ -22,8 +21,7 @@ class Designer : public testing::Test {
 protected:
     void SetUp() override
     {
-        SetDefaultPaper(doc_);
-        form_ = std::make_unique<FormOpenGL>(doc_, [this] { ++paperChanges_; }, nullptr);
+        form_ = std::make_unique<FormOpenGL>(Document{}, nullptr);
     }
 
     template <typename T>
@@ -41,12 +39,14 @@ protected:
     // it settle without asking for a frame.
     void ShowAndDraw(bool askForAFrame = true)
     {
+        auto* view = Child<QOpenGLWidget>("PicMain");
+        QSignalSpy drawn(view, &QOpenGLWidget::frameSwapped);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
         if (askForAFrame)
-            Child<QOpenGLWidget>("PicMain")->grabFramebuffer(); // initialises and draws the view
-        else
-            QTest::qWait(100);
+            view->grabFramebuffer(); // initialises and draws the view
+        else if (drawn.isEmpty())
+            drawn.wait(2000);
     }
 
     // What the view shows: its framebuffer as last drawn, read without drawing again.
@@ -70,8 +70,6 @@ protected:
         return box.Seen().shown ? (box.Seen().title + "|" + box.Seen().text).toStdString() : "";
     }
 
-    Document doc_;
-    int paperChanges_ = 0;
     std::unique_ptr<FormOpenGL> form_;
 };
 
@@ -112,17 +110,18 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOkAndShowingAgainDrawsIt)
         const QImage shown = Shown();
         Child<QOpenGLWidget>("PicMain")->grabFramebuffer(); // a fresh frame of the current scene
         EXPECT_EQ(shown, Shown());
+        QSignalSpy drawn(Child<QOpenGLWidget>("PicMain"), &QOpenGLWidget::frameSwapped);
         Slider("SliderRotate")->setValue(60);
         Child<QToolButton>("Btn2Page2")->click();
-        EXPECT_EQ(doc_.PageStyle, kStyleUpright);
-        QTest::qWait(100); // the view draws the camera about to be cancelled
+        EXPECT_EQ(form_->Draft().Layout, PaperLayout::Upright);
+        EXPECT_TRUE(drawn.wait(2000)); // the view draws the camera about to be cancelled
         if (closeBox)
             form_->close();
         else
             Child<QPushButton>("CmdCancel")->click();
         EXPECT_FALSE(form_->isVisible());
         EXPECT_EQ(Field(1)->text(), "-20");
-        EXPECT_EQ(doc_.PageStyle, kStyleLFold);
+        EXPECT_EQ(form_->Draft().Layout, PaperLayout::LFold);
         EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
     }
 }
@@ -132,8 +131,7 @@ TEST_F(Designer, FailedOkShowsWhyKeepsTheOutlineAndCommitsTheCamera)
     ShowAndDraw();
     Slider("SliderDistance")->setValue(50); // too close: corners fall outside the view
     EXPECT_EQ(ClickOk(), "Error|Please make sure that all parts of the paper are visible.");
-    EXPECT_EQ(doc_.PaperPoint, kDefaultPaperPoint);
-    EXPECT_EQ(paperChanges_, 0);
+    EXPECT_TRUE(form_->isVisible()); // no outline handed back
     Slider("SliderDistance")->setValue(1500);
     Child<QToolButton>("Btn2Page1")->click();
     Slider("SliderRotate")->setValue(0); // the flat paper seen square-on: all corners in view
@@ -141,7 +139,7 @@ TEST_F(Designer, FailedOkShowsWhyKeepsTheOutlineAndCommitsTheCamera)
     EXPECT_EQ(ClickOk(), "Error|The paper area is too small.");
     Child<QPushButton>("CmdCancel")->click();
     EXPECT_EQ(Slider("SliderEye")->value(), 99); // the failed OK still committed
-    EXPECT_EQ(doc_.PageStyle, kStyleFlat);
+    EXPECT_EQ(form_->Draft().Layout, PaperLayout::Flat);
 }
 
 } // namespace

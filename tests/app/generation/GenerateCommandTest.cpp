@@ -103,7 +103,7 @@ TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)
 
 TEST_F(GenerateCommand, ThreeDCheckShowsThePageOnThePaperFromTheCameraAndOrbitsBack)
 {
-    doc.Camera = {120.0, 60.0, 20.0, 20.0};
+    doc.Outline.Camera = {120.0, 60.0, 20.0, 20.0};
     Run();
     const auto viewers = OpenWindows<FormViewer>();
     ASSERT_EQ(viewers.size(), 1);
@@ -111,7 +111,7 @@ TEST_F(GenerateCommand, ThreeDCheckShowsThePageOnThePaperFromTheCameraAndOrbitsB
     const auto checks = OpenWindows<FormCheck3D>();
     ASSERT_EQ(checks.size(), 1);
     CheckView* view = checks[0]->View();
-    EXPECT_EQ(view->Camera(), doc.Camera);
+    EXPECT_EQ(view->Camera(), doc.Camera());
 
     // The blue picture fills the page, so the printed paper shows blue.
     const QImage seen = view->grabFramebuffer();
@@ -125,11 +125,11 @@ TEST_F(GenerateCommand, ThreeDCheckShowsThePageOnThePaperFromTheCameraAndOrbitsB
     QTest::mousePress(view, Qt::LeftButton, {}, middle);
     QTest::mouseMove(view, middle + QPoint(50, 30));
     QTest::mouseRelease(view, Qt::LeftButton, {}, middle + QPoint(50, 30));
-    EXPECT_NE(view->Camera().CameraAngle, doc.Camera.CameraAngle);
-    EXPECT_NE(view->Camera().CameraHeight, doc.Camera.CameraHeight);
+    EXPECT_NE(view->Camera().CameraAngle, doc.Camera().CameraAngle);
+    EXPECT_NE(view->Camera().CameraHeight, doc.Camera().CameraHeight);
 
     checks[0]->CameraView();
-    EXPECT_EQ(view->Camera(), doc.Camera);
+    EXPECT_EQ(view->Camera(), doc.Camera());
 }
 
 TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)

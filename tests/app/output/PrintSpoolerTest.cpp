@@ -29,9 +29,9 @@ TEST(FormPrint, WithoutTheDefaultTheFirstPrinterIsSelectedAndWithoutPrintersAMes
     const QStringList printers = {QStringLiteral("Office"), QStringLiteral("Plotter"), QStringLiteral("Label")};
     const QImage page(1190, 1684, QImage::Format_RGB32);
     for (const QString& absent : {QStringLiteral("plotter"), QStringLiteral("Gone"), QString()})
-        EXPECT_EQ(FormPrint(nullptr, page, 6.0, printers, absent).Combo1->currentIndex(), 0);
+        EXPECT_EQ(FormPrint(nullptr, page, Paper{}, printers, absent).Combo1->currentIndex(), 0);
     MessageBoxWatcher box; // a print dialog instead would fail the test
-    ShowPrintDialog(nullptr, page, 6.0, {}, {});
+    ShowPrintDialog(nullptr, page, Paper{}, {}, {});
     EXPECT_EQ(box.Seen().text, QStringLiteral("Printer not found"));
 }
 
@@ -71,14 +71,14 @@ TEST(Printing, ListsTheQueuesAndEachStyleKeepsItsShapeInThePrintableArea)
     // On Letter paper the printable area is wider for its height than the page.
     const struct {
         const char* queue;
-        double PageStyle;
+        PaperLayout layout;
         QSize page;
         Qt::GlobalColor quarters[4];
         const char* savedPath;
         const char* title;
-    } rows[] = {{"pdf-c", 4.2, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}, "/tmp/a/standing.png",
+    } rows[] = {{"pdf-c", PaperLayout::Upright, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}, "/tmp/a/standing.png",
                  "standing.png"},
-                {"pdf-letter", 6.0, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"}};
+                {"pdf-letter", PaperLayout::LFold, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"}};
     QTemporaryDir dir;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.queue);
@@ -93,7 +93,8 @@ TEST(Printing, ListsTheQueuesAndEachStyleKeepsItsShapeInThePrintableArea)
             form.CmdPrint->click();
         });
         const int busy = BusyCursor::ShownCount();
-        ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), row.PageStyle,
+        const Paper sheet{PaperFormat::A4, row.layout};
+        ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), sheet,
                         QString::fromLatin1(row.savedPath));
         ASSERT_EQ(watcher.Seen(), 1);
         EXPECT_EQ(BusyCursor::ShownCount(), busy + 1); // while the page goes to the spooler

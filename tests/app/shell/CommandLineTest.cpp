@@ -48,9 +48,8 @@ TEST(FinishStartUp, OpensThePictureOrReportsItThenAsksTheUpdateQuestion)
     ASSERT_TRUE(QImage(64, 32, QImage::Format_RGB32).save(good));
     ASSERT_TRUE(WriteFileBytes(bad, "\x89PNG\r\n\x1a\n")); // the signature only
 
-    Document doc;
-    FormMain form(doc);
-    const int sampleWidth = doc.PictureWidth;
+    FormMain form;
+    const int sampleWidth = form.Doc().PictureImage.width();
     QStringList boxes;
     const auto startUp = [&form, &boxes](const QString& picture) {
         boxes.clear();
@@ -65,10 +64,10 @@ TEST(FinishStartUp, OpensThePictureOrReportsItThenAsksTheUpdateQuestion)
     };
     startUp(bad);
     EXPECT_EQ(boxes.join(", ").toStdString(), "Error, Quorvane");
-    EXPECT_EQ(doc.PictureWidth, sampleWidth);
+    EXPECT_EQ(form.Doc().PictureImage.width(), sampleWidth);
     startUp(good);
     EXPECT_EQ(boxes.join(", ").toStdString(), "Quorvane");
-    EXPECT_EQ(doc.PictureWidth, 64);
+    EXPECT_EQ(form.Doc().PictureImage.width(), 64);
     EXPECT_FALSE(form.History().Stack().canUndo());
     QFile::remove(SettingsStore().FilePath());
 }

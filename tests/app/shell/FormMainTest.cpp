@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMimeData>
+#include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QTest>
@@ -33,7 +34,7 @@ struct FormMainFixture : testing::Test {
     }
 
     const EditorState& Editor() const { return form.Editor(); }
-    Placement OnCanvas() const { return PlacementOnCanvas(doc, form.Paper()); }
+    Placement OnCanvas() const { return PlacementOnCanvas(doc, form.Fitted()); }
     // A move with no button held, as the pointer passing over the canvas delivers it.
     void Hover(QPointF at)
     {
@@ -48,8 +49,8 @@ struct FormMainFixture : testing::Test {
         QTest::mouseRelease(canvas, button, {}, to);
     }
 
-    Document doc;
-    FormMain form{doc};
+    FormMain form;
+    Document& doc = form.Session().EditedDoc();
     CanvasWidget* canvas = form.Picture1();
 };
 
@@ -93,7 +94,7 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
     EXPECT_FALSE(form.isWindowModified());
     EXPECT_TRUE(form.EditModeButton()->isChecked());
     EXPECT_TRUE(Editor().SelShown);
-    EXPECT_EQ(form.Paper().CanvasOutline[0], QPoint(173, 80)); // the default paper fitted to this canvas
+    EXPECT_EQ(form.Fitted().CanvasOutline[0], QPoint(173, 80)); // the default paper fitted to this canvas
     EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
     ASSERT_FALSE(doc.PictureImage.isNull());
 }
@@ -194,17 +195,28 @@ TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
     // The designer's OK refits the paper and leaves the picture where it is on the canvas.
     const Placement onCanvas = OnCanvas();
     ModalWatcher<FormOpenGL> watcher([](FormOpenGL& designer) {
-        QTest::qWait(100); // let the view draw once
+        designer.findChild<QOpenGLWidget*>(QStringLiteral("PicMain"))->grabFramebuffer(); // the view draws once
         designer.findChild<QToolButton*>(QStringLiteral("Btn2Page1"))->click();
         designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
     });
     form.OnCommand(ID_PAPER);
-    ASSERT_EQ(doc.PageStyle, kStyleFlat);
-    EXPECT_EQ(form.Paper().CanvasOutline[0], form.Paper().CanvasOutline[5]); // the flat sheet has no standing part
+    ASSERT_EQ(doc.Paper.Layout, PaperLayout::Flat);
+    EXPECT_EQ(form.Fitted().CanvasOutline[0], form.Fitted().CanvasOutline[5]); // the flat sheet has no standing part
     EXPECT_EQ(OnCanvas(), onCanvas);
     EXPECT_TRUE(Editor().SelShown);
     const Document designed = doc;
-    const Outline designedOutline = form.Paper().CanvasOutline;
+    const Outline designedOutline = form.Fitted().CanvasOutline;
+    // An OK that changes nothing is no step, even on a canvas of another size since.
+    const int steps = form.History().Stack().count();
+    form.resize(900, 600);
+    QTRY_COMPARE(form.Picture1()->size(), QSize(900, 565));
+    ModalWatcher<FormOpenGL> unchanged([](FormOpenGL& designer) {
+        designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    });
+    form.OnCommand(ID_PAPER);
+    EXPECT_EQ(form.History().Stack().count(), steps);
+    form.resize(853, 515);
+    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
     form.activateWindow(); // back from the designer
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 
@@ -219,11 +231,11 @@ TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(canvas, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(doc, designed);
-    EXPECT_EQ(form.Paper().CanvasOutline, designedOutline);
+    EXPECT_EQ(form.Fitted().CanvasOutline, designedOutline);
 
     // The designer shows the document's camera again after an undo of its OK.
     QTest::keyClick(canvas, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form.Designer()->Camera().KeptPageStyle(), kStyleLFold);
+    EXPECT_EQ(form.Designer()->Camera().KeptPaper().Layout, PaperLayout::LFold);
 }
 
 // The last run's Open and Save folders are offered again; the Open dialog's choice is kept.
@@ -236,8 +248,7 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
     RememberFolder(store, kLastOpenFolder, opened.path());
     RememberFolder(store, kLastSaveFolder, saved.path());
 
-    Document doc;
-    FormMain form(doc);
+    FormMain form;
     EXPECT_EQ(form.AppFolders().SaveFolder, saved.path());
     ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.directory().absolutePath(), opened.path());
@@ -245,7 +256,7 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
     });
     form.OnCommand(ID_OPEN);
     EXPECT_EQ(watcher.Seen(), 1);
-    EXPECT_EQ(doc.PictureWidth, 40);
+    EXPECT_EQ(form.Doc().PictureImage.width(), 40);
     EXPECT_EQ(RememberedFolder(store, kLastOpenFolder, {}), next.path());
     QFile::remove(store.FilePath());
 }
@@ -258,8 +269,8 @@ TEST(FormMainSettings, ExactAndResolutionAreKeptForTheNextRunAndLayoutsBringThei
     ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-1")));
     QTemporaryDir dir;
     const QString layout = dir.filePath(QStringLiteral("kept.quorvane"));
-    Document doc;
-    auto form = std::make_unique<FormMain>(doc);
+    auto form = std::make_unique<FormMain>();
+    const Document& doc = form->Doc();
     ASSERT_TRUE(form->OpenPicture(DrawnPicture(dir, "step.png", {30, 20}))); // a step made before the choices
 
     form->ExactButton()->trigger();
@@ -279,8 +290,8 @@ TEST(FormMainSettings, ExactAndResolutionAreKeptForTheNextRunAndLayoutsBringThei
     form->OnCommand(ID_EXACT); // the dispatch alone reads the button as it stands
     form->ResolutionButton()->menu()->actions().at(1)->trigger();
     form.reset();
-    Document next;
-    FormMain again(next);
+    FormMain again;
+    const Document& next = again.Doc();
     EXPECT_EQ(next.Mapping, SheetMapping::Exact);
     EXPECT_TRUE(again.ExactButton()->isChecked());
     EXPECT_EQ(next.PageDpi, 300);

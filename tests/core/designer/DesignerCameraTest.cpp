@@ -31,13 +31,14 @@ TEST(DesignerCamera, RestoreReturnsToTheLastCommit)
 {
     DesignerCamera camera;
     camera.SetSliderValue(CameraRow::Distance, 900);
-    EXPECT_EQ(camera.Restore(), kStyleLFold); // never committed: the creation values
+    EXPECT_EQ(camera.Restore(), Paper{}); // never committed: the creation values
     EXPECT_EQ(camera.SliderValue(CameraRow::Distance), 1500);
 
     camera.SetSliderValue(CameraRow::Height, 1234);
-    camera.Commit(kStyleUpright);
+    const Paper upright{PaperFormat::A4, PaperLayout::Upright};
+    camera.Commit(upright);
     camera.SetSliderValue(CameraRow::Height, 30);
-    EXPECT_EQ(camera.Restore(), kStyleUpright);
+    EXPECT_EQ(camera.Restore(), upright);
     EXPECT_EQ(camera.SliderValue(CameraRow::Height), 1234);
     EXPECT_DOUBLE_EQ(camera.Camera().CameraHeight, 123.4);
 }

@@ -14,18 +14,18 @@ using namespace quorvane;
 // bottom-left of its place in the page; the scene must print the page there.
 TEST(PrintedPaper, EachSheetShowsThePartOfThePageItsDriverPassMakes)
 {
-    for (const double PageStyle : {kStyleLFold, kStyleFlat, kStyleUpright}) {
-        SheetSize size;
-        SetPaperSize(PageStyle, size);
-        const DriverLayout& layout = *DriverLayoutOf(LayoutOf(PageStyle));
+    for (const PaperLayout PageStyle : {PaperLayout::LFold, PaperLayout::Flat, PaperLayout::Upright}) {
+        const Paper paper{PaperFormat::A4, PageStyle};
+        const SheetSize size = paper.SceneSize();
+        const DriverLayout& layout = *DriverLayoutOf(paper);
         const double width = layout.pageSize.width(), height = layout.pageSize.height();
         for (const SheetPass& pass : layout.passes) {
             const QRectF r(pass.place);
             const QPointF placed[4] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft()};
             for (size_t k = 0; k < 4; ++k) {
                 const PagePoint p = PagePointAt(CornerPosition(pass.corners[k], size), size);
-                EXPECT_DOUBLE_EQ(p.u * width, placed[k].x()) << PageStyle << " corner " << pass.corners[k];
-                EXPECT_DOUBLE_EQ(p.v * height, placed[k].y()) << PageStyle << " corner " << pass.corners[k];
+                EXPECT_DOUBLE_EQ(p.u * width, placed[k].x()) << int(PageStyle) << " corner " << pass.corners[k];
+                EXPECT_DOUBLE_EQ(p.v * height, placed[k].y()) << int(PageStyle) << " corner " << pass.corners[k];
             }
         }
     }
@@ -33,22 +33,23 @@ TEST(PrintedPaper, EachSheetShowsThePartOfThePageItsDriverPassMakes)
 
 TEST(PrintedPaper, OrbitKeepsTheEyesDistanceAndStopsShortOfTheVertical)
 {
-    const CameraValues start; // aims at 0.43 * 21.05 cm above the floor
-    const double aim = 0.43 * 21.05;
+    const CameraValues start;
+    const Paper lfold;
+    const double aim = lfold.AimHeight();
     const auto reach = [aim](const CameraValues& c) { return std::hypot(c.CameraDistance, c.CameraHeight - aim); };
 
-    const CameraValues turned = OrbitCamera(start, kStyleLFold, 200.0, 10.0);
+    const CameraValues turned = OrbitCamera(start, lfold, 200.0, 10.0);
     EXPECT_DOUBLE_EQ(turned.CameraAngle, start.CameraAngle + 200.0 - 360.0);
     EXPECT_NEAR(reach(turned), reach(start), 1e-9);
     EXPECT_GT(turned.CameraHeight, start.CameraHeight);
     EXPECT_EQ(turned.FieldOfView, start.FieldOfView);
 
-    const CameraValues top = OrbitCamera(start, kStyleLFold, 0.0, 500.0);
+    const CameraValues top = OrbitCamera(start, lfold, 0.0, 500.0);
     EXPECT_NEAR(std::atan2(top.CameraHeight - aim, top.CameraDistance) * 180.0 / M_PI, 85.0, 1e-9);
-    const CameraValues bottom = OrbitCamera(start, kStyleLFold, 0.0, -500.0);
+    const CameraValues bottom = OrbitCamera(start, lfold, 0.0, -500.0);
     EXPECT_NEAR(std::atan2(bottom.CameraHeight - aim, bottom.CameraDistance) * 180.0 / M_PI, -80.0, 1e-9);
 
-    EXPECT_NEAR(reach(ZoomCamera(start, kStyleLFold, 0.5)), reach(start) / 2, 1e-9);
-    EXPECT_NEAR(reach(ZoomCamera(start, kStyleLFold, 1e-6)), 5.0, 1e-9);
-    EXPECT_NEAR(reach(ZoomCamera(start, kStyleLFold, 1e6)), 2000.0, 1e-9);
+    EXPECT_NEAR(reach(ZoomCamera(start, lfold, 0.5)), reach(start) / 2, 1e-9);
+    EXPECT_NEAR(reach(ZoomCamera(start, lfold, 1e-6)), 5.0, 1e-9);
+    EXPECT_NEAR(reach(ZoomCamera(start, lfold, 1e6)), 2000.0, 1e-9);
 }

@@ -7,7 +7,6 @@
 
 #include "core/editor/CanvasRenderer.h"
 #include "core/editor/PaperFitting.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/PictureLoader.h"
 
 using namespace quorvane;
@@ -31,7 +30,6 @@ QImage TwoColourPicture()
 struct CanvasFixture : testing::Test {
     CanvasFixture()
     {
-        SetDefaultPaper(doc);
         renderer.Resize(QSize(853, 480));
         ResetPaper(doc, paper, QSizeF(853, 480), true);
     }
@@ -57,12 +55,12 @@ struct CanvasFixture : testing::Test {
 TEST_F(CanvasFixture, EachStyleDrawsItsSheets)
 {
     // Colours inside CanvasQuadA and CanvasQuadB; 0 stands for the background showing.
-    struct Row { const char* name; double PageStyle; QRgb standing, lying; };
-    const std::array<Row, 3> rows{{{"L-fold", kStyleLFold, kWhite, kLightGrey},
-                                   {"flat", kStyleFlat, 0, kWhite},
-                                   {"upright", kStyleUpright, kWhite, 0}}};
+    struct Row { const char* name; PaperLayout layout; QRgb standing, lying; };
+    const std::array<Row, 3> rows{{{"L-fold", PaperLayout::LFold, kWhite, kLightGrey},
+                                   {"flat", PaperLayout::Flat, 0, kWhite},
+                                   {"upright", PaperLayout::Upright, kWhite, 0}}};
     for (const Row& row : rows) {
-        doc.PageStyle = row.PageStyle;
+        doc.Paper.Layout = row.layout;
         Draw({});
         for (auto [at, colour] : {std::pair{QPoint(350, 150), row.standing}, std::pair{QPoint(420, 380), row.lying}}) {
             if (colour == 0)
@@ -89,7 +87,7 @@ TEST_F(CanvasFixture, PictureFillsItsRectangle)
         {"far larger", TwoColourPicture(), {-100, -100, 40000, 20000}, {{{10, 10}, kRed}, {{840, 470}, kRed}}},
     };
     for (const Row& row : rows) {
-        SetPicture(doc, row.picture, {});
+        doc.PictureImage = row.picture;
         const Document before = doc;
         Draw(row.rect);
         for (const auto& [at, colour] : row.pixels)
@@ -100,7 +98,7 @@ TEST_F(CanvasFixture, PictureFillsItsRectangle)
 
 TEST_F(CanvasFixture, GripsAreDrawnOnlyWhenAsked)
 {
-    doc.PageStyle = 0;
+    doc.Paper.Layout = PaperLayout::None;
     const QRgb black = qRgb(0, 0, 0);
     Draw({100, 100, 300, 200}, Decorations::FrameAndGrips);
     for (const QPoint centre : {QPoint(100, 100), QPoint(200, 100), QPoint(300, 100), QPoint(300, 150),

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "core/editor/PaperFitting.h"
-#include "core/shell/DefaultPaper.h"
 
 using namespace quorvane;
 
@@ -11,10 +10,9 @@ namespace {
 
 // The default paper, fitted once into the start-up canvas.
 struct Fitted {
-    explicit Fitted(double PageStyle = kStyleLFold)
+    explicit Fitted(PaperLayout layout = PaperLayout::LFold)
     {
-        SetDefaultPaper(doc);
-        doc.PageStyle = PageStyle;
+        doc.Paper.Layout = layout;
         Fit(QSizeF(853, 480), false);
     }
     void Fit(QSizeF canvas, bool KeepPlacement) { ResetPaper(doc, paper, canvas, KeepPlacement); }
@@ -38,15 +36,15 @@ TEST(ResetPaper, FitsTheDefaultPaperIntoTheStartUpCanvas)
 
 TEST(ResetPaper, PlacementFollowsThePaperAboutCornerZero)
 {
-    struct Row { const char* name; double PageStyle; Placement start; QSizeF canvas; Placement expected; };
+    struct Row { const char* name; PaperLayout layout; Placement start; QSizeF canvas; Placement expected; };
     const Row rows[] = {
-        {"unchanged canvas changes nothing", kStyleLFold, {300.4f, 120.6f, 500.5f, 360}, {853, 480},
+        {"unchanged canvas changes nothing", PaperLayout::LFold, {300.4f, 120.6f, 500.5f, 360}, {853, 480},
          {300.4f, 120.6f, 500.5f, 360}},
-        {"canvas grows", kStyleLFold, {273, 80, 373, 180}, {1706, 960}, {545.71753f, 160, 745.43506f, 359.71753f}},
-        {"flat measures the far edge", kStyleFlat, {223, 80, 223, 80}, {1706, 960}, {446.1488f, 160, 446.1488f, 160}},
+        {"canvas grows", PaperLayout::LFold, {273, 80, 373, 180}, {1706, 960}, {545.71753f, 160, 745.43506f, 359.71753f}},
+        {"flat measures the far edge", PaperLayout::Flat, {223, 80, 223, 80}, {1706, 960}, {446.1488f, 160, 446.1488f, 160}},
     };
     for (const Row& row : rows) {
-        Fitted f(row.PageStyle);
+        Fitted f(row.layout);
         f.Place(row.start);
         f.Fit(row.canvas, false);
         const Placement p = f.OnCanvas();
@@ -83,7 +81,7 @@ TEST(ResetPaper, KeepPlacementLeavesTheRectangleWhereItIs)
 {
     Fitted f;
     f.Place({250.25f, 1, 400.75f, 2});
-    SetPaper(f.doc, Outline{{{0, 0}, {300, 0}, {300, 200}, {300, 400}, {0, 400}, {0, 200}}});
+    f.doc.Outline.PaperPoint = {{{0, 0}, {300, 0}, {300, 200}, {300, 400}, {0, 400}, {0, 200}}};
     f.Fit(QSizeF(853, 480), true);
     EXPECT_EQ(f.OnCanvas(), (Placement{250.25f, 1, 400.75f, 2}));
     EXPECT_EQ(f.doc.PlaceOutline, f.paper.CanvasOutline); // measured against the new fit now
@@ -95,13 +93,14 @@ TEST(ResetPaper, NothingToMeasureAgainstKeepsThePlacement)
     // A vertical reference edge (corner 0 and 1 share x) cannot scale anything.
     Document doc;
     CanvasPaper paper;
-    SetPaper(doc, Outline{{{100, 0}, {100, 50}, {200, 100}, {300, 300}, {0, 300}, {0, 100}}});
+    doc.Outline.PaperPoint = {{{100, 0}, {100, 50}, {200, 100}, {300, 300}, {0, 300}, {0, 100}}};
     ResetPaper(doc, paper, QSizeF(853, 480), true);
     SetPlacement(doc, paper, {10, 20, 110, 220});
     ResetPaper(doc, paper, QSizeF(900, 500), false);
     EXPECT_EQ(PlacementOnCanvas(doc, paper), (Placement{10, 20, 110, 220}));
 
     Document degenerate; // no paper at all: nothing changes
+    degenerate.Outline.PaperPoint = {};
     CanvasPaper none;
     degenerate.Place.SelX1 = 5;
     ResetPaper(degenerate, none, QSizeF(853, 480), false);

@@ -57,7 +57,7 @@ QImage Striped()
 // The page as made with the whole doubled canvas and whole pass results in memory.
 QImage PageFromWholeBuffers(FlatRun& run)
 {
-    const DriverLayout& layout = *DriverLayoutOf(LayoutOf(run.doc.PageStyle));
+    const DriverLayout& layout = *DriverLayoutOf(run.doc.Paper);
     const auto geometry = ComputeSheetGeometry(layout, run.paper.CanvasOutline);
     if (!geometry)
         return {};
@@ -81,25 +81,25 @@ QImage PageFromWholeBuffers(FlatRun& run)
 TEST(GenerateDrivers, PageIsTheOneOfWholeBuffers)
 {
     struct Shape {
-        double PageStyle;
+        PaperLayout layout;
         Outline outline;
     };
     const Shape shapes[] = {
-        {kStyleLFold, {{{3, 2}, {208, 0}, {200, 95}, {214, 170}, {0, 160}, {6, 90}}}},
-        {kStyleFlat, {{{0, 0}, {0, 0}, {150, 4}, {170, 60}, {10, 71}, {22, 3}}}},
-        {kStyleUpright, {{{0, 0}, {40, 30}, {41, 120}, {41, 120}, {2, 100}, {2, 100}}}},
+        {PaperLayout::LFold, {{{3, 2}, {208, 0}, {200, 95}, {214, 170}, {0, 160}, {6, 90}}}},
+        {PaperLayout::Flat, {{{0, 0}, {0, 0}, {150, 4}, {170, 60}, {10, 71}, {22, 3}}}},
+        {PaperLayout::Upright, {{{0, 0}, {40, 30}, {41, 120}, {41, 120}, {2, 100}, {2, 100}}}},
     };
     for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
         for (const Shape& shape : shapes) {
             FlatRun run(Striped());
             run.doc.Mapping = mapping;
-            run.doc.PageStyle = shape.PageStyle;
+            run.doc.Paper.Layout = shape.layout;
             run.paper.CanvasOutline = shape.outline;
             run.doc.Place.SelX1 = 7.5f;
             run.doc.Place.SelY1 = -3.25f;
             const GenerateResult result = run.ForStyle();
-            ASSERT_EQ(result.status, GenerateStatus::Done) << shape.PageStyle;
-            EXPECT_TRUE(result.page == PageFromWholeBuffers(run)) << shape.PageStyle << " mapping " << int(mapping);
+            ASSERT_EQ(result.status, GenerateStatus::Done) << int(shape.layout);
+            EXPECT_TRUE(result.page == PageFromWholeBuffers(run)) << int(shape.layout) << " mapping " << int(mapping);
         }
     }
 }
@@ -110,10 +110,10 @@ TEST(GenerateDrivers, PageSizesSheetPlacesAndCanvasAtEachResolutionOrADibError)
         SCOPED_TRACE(dpi);
         FlatRun run(Filled(Qt::red));
         run.doc.PageDpi = dpi;
-        const QSize upright = *PortraitPageSize(dpi);
+        const QSize upright = *Paper{}.PortraitPageSize(dpi);
         const QRect upper(0, 0, upright.width(), upright.height() / 2);
         // The finer pages are made from a finer canvas, as wide as the page, not scaled up.
-        const auto geometry = ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::LFold, dpi), run.paper.CanvasOutline);
+        const auto geometry = ComputeSheetGeometry(*DriverLayoutOf(Paper{}, dpi), run.paper.CanvasOutline);
         EXPECT_EQ(geometry->canvasSize.width(), upright.width());
         const GenerateResult both = run.Both();
         ASSERT_EQ(both.status, GenerateStatus::Done);
@@ -127,7 +127,7 @@ TEST(GenerateDrivers, PageSizesSheetPlacesAndCanvasAtEachResolutionOrADibError)
         EXPECT_EQ(b.page.size(), upright);
         EXPECT_EQ(b.page.pixel(b.page.rect().center()), qRgb(255, 0, 0));
 
-        run.doc.PageStyle = kStyleUpright;
+        run.doc.Paper.Layout = PaperLayout::Upright;
         EXPECT_EQ(run.ForStyle().page.size(), upright.transposed());
     }
     FlatRun unknown(Filled(Qt::red));
@@ -204,7 +204,7 @@ TEST(GenerateDrivers, StopDuringTheFirstPassGivesNoPage)
 TEST(GenerateDrivers, SteepUprightOutlineMakesItsPage)
 {
     FlatRun run(Filled(Qt::blue));
-    run.doc.PageStyle = kStyleUpright;
+    run.doc.Paper.Layout = PaperLayout::Upright;
     run.paper.CanvasOutline = {{{0, 0}, {12, 67}, {11, 226}, {11, 226}, {0, 130}, {0, 130}}};
     run.doc.Place.SelY2 = 300;
     int rows = 0;

@@ -8,6 +8,11 @@ using namespace quorvane;
 
 namespace {
 
+const DriverLayout* Driver(PaperLayout layout, int32_t PageDpi = kDefaultPageDpi)
+{
+    return DriverLayoutOf(Paper{PaperFormat::A4, layout}, PageDpi);
+}
+
 // Six corners whose bounding box is 709 x 638 canvas pixels, offset from the origin.
 const Outline kOutline{{{100, 195}, {594, 100}, {588, 450}, {808, 592}, {307, 737}, {118, 569}}};
 
@@ -15,7 +20,7 @@ const Outline kOutline{{{100, 195}, {594, 100}, {588, 450}, {808, 592}, {307, 73
 
 TEST(SheetGeometry, BothSheetsScaleTheBoundingBoxToTheCanvasWidth)
 {
-    const auto g = ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::LFold), kOutline);
+    const auto g = ComputeSheetGeometry(*Driver(PaperLayout::LFold), kOutline);
     ASSERT_TRUE(g.has_value());
     EXPECT_DOUBLE_EQ(g->scale, 1190.0 / 709.0);
     EXPECT_EQ(g->canvasSize, QSize(1190, 1071)); // 638 * 1190 / 709 = 1070.8
@@ -33,8 +38,8 @@ void ExpectIgnored(PaperLayout layout, size_t first, size_t second, int64_t minY
     Outline moved = kOutline;
     moved[first] = QPoint(-5000, 9000);
     moved[second] = QPoint(7000, -3000);
-    const auto original = ComputeSheetGeometry(*DriverLayoutOf(layout), kOutline);
-    const auto changed = ComputeSheetGeometry(*DriverLayoutOf(layout), moved);
+    const auto original = ComputeSheetGeometry(*Driver(layout), kOutline);
+    const auto changed = ComputeSheetGeometry(*Driver(layout), moved);
     ASSERT_TRUE(original && changed);
     EXPECT_EQ(original->canvasSize, changed->canvasSize);
     EXPECT_EQ(original->QuadPoints, changed->QuadPoints);
@@ -47,7 +52,7 @@ TEST(SheetGeometry, OneSheetDriversIgnoreTheOtherSheetsCorners)
 {
     ExpectIgnored(PaperLayout::Upright, 3, 4, 100);
     ExpectIgnored(PaperLayout::Flat, 0, 1, 450);
-    EXPECT_EQ(ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::Upright), kOutline)->canvasSize.width(), 1684);
+    EXPECT_EQ(ComputeSheetGeometry(*Driver(PaperLayout::Upright), kOutline)->canvasSize.width(), 1684);
 }
 
 // At 144 dpi the canvas doubled fits in PixelBuffer::kMaxBytes; the finer pages allow a
@@ -61,7 +66,7 @@ TEST(SheetGeometry, TooTallAnOutlineGetsTheWidestCanvasThatFits)
     for (const auto& [dpi, maxPixels] : {std::pair{144, PixelBuffer::kMaxBytes / 16},
                                          {300, PixelBuffer::kMaxBytes / 8}, {600, PixelBuffer::kMaxBytes / 8}}) {
         SCOPED_TRACE(dpi);
-        const DriverLayout& layout = *DriverLayoutOf(PaperLayout::Upright, dpi);
+        const DriverLayout& layout = *Driver(PaperLayout::Upright, dpi);
         const auto g = ComputeSheetGeometry(layout, steep);
         ASSERT_TRUE(g.has_value());
         const int64_t pixels = int64_t(g->canvasSize.width()) * g->canvasSize.height();
@@ -77,10 +82,10 @@ TEST(SheetGeometry, NoCanvasForAnOutlineThatWouldNotFit)
 {
     Outline tall{};
     tall[1] = QPoint(0, 100000); // one pixel wide: the canvas would be 119 million rows
-    EXPECT_FALSE(ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::LFold), tall).has_value());
+    EXPECT_FALSE(ComputeSheetGeometry(*Driver(PaperLayout::LFold), tall).has_value());
     Outline flat{};
     flat[1] = QPoint(100000, 0); // the canvas would have no rows
-    EXPECT_FALSE(ComputeSheetGeometry(*DriverLayoutOf(PaperLayout::LFold), flat).has_value());
-    EXPECT_EQ(DriverLayoutOf(PaperLayout::None), nullptr);
-    EXPECT_EQ(DriverLayoutOf(PaperLayout::LFold, 200), nullptr);
+    EXPECT_FALSE(ComputeSheetGeometry(*Driver(PaperLayout::LFold), flat).has_value());
+    EXPECT_EQ(Driver(PaperLayout::None), nullptr);
+    EXPECT_EQ(Driver(PaperLayout::LFold, 200), nullptr);
 }

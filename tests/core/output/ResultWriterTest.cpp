@@ -1,4 +1,5 @@
 #include "core/output/ResultWriter.h"
+#include "core/shell/Paper.h"
 
 #include <cmath>
 
@@ -103,7 +104,7 @@ TEST(ResultWriter, JpegPngAndBmpRecordTheResolutionAtWhichThePageIsA4)
 {
     QTemporaryDir dir;
     for (const auto& [PageDpi, dotsPerMetre] : {std::pair{144, 5669}, {600, 23622}}) {
-        QImage page(*PortraitPageSize(PageDpi), QImage::Format_RGB32);
+        QImage page(*Paper{}.PortraitPageSize(PageDpi), QImage::Format_RGB32);
         page.fill(Qt::white);
         for (const QString& ending : {QStringLiteral("jpg"), QStringLiteral("png"), QStringLiteral("bmp")}) {
             SCOPED_TRACE(QStringLiteral("%1 dpi %2").arg(PageDpi).arg(ending).toStdString());

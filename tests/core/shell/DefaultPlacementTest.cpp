@@ -4,7 +4,6 @@
 #include <QPolygonF>
 
 #include "core/editor/PaperFitting.h"
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/PictureLoader.h"
 
@@ -29,9 +28,8 @@ TEST(DefaultPlacement, SamplePictureStandsInsideTheDefaultPaper)
     const QSizeF canvas(853, 480);
     Document doc;
     CanvasPaper paper;
-    SetDefaultPaper(doc);
     ResetPaper(doc, paper, canvas, false);
-    SetPicture(doc, QImage(QStringLiteral(QUORVANE_SOURCE_DIR "/data/Object/tyrannosaurus.png")), {});
+    doc.PictureImage = QImage(QStringLiteral(QUORVANE_SOURCE_DIR "/data/Object/tyrannosaurus.png"));
     ASSERT_FALSE(doc.PictureImage.isNull());
     ApplyDefaultPlacement(doc, paper, canvas);
 

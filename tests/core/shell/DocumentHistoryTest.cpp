@@ -43,7 +43,7 @@ TEST_F(HistoryFixture, UndoAndRedoPutBackEveryPartOfTheDocument)
     picture.fill(Qt::blue);
     Document start = doc;
     Step([&](Document& d) { d.PictureImage = picture; d.PictureFile = QStringLiteral("/a.png"); });
-    Step([](Document& d) { d.PageStyle = kStyleFlat; d.Camera.CameraAngle = -40; d.PaperWidth = 300; });
+    Step([](Document& d) { d.Paper.Layout = PaperLayout::Flat; d.Outline.Camera.CameraAngle = -40; });
     MoveBy(7);
     doc.PageDpi = start.PageDpi = 600; // a setting chosen since: undo and redo keep it
     const Document end = doc;
@@ -54,8 +54,8 @@ TEST_F(HistoryFixture, UndoAndRedoPutBackEveryPartOfTheDocument)
     EXPECT_EQ(doc.Place, start.Place);
     EXPECT_EQ(lastPrevious, end); // the window learns what it showed before
     stack.undo();
-    EXPECT_EQ(doc.PageStyle, kStyleLFold);
-    EXPECT_EQ(doc.Camera, start.Camera);
+    EXPECT_EQ(doc.Paper, start.Paper);
+    EXPECT_EQ(doc.Camera(), start.Camera());
     stack.undo();
     EXPECT_EQ(doc, start);
     EXPECT_FALSE(stack.canUndo());

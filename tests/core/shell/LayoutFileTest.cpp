@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "core/shell/DefaultPaper.h"
 #include "core/shell/LayoutFile.h"
 #include "core/shell/PictureLoader.h"
 
@@ -23,10 +22,11 @@ Layout DrawnLayout()
             picture.setPixel(x, y, qRgba(x * 36, y * 50, 200, (x * 40 + y * 9) % 256));
     Layout layout;
     Document& d = layout.doc;
-    SetPicture(d, picture.convertToFormat(QImage::Format_ARGB32_Premultiplied), QStringLiteral("/gone/cup.png"));
-    d.PageStyle = kStyleUpright;
-    d.Camera = {212.5, 60.1, -37, 22};
-    SetPaper(d, {{{0, 90}, {480, 3}, {470, 340}, {700, 480}, {200, 630}, {15, 460}}});
+    d.PictureImage = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    d.PictureFile = QStringLiteral("/gone/cup.png");
+    d.Paper.Layout = PaperLayout::Upright;
+    d.Outline = {{{{0, 90}, {480, 3}, {470, 340}, {700, 480}, {200, 630}, {15, 460}}},
+                 OutlineSource::Designer, {212.5, 60.1, -37, 22}, QPoint(31, 17), QSize(523, 450)};
     d.Place = {120.25f, 80.5f, 401.75f, 260.125f};
     d.PlaceOutline = {{{-5, 80}, {473, 2}, {467, 341}, {700, 480}, {200, 630}, {15, 460}}};
     d.Mapping = SheetMapping::Exact;

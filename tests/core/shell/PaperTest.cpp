@@ -1,0 +1,39 @@
+// The paper's sizes: every page, scene and driver number follows from them, and the pages
+// made before the paper was a value must come out the same.
+#include <gtest/gtest.h>
+
+#include "core/shell/PageResolution.h"
+#include "core/shell/Paper.h"
+
+using namespace quorvane;
+
+TEST(Paper, A4PagesAndSceneKeepTheirSizes)
+{
+    const Paper lfold;
+    EXPECT_EQ(lfold.PageSize(144), QSize(1190, 1684)); // 210 mm would round to 1191
+    EXPECT_EQ(lfold.PageSize(300), QSize(2480, 3508));
+    EXPECT_EQ(lfold.PageSize(600), QSize(4961, 7016));
+    EXPECT_EQ(lfold.PageSize(200), std::nullopt);
+    EXPECT_EQ(lfold.SceneSize(), (SheetSize{29.75, 21.05, 21.05}));
+    EXPECT_DOUBLE_EQ(lfold.AimHeight(), 0.43 * 21.05);
+    EXPECT_EQ(lfold.PageSizeMm(), QSizeF(210, 297));
+
+    const Paper flat{PaperFormat::A4, PaperLayout::Flat};
+    EXPECT_EQ(flat.SceneSize(), (SheetSize{29.75, 0.0, 42.1}));
+    EXPECT_EQ(flat.AimHeight(), 0.0);
+    const Paper upright{PaperFormat::A4, PaperLayout::Upright};
+    EXPECT_EQ(upright.PageSize(600), QSize(7016, 4961)); // on its side
+    EXPECT_EQ(upright.PortraitPageSize(600), QSize(4961, 7016));
+    EXPECT_EQ(upright.SceneSize(), (SheetSize{42.1, 29.75, 0.0}));
+    EXPECT_EQ(upright.PageSizeMm(), QSizeF(297, 210));
+    EXPECT_EQ(Paper({PaperFormat::A4, PaperLayout::None}).PageSize(144), std::nullopt);
+}
+
+TEST(Paper, StoredStylesAndResolutionListsRoundTrip)
+{
+    for (const double style : {kStyleLFold, kStyleFlat, kStyleUpright})
+        EXPECT_EQ(PaperOfStyle(style)->PageStyle(), style);
+    EXPECT_EQ(PaperOfStyle(5.0), std::nullopt);
+    EXPECT_EQ(PageDpiList(QStringLiteral(", "), QStringLiteral(" or ")), QStringLiteral("144, 300 or 600"));
+    EXPECT_EQ(PageDpiList(QStringLiteral("|"), QStringLiteral("|")), QStringLiteral("144|300|600"));
+}
