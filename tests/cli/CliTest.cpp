@@ -21,6 +21,7 @@
 #include "core/generation/TransBitmapExact.h"
 #include "core/shell/DefaultPaper.h"
 #include "core/shell/DefaultPlacement.h"
+#include "core/shell/LayoutFile.h"
 #include "core/shell/PictureLoader.h"
 #include "support/RunProgram.h"
 
@@ -180,6 +181,14 @@ TEST(CliFaults, BadUsageAndInputExitWithTheirCodeAndSayWhy)
         {{"corners", "--view", "0x10"}, 1, "--view"},
         {{"corners", "--distance", "400.1"}, 1, "--distance"},
         {{"corners", "extra"}, 1, "corners takes only"},
+        {{"corners", "-platform", "bogus"}, 1, "unknown option '-platform'"}, // never the toolkit's
+        {generate + QStringList{"--platform", "xcb"}, 1, "--platform"},
+        {{"generate", "--default-paper=yes", "-o", page}, 1, "takes no value"},
+        {generate + QStringList{"--picture", "-h"}, 1, "needs a value"},
+        {{"corners", "--angle", "90.06"}, 1, "--angle"},
+        {{"generate", "-o", page, "--composite", page}, 1, "same file"},
+        {{"generate", "--default-paper", "--picture", reproject[1], "-o", reproject[1]}, 1, "same file"},
+        {reproject + QStringList{reproject[1], quad}, 1, "same file"},
         {{"generate", "--default-paper", "--picture", pipe, "-o", page}, 2, "it is a pipe, not a file"},
         {{"reproject", pipe, page, quad}, 2, "it is a pipe, not a file"},
         {{"generate", "--default-paper", "-o", pipe}, 3, "it is a pipe, not a file"},
@@ -224,6 +233,35 @@ TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
             EXPECT_TRUE(line.startsWith("quorvane-cli: ")) << line.toStdString();
         EXPECT_EQ(ReadFileBytes(output), QByteArray("earlier save"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    }
+}
+
+// Short of memory, a page is refused with the true reason, and a layout whose picture is
+// followed by many zero bytes is read without holding its text several times over.
+TEST(CliFaults, ShortOfMemoryNeitherAbortsNorMisleads)
+{
+    QTemporaryDir dir;
+    Layout layout;
+    SetDefaultPaper(layout.doc);
+    const QString picture = DrawPicture(dir, QSize(40, 30));
+    SetPicture(layout.doc, LoadPicture(picture).image, picture);
+    layout.canvas = QSize(853, 480);
+    layout.doc.Place = {100, 100, 300, 250};
+    QByteArray text = LayoutToJson(layout);
+    const QByteArray base64 = QJsonDocument::fromJson(text)["picture"]["png"].toString().toLatin1();
+    text.replace(base64, (QByteArray::fromBase64(base64) + QByteArray(120 << 20, '\0')).toBase64());
+    const QString padded = dir.filePath(QStringLiteral("padded.quorvane"));
+    ASSERT_TRUE(WriteFileBytes(padded, text));
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    const struct { QStringList arguments; rlim_t megabytes; int exitCode; const char* reason; } rows[] = {
+        {{"generate", "--default-paper", "--dpi=600", "-o", page}, 300, 3, "not enough memory"},
+        {{"generate", "--layout", padded, "-o", page}, 600, 0, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const ProgramRun run = RunCli(row.arguments, QProcessEnvironment::systemEnvironment(), 0, row.megabytes << 20);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_TRUE(run.err.contains(row.reason)) << run.err.toStdString();
     }
 }
 

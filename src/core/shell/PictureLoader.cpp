@@ -17,43 +17,42 @@ QString CouldNotOpen(const QString& path, const QString& reason)
         .arg(QFileInfo(path).fileName(), reason);
 }
 
-// Opens only a regular file: opening a pipe would wait for a writer, forever.
-std::optional<QString> OpenPictureFile(QFile& file)
-{
-    const PathFacts facts = FactsOf(file.fileName());
-    if (facts.kind == FileKind::Missing)
-        return QStringLiteral("the file does not exist");
-    if (const std::optional<QString> reason = NotAFileReason(facts))
-        return reason;
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    return std::nullopt;
-}
-
 } // namespace
+
+QImage DecodePicture(QIODevice& device, QString& reason)
+{
+    if (!PictureIsComplete(device)) {
+        reason = QStringLiteral("the file is damaged: it ends before the picture does");
+        return {};
+    }
+    QImageReader::setAllocationLimit(kPictureAllocationLimitMb);
+    QImageReader reader(&device);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) << 20) {
+        reason = QStringLiteral("it is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+        return {};
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        reason = reader.errorString();
+        return {};
+    }
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        reason = QStringLiteral("not enough memory");
+    return image;
+}
 
 LoadedPicture LoadPicture(const QString& path)
 {
     QFile file(path);
-    if (const std::optional<QString> reason = OpenPictureFile(file))
+    if (const std::optional<QString> reason = OpenRegularFile(file))
         return {QImage(), CouldNotOpen(path, *reason)};
-    if (!PictureIsComplete(file))
-        return {QImage(), CouldNotOpen(path, QStringLiteral("the file is damaged: it ends before the picture does"))};
-    QImageReader::setAllocationLimit(kPictureAllocationLimitMb);
-    QImageReader reader(&file);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(kPictureAllocationLimitMb) << 20) {
-        return {QImage(), CouldNotOpen(path, QStringLiteral("it is too large (%1 x %2 pixels)")
-                                                 .arg(size.width())
-                                                 .arg(size.height()))};
-    }
-    QImage image = reader.read();
+    QString reason;
+    const QImage image = DecodePicture(file, reason);
     if (image.isNull())
-        return {QImage(), CouldNotOpen(path, reader.errorString())};
-    image.convertTo(QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return {QImage(), CouldNotOpen(path, QStringLiteral("not enough memory"))};
+        return {QImage(), CouldNotOpen(path, reason)};
     return {image, QString()};
 }
 

@@ -5,6 +5,7 @@
 // read, is cut short (PictureEnds), cannot be decoded, or whose pixels would need more
 // memory than the limit, gives a message with the reason instead of a picture.
 
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 
@@ -21,6 +22,10 @@ struct LoadedPicture {
 inline constexpr int kPictureAllocationLimitMb = 512;
 
 LoadedPicture LoadPicture(const QString& path);
+
+// The picture `device` holds, checked and decoded as LoadPicture does; on failure a null
+// image and the reason in `reason` ("it is too large (9000 x 9000 pixels)").
+QImage DecodePicture(QIODevice& device, QString& reason);
 
 // Replaces the document's picture, its pixel size and the file it came from.
 void SetPicture(Document& doc, const QImage& image, const QString& file);
