@@ -1,6 +1,8 @@
 // quorvane-cli run as a program: its pages against the same steps run here, and its answers
 // to bad usage, bad input, a full disk, special files, damaged names and a broken display.
+#include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -262,6 +264,31 @@ TEST(CliFaults, ShortOfMemoryNeitherAbortsNorMisleads)
         const ProgramRun run = RunCli(row.arguments, QProcessEnvironment::systemEnvironment(), 0, row.megabytes << 20);
         EXPECT_EQ(run.exitCode, row.exitCode);
         EXPECT_TRUE(run.err.contains(row.reason)) << run.err.toStdString();
+    }
+}
+
+// Ended by a signal while it writes a large page, the program leaves no file behind.
+TEST(CliFaults, SignalDuringAWriteLeavesNoFileBehind)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.bmp"));
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
+        SCOPED_TRACE(signal);
+        QProcess cli;
+        cli.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), {"generate", "--default-paper", "--dpi=600", "-o", page});
+        ASSERT_TRUE(cli.waitForStarted());
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(cli.processId()));
+        const auto writing = [&] {
+            for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+                if (QFile::symLinkTarget(fds.filePath(fd)).startsWith(dir.path()))
+                    return true;
+            return false;
+        };
+        while (cli.state() == QProcess::Running && !writing())
+            usleep(500);
+        kill(pid_t(cli.processId()), signal);
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 }
 
