@@ -39,7 +39,10 @@ void QuietDecoderLibraries()
 // allocates whatever its image's size.
 QSize DecodedSize(QImageReader& reader, const QByteArray& head, int& bytesPerPixel)
 {
-    bytesPerPixel = std::max(4, QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel() / 8);
+    // Invalid, or even out of range from a damaged header, when the header does not tell.
+    const QImage::Format format = reader.imageFormat();
+    const bool known = format > QImage::Format_Invalid && format < QImage::NImageFormats;
+    bytesPerPixel = known ? std::max(4, QImage::toPixelFormat(format).bitsPerPixel() / 8) : 4;
     const QSize size = reader.size();
     if (!head.startsWith("GIF8") || head.size() < 10)
         return size;
