@@ -1,6 +1,7 @@
 #include "cli/CliArgs.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/shell/PageResolution.h"
 
@@ -19,6 +20,37 @@ std::optional<std::string> CliArgs::Option(const std::string& name) const
     return it->second;
 }
 
+namespace {
+
+// Short options: "-o" is "--output", "-h" and "-v" are "--help" and "--version".
+std::optional<std::string> ShortOptionName(const std::string& word)
+{
+    if (word == "-o")
+        return "output";
+    if (word == "-h")
+        return "help";
+    if (word == "-v")
+        return "version";
+    return std::nullopt;
+}
+
+// A word that names an option, not a value: "--name" or "-x"; "-40" and "-.5" are numbers.
+bool IsOptionWord(const std::string& word)
+{
+    if (word.size() < 2 || word[0] != '-')
+        return false;
+    return word[1] == '-' || !(std::isdigit(static_cast<unsigned char>(word[1])) || word[1] == '.');
+}
+
+// An option's value may start with '-' ("--angle -40"), but not be one of the option words a
+// forgotten value would otherwise swallow ("--picture -h").
+bool CanBeValue(const std::string& word)
+{
+    return word.rfind("--", 0) != 0 && !ShortOptionName(word);
+}
+
+} // namespace
+
 std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
                                     const std::vector<std::string>& flagNames, std::string& error)
 {
@@ -27,33 +59,43 @@ std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
         error = "no command given";
         return std::nullopt;
     }
-    args.command = argv[1];
-    if (args.command.rfind('-', 0) == 0) {
-        error = "unknown option '" + args.command + "'";
+    // Only --help and --version go without a command.
+    const std::string first = argv[1];
+    const bool startsWithOption = IsOptionWord(first);
+    if (startsWithOption && first != "--help" && first != "--version" && first != "-h" && first != "-v") {
+        error = "unknown option '" + first + "'";
         return std::nullopt;
     }
-    for (int i = 2; i < argc; ++i) {
-        std::string word = argv[i];
-        if (word.rfind("--", 0) != 0 && word != "-o") {
+    if (!startsWithOption)
+        args.command = first;
+    for (int i = startsWithOption ? 1 : 2; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (!IsOptionWord(word)) {
             args.positionals.push_back(word);
             continue;
         }
-        // "-o" is short for "--output".
-        std::string name = word == "-o" ? "output" : word.substr(2);
+        const std::optional<std::string> shortName = ShortOptionName(word);
+        if (!shortName && word.rfind("--", 0) != 0) {
+            error = "unknown option '" + word + "'";
+            return std::nullopt;
+        }
+        std::string name = shortName.value_or(word.substr(2));
         const auto eq = name.find('=');
-        if (eq != std::string::npos) {
-            args.options[name.substr(0, eq)] = name.substr(eq + 1);
-            continue;
+        const bool isFlag = std::find(flagNames.begin(), flagNames.end(), name.substr(0, eq)) != flagNames.end();
+        if (isFlag && eq != std::string::npos) {
+            error = "option --" + name.substr(0, eq) + " takes no value";
+            return std::nullopt;
         }
-        if (std::find(flagNames.begin(), flagNames.end(), name) != flagNames.end()) {
+        if (isFlag)
             args.flags.push_back(name);
-            continue;
-        }
-        if (i + 1 >= argc) {
+        else if (eq != std::string::npos)
+            args.options[name.substr(0, eq)] = name.substr(eq + 1);
+        else if (i + 1 < argc && CanBeValue(argv[i + 1]))
+            args.options[name] = argv[++i];
+        else {
             error = "option --" + name + " needs a value";
             return std::nullopt;
         }
-        args.options[name] = argv[++i];
     }
     return args;
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QUtf8StringView>
 
+#include "core/services/FileKind.h"
 #include "core/shell/PageResolution.h"
 
 namespace quorvane::cli {
@@ -108,6 +109,19 @@ std::optional<QString> FileNameArgument(const std::string& bytes, std::string& e
         return name;
     error = "the name \"" + name.toStdString() + "\" is not valid UTF-8; rename the file";
     return std::nullopt;
+}
+
+std::string SameFileProblem(const std::vector<NamedFile>& inputs, const std::vector<NamedFile>& outputs)
+{
+    std::vector<NamedFile> earlier = inputs;
+    for (const NamedFile& output : outputs) {
+        for (const NamedFile& other : earlier) {
+            if (IsSameFile(output.path, other.path))
+                return output.what + " names the same file as " + other.what + "; nothing was written";
+        }
+        earlier.push_back(output);
+    }
+    return {};
 }
 
 int ExitCodeOf(const WriteResult& result)

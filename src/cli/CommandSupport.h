@@ -44,6 +44,16 @@ std::string PageDpiError();
 // another encoding reaches no file, so it is refused with the reason in `error`.
 std::optional<QString> FileNameArgument(const std::string& bytes, std::string& error);
 
+// A file a command reads or writes, with the words that name it ("--picture", "-o").
+struct NamedFile {
+    std::string what;
+    QString path;
+};
+
+// "-o names the same file as --picture": the first output that is the same file as an input
+// or an earlier output, which writing it would destroy; empty when there is none.
+std::string SameFileProblem(const std::vector<NamedFile>& inputs, const std::vector<NamedFile>& outputs);
+
 // Exit code for a page write: 0 written, 1 unsupported name, 3 failed; messages to stderr.
 int ExitCodeOf(const WriteResult& result);
 

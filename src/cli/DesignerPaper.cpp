@@ -31,9 +31,11 @@ bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, doub
     if (!text)
         return true;
     const SliderRange& range = RangeOf(row);
+    // The range holds before rounding: 90.06 degrees is refused, not taken as 90.
     const std::optional<double> value = ParseNumber(*text);
-    const std::optional<int32_t> steps = value ? RoundHalfEven(*value * perStep) : std::nullopt;
-    if (!steps || *steps < range.Min || *steps > range.Max) {
+    const bool inRange = value && *value * perStep >= range.Min && *value * perStep <= range.Max;
+    const std::optional<int32_t> steps = inRange ? RoundHalfEven(*value * perStep) : std::nullopt;
+    if (!steps) {
         error = std::string("--") + name + " must be a number from " + QString::number(range.Min / perStep).toStdString()
                 + " to " + QString::number(range.Max / perStep).toStdString();
         return false;

@@ -104,6 +104,8 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
     GenControl control;
     const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
     EndTerminalProgress();
+    if (result && result->status == GenerateStatus::NoMemory)
+        return Fail("the page could not be made: not enough memory", kExitWriteFailed);
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
     return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi));
@@ -124,7 +126,14 @@ int GenerateFromLayout(const CliArgs& args)
         return UsageError("--mapping must be bilinear or exact");
     if (!dpi)
         return UsageError(PageDpiError());
-    const LayoutRead read = LoadLayout(QString::fromStdString(*args.Option("layout")));
+    std::string error;
+    const std::optional<QString> layout = FileNameArgument(*args.Option("layout"), error);
+    if (!layout)
+        return Fail(error, kExitBadInput);
+    if (const std::string same = SameFileProblem({{"--layout", *layout}}, {{"-o", QString::fromStdString(*output)}});
+        !same.empty())
+        return UsageError(same);
+    const LayoutRead read = LoadLayout(*layout);
     if (!read.layout)
         return Fail(read.error.toStdString(), kExitBadInput);
     Document doc = read.layout->doc;
@@ -156,6 +165,11 @@ int RunGenerate(const CliArgs& args)
         return Fail(error, kExitBadInput);
     if (!FileNameArgument(*args.Option("output"), error))
         return Fail(error, kExitWriteFailed);
+    std::vector<NamedFile> outputs{{"-o", request->output}};
+    if (!request->composite.isEmpty())
+        outputs.push_back({"--composite", request->composite});
+    if (const std::string same = SameFileProblem({{"the picture", request->picture}}, outputs); !same.empty())
+        return UsageError(same);
     if (const std::optional<WriteResult> refused = CheckResultTarget(request->output))
         return ExitCodeOf(*refused);
 

@@ -45,6 +45,9 @@ int RunReproject(const CliArgs& args)
     const std::optional<QString> destination = FileNameArgument(args.positionals[1], error);
     if (!destination)
         return Fail(error, kExitWriteFailed);
+    if (const std::string same = SameFileProblem({{"the source", *source}}, {{"the destination", *destination}});
+        !same.empty())
+        return UsageError(same);
     if (const std::optional<WriteResult> refused = CheckResultTarget(*destination))
         return ExitCodeOf(*refused);
 

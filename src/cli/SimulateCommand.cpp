@@ -48,6 +48,9 @@ int RunSimulate(const CliArgs& args)
     const auto request = ReadRequest(args, error);
     if (!request)
         return UsageError(error);
+    if (const std::string same = SameFileProblem({{"the page", request->page}}, {{"-o", request->output}});
+        !same.empty())
+        return UsageError(same);
     const LoadedPicture page = LoadPicture(request->page);
     if (page.image.isNull())
         return Fail(page.error.toStdString(), kExitBadInput);

@@ -1,6 +1,8 @@
 // quorvane-cli run as a program: its pages against the same steps run here, and its answers
 // to bad usage, bad input, a full disk, special files, damaged names and a broken display.
+#include <csignal>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@
 #include "core/generation/TransBitmap.h"
 #include "core/generation/TransBitmapExact.h"
 #include "core/shell/DefaultPlacement.h"
+#include "core/shell/LayoutFile.h"
 #include "core/shell/PictureLoader.h"
 #include "support/RunProgram.h"
 
@@ -179,6 +182,14 @@ TEST(CliFaults, BadUsageAndInputExitWithTheirCodeAndSayWhy)
         {{"corners", "--view", "0x10"}, 1, "--view"},
         {{"corners", "--distance", "400.1"}, 1, "--distance"},
         {{"corners", "extra"}, 1, "corners takes only"},
+        {{"corners", "-platform", "bogus"}, 1, "unknown option '-platform'"}, // never the toolkit's
+        {generate + QStringList{"--platform", "xcb"}, 1, "--platform"},
+        {{"generate", "--default-paper=yes", "-o", page}, 1, "takes no value"},
+        {generate + QStringList{"--picture", "-h"}, 1, "needs a value"},
+        {{"corners", "--angle", "90.06"}, 1, "--angle"},
+        {{"generate", "-o", page, "--composite", page}, 1, "same file"},
+        {{"generate", "--default-paper", "--picture", reproject[1], "-o", reproject[1]}, 1, "same file"},
+        {reproject + QStringList{reproject[1], quad}, 1, "same file"},
         {{"generate", "--default-paper", "--picture", pipe, "-o", page}, 2, "it is a pipe, not a file"},
         {{"reproject", pipe, page, quad}, 2, "it is a pipe, not a file"},
         {{"generate", "--default-paper", "-o", pipe}, 3, "it is a pipe, not a file"},
@@ -223,6 +234,60 @@ TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
             EXPECT_TRUE(line.startsWith("quorvane-cli: ")) << line.toStdString();
         EXPECT_EQ(ReadFileBytes(output), QByteArray("earlier save"));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    }
+}
+
+// Short of memory, a page is refused with the true reason, and a layout whose picture is
+// followed by many zero bytes is read without holding its text several times over.
+TEST(CliFaults, ShortOfMemoryNeitherAbortsNorMisleads)
+{
+    QTemporaryDir dir;
+    Layout layout;
+    const QString picture = DrawPicture(dir, QSize(40, 30));
+    layout.doc.PictureImage = LoadPicture(picture).image;
+    layout.doc.PictureFile = picture;
+    layout.canvas = QSize(853, 480);
+    layout.doc.Place = {100, 100, 300, 250};
+    QByteArray text = LayoutToJson(layout);
+    const QByteArray base64 = QJsonDocument::fromJson(text)["picture"]["png"].toString().toLatin1();
+    text.replace(base64, (QByteArray::fromBase64(base64) + QByteArray(120 << 20, '\0')).toBase64());
+    const QString padded = dir.filePath(QStringLiteral("padded.quorvane"));
+    ASSERT_TRUE(WriteFileBytes(padded, text));
+    const QString page = dir.filePath(QStringLiteral("page.png"));
+    const struct { QStringList arguments; rlim_t megabytes; int exitCode; const char* reason; } rows[] = {
+        {{"generate", "--default-paper", "--dpi=600", "-o", page}, 300, 3, "not enough memory"},
+        {{"generate", "--layout", padded, "-o", page}, 600, 0, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const ProgramRun run = RunCli(row.arguments, QProcessEnvironment::systemEnvironment(), 0, row.megabytes << 20);
+        EXPECT_EQ(run.exitCode, row.exitCode);
+        EXPECT_TRUE(run.err.contains(row.reason)) << run.err.toStdString();
+    }
+}
+
+// Ended by a signal while it writes a large page, the program leaves no file behind.
+TEST(CliFaults, SignalDuringAWriteLeavesNoFileBehind)
+{
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("page.bmp"));
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGKILL}) {
+        SCOPED_TRACE(signal);
+        QProcess cli;
+        cli.start(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), {"generate", "--default-paper", "--dpi=600", "-o", page});
+        ASSERT_TRUE(cli.waitForStarted());
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(cli.processId()));
+        const auto writing = [&] {
+            for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+                if (QFile::symLinkTarget(fds.filePath(fd)).startsWith(dir.path()))
+                    return true;
+            return false;
+        };
+        while (cli.state() == QProcess::Running && !writing())
+            usleep(500);
+        kill(pid_t(cli.processId()), signal);
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 }
 

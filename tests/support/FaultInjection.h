@@ -39,13 +39,18 @@ private:
     void (*previousHandler_)(int) = SIG_DFL;
 };
 
-// The same limit for a program the test starts (the ignored signal is inherited).
-inline void LimitFileSizeOf(QProcess& process, rlim_t bytes)
+// Limits for a program the test starts, 0 for none: `fileSize` as above (the ignored signal
+// is inherited), `memory` its address space, as on a machine short of memory.
+inline void LimitProgram(QProcess& process, rlim_t fileSize, rlim_t memory)
 {
-    process.setChildProcessModifier([bytes] {
+    process.setChildProcessModifier([fileSize, memory] {
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, bytes};
-        setrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit files{fileSize, fileSize};
+        if (fileSize > 0)
+            setrlimit(RLIMIT_FSIZE, &files);
+        const rlimit addresses{memory, memory};
+        if (memory > 0)
+            setrlimit(RLIMIT_AS, &addresses);
     });
 }
 

@@ -13,15 +13,15 @@ struct ProgramRun {
     QByteArray err;
 };
 
-// `fileSizeLimit`, when set, bounds the files the program writes, as a full disk would.
+// `fileSizeLimit`, when set, bounds the files the program writes, as a full disk would;
+// `memoryLimit` its memory.
 inline ProgramRun RunProgram(const QString& program, const QStringList& arguments,
                              const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                             rlim_t fileSizeLimit = 0)
+                             rlim_t fileSizeLimit = 0, rlim_t memoryLimit = 0)
 {
     QProcess process;
     process.setProcessEnvironment(env);
-    if (fileSizeLimit > 0)
-        LimitFileSizeOf(process, fileSizeLimit);
+    LimitProgram(process, fileSizeLimit, memoryLimit);
     process.start(program, arguments);
     const bool exited = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
     return {exited ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
@@ -29,9 +29,9 @@ inline ProgramRun RunProgram(const QString& program, const QStringList& argument
 
 inline ProgramRun RunCli(const QStringList& arguments,
                          const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                         rlim_t fileSizeLimit = 0)
+                         rlim_t fileSizeLimit = 0, rlim_t memoryLimit = 0)
 {
-    return RunProgram(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), arguments, env, fileSizeLimit);
+    return RunProgram(QStringLiteral(QUORVANE_BIN_DIR "/quorvane-cli"), arguments, env, fileSizeLimit, memoryLimit);
 }
 
 // The system environment with `changes` made: "NAME=value" sets, "NAME" removes.

@@ -50,9 +50,9 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
 
 // The dialog would otherwise wait for a progress that never comes, with the main window
 // hidden: close it and bring the main window back.
-void ReportDibError(QPointer<FormProgress> progress, QWidget* mainWindow)
+void ReportFailure(QPointer<FormProgress> progress, QWidget* mainWindow, const QString& message)
 {
-    ShowError(progress, QStringLiteral("DIB ERROR"));
+    ShowError(progress, message);
     if (progress)
         progress->close();
     if (mainWindow)
@@ -86,7 +86,10 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
         OpenResultViewer(doc, SaveFolder, result->page, mainWindow);
         break;
     case GenerateStatus::DibError:
-        ReportDibError(progress, mainWindow);
+        ReportFailure(progress, mainWindow, QStringLiteral("DIB ERROR"));
+        break;
+    case GenerateStatus::NoMemory:
+        ReportFailure(progress, mainWindow, QStringLiteral("There is not enough memory to make the page."));
         break;
     case GenerateStatus::Stopped:
         break; // Stop has closed the dialog and shown the main window

@@ -13,17 +13,21 @@ namespace {
 constexpr int32_t kRingRows = 4 * kMaxSurvivorLanes;
 
 // One pass, each row reduced into the page as soon as it is final, so that only a few rows
-// of the doubled buffer are ever held. False when GenStop ended it.
-bool RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, SheetMapping mapping, QImage& page,
-             const RowCallback& afterRow)
+// of the doubled buffer are ever held. Stopped when GenStop ended it.
+GenerateStatus RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, SheetMapping mapping,
+                       QImage& page, const RowCallback& afterRow)
 {
     control.GenProgressBase = pass.GenProgressBase;
     gen.DstBits = PixelBuffer::RowRing(gen.BitsWidth, gen.BitsHeight, kRingRows);
+    if (gen.DstBits.IsEmpty())
+        return GenerateStatus::NoMemory;
     const QRect place = pass.place;
     LineReducer reducer(QSize(gen.BitsWidth, gen.BitsHeight), place.size(), [&page, place](int y) {
         return reinterpret_cast<QRgb*>(page.scanLine(place.y() + y)) + place.x();
     });
-    return ReprojectPass(gen, control, afterRow, mapping, [&reducer](const uint8_t* row) { reducer.Push(row); });
+    const bool finished =
+        ReprojectPass(gen, control, afterRow, mapping, [&reducer](const uint8_t* row) { reducer.Push(row); });
+    return finished ? GenerateStatus::Done : GenerateStatus::Stopped;
 }
 
 GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const CanvasPaper& paper,
@@ -39,15 +43,16 @@ GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const C
     auto gen = ComposeTransform(doc.PictureImage, PlacementOnCanvas(doc, paper), *geometry);
     QImage page = gen ? LargeImage(layout.pageSize, QImage::Format_RGB32) : QImage();
     if (page.isNull())
-        return {GenerateStatus::DibError, {}};
+        return {GenerateStatus::NoMemory, {}};
     page.fill(Qt::white);
     // The page carries its resolution, so a writer recording it need not copy the pixels.
     page.setDotsPerMeterX(DotsPerMeter(doc.PageDpi));
     page.setDotsPerMeterY(DotsPerMeter(doc.PageDpi));
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
-        if (!RunPass(*gen, control, pass, doc.Mapping, page, afterRow))
-            return {GenerateStatus::Stopped, {}}; // a stopped run shows no page
+        const GenerateStatus status = RunPass(*gen, control, pass, doc.Mapping, page, afterRow);
+        if (status != GenerateStatus::Done)
+            return {status, {}}; // a stopped run shows no page
     }
     return {GenerateStatus::Done, page};
 }

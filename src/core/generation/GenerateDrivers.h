@@ -17,8 +17,9 @@ namespace quorvane {
 enum class GenerateStatus {
     Done,
     Stopped,  // GenStop was set during the run: no page
-    DibError, // the doubled canvas could not be made (or the resolution is not one of
-              // kPageDpis): no pass ran
+    DibError, // the outline gives no canvas within the budget (or the resolution is not
+              // one of kPageDpis): no pass ran
+    NoMemory, // the canvas or the page could not be allocated: no pass ran
 };
 
 struct GenerateResult {

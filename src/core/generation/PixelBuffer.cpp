@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
 
 namespace quorvane {
 
@@ -10,11 +11,17 @@ PixelBuffer::PixelBuffer(int32_t width, int32_t height, uint8_t fill)
 {
     if (!FitsLimit(width, height))
         return;
+    // The one allocation that grows with the page: a buffer that cannot be had stays empty,
+    // which every caller checks, rather than ending the program.
+    try {
+        bytes_.assign(size_t(width) * size_t(height) * kChannels, fill);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
     width_ = width;
     height_ = height;
     storedWidth_ = width;
     storedHeight_ = height;
-    bytes_.assign(size_t(width) * size_t(height) * kChannels, fill);
 }
 
 PixelBuffer PixelBuffer::WithWhiteSurround(int32_t width, int32_t height, int32_t blockWidth, int32_t blockHeight)

@@ -3,9 +3,13 @@
 // A file written beside its target and renamed over it only once every byte is on the
 // disk: the data is flushed and synced before the rename and the folder synced after, so
 // neither a failed write (a full disk) nor a crash leaves a damaged or empty file where
-// the old one was. A symbolic link is followed: the file it points to is replaced and the
-// link stays. A target that is not a regular file (folder, device, pipe, socket) is
-// refused and left alone.
+// the old one was. Where the file system allows it the new file has no name until the
+// commit, so nothing is left behind whatever ends the program; elsewhere its temporary
+// name is removed on SIGTERM, SIGINT and SIGHUP (TemporaryNames). A symbolic link is
+// followed: the file it points to is replaced and the link stays, and the replaced file's
+// mode carries over. Refused and left alone: a target that is not a regular file (folder,
+// device, pipe, socket), one the user could not write in place, and one with other hard
+// links.
 
 #include <optional>
 
@@ -44,10 +48,11 @@ private:
     bool WriteAll(const char* data, qint64 size);
     bool Drain();
     void Fail(int error);
+    void NameUnnamed();
 
     QString path_;
     QString target_; // path_ with its links followed
-    QString temporary_;
+    QByteArray temporary_; // encoded; empty while the file has no name
     int fd_ = -1;
     QByteArray buffer_;
     std::optional<QString> error_;

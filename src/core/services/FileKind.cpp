@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace quorvane {
 
@@ -45,6 +46,27 @@ std::optional<QString> NotAFileReason(const PathFacts& facts)
         break;
     }
     return facts.reason;
+}
+
+std::optional<QString> OpenRegularFile(QFile& file)
+{
+    const PathFacts facts = FactsOf(file.fileName());
+    if (facts.kind == FileKind::Missing)
+        return QStringLiteral("the file does not exist");
+    if (const std::optional<QString> reason = NotAFileReason(facts))
+        return reason;
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return std::nullopt;
+}
+
+bool IsSameFile(const QString& a, const QString& b)
+{
+    struct stat first {};
+    struct stat second {};
+    if (::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
 QString SystemErrorText(int error)

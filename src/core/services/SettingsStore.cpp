@@ -1,11 +1,14 @@
 #include "core/services/SettingsStore.h"
 
+#include <sys/stat.h>
 #include <utility>
 
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QVariant>
 
+#include "core/output/ResultWriter.h"
 #include "core/services/FileKind.h"
 
 namespace quorvane {
@@ -56,14 +59,32 @@ QString SettingsStore::ReadSetting(const QString& name) const
     return text;
 }
 
+// The toolkit writes a whole new file: the old one's mode is given back to it, and a write
+// that takes the file past the limit, after which nothing in it would be read, is undone.
 bool SettingsStore::WriteSetting(const QString& name, const QString& text)
 {
     if (!Usable(filePath_))
         return false;
-    QSettings settings(filePath_, QSettings::IniFormat);
-    settings.setValue(name, text);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    QFile file(filePath_);
+    struct stat old {};
+    const bool existed = ::stat(QFile::encodeName(filePath_).constData(), &old) == 0 && file.open(QIODevice::ReadOnly);
+    const QByteArray before = existed ? file.readAll() : QByteArray();
+    file.close();
+    {
+        QSettings settings(filePath_, QSettings::IniFormat);
+        settings.setValue(name, text);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return false;
+    }
+    const bool kept = Usable(filePath_);
+    if (!kept && !existed)
+        file.remove();
+    else if (!kept)
+        ReplaceFileWith(filePath_, before);
+    if (existed)
+        ::chmod(QFile::encodeName(filePath_).constData(), old.st_mode & 07777);
+    return kept;
 }
 
 } // namespace quorvane

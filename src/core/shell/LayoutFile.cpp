@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "core/output/ResultWriter.h"
+#include "core/services/FileKind.h"
+#include "core/shell/EmbeddedPicture.h"
 #include "core/shell/PageResolution.h"
 #include "core/shell/PictureLoader.h"
 
@@ -21,7 +23,8 @@ namespace {
 
 const QString kFormat = QStringLiteral("quorvane-layout");
 constexpr int kVersion = 1;
-constexpr qint64 kMaxFileBytes = qint64(kPictureAllocationLimitMb) << 21; // base64 of the largest picture
+constexpr qint64 kMaxFileBytes = qint64(1) << 30; // the base64 of the largest picture, and more
+constexpr qsizetype kMaxFieldsBytes = qsizetype(16) << 20;
 constexpr double kMaxCoordinate = 1e6;
 const QString kBilinearName = QStringLiteral("bilinear");
 const QString kExactName = QStringLiteral("exact");
@@ -80,8 +83,10 @@ QJsonObject ToJson(const Layout& layout)
 // Reads the fields a layout needs; the first one missing or out of range stops it.
 class Reader {
 public:
-    explicit Reader(const QJsonObject& root)
+    // `png`: the picture's base64 as found in the file's text; empty to take it from the JSON.
+    Reader(const QJsonObject& root, QByteArrayView png)
         : root_(root)
+        , png_(png)
     {
     }
 
@@ -105,18 +110,21 @@ public:
 
     QImage Picture()
     {
-        const QJsonObject picture = root_.value(QStringLiteral("picture")).toObject();
-        const QByteArray png = QByteArray::fromBase64(picture.value(QStringLiteral("png")).toString().toLatin1());
+        const QByteArray fromJson =
+            root_.value(QStringLiteral("picture")).toObject().value(QStringLiteral("png")).toString().toLatin1();
         QBuffer buffer;
-        buffer.setData(png);
-        QImageReader reader(&buffer, "png");
-        const QSize size = reader.size();
-        QImage image;
-        if (size.isValid() && qint64(size.width()) * size.height() * 4 <= qint64(kPictureAllocationLimitMb) << 20)
-            image = reader.read();
+        // The PNG's bytes are the one allocation here that grows with the file.
+        try {
+            buffer.setData(DecodeEmbeddedPng(png_.isEmpty() ? QByteArrayView(fromJson) : png_));
+        } catch (const std::bad_alloc&) {
+            Fail(QStringLiteral("not enough memory to read the picture in it"));
+            return {};
+        }
+        QString reason = QStringLiteral("it is empty");
+        const QImage image = buffer.size() > 0 && buffer.open(QIODevice::ReadOnly) ? DecodePicture(buffer, reason) : QImage();
         if (image.isNull())
-            Fail(QStringLiteral("the picture in it is missing or damaged"));
-        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            Fail(QStringLiteral("the picture in it is missing or damaged (%1)").arg(reason));
+        return image;
     }
 
 private:
@@ -127,6 +135,7 @@ private:
     }
 
     const QJsonObject& root_;
+    QByteArrayView png_;
 };
 
 // How the page is made; a layout from before these options existed makes the default page.
@@ -232,16 +241,24 @@ QByteArray LayoutToJson(const Layout& layout)
     return QJsonDocument(ToJson(layout)).toJson(QJsonDocument::Indented);
 }
 
-LayoutRead LayoutFromJson(const QByteArray& json, const QString& name)
+LayoutRead LayoutFromJson(const QByteArray& text, const QString& name)
 {
+    if (text.contains('\0'))
+        return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is damaged: it holds a zero byte"))};
+    // The JSON parser holds its text several times over: it gets the fields without the
+    // picture's characters, which are decoded from the text itself.
+    const std::optional<TextSpan> png = FindEmbeddedPng(text);
+    const QByteArray fields = png ? text.first(png->begin) + text.sliced(png->end) : text;
+    if (fields.size() > kMaxFieldsBytes)
+        return {std::nullopt, CouldNotOpen(name, QStringLiteral("its fields besides the picture are over 16 MiB"))};
     QJsonParseError error{};
-    const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
+    const QJsonDocument parsed = QJsonDocument::fromJson(fields, &error);
     if (parsed.isNull())
         return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is damaged or cut short (%1)").arg(error.errorString()))};
     const QJsonObject root = parsed.object();
     if (root.value(QStringLiteral("format")).toString() != kFormat)
         return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is not a Quorvane layout"))};
-    Reader reader(root);
+    Reader reader(root, png ? QByteArrayView(text).sliced(png->begin, png->end - png->begin) : QByteArrayView());
     std::optional<Layout> layout = ReadLayout(reader, root);
     if (!layout)
         return {std::nullopt, CouldNotOpen(name, *reader.problem)};
@@ -259,12 +276,16 @@ LayoutRead LoadLayout(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return {std::nullopt, CouldNotOpen(name, QFileInfo::exists(path) ? QStringLiteral("it is not a readable file")
-                                                                         : QStringLiteral("the file does not exist"))};
-    if (file.size() > kMaxFileBytes)
-        return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is too large"))};
-    return LayoutFromJson(file.readAll(), name);
+    if (const std::optional<QString> reason = OpenRegularFile(file))
+        return {std::nullopt, CouldNotOpen(name, *reason)};
+    const qint64 size = file.size();
+    if (size > kMaxFileBytes)
+        return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is over 1 GiB"))};
+    // Mapped, not read: the picture is decoded from the file's own pages.
+    const uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
+    if (size > 0 && !mapped)
+        return {std::nullopt, CouldNotOpen(name, file.errorString())};
+    return LayoutFromJson(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), qsizetype(size)), name);
 }
 
 } // namespace quorvane

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
+
+#include <zlib.h>
 
 #include <QByteArray>
 #include <QIODevice>
@@ -54,6 +57,22 @@ public:
         return value;
     }
 
+    // The CRC-32 of the next `count` bytes, continuing `crc`; no value when fewer are left.
+    std::optional<quint32> Crc(qint64 count, quint32 crc)
+    {
+        while (count > 0) {
+            if (at_ == chunk_.size() && Next() >= 0)
+                --at_; // refilled: the byte Next() took is read below
+            const qint64 taken = std::min<qint64>(count, chunk_.size() - at_);
+            if (taken <= 0)
+                return std::nullopt;
+            crc = quint32(crc32(crc, reinterpret_cast<const Bytef*>(chunk_.constData() + at_), uInt(taken)));
+            at_ += taken;
+            count -= taken;
+        }
+        return crc;
+    }
+
 private:
     static constexpr qint64 kChunkBytes = 64 * 1024;
     QIODevice& device_;
@@ -61,17 +80,84 @@ private:
     qsizetype at_ = 0;
 };
 
+// Every chunk whole and matching its CRC: the decoder's library prints its own message
+// on standard error for a damaged one.
 bool PngComplete(ByteStream& in)
 {
     in.Skip(8); // signature
     for (;;) {
         const std::optional<quint32> length = in.Number(4, true);
         const std::optional<quint32> type = in.Number(4, true);
-        if (!length || !type || !in.Skip(qint64(*length) + 4)) // data and CRC
+        const uchar typeBytes[4] = {uchar(type.value_or(0) >> 24), uchar(type.value_or(0) >> 16),
+                                    uchar(type.value_or(0) >> 8), uchar(type.value_or(0))};
+        const std::optional<quint32> crc = length && type ? in.Crc(*length, quint32(crc32(0, typeBytes, 4)))
+                                                          : std::nullopt;
+        if (!crc || in.Number(4, true) != crc)
             return false;
         if (*type == 0x49454E44) // "IEND"
             return true;
     }
+}
+
+// A number of `bytes` bytes at `offset`, in the file's byte order.
+std::optional<quint32> NumberAt(QIODevice& file, qint64 offset, int bytes, bool bigEndian)
+{
+    const QByteArray read = file.seek(offset) ? file.read(bytes) : QByteArray();
+    if (read.size() != bytes)
+        return std::nullopt;
+    quint32 value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value |= quint32(uchar(read[bigEndian ? bytes - 1 - i : i])) << (8 * i);
+    return value;
+}
+
+// The values of a SHORT or LONG entry, at `at` (in the entry or where it points).
+std::vector<quint32> EntryValues(QIODevice& file, qint64 at, quint32 type, quint32 count, bool bigEndian)
+{
+    std::vector<quint32> values;
+    const int width = type == 3 ? 2 : 4;
+    for (quint32 k = 0; (type == 3 || type == 4) && k < count; ++k) {
+        const std::optional<quint32> value = NumberAt(file, at + qint64(k) * width, width, bigEndian);
+        if (!value)
+            break;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+// The first directory's entries and the strips or tiles it lists must lie inside the file:
+// the decoder takes a TIFF cut short. (BigTIFF is left to the decoder.)
+bool TiffComplete(QIODevice& file, bool bigEndian)
+{
+    static constexpr qint64 kTypeBytes[] = {1, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
+    const qint64 size = file.size();
+    const std::optional<quint32> directory = NumberAt(file, 4, 4, bigEndian);
+    const std::optional<quint32> count = directory ? NumberAt(file, *directory, 2, bigEndian) : std::nullopt;
+    if (!count)
+        return false;
+    std::vector<quint32> starts, lengths; // of the strips or tiles
+    for (quint32 i = 0; i < *count; ++i) {
+        const qint64 entry = qint64(*directory) + 2 + 12 * qint64(i);
+        const std::optional<quint32> tag = NumberAt(file, entry, 2, bigEndian);
+        const std::optional<quint32> type = NumberAt(file, entry + 2, 2, bigEndian);
+        const std::optional<quint32> values = NumberAt(file, entry + 4, 4, bigEndian);
+        const std::optional<quint32> offset = NumberAt(file, entry + 8, 4, bigEndian);
+        if (!tag || !type || !values || !offset)
+            return false;
+        const qint64 bytes = qint64(*values) * kTypeBytes[*type < 13 ? *type : 0];
+        if (bytes > 4 && qint64(*offset) + bytes > size)
+            return false;
+        const qint64 at = bytes > 4 ? qint64(*offset) : entry + 8;
+        if (*tag == 273 || *tag == 324) // StripOffsets, TileOffsets
+            starts = EntryValues(file, at, *type, *values, bigEndian);
+        if (*tag == 279 || *tag == 325) // StripByteCounts, TileByteCounts
+            lengths = EntryValues(file, at, *type, *values, bigEndian);
+    }
+    for (size_t k = 0; k < std::min(starts.size(), lengths.size()); ++k) {
+        if (qint64(starts[k]) + lengths[k] > size)
+            return false;
+    }
+    return true;
 }
 
 // After a scan's header, the entropy-coded data runs to the next marker that is neither a
@@ -217,6 +303,8 @@ bool PictureIsComplete(QIODevice& file)
         complete = BmpComplete(in, file.size());
     else if (StartsWith(head, "GIF87a") || StartsWith(head, "GIF89a"))
         complete = GifComplete(in);
+    else if (head.startsWith(QByteArrayView("II*\0", 4)) || head.startsWith(QByteArrayView("MM\0*", 4)))
+        complete = TiffComplete(file, head.startsWith('M'));
     file.seek(0);
     return complete;
 }

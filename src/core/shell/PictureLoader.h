@@ -5,9 +5,9 @@
 // read, is cut short (PictureEnds), cannot be decoded, or whose pixels would need more
 // memory than the limit, gives a message with the reason instead of a picture.
 
+#include <QIODevice>
 #include <QImage>
 #include <QString>
-
 
 namespace quorvane {
 
@@ -20,5 +20,9 @@ struct LoadedPicture {
 inline constexpr int kPictureAllocationLimitMb = 512;
 
 LoadedPicture LoadPicture(const QString& path);
+
+// The picture `device` holds, checked and decoded as LoadPicture does; on failure a null
+// image and the reason in `reason` ("it is too large (9000 x 9000 pixels)").
+QImage DecodePicture(QIODevice& device, QString& reason);
 
 } // namespace quorvane

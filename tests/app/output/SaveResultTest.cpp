@@ -106,6 +106,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsWhyAndKeepsTheFile)
         const QString scratch = first_.filePath(QStringLiteral("scratch.gif"));
         ASSERT_EQ(WriteResultImage(page_, scratch).status, WriteStatus::Written);
         ASSERT_TRUE(!row.fillsUp || WriteFileBytes(chosen, "earlier save"));
+        chmod(QFile::encodeName(chosen).constData(), 0666); // the ordinary user's to replace
         ASSERT_EQ(chmod(folder.constData(), row.readOnlyFolder ? 0555 : 0777), 0); // open to OrdinaryFileAccess
         // An existing target is confirmed in the file dialog; the error box opens once it closed.
         std::unique_ptr<MessageBoxWatcher> confirm;

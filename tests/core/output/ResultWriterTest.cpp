@@ -137,30 +137,54 @@ void ExpectFailedSaying(const WriteResult& result, WriteStatus status, const QSt
     EXPECT_TRUE(result.message.contains(path) && result.message.contains(reason)) << result.message.toStdString();
 }
 
+// A file the user could not write in place, or that has other hard links, stays as it is.
 TEST(ResultWriter, RefusedAndFailedSavesSayWhyAndLeaveTheOldFileAlone)
 {
     QTemporaryDir dir;
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    QTemporaryDir elsewhere;
     const QString anEnding = QStringLiteral(".jpg, .png, .gif or .bmp");
+    const QString denied = QStringLiteral("Permission denied");
     const struct {
         const char* name;
-        bool readOnlyFolder;
+        mode_t folderMode;
+        mode_t fileMode;
+        bool hardLinked;
         WriteStatus status;
         QString reason;
-    } rows[] = {{"page.tif", false, WriteStatus::UnsupportedName, anEnding},
-                {"page", false, WriteStatus::UnsupportedName, anEnding},
-                {"page.png", true, WriteStatus::WriteFailed, QStringLiteral("Permission denied")}};
+    } rows[] = {{"page.tif", 0755, 0644, false, WriteStatus::UnsupportedName, anEnding},
+                {"page", 0755, 0644, false, WriteStatus::UnsupportedName, anEnding},
+                {"page.png", 0555, 0666, false, WriteStatus::WriteFailed, denied + QStringLiteral(" to write in its folder")},
+                {"page.png", 0777, 0444, false, WriteStatus::WriteFailed, denied},
+                {"page.png", 0777, 0666, true, WriteStatus::WriteFailed, QStringLiteral("other hard links")}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString path = dir.filePath(QString::fromUtf8(row.name));
         ASSERT_TRUE(WriteFileBytes(path, "earlier save"));
-        QFile::setPermissions(dir.path(), row.readOnlyFolder ? readOnly : readOnly | QFile::WriteOwner);
+        ASSERT_EQ(chmod(QFile::encodeName(path).constData(), row.fileMode), 0);
+        const QByteArray other = QFile::encodeName(elsewhere.filePath(QStringLiteral("other.png")));
+        ASSERT_TRUE(!row.hardLinked || link(QFile::encodeName(path).constData(), other.constData()) == 0);
+        chmod(QFile::encodeName(dir.path()).constData(), row.folderMode);
         const WriteResult result = WriteAsOrdinaryUser(DrawPhotoPage(), path);
-        QFile::setPermissions(dir.path(), readOnly | QFile::WriteOwner);
+        chmod(QFile::encodeName(dir.path()).constData(), 0755);
         ExpectFailedSaying(result, row.status, path, row.reason);
         EXPECT_EQ(ReadFileBytes(path), QByteArray("earlier save"));
         EXPECT_EQ(FilesIn(dir), QStringList(QString::fromUtf8(row.name)));
         QFile::remove(path);
+        unlink(other.constData());
+    }
+}
+
+// The temporary name is shortened to fit beside the longest name the folder takes.
+TEST(ResultWriter, LongestNamesAreWrittenAndReplaced)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString(251, u'n') + QStringLiteral(".png"));
+    QImage page(8, 6, QImage::Format_RGB32);
+    page.fill(QColor(10, 200, 30));
+    for (const char* before : {"", "earlier save"}) {
+        ASSERT_TRUE(*before == 0 || WriteFileBytes(path, before));
+        EXPECT_EQ(WriteResultImage(page, path).status, WriteStatus::Written) << before;
+        EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), page);
     }
 }
 

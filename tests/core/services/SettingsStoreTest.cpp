@@ -65,6 +65,27 @@ TEST(SettingsStore, SpecialAndOversizedFilesAreLeftAloneAndReadAsNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(), 4);
 }
 
+// The program's own writes keep the file within the limit, so it is still read, and keep
+// its mode.
+TEST(SettingsStore, OwnWritesKeepTheFileWithinTheLimitAndItsMode)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Quorvane.ini"));
+    const QByteArray head("[General]\nFiller=");
+    for (const auto& [bytes, mode] : {std::pair{kSettingsFileLimit - 4, 0644}, {qint64(100), 0444}}) {
+        SCOPED_TRACE(bytes);
+        ASSERT_TRUE(WriteFileBytes(path, head + QByteArray(bytes - head.size() - 1, 'x') + "\n"));
+        ASSERT_EQ(chmod(QFile::encodeName(path).constData(), mode_t(mode)), 0);
+        SettingsStore store(path);
+        store.WriteSetting(QString::fromLatin1(kLastCheckUpdate), QStringLiteral("2026-12-6"));
+        EXPECT_LE(QFileInfo(path).size(), kSettingsFileLimit);
+        EXPECT_EQ(store.ReadSetting(QStringLiteral("Filler")).size(), bytes - head.size() - 1);
+        struct stat st {};
+        ASSERT_EQ(stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode_t(mode));
+    }
+}
+
 TEST(SettingsStore, LinkToAFileIsFollowedAndKept)
 {
     QTemporaryDir dir;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -64,6 +65,25 @@ TEST(LayoutFile, SavedLayoutOpensAsTheSameDocumentAndFailuresSayWhy)
     EXPECT_EQ(read.layout->canvas, layout.canvas);
     EXPECT_TRUE(LoadLayout(dir.filePath(QStringLiteral("none"))).error.contains(QLatin1String("does not exist")));
     EXPECT_FALSE(LoadLayout(dir.path()).layout);
+    ASSERT_TRUE(QFile::link(QStringLiteral("loop"), dir.filePath(QStringLiteral("loop"))));
+    EXPECT_TRUE(LoadLayout(dir.filePath(QStringLiteral("loop"))).error.contains(QLatin1String("symbolic links")));
+}
+
+// The toolkit's decoding limit is the process's: a low one shows whether the layout's
+// picture is decoded under the picture loader's own limit.
+TEST(LayoutFile, PictureOverTheToolkitsLimitOpens)
+{
+    Layout layout = DrawnLayout();
+    QImage picture(600, 600, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(qRgba(10, 20, 30, 255));
+    layout.doc.PictureImage = picture;
+    layout.doc.PictureFile = QStringLiteral("big.png");
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(1);
+    const LayoutRead read = LayoutFromJson(LayoutToJson(layout), QStringLiteral("big.quorvane"));
+    QImageReader::setAllocationLimit(limit);
+    ASSERT_TRUE(read.layout) << read.error.toStdString();
+    EXPECT_EQ(read.layout->doc, layout.doc);
 }
 
 TEST(LayoutFile, NewerFileWithFieldsOfItsOwnStillOpens)
@@ -101,6 +121,7 @@ TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
         {Changed(layout, "pageDpi", 250), "page resolution is unknown"},
         {Changed(layout, "picture", QJsonObject{{QStringLiteral("png"), QStringLiteral("aGVsbG8=")}}),
          "picture in it is missing or damaged"},
+        {whole.left(40) + '\0' + whole.mid(40), "zero byte"},
     };
     for (const Row& row : rows) {
         const LayoutRead read = LayoutFromJson(row.bytes, QStringLiteral("bad.quorvane"));

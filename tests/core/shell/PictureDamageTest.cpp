@@ -11,6 +11,11 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QtEndian>
+
+#include <unistd.h>
+#include <zlib.h>
 
 #include "core/output/GifEncoder.h"
 #include "core/shell/PictureLoader.h"
@@ -66,8 +71,51 @@ std::vector<Sample> CompleteSamples()
     const QImage picture = DrawPicture();
     return {{"picture.png", Encode(picture, "png")},           {"picture.jpg", Encode(picture, "jpeg")},
             {"progressive.jpg", Encode(picture, "jpeg", true)}, {"picture.bmp", Encode(picture, "bmp")},
-            {"picture.gif", Encode(picture, "gif")},           {"runs.bmp", RunLengthBitmap()}};
+            {"picture.gif", Encode(picture, "gif")},           {"runs.bmp", RunLengthBitmap()},
+            {"picture.tif", Encode(picture, "tiff")}};
 }
+
+QByteArray BigEndian(quint32 value)
+{
+    QByteArray bytes(4, 0);
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray PngChunk(const char* type, const QByteArray& data)
+{
+    const QByteArray typed = QByteArray(type, 4) + data;
+    return BigEndian(quint32(data.size())) + typed
+        + BigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))));
+}
+
+// Whatever is written straight to standard error (as a library's own messages are) while it
+// lives; the toolkit's messages, which the programs route themselves, are dropped.
+class StandardErrorCapture {
+public:
+    StandardErrorCapture() : saved_(dup(STDERR_FILENO)), previous_(qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {}))
+    {
+        file_.open();
+        dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~StandardErrorCapture() { Release(); }
+    QByteArray Release()
+    {
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            close(saved_);
+            saved_ = -1;
+            qInstallMessageHandler(previous_);
+        }
+        file_.seek(0);
+        return file_.readAll();
+    }
+
+private:
+    QTemporaryFile file_;
+    int saved_;
+    QtMessageHandler previous_;
+};
 
 QString Save(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
@@ -106,6 +154,7 @@ TEST(PictureDamage, MutatedPicturesGiveAPictureOrAMessage)
 {
     QTemporaryDir dir;
     std::mt19937 random(20261206);
+    StandardErrorCapture libraryMessages;
     for (const Sample& sample : CompleteSamples()) {
         for (int round = 0; round < 60; ++round) {
             QByteArray bytes = sample.bytes;
@@ -120,6 +169,7 @@ TEST(PictureDamage, MutatedPicturesGiveAPictureOrAMessage)
             EXPECT_TRUE(!loaded.image.isNull() || loaded.error.contains(name)) << loaded.error.toStdString();
         }
     }
+    EXPECT_EQ(libraryMessages.Release().toStdString(), "");
 }
 
 // Paths that are no picture file give the real reason; a pipe or device is never opened,
@@ -136,13 +186,20 @@ TEST(PictureDamage, PathsThatAreNoPictureFileSayWhy)
     ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions()));
     Save(dir, QStringLiteral("huge.ppm"), "P6\n30000 30000\n255\n");
     Save(dir, QStringLiteral("words.png"), "not a picture");
+    // Pictures whose decoder needs more than their pixels: 8 bytes a pixel, a GIF's screen.
+    Save(dir, QStringLiteral("deep.png"),
+         "\x89PNG\r\n\x1A\n" + PngChunk("IHDR", BigEndian(8200) + BigEndian(8200) + QByteArray("\x10\x06\0\0\0", 5))
+             + PngChunk("IDAT", qCompress(QByteArray(17, 0)).mid(4)) + PngChunk("IEND", {}));
+    Save(dir, QStringLiteral("screen.gif"), QByteArray::fromHex("474946383961ffffffff800000000000ffffff"
+                                                                "2c00000000010001000002024c01003b"));
     const struct {
         const char* name;
         const char* reason;
     } rows[] = {{"missing.png", "the file does not exist"},  {"folder.png", "it is a folder"},
                 {"pipe.png", "it is a pipe, not a file"},    {"zero.png", "it is a device, not a file"},
                 {"locked.png", "Permission denied"},         {"huge.ppm", "too large (30000 x 30000 pixels)"},
-                {"words.png", "could not be opened"}};
+                {"words.png", "could not be opened"},        {"deep.png", "too large (8200 x 8200 pixels)"},
+                {"screen.gif", "too large (65535 x 65535 pixels)"}};
     for (const auto& row : rows) {
         LoadedPicture loaded;
         WithinSeconds(20, [&] {
