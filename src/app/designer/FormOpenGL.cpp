@@ -44,10 +44,12 @@ constexpr std::array<CameraRowLook, kCameraRowCount> kRowLooks{{
 }};
 
 // A camera field drops every typed character but digits, Backspace and the Angle field's
-// leading minus; keys that move the focus or the caret, and Delete, still work.
+// leading minus; keys that move the focus or the caret, Delete, Select All and Copy still work.
 bool DropsKey(CameraRow row, const QLineEdit& field, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete)
+        return false;
+    if (key.matches(QKeySequence::SelectAll) || key.matches(QKeySequence::Copy))
         return false;
     if (key.text().isEmpty())
         return false;
@@ -74,7 +76,8 @@ FormOpenGL::FormOpenGL(Document& doc, std::function<void()> paperChanged, QWidge
     setObjectName(QStringLiteral("FormOpenGL"));
     setWindowTitle(QStringLiteral("Design Paper"));
     setModal(true);
-    camera_.Commit(doc_.PageStyle);
+    camera_.Keep(doc_.Camera, doc_.PageStyle); // a layout opened before the first Design brings its own
+    camera_.Restore();
     PicMain = new DesignerView(camera_, doc_, this);
     PicTab = BuildPanel();
     auto* layout = new QHBoxLayout(this);
@@ -139,6 +142,10 @@ QToolButton* FormOpenGL::MakeStyleButton(const char* name, double PageStyle)
     button->setFixedSize(56, 51);
     button->setIcon(StyleIcon(PageStyle));
     button->setIconSize(QSize(44, 40));
+    if (const PageStyleName* style = NameOf(PageStyle)) {
+        button->setToolTip(QString::fromLatin1(style->caption));
+        button->setAccessibleName(QString::fromLatin1(style->caption));
+    }
     styleButtons_->addButton(button);
     connect(button, &QToolButton::clicked, this, [this, PageStyle] { OnStyleClicked(PageStyle); });
     return button;
@@ -176,7 +183,6 @@ QGroupBox* FormOpenGL::BuildCameraGroup()
 
 void FormOpenGL::CmdOK_Click()
 {
-    camera_.Commit(doc_.PageStyle); // a later Cancel returns here even if the checks fail
     std::optional<BusyCursor> busy(std::in_place); // the capture and the main window's refit
     const FoundCorners found = PicMain->CaptureCorners();
     const PaperOutlineResult result = PaperOutlineFromCorners(found, doc_.PageStyle, camera_.Camera());
@@ -187,6 +193,7 @@ void FormOpenGL::CmdOK_Click()
     }
     SetPaper(doc_, result.PaperPoint);
     doc_.Camera = camera_.Camera();
+    camera_.Commit(doc_.PageStyle); // only an accepted OK: a Cancel returns to the document's camera
     if (paperChanged_)
         paperChanged_();
     busy.reset();
