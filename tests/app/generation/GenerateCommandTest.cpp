@@ -130,6 +130,10 @@ TEST_F(GenerateCommand, ThreeDCheckShowsThePageOnThePaperFromTheCameraAndOrbitsB
 
     checks[0]->CameraView();
     EXPECT_EQ(view->Camera(), doc.Camera);
+    checks[0]->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(checks[0]));
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_TRUE(OpenWindows<FormCheck3D>().isEmpty());
 }
 
 TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)
