@@ -24,6 +24,22 @@ std::optional<double> ParseNumber(const std::string& text)
     return value;
 }
 
+} // namespace
+
+std::optional<double> PageStyleFromText(const std::string& text)
+{
+    for (const PageStyleName& style : kPageStyleNames) {
+        if (text == style.name)
+            return style.PageStyle;
+    }
+    const std::optional<double> value = ParseNumber(text);
+    if (!value || LayoutOf(*value) == PaperLayout::None)
+        return std::nullopt;
+    return value;
+}
+
+namespace {
+
 // A camera option in its unit (cm or degrees); `perStep` slider steps make one unit.
 bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, double perStep,
                       DesignerCamera& camera, std::string& error)
@@ -48,9 +64,9 @@ bool ReadStyle(const CliArgs& args, double& PageStyle, std::string& error)
     const std::optional<std::string> text = args.Option("style");
     if (!text)
         return true;
-    const std::optional<double> value = ParseNumber(*text);
-    if (!value || LayoutOf(*value) == PaperLayout::None) {
-        error = "--style must be 6, 4.1 or 4.2";
+    const std::optional<double> value = PageStyleFromText(*text);
+    if (!value) {
+        error = kStyleError;
         return false;
     }
     PageStyle = *value;

@@ -35,15 +35,6 @@ struct GenerateRequest {
     int32_t PageDpi = kDefaultPageDpi;
 };
 
-std::optional<double> ParseStyle(const std::string& text)
-{
-    bool ok = false;
-    const double value = QString::fromStdString(text).toDouble(&ok);
-    if (!ok || LayoutOf(value) == PaperLayout::None)
-        return std::nullopt;
-    return value;
-}
-
 std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& ObjectFolder, std::string& error)
 {
     error = UnknownOption(args, kGenerateOptions);
@@ -51,7 +42,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         return std::nullopt;
     GenerateRequest request;
     const auto output = args.Option("output");
-    const auto style = ParseStyle(args.Option("style").value_or("6"));
+    const auto style = PageStyleFromText(args.Option("style").value_or("lfold"));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
     const auto mapping = ParseMapping(args);
     const auto dpi = PageDpiFromText(QString::fromStdString(args.Option("dpi").value_or("144")));
@@ -62,7 +53,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     else if (!output || output->empty())
         error = "generate needs an output file: -o PAGE.png";
     else if (!style)
-        error = "--style must be 6, 4.1 or 4.2";
+        error = kStyleError;
     else if (!canvas)
         error = "--canvas must be WxH";
     else if (args.Option("placement") && !request.placement)

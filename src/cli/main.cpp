@@ -21,9 +21,15 @@ bool HasOption(int argc, char** argv, const char* longName, const char* shortNam
     return false;
 }
 
-int UsageError(const std::string& message)
+// The command a usage is about: the first word, when it is no option.
+std::string CommandWord(int argc, char** argv)
 {
-    std::cerr << "quorvane-cli: " << message << "\n\n" << UsageText();
+    return argc > 1 && argv[1][0] != '-' ? std::string(argv[1]) : std::string();
+}
+
+int UsageError(const std::string& message, const std::string& command = {})
+{
+    std::cerr << "quorvane-cli: " << message << "\n\n" << UsageText(command);
     return kExitUsage;
 }
 
@@ -32,7 +38,7 @@ int UsageError(const std::string& message)
 int main(int argc, char** argv)
 {
     if (HasOption(argc, argv, "--help", "-h")) {
-        std::cout << UsageText();
+        std::cout << UsageText(CommandWord(argc, argv));
         return kExitDone;
     }
     if (HasOption(argc, argv, "--version", "-v")) {
@@ -42,7 +48,7 @@ int main(int argc, char** argv)
     std::string error;
     const auto args = ParseCliArgs(argc, argv, kFlagNames, error);
     if (!args)
-        return UsageError(error);
+        return UsageError(error, CommandWord(argc, argv));
 
     // A GUI application object without a window: needed for fonts, images and OpenGL.
     PrepareHeadlessPlatform();
