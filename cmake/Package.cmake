@@ -6,12 +6,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Tarnwick)
 set(CPACK_PACKAGE_CONTACT "Tarnwick <quorvane@tarnwick.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "printable pages for 3D drawing illusions")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Quorvane turns a picture of an object into a printable page for a 3D drawing illusion.\n"
-  "A live 3D designer sets how a sheet of paper lies (folded into an L, flat or upright)\n"
-  "and where a camera looks from; the picture is placed over the paper as that camera sees\n"
-  "it and re-projected onto the flat page, ready to save or print. quorvane-cli makes the\n"
-  "same pages without a display.")
+set(CPACK_PACKAGE_DESCRIPTION "Quorvane turns a picture of an object into a printable page for a 3D
+drawing illusion. A live 3D designer sets how a sheet of paper lies (folded
+into an L, flat or upright) and where a camera looks from; the picture is
+placed over the paper as that camera sees it and re-projected onto the flat
+page, ready to save or print. quorvane-cli makes the same pages without a
+display.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
