@@ -13,6 +13,7 @@ packages=(
   cups printer-driver-cups-pdf poppler-utils libimage-exiftool-perl
   fonts-dejavu-core
   desktop-file-utils appstream groff-base shared-mime-info
+  dpkg-dev lintian
 )
 
 missing=()
