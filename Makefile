@@ -6,7 +6,7 @@ CMAKE_OPTS ?= -DQUORVANE_WERROR=ON
 PREFIX     ?= /usr/local
 BIN        := $(BUILD)/bin
 
-.PHONY: all deps build run test test-asan bench install clean
+.PHONY: all deps build run test test-asan bench install deb clean
 
 all: build
 
@@ -38,6 +38,10 @@ bench: build
 # Installs into $(DESTDIR)$(PREFIX): the programs, their data, launcher, icon, metadata and manual pages.
 install: build
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package of everything `make install` installs, under /usr: $(BUILD)/quorvane_*.deb.
+deb: build
+	@cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -9,9 +9,12 @@ function(quorvane_collect_sources out_var)
   set(${out_var} ${found} PARENT_SCOPE)
 endfunction()
 
-# Copies the sample pictures beside the built programs, so ObjectFolder works from bin/.
+# Copies the sample pictures and the user guide beside the built programs, so ObjectFolder
+# and the Help window work from bin/.
 function(quorvane_copy_object_folder target)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_directory
-      ${PROJECT_SOURCE_DIR}/data/Object ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Object)
+      ${PROJECT_SOURCE_DIR}/data/Object ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Object
+    COMMAND ${CMAKE_COMMAND} -E copy_directory
+      ${PROJECT_SOURCE_DIR}/data/help ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/help)
 endfunction()

@@ -12,7 +12,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   cups printer-driver-cups-pdf poppler-utils libimage-exiftool-perl
   fonts-dejavu-core
-  desktop-file-utils appstream groff-base
+  desktop-file-utils appstream groff-base shared-mime-info
+  dpkg-dev lintian
 )
 
 missing=()

@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     const quorvane::CommandLine line = quorvane::ReadCommandLine(argc, argv);
     if (line.action != quorvane::CommandLine::Action::Run)
         return quorvane::AnswerCommandLine(line, std::cout, std::cerr);
+    if (!quorvane::DisplayReachable(line))
+        return quorvane::AnswerNoDisplay(std::cerr);
     QApplication app(argc, argv);
     return quorvane::RunDesktopProgram(app, line.picture);
 }

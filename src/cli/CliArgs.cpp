@@ -100,36 +100,70 @@ std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
     return args;
 }
 
-std::string UsageText()
+namespace {
+
+struct CommandUsage {
+    const char* command;
+    const char* usage;
+};
+
+constexpr CommandUsage kCommandUsages[] = {
+    {"generate",
+     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) [--picture FILE] [--style S]\n"
+     "               [--distance CM] [--angle DEG] [--height CM] [--fov DEG] [--view WxH]\n"
+     "               [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
+     "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS]\n"
+     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
+     "               [--mapping bilinear|exact] [--dpi DPIS]\n"},
+    {"corners",
+     "  quorvane-cli corners [--style S] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
+     "               [--view WxH]\n"},
+    {"reproject", "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4 [--mapping bilinear|exact]\n"},
+    {"simulate",
+     "  quorvane-cli simulate PAGE -o VIEW.png [--style S] [--distance CM] [--angle DEG]\n"
+     "               [--height CM] [--fov DEG] [--view WxH]\n"},
+};
+
+const char* const kCommandsExplained =
+    "generate   makes the printable page from a picture or a saved layout, as the desktop\n"
+    "           program does; --composite also draws what the camera should see of it: the\n"
+    "           picture over the paper in the designer's view; --dpi makes the page at one of\n"
+    "           the resolutions DPIS dots per inch (the first by default)\n"
+    "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
+    "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
+    "simulate   renders what the designer's camera sees of PAGE printed on the paper\n";
+
+const char* const kOptionsExplained =
+    "--style    the paper: lfold (folded into an L, the default), flat or upright; also 6, 4.1, 4.2\n"
+    "--mapping  bilinear (the default) interpolates between the sheet's corners; exact maps\n"
+    "           the page by the perspective through them, as the camera sees the sheet\n"
+    "Camera values are rounded to the designer's steps and must lie in its ranges: distance\n"
+    "5-400 cm, angle -90-90 degrees, height 3-200 cm, field of view 5-90 degrees.\n";
+
+const char* const kExitStatus = "Exit status: 0 done, 1 bad usage, 2 bad input, 3 the output could not be written.\n";
+
+} // namespace
+
+std::string UsageText(const std::string& command)
 {
+    std::string text = "Usage:\n";
+    bool known = false;
+    for (const CommandUsage& usage : kCommandUsages) {
+        if (command.empty() || command == usage.command) {
+            text += usage.usage;
+            known = true;
+        }
+    }
+    if (!known)
+        return UsageText();
+    if (command.empty())
+        text += std::string("  quorvane-cli --help | --version | COMMAND --help\n\n") + kCommandsExplained;
+    text += "\n" + std::string(kOptionsExplained) + "\n" + kExitStatus;
+    // The resolutions come from their one list.
     const std::string dpis = PageDpiList(QStringLiteral("|"), QStringLiteral("|")).toStdString();
-    return "Usage:\n"
-           "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) [--picture FILE] [--style 6|4.1|4.2]\n"
-           "               [--distance CM] [--angle DEG] [--height CM] [--fov DEG] [--view WxH]\n"
-           "               [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
-           "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi " + dpis + "]\n"
-           "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
-           "               [--mapping bilinear|exact] [--dpi " + dpis + "]\n"
-           "  quorvane-cli corners [--style S] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
-           "               [--view WxH]\n"
-           "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4 [--mapping bilinear|exact]\n"
-           "  quorvane-cli simulate PAGE -o VIEW.png [--style S] [--distance CM] [--angle DEG]\n"
-           "               [--height CM] [--fov DEG] [--view WxH]\n"
-           "  quorvane-cli --help | --version\n"
-           "\n"
-           "generate   makes the printable page from a picture or a saved layout, as the desktop\n"
-           "           program does; --composite also draws what the camera should see of it: the\n"
-           "           picture over the paper in the designer's view; --dpi makes the page at\n"
-           "           " + PageDpiList(QStringLiteral(", "), QStringLiteral(" or ")).toStdString() + " dpi ("
-           + std::to_string(kDefaultPageDpi) + " by default)\n"
-           "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
-           "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
-           "simulate   renders what the designer's camera sees of PAGE printed on the paper\n"
-           "\n"
-           "--mapping  bilinear (the default) interpolates between the sheet's corners; exact maps\n"
-           "           the page by the perspective through them, as the camera sees the sheet\n"
-           "\n"
-           "Exit status: 0 done, 1 bad usage, 2 bad input, 3 the output could not be written.\n";
+    for (size_t at = text.find("DPIS"); at != std::string::npos; at = text.find("DPIS", at))
+        text.replace(at, 4, dpis);
+    return text;
 }
 
 } // namespace quorvane::cli

@@ -32,7 +32,8 @@ struct CliArgs {
 std::optional<CliArgs> ParseCliArgs(int argc, const char* const* argv,
                                     const std::vector<std::string>& flagNames, std::string& error);
 
-// Usage text printed by --help and after a usage error.
-std::string UsageText();
+// Usage text printed by --help and after a usage error: of one command when `command` names
+// one, else of them all.
+std::string UsageText(const std::string& command = {});
 
 } // namespace quorvane::cli

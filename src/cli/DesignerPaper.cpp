@@ -23,6 +23,20 @@ std::optional<double> ParseNumber(const std::string& text)
     return value;
 }
 
+} // namespace
+
+std::optional<Paper> PaperOfStyleText(const std::string& text)
+{
+    for (const PageStyleName& style : kPageStyleNames) {
+        if (text == style.name)
+            return PaperOfStyle(style.PageStyle);
+    }
+    const std::optional<double> value = ParseNumber(text);
+    return value ? PaperOfStyle(*value) : std::nullopt;
+}
+
+namespace {
+
 // A camera option in its unit (cm or degrees); `perStep` slider steps make one unit.
 bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, double perStep,
                       DesignerCamera& camera, std::string& error)
@@ -49,10 +63,9 @@ bool ReadStyle(const CliArgs& args, Paper& paper, std::string& error)
     const std::optional<std::string> text = args.Option("style");
     if (!text)
         return true;
-    const std::optional<double> value = ParseNumber(*text);
-    const std::optional<Paper> styled = value ? PaperOfStyle(*value) : std::nullopt;
+    const std::optional<Paper> styled = PaperOfStyleText(*text);
     if (!styled) {
-        error = "--style must be 6, 4.1 or 4.2";
+        error = kStyleError;
         return false;
     }
     paper = *styled;

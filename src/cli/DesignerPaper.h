@@ -18,13 +18,17 @@ namespace quorvane::cli {
 // The option names this file reads.
 inline const std::vector<std::string> kDesignerOptionNames{"style", "distance", "angle", "height", "fov", "view"};
 
+// The paper a --style value names: lfold, flat or upright, or the number 6, 4.1 or 4.2.
+std::optional<Paper> PaperOfStyleText(const std::string& text);
+inline constexpr const char* kStyleError = "--style must be lfold, flat or upright (or 6, 4.1 or 4.2)";
+
 struct DesignerRequest {
     Paper paper;
     DesignerCamera camera; // the creation camera, moved by the options
     QSize view{523, 450};
 };
 
-// Reads --style (6, 4.1, 4.2), --distance, --angle, --height, --fov (rounded to the
+// Reads --style, --distance, --angle, --height, --fov (rounded to the
 // designer's slider steps, within the sliders' ranges) and --view WxH. No value and `error`
 // set when one is malformed or out of range (bad usage).
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error);

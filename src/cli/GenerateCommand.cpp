@@ -34,13 +34,6 @@ struct GenerateRequest {
     int32_t PageDpi = kDefaultPageDpi;
 };
 
-std::optional<Paper> ParseStyle(const std::string& text)
-{
-    bool ok = false;
-    const double value = QString::fromStdString(text).toDouble(&ok);
-    return ok ? PaperOfStyle(value) : std::nullopt;
-}
-
 std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& ObjectFolder, std::string& error)
 {
     error = UnknownOption(args, kGenerateOptions);
@@ -48,7 +41,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         return std::nullopt;
     GenerateRequest request;
     const auto output = args.Option("output");
-    const auto style = ParseStyle(args.Option("style").value_or("6"));
+    const auto style = PaperOfStyleText(args.Option("style").value_or("lfold"));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
     const auto mapping = ParseMapping(args);
     const auto dpi = ParsePageDpi(args);
@@ -59,7 +52,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
     else if (!output || output->empty())
         error = "generate needs an output file: -o PAGE.png";
     else if (!style)
-        error = "--style must be 6, 4.1 or 4.2";
+        error = kStyleError;
     else if (!canvas)
         error = "--canvas must be WxH";
     else if (args.Option("placement") && !request.placement)

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     if (!args)
         return UsageError(error);
     if (args->HasFlag("help")) {
-        std::cout << UsageText();
+        std::cout << UsageText(args->command); // of one command when it names one
         return kExitDone;
     }
     if (args->HasFlag("version")) {

@@ -12,6 +12,7 @@ DesignerScene::DesignerScene()
 
 bool DesignerScene::Initialize(const MessageSink& message)
 {
+    state_.PageTexture = 0; // a name of the context before, if any: it may name another object here
     if (!gl_.Initialize(SceneAppearance{}, message))
         return false;
     SceneDrawing::PrepareState();

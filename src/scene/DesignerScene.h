@@ -19,7 +19,8 @@ public:
     DesignerScene(const DesignerScene&) = delete; // the renderer's hook points at this object
     DesignerScene& operator=(const DesignerScene&) = delete;
 
-    // Sets up the current context; false when there is none.
+    // Sets up the current context; false when there is none. A page printed before is
+    // forgotten (it belonged to the context before): SetPage it again.
     bool Initialize(const MessageSink& message);
     // The view's new size in device pixels.
     void Resize(int width, int height);

@@ -4,6 +4,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
+#include <QWheelEvent>
 
 #include "app/designer/DesignerArt.h"
 
@@ -87,6 +88,15 @@ void DesignerView::mouseMoveEvent(QMouseEvent* event)
 {
     for (const SliderAssignment& step : drag_.Move(event->position(), camera_))
         emit DragStep(static_cast<int>(step.row), step.value);
+}
+
+void DesignerView::wheelEvent(QWheelEvent* event)
+{
+    if (const int delta = event->angleDelta().y(); delta != 0) {
+        const SliderAssignment step = WheelStep(delta, camera_);
+        emit DragStep(static_cast<int>(step.row), step.value);
+    }
+    event->accept();
 }
 
 void DesignerView::UpdatePointer()

@@ -22,7 +22,7 @@ public:
     FoundCorners CaptureCorners();
 
 signals:
-    // A mouse drag asks the slider of `row` for `value` (the slider clamps it).
+    // A mouse drag or the wheel asks the slider of `row` for `value` (the slider clamps it).
     void DragStep(int row, int value);
 
 protected:
@@ -31,6 +31,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void UpdatePointer();

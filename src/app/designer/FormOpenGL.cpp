@@ -43,10 +43,12 @@ constexpr std::array<CameraRowLook, kCameraRowCount> kRowLooks{{
 }};
 
 // A camera field drops every typed character but digits, Backspace and the Angle field's
-// leading minus; keys that move the focus or the caret, and Delete, still work.
+// leading minus; keys that move the focus or the caret, Delete, Select All and Copy still work.
 bool DropsKey(CameraRow row, const QLineEdit& field, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete)
+        return false;
+    if (key.matches(QKeySequence::SelectAll) || key.matches(QKeySequence::Copy))
         return false;
     if (key.text().isEmpty())
         return false;
@@ -72,7 +74,7 @@ FormOpenGL::FormOpenGL(const Document& doc, QWidget* parent)
     setObjectName(QStringLiteral("FormOpenGL"));
     setWindowTitle(QStringLiteral("Design Paper"));
     setModal(true);
-    camera_.Keep(doc.Camera(), doc.Paper);
+    camera_.Keep(doc.Camera(), doc.Paper); // a layout opened before the first Design brings its own
     camera_.Restore();
     PicMain = new DesignerView(camera_, draft_, this);
     PicTab = BuildPanel();
@@ -138,6 +140,10 @@ QToolButton* FormOpenGL::MakeStyleButton(const char* name, PaperLayout layout)
     button->setFixedSize(56, 51);
     button->setIcon(StyleIcon(layout));
     button->setIconSize(QSize(44, 40));
+    if (const PageStyleName* style = NameOf(PageStyleOf(layout))) {
+        button->setToolTip(QString::fromLatin1(style->caption));
+        button->setAccessibleName(QString::fromLatin1(style->caption));
+    }
     styleButtons_->addButton(button);
     connect(button, &QToolButton::clicked, this, [this, layout] { OnStyleClicked(layout); });
     return button;
@@ -182,7 +188,6 @@ std::optional<FormOpenGL::Designed> FormOpenGL::Design()
 
 void FormOpenGL::CmdOK_Click()
 {
-    camera_.Commit(draft_); // a later Cancel returns here even if the checks fail
     std::optional<BusyCursor> busy(std::in_place); // the capture
     const FoundCorners found = PicMain->CaptureCorners();
     const OutlineCapture capture = CaptureOutline(found, draft_, camera_.Camera(), PicMain->size());
@@ -192,6 +197,7 @@ void FormOpenGL::CmdOK_Click()
         return;
     }
     designed_ = Designed{draft_, *capture.outline};
+    camera_.Commit(draft_); // only an accepted OK: a Cancel returns to the document's camera
     accept();
 }
 

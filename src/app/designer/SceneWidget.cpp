@@ -19,10 +19,14 @@ void SceneWidget::initializeGL()
         QMetaObject::invokeMethod(this, [this, text] { emit RendererMessage(text); }, Qt::QueuedConnection);
     };
     ready_ = scene_.Initialize(report);
-    if (ready_)
-        SceneReady();
-    else
+    if (!ready_) {
         report(kMessageOpenGlFailed);
+        return;
+    }
+    // The projection lives in the context: a context Qt makes anew for the widget (its window
+    // changed, say) gets no resizeGL when the size stayed, and would draw with none.
+    resizeGL(width(), height());
+    SceneReady();
 }
 
 void SceneWidget::resizeGL(int w, int h)

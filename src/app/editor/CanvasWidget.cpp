@@ -84,7 +84,8 @@ bool CanvasWidget::event(QEvent* event)
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF pos = event->position();
-    const auto shape = editor_.Move(ButtonsOf(event->buttons()), float(pos.x()), float(pos.y()), QSizeF(size()));
+    const bool keepShape = event->modifiers() & Qt::ShiftModifier;
+    const auto shape = editor_.Move(ButtonsOf(event->buttons()), float(pos.x()), float(pos.y()), QSizeF(size()), keepShape);
     if (shape)
         setCursor(CursorOf(*shape));
 }
@@ -98,7 +99,8 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event)
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF pos = event->position();
-    editor_.Release(ButtonsOf(event->button()), float(pos.x()), float(pos.y()), QSizeF(size()));
+    editor_.Release(ButtonsOf(event->button()), float(pos.x()), float(pos.y()), QSizeF(size()),
+                    event->modifiers() & Qt::ShiftModifier);
 }
 
 // An arrow moves the picture one canvas pixel, ten with Shift; other keys go on to the window.

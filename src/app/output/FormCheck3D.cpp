@@ -1,6 +1,7 @@
 #include "app/output/FormCheck3D.h"
 
 #include <QAction>
+#include <QStyle>
 #include <QToolBar>
 
 #include "app/common/DialogGeometry.h"
@@ -30,6 +31,11 @@ FormCheck3D::FormCheck3D(const QImage& page, const Paper& paper, const CameraVal
     back->setObjectName(QStringLiteral("CameraView"));
     back->setToolTip(QStringLiteral("Back to the designer's camera; drag to orbit, wheel to zoom"));
     connect(back, &QAction::triggered, this, &FormCheck3D::CameraView);
+    QAction* close = bar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"));
+    close->setObjectName(QStringLiteral("Close"));
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    close->setToolTip(QStringLiteral("Close the 3D Check [Esc]"));
+    connect(close, &QAction::triggered, this, &QWidget::close);
     addToolBar(Qt::TopToolBarArea, bar);
 
     view_ = new CheckView(page, paper, camera, this);

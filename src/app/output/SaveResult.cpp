@@ -1,6 +1,7 @@
 #include "app/output/SaveResult.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 
 #include "app/common/BusyCursor.h"
@@ -14,6 +15,26 @@
 namespace quorvane {
 
 namespace {
+
+// Refuses a name without one of the four endings while the dialog is still open, so the user
+// can correct it there. Other problems of the target are reported once the dialog closed.
+class SaveDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty() && !QFileInfo(chosen.constFirst()).isDir()) {
+            const std::optional<WriteResult> refusal = CheckResultTarget(chosen.constFirst());
+            if (refusal && refusal->status == WriteStatus::UnsupportedName) {
+                ShowError(this, refusal->message);
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
 
 constexpr char kSaveFilterList[] =
     "JPG format (*.jpg)|*.jpg|PNG format (*.png)|*.png|GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp";
@@ -38,7 +59,7 @@ void PrepareSaveDialog(QFileDialog& dialog, const QString& SaveFolder)
 
 QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi)
 {
-    QFileDialog dialog(viewer);
+    SaveDialog dialog(viewer);
     PrepareSaveDialog(dialog, SaveFolder);
     if (dialog.exec() != QDialog::Accepted)
         return {};

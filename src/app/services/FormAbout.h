@@ -1,6 +1,6 @@
 #pragma once
 
-// The About box: the program's name and version, one line of text, and OK.
+// The About box: the program's name and version, its copyright, licence and home page, and OK.
 
 #include <QDialog>
 
@@ -17,6 +17,8 @@ public:
 
     QLabel* const LabelVer;
     QLabel* const LabelCopyright;
+    QLabel* const LabelLicence;
+    QLabel* const LabelHome;
     QPushButton* const CmdOK;
 };
 

@@ -6,11 +6,6 @@
 
 namespace quorvane {
 
-void OpenHelpContents()
-{
-    QDesktopServices::openUrl(HelpContentsUrl());
-}
-
 void OpenHomePage()
 {
     QDesktopServices::openUrl(HomePageUrl());

@@ -12,7 +12,8 @@ class FormMain;
 int RunDesktopProgram(QApplication& app, const QString& picture);
 
 // The last steps of start-up, once the main window is on the screen: opens `picture`
-// (unless "") as Open does, then asks the update question when it is due.
+// (unless "") as Open does, or as Open Layout does when it ends in ".quorvane", then asks
+// the update question when it is due.
 void FinishStartUp(FormMain& mainWindow, const QString& picture);
 
 } // namespace quorvane

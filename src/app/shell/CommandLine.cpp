@@ -5,14 +5,18 @@
 #include <ostream>
 #include <string_view>
 
+#include <QFileInfo>
+#include <QtGlobal>
+
 namespace quorvane {
 
 namespace {
 
 const char* const kUsage =
-    "Usage: quorvane [OPTION]... [PICTURE]\n"
+    "Usage: quorvane [OPTION]... [PICTURE | LAYOUT.quorvane]\n"
     "Turns a picture into a printable page for a 3D drawing illusion.\n"
-    "Opens PICTURE (PNG, JPG, GIF, BMP or TIF) at start-up, or else the sample picture.\n"
+    "Opens PICTURE (PNG, JPG, GIF, BMP or TIF) or a saved layout at start-up, or else the\n"
+    "sample picture.\n"
     "\n"
     "  -h, --help     show this help and exit\n"
     "  -v, --version  show the version and exit\n"
@@ -46,6 +50,36 @@ int QtOptionWords(std::string_view word)
     return Contains(kQtValueOptions, name) ? 2 : 0;
 }
 
+// The value of Qt's option `name` when `word` is that option ("-platform x", "--platform=x").
+std::string_view QtOptionValue(std::string_view word, std::string_view name, int words, std::string_view next)
+{
+    word.remove_prefix(word.starts_with("--") ? 2 : 1);
+    if (words == 2)
+        return word == name ? next : std::string_view();
+    const auto eq = word.find('=');
+    return eq != std::string_view::npos && word.substr(0, eq) == name ? word.substr(eq + 1) : std::string_view();
+}
+
+bool EnvironmentHas(const char* name)
+{
+    return !qEnvironmentVariableIsEmpty(name);
+}
+
+// DISPLAY names a reachable X server: a local one (":N" or "unix:N") by its socket; a
+// remote one is taken on trust.
+bool XDisplayReachable()
+{
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        return false;
+    const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
+    const QString host = display.left(colon);
+    if (!host.isEmpty() && host != QLatin1String("unix"))
+        return true;
+    const QString number = display.mid(colon + 1).section(QLatin1Char('.'), 0, 0);
+    return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + number);
+}
+
 void Fail(CommandLine& line, const std::string& error)
 {
     if (line.error.empty())
@@ -67,12 +101,15 @@ CommandLine ReadCommandLine(int argc, const char* const* argv)
         } else if (word == "--") {
             onlyPictures = true;
         } else if (word == "--help" || word == "-h") {
-            return {CommandLine::Action::Help, {}, {}};
+            return {CommandLine::Action::Help, {}, {}, {}};
         } else if (word == "--version" || word == "-v") {
-            return {CommandLine::Action::Version, {}, {}};
+            return {CommandLine::Action::Version, {}, {}, {}};
         } else if (const int words = QtOptionWords(word); words > 0) {
             if (i + words > argc)
                 Fail(line, "option " + std::string(word) + " needs a value");
+            else if (const std::string_view value = QtOptionValue(word, "platform", words, argv[i + words - 1]);
+                     !value.empty())
+                line.platform = value;
             i += words - 1;
         } else {
             Fail(line, "unknown option '" + std::string(word) + "'");
@@ -99,6 +136,25 @@ int AnswerCommandLine(const CommandLine& line, std::ostream& out, std::ostream& 
         break;
     }
     return 0;
+}
+
+bool DisplayReachable(const CommandLine& line)
+{
+    const QString platform = !line.platform.empty() ? QString::fromStdString(line.platform)
+                                                    : qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.isEmpty())
+        return XDisplayReachable() || EnvironmentHas("WAYLAND_DISPLAY");
+    if (platform.startsWith(QLatin1String("xcb")))
+        return XDisplayReachable();
+    if (platform.startsWith(QLatin1String("wayland")))
+        return EnvironmentHas("WAYLAND_DISPLAY");
+    return true;
+}
+
+int AnswerNoDisplay(std::ostream& err)
+{
+    err << "No display: the desktop program needs one; quorvane-cli makes pages without one.\n";
+    return 1;
 }
 
 } // namespace quorvane

@@ -23,6 +23,7 @@
 #include "app/editor/CanvasWidget.h"
 #include "app/generation/GenerateCommand.h"
 #include "app/services/FormAbout.h"
+#include "app/services/FormHelp.h"
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
 #include "app/shell/LayoutDialogs.h"
@@ -41,7 +42,8 @@ namespace quorvane {
 namespace {
 
 constexpr QSize kClientSize(853, 515);
-const char* const kOpenFilter = "PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+const char* const kOpenFilter = "All pictures (*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.tif;*.tiff)|"
+                                "*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.tif;*.tiff|PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
                                 "GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp|"
                                 "TIF format (*.tif;tiff)|*.tif;*.tiff";
 
@@ -268,7 +270,7 @@ void FormMain::OnCommand(int id)
         History().Stack().redo();
         break;
     case ID_HELP:
-        OpenHelpContents();
+        ShowHelp(this);
         break;
     case ID_WEBSITE:
         OpenHomePage();

@@ -118,6 +118,12 @@ std::vector<SliderAssignment> ViewDrag::Move(QPointF position, const DesignerCam
     return steps;
 }
 
+SliderAssignment WheelStep(int angleDelta, const DesignerCamera& camera)
+{
+    const int64_t step = RoundHalfEvenClamped(-angleDelta / 120.0 * RangeOf(CameraRow::Distance).LargeChange);
+    return {CameraRow::Distance, std::max(SaturatedSum(camera.SliderValue(CameraRow::Distance), step), 1)};
+}
+
 void ViewDrag::StorePosition(QPointF position)
 {
     lastMouseX_ = RoundHalfEvenClamped(position.x());

@@ -38,6 +38,10 @@ struct SliderAssignment {
 // Mouse drags over the view: the left button turns the paper (sideways) or raises the eye
 // (up and down); the right button moves the eye nearer or farther. One degree, or 1 cm,
 // per 3 pixels, rounded per move event.
+// The wheel over the view moves the eye as a right-button drag does: a notch forward
+// (an angle delta of 120) one page step (10 cm) nearer, a notch back as far farther.
+SliderAssignment WheelStep(int angleDelta, const DesignerCamera& camera);
+
 class ViewDrag {
 public:
     void Press(DragButton button, QPointF position);

@@ -1,6 +1,7 @@
 #include "core/editor/PlacementEditor.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvane {
 
@@ -12,13 +13,14 @@ PlacementEditor::PlacementEditor(Document& doc, const CanvasPaper& paper, Editor
 {
 }
 
-std::optional<PointerShape> PlacementEditor::Move(MouseButtons buttons, float x, float y, QSizeF canvas)
+std::optional<PointerShape> PlacementEditor::Move(MouseButtons buttons, float x, float y, QSizeF canvas,
+                                                  bool keepShape)
 {
     const QPointF clamped = ClampToCanvas(x, y, canvas);
     if (buttons == MouseButtons::None)
         return Hover(float(clamped.x()), float(clamped.y()));
     if (buttons == MouseButtons::Left)
-        Drag(float(clamped.x()), float(clamped.y()));
+        Drag(float(clamped.x()), float(clamped.y()), keepShape);
     return std::nullopt;
 }
 
@@ -44,7 +46,7 @@ void PlacementEditor::Press(MouseButtons button, float x, float y)
     }
 }
 
-void PlacementEditor::Drag(float x, float y)
+void PlacementEditor::Drag(float x, float y, bool keepShape)
 {
     if (state_.HitZone == kZoneInside) {
         DrawPreview(MovedTo(x, y));
@@ -58,12 +60,23 @@ void PlacementEditor::Drag(float x, float y)
         points_.DragX = x;
     if (grip->ChangesY())
         points_.DragY = y;
-    DrawPreview(ResizedTo(*grip, points_.DragX, points_.DragY));
+    DrawPreview(ResizedTo(*grip, points_.DragX, points_.DragY, keepShape));
 }
 
-// From the anchor to the pointer; an edge grip keeps the far edge of the other axis.
-Placement PlacementEditor::ResizedTo(const Grip& grip, float x, float y) const
+// From the anchor to the pointer; an edge grip keeps the far edge of the other axis. A corner
+// that keeps the shape takes the longer of the two sides the pointer asks for and gives the
+// other the picture's proportions, on the pointer's side of the anchor.
+Placement PlacementEditor::ResizedTo(const Grip& grip, float x, float y, bool keepShape) const
 {
+    const QSize picture = doc_.PictureImage.size();
+    if (keepShape && grip.ChangesX() && grip.ChangesY() && picture.width() > 0 && picture.height() > 0) {
+        const double aspect = double(picture.width()) / picture.height();
+        const double w = x - points_.AnchorX;
+        const double h = y - points_.AnchorY;
+        const double width = std::max(std::abs(w), std::abs(h) * aspect);
+        x = float(points_.AnchorX + std::copysign(width, w));
+        y = float(points_.AnchorY + std::copysign(width / aspect, h));
+    }
     const Placement current = Current();
     return {points_.AnchorX, points_.AnchorY, grip.ChangesX() ? x : current.SelX2,
             grip.ChangesY() ? y : current.SelY2};
@@ -87,7 +100,7 @@ void PlacementEditor::DrawPreview(const Placement& rect)
     state_.SelShown = false;
 }
 
-void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canvas)
+void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canvas, bool keepShape)
 {
     if (button != MouseButtons::Left)
         return;
@@ -110,7 +123,7 @@ void PlacementEditor::Release(MouseButtons button, float x, float y, QSizeF canv
     const Grip* grip = GripOf(state_.HitZone);
     if (!grip)
         return;
-    const Placement resized = ResizedTo(*grip, cx, cy);
+    const Placement resized = ResizedTo(*grip, cx, cy, keepShape);
     Placement place = Current();
     if (grip->ChangesX()) {
         place.SelX1 = std::min(resized.SelX1, resized.SelX2);

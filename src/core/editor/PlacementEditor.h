@@ -39,10 +39,11 @@ public:
     PlacementEditor(Document& doc, const CanvasPaper& paper, EditorState& state, CanvasRenderer& renderer);
 
     // A pointer move with the buttons held, on a canvas of this size. Returns the pointer
-    // shape when hovering chose one; otherwise the pointer stays as it is.
-    std::optional<PointerShape> Move(MouseButtons buttons, float x, float y, QSizeF canvas);
+    // shape when hovering chose one; otherwise the pointer stays as it is. With `keepShape`
+    // (Shift held) a corner grip resizes with the picture's own proportions.
+    std::optional<PointerShape> Move(MouseButtons buttons, float x, float y, QSizeF canvas, bool keepShape = false);
     void Press(MouseButtons button, float x, float y);
-    void Release(MouseButtons button, float x, float y, QSizeF canvas);
+    void Release(MouseButtons button, float x, float y, QSizeF canvas, bool keepShape = false);
     // An arrow key in edit mode: the placement moves by (dx, dy) canvas pixels. Nothing
     // in preview mode or while a drag is under way.
     void Nudge(float dx, float dy);
@@ -57,9 +58,9 @@ private:
     // The document's placement on this canvas.
     Placement Current() const;
     std::optional<PointerShape> Hover(float x, float y);
-    void Drag(float x, float y);
+    void Drag(float x, float y, bool keepShape);
     // The rectangle a resize forms, corners in either order.
-    Placement ResizedTo(const Grip& grip, float x, float y) const;
+    Placement ResizedTo(const Grip& grip, float x, float y, bool keepShape) const;
     Placement MovedTo(float x, float y) const;
     void DrawPreview(const Placement& rect);
     void ShowGrips();

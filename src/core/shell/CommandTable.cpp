@@ -11,7 +11,7 @@ constexpr CommandEntry kToolbar[] = {
     {ID_GENERATE, "Generate", "Generate [Ctrl+G]", "Ctrl+G", false},
     {ID_EXACT, "Exact Perspective", "Exact Perspective: map each sheet as the camera sees it", "", false},
     {ID_RESOLUTION, "Page Resolution", "Page Resolution: the dots per inch of the page Generate makes", "", false},
-    {ID_HELP, "Help", "Help", "", true},
+    {ID_HELP, "Help", "Show the user guide [F1]", "F1", true},
 };
 
 constexpr CommandEntry kHelpMenu[] = {

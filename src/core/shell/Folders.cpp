@@ -19,11 +19,16 @@ QString AppFolderOf(const QString& programFolder)
 
 QString ObjectFolderOf(const QString& AppFolder)
 {
-    const QString besideProgram = AppFolder + QStringLiteral("Object/");
+    return DataFolderOf(AppFolder, QStringLiteral("Object"));
+}
+
+QString DataFolderOf(const QString& AppFolder, const QString& name)
+{
+    const QString besideProgram = AppFolder + name + QLatin1Char('/');
     if (QDir(besideProgram).exists())
         return besideProgram;
     // The data folder as installed, relative to the folder of the programs.
-    const QString installed = QDir::cleanPath(AppFolder + QStringLiteral(QUORVANE_DATA_FROM_BIN "/Object"));
+    const QString installed = QDir::cleanPath(AppFolder + QStringLiteral(QUORVANE_DATA_FROM_BIN "/") + name);
     if (QDir(installed).exists())
         return WithTrailingSeparator(installed);
     return besideProgram;

@@ -27,6 +27,9 @@ QString AppFolderOf(const QString& programFolder);
 // may be moved as a whole. When neither exists, the one beside the program.
 QString ObjectFolderOf(const QString& AppFolder);
 
+// The same rule for any data folder the program ships, such as "help" for the user guide.
+QString DataFolderOf(const QString& AppFolder, const QString& name);
+
 // The user's documents folder without a trailing separator; "" when unknown.
 QString GetDocumentsFolder();
 

@@ -38,4 +38,28 @@ constexpr double PageStyleOf(PaperLayout layout)
     return 0.0;
 }
 
+// What the user calls each style: the designer's buttons show the caption, quorvane-cli
+// takes the name beside the number.
+struct PageStyleName {
+    double PageStyle;
+    const char* name;
+    const char* caption;
+};
+
+inline constexpr PageStyleName kPageStyleNames[] = {
+    {kStyleLFold, "lfold", "L-fold"},
+    {kStyleFlat, "flat", "Flat"},
+    {kStyleUpright, "upright", "Upright"},
+};
+
+// The name of one of the three styles; null for any other value.
+constexpr const PageStyleName* NameOf(double PageStyle)
+{
+    for (const PageStyleName& style : kPageStyleNames) {
+        if (LayoutOf(style.PageStyle) == LayoutOf(PageStyle) && LayoutOf(PageStyle) != PaperLayout::None)
+            return &style;
+    }
+    return nullptr;
+}
+
 } // namespace quorvane

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "app/designer/FormOpenGL.h"
 #include "scene/ViewCapture.h"
@@ -79,7 +80,8 @@ TEST_F(Designer, FieldsAndViewDragsReachTheCamera)
 {
     ShowAndDraw();
     QLineEdit* angle = Field(1);
-    angle->selectAll();
+    angle->setFocus();
+    QTest::keyClick(angle, Qt::Key_A, Qt::ControlModifier); // selects all, types nothing
     QTest::keyClicks(angle, "-3x-0");
     EXPECT_EQ(form_->Camera().Camera().CameraAngle, -30.0);
     QLineEdit* distance = Field(0);
@@ -90,6 +92,10 @@ TEST_F(Designer, FieldsAndViewDragsReachTheCamera)
     EXPECT_EQ(distance->text(), "4000");
 
     QWidget* view = Child<QWidget>("PicMain");
+    QWheelEvent notch(QPointF(100, 100), view->mapToGlobal(QPointF(100, 100)), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &notch);
+    EXPECT_EQ(distance->text(), "3900"); // a notch forward: 10 cm nearer, as a right-button drag goes
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(view, QPoint(130, 110)); // a degree per three pixels
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(130, 110));
@@ -124,9 +130,11 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOkAndShowingAgainDrawsIt)
         EXPECT_EQ(form_->Draft().Layout, PaperLayout::LFold);
         EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
     }
+    for (const auto& [button, name] : {std::pair{"Btn2Page", "L-fold"}, {"Btn2Page1", "Flat"}, {"Btn2Page2", "Upright"}})
+        EXPECT_TRUE(Child<QToolButton>(button)->accessibleName() == name && Child<QToolButton>(button)->toolTip() == name);
 }
 
-TEST_F(Designer, FailedOkShowsWhyKeepsTheOutlineAndCommitsTheCamera)
+TEST_F(Designer, FailedOkShowsWhyAndCancelThenReturnsToTheDocumentsCamera)
 {
     ShowAndDraw();
     Slider("SliderDistance")->setValue(50); // too close: corners fall outside the view
@@ -138,8 +146,10 @@ TEST_F(Designer, FailedOkShowsWhyKeepsTheOutlineAndCommitsTheCamera)
     Slider("SliderEye")->setValue(99);
     EXPECT_EQ(ClickOk(), "Error|The paper area is too small.");
     Child<QPushButton>("CmdCancel")->click();
-    EXPECT_EQ(Slider("SliderEye")->value(), 99); // the failed OK still committed
-    EXPECT_EQ(form_->Draft().Layout, PaperLayout::Flat);
+    ShowAndDraw(false);
+    EXPECT_EQ(Slider("SliderEye")->value(), 752);
+    EXPECT_EQ(Field(0)->text(), "1500");
+    EXPECT_EQ(form_->Draft().Layout, PaperLayout::LFold);
 }
 
 } // namespace

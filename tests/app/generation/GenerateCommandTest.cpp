@@ -14,6 +14,7 @@
 #include "app/output/FormCheck3D.h"
 #include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
+#include "core/shell/PageStyle.h"
 #include "support/ModalWatcher.h"
 
 using namespace quorvane;
@@ -130,6 +131,33 @@ TEST_F(GenerateCommand, ThreeDCheckShowsThePageOnThePaperFromTheCameraAndOrbitsB
 
     checks[0]->CameraView();
     EXPECT_EQ(view->Camera(), doc.Camera());
+    checks[0]->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(checks[0]));
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_TRUE(OpenWindows<FormCheck3D>().isEmpty());
+}
+
+// Qt gives the view a new context when its window changes, with no resize when its size
+// stays: the new context must draw the same frame, not one without projection or page.
+TEST(ThreeDCheck, ViewInANewContextDrawsTheSameFrame)
+{
+    QImage page(1190, 1684, QImage::Format_RGB32);
+    page.fill(Qt::blue);
+    FormCheck3D check(page, Paper{}, CameraValues{}, nullptr);
+    check.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&check));
+    CheckView* view = check.View();
+    const QImage before = view->grabFramebuffer();
+    QWidget other;
+    other.resize(check.size());
+    const QRect geometry = view->geometry();
+    view->setParent(&other); // a new window: a new context
+    view->setGeometry(geometry);
+    view->show();
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    EXPECT_EQ(view->grabFramebuffer(), before);
+    view->setParent(&check); // back, so the window deletes it
 }
 
 TEST_F(GenerateCommand, StopDuringTheFirstPassBringsTheMainWindowBack)

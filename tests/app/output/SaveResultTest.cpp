@@ -83,7 +83,24 @@ TEST_F(SaveResultTest, NameWithoutEndingTakesTheChosenTypesEndingAndSaveFolderFo
     }
 }
 
-// A refused name, a read-only folder, a disk that fills during the write (half of what the
+// A name with another ending is refused inside the dialog, which stays open for another name.
+TEST_F(SaveResultTest, UnsupportedEndingIsRefusedWhileTheDialogIsOpen)
+{
+    SaveFolder_ = first_.path() + QLatin1Char('/');
+    std::unique_ptr<MessageBoxWatcher> error;
+    bool stillOpen = false;
+    ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+        error = std::make_unique<MessageBoxWatcher>();
+        ChooseFile(dialog, second_.filePath(QStringLiteral("sheet.tif")));
+        stillOpen = dialog.isVisible();
+        ChooseFile(dialog, second_.filePath(QStringLiteral("sheet.png")));
+    });
+    EXPECT_EQ(SaveResult(nullptr, SaveFolder_, page_), second_.filePath(QStringLiteral("sheet.png")));
+    EXPECT_TRUE(stillOpen && error && error->Seen().text.contains(QStringLiteral(".jpg, .png, .gif or .bmp")));
+    EXPECT_FALSE(QFile::exists(second_.filePath(QStringLiteral("sheet.tif"))));
+}
+
+// A read-only folder, a disk that fills during the write (half of what the
 // file needs allowed) and a pipe: the error box says why, the file at the chosen name stays
 // as it was (an existing one after the dialog's question) and SaveFolder still moves.
 TEST_F(SaveResultTest, RefusedOrFailedSaveShowsWhyAndKeepsTheFile)
@@ -95,8 +112,7 @@ TEST_F(SaveResultTest, RefusedOrFailedSaveShowsWhyAndKeepsTheFile)
         bool readOnlyFolder, fillsUp;
         FileKind kept; // what stays at the chosen name
         QString reason;
-    } rows[] = {{"sheet.tif", false, false, FileKind::Missing, QStringLiteral(".jpg, .png, .gif or .bmp")},
-                {"page.bmp", true, false, FileKind::Missing, QStringLiteral("Permission denied")},
+    } rows[] = {{"page.bmp", true, false, FileKind::Missing, QStringLiteral("Permission denied")},
                 {"page.gif", false, true, FileKind::Regular, QStringLiteral("File too large")},
                 {"pipe.png", false, false, FileKind::Pipe, QStringLiteral("it is a pipe, not a file")}};
     for (const auto& row : rows) {

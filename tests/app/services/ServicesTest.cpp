@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QWidget>
 
+#include "app/services/FormHelp.h"
 #include "app/services/UpdatePrompt.h"
 #include "core/services/SettingsStore.h"
 #include "core/services/UpdateRule.h"
@@ -35,4 +37,19 @@ TEST(UpdatePrompt, NoOpensNothingYesOpensTheHomePageBothRemember)
                   FormatStoredDate(QDate::currentDate()));
     }
     QFile::remove(SettingsStore().FilePath());
+}
+
+// Help shows the guide installed beside the program, in one window however often it is asked.
+TEST(Help, ShowsTheInstalledGuideInOneWindow)
+{
+    QWidget owner;
+    ShowHelp(&owner);
+    ShowHelp(&owner);
+    const QList<FormHelp*> windows = owner.findChildren<FormHelp*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    const QString guide = windows[0]->Guide()->toPlainText();
+    for (const char* section : {"The main window", "The designer", "Generating the page", "Saving and printing",
+                                "Setting up the illusion", "Layouts", "Without a window: quorvane-cli"})
+        EXPECT_TRUE(guide.contains(QLatin1String(section))) << section;
 }

@@ -69,5 +69,12 @@ TEST(FinishStartUp, OpensThePictureOrReportsItThenAsksTheUpdateQuestion)
     EXPECT_EQ(boxes.join(", ").toStdString(), "Quorvane");
     EXPECT_EQ(form.Doc().PictureImage.width(), 64);
     EXPECT_FALSE(form.History().Stack().canUndo());
+
+    const QString layout = dir.filePath(QStringLiteral("cup.quorvane"));
+    ASSERT_TRUE(form.SaveLayout(layout));
+    ASSERT_TRUE(form.OpenPicture(form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png")));
+    startUp(layout); // a layout opens as Open Layout opens it
+    EXPECT_EQ(boxes.join(", ").toStdString(), "Quorvane");
+    EXPECT_EQ(form.Doc().PictureImage.width(), 64);
     QFile::remove(SettingsStore().FilePath());
 }

@@ -15,6 +15,7 @@
 #include "app/common/BusyCursor.h"
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
+#include "app/shell/CommandBars.h"
 #include "app/shell/FormMain.h"
 #include "core/services/PageSettings.h"
 #include "core/services/RememberedFolders.h"
@@ -97,6 +98,15 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
     EXPECT_EQ(form.Fitted().CanvasOutline[0], QPoint(173, 80)); // the default paper fitted to this canvas
     EXPECT_EQ(doc.PictureFile, form.AppFolders().ObjectFolder + QStringLiteral("tyrannosaurus.png"));
     ASSERT_FALSE(doc.PictureImage.isNull());
+    // Every toolbar button explains itself beyond its caption and names its key.
+    for (const QAction* button : form.CommandBars1()->actions()) {
+        if (button->isSeparator())
+            continue;
+        const QString key = button->shortcut().toString();
+        EXPECT_NE(button->toolTip(), button->text());
+        EXPECT_TRUE(key.isEmpty() || button->toolTip().endsWith(QLatin1Char('[') + key + QLatin1Char(']')))
+            << button->toolTip().toStdString();
+    }
 }
 
 // The mode decides, whichever way it is switched; the grips and the hover zone go with it.
@@ -252,6 +262,7 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
     EXPECT_EQ(form.AppFolders().SaveFolder, saved.path());
     ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.directory().absolutePath(), opened.path());
+        EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("All pictures (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff)"));
         ChooseFile(dialog, picture);
     });
     form.OnCommand(ID_OPEN);

@@ -37,12 +37,12 @@ struct EditorFixture : testing::Test {
         return state.HitZone;
     }
     // Hover, press, drag to the release point, release.
-    void DragGrip(float fromX, float fromY, float toX, float toY)
+    void DragGrip(float fromX, float fromY, float toX, float toY, bool keepShape = false)
     {
         Hover(fromX, fromY);
         editor.Press(MouseButtons::Left, fromX, fromY);
-        editor.Move(MouseButtons::Left, toX, toY, kCanvas);
-        editor.Release(MouseButtons::Left, toX, toY, kCanvas);
+        editor.Move(MouseButtons::Left, toX, toY, kCanvas, keepShape);
+        editor.Release(MouseButtons::Left, toX, toY, kCanvas, keepShape);
     }
     bool IsPicture(int x, int y) const { return renderer.BackBuffer().pixel(x, y) == kRed; }
 
@@ -90,11 +90,15 @@ TEST_F(EditorFixture, GripsAreOpenThreePixelSquaresAndEdgesOutsideThemAreNoZone)
 
 TEST_F(EditorFixture, DragsCommitTheReleasePointNormalisedAndClampedToTheCanvas)
 {
-    struct Row { const char* name; Sel start; QPointF from, to; Sel expected; };
+    struct Row { const char* name; Sel start; QPointF from, to; Sel expected; bool keepShape = false; };
     const float nan = std::nanf("");
-    const std::array<Row, 9> rows{{
+    doc.PictureImage = doc.PictureImage.scaled(16, 8); // Shift keeps its proportions (2:1), not the rectangle's
+    const std::array<Row, 12> rows{{
         {"corner", kStart, {299, 199}, {350, 260}, {100, 100, 350, 260}},
         {"corner across the anchor", kStart, {299, 199}, {50, 40}, {50, 40, 100, 100}},
+        {"Shift: the longer side wins", kStart, {299, 199}, {350, 260}, {100, 100, 420, 260}, true},
+        {"Shift across the anchor", kStart, {299, 199}, {50, 40}, {-20, 40, 100, 100}, true},
+        {"Shift leaves an edge grip alone", kStart, {300, 150}, {400, 30}, {100, 100, 400, 200}, true},
         {"edge keeps the other axis", kStart, {300, 150}, {400, 30}, {100, 100, 400, 200}},
         {"left edge past the right", {100, 100, 400, 200}, {100, 150}, {500, 480}, {400, 100, 500, 200}},
         {"top edge below the bottom", {400, 100, 500, 200}, {450, 100}, {0, 490}, {400, 200, 500, 490}},
@@ -106,7 +110,7 @@ TEST_F(EditorFixture, DragsCommitTheReleasePointNormalisedAndClampedToTheCanvas)
     }};
     for (const Row& row : rows) {
         Place(row.start);
-        DragGrip(row.from.x(), row.from.y(), row.to.x(), row.to.y());
+        DragGrip(row.from.x(), row.from.y(), row.to.x(), row.to.y(), row.keepShape);
         EXPECT_EQ(Placed(), row.expected) << row.name;
         EXPECT_TRUE(state.SelShown) << row.name;
     }
