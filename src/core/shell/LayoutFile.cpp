@@ -208,6 +208,8 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
     d.Outline.PaperPoint = ReadOutline(r, QStringLiteral("paper"), 0);
     if (!r.problem && (d.Outline.PaperWidth() == 0 || d.Outline.PaperHeight() == 0))
         r.problem = QStringLiteral("the paper outline is empty");
+    if (!r.problem)
+        r.problem = OutlineProblem(d.Outline.PaperPoint, d.Paper.Layout);
     ReadOutlineSource(root.value(QStringLiteral("paperSource")).toObject(), d.Outline);
     const QJsonArray place = r.Numbers(QStringLiteral("placement"), 4);
     float sel[4] = {};

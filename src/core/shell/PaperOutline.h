@@ -6,11 +6,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include <QPoint>
 #include <QSize>
+#include <QString>
 
 #include "core/shell/CameraValues.h"
+#include "core/shell/PageStyle.h"
 
 namespace quorvane {
 
@@ -37,5 +40,10 @@ struct PaperOutline {
 
 // The outline used until the designer's first OK.
 PaperOutline DefaultOutline();
+
+// Why the outline cannot make a page for the layout, or no value when it can: each sheet
+// the layout prints must enclose an area, not be a point, a line or a sliver of a pixel,
+// and not be so much longer than wide that its page would be all one edge.
+std::optional<QString> OutlineProblem(const Outline& outline, PaperLayout layout);
 
 } // namespace quorvane

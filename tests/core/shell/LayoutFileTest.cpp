@@ -46,6 +46,14 @@ QByteArray Changed(const Layout& layout, const char* key, const QJsonValue& valu
     return QJsonDocument(root).toJson();
 }
 
+QJsonArray Corners(std::initializer_list<QPoint> corners)
+{
+    QJsonArray array;
+    for (const QPoint& p : corners)
+        array.append(QJsonArray{p.x(), p.y()});
+    return array;
+}
+
 } // namespace
 
 // The picture goes with the layout, so it opens wherever the picture went; a failed save
@@ -116,6 +124,12 @@ TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
         {Changed(layout, "pageStyle", 5), "page style is unknown"},
         {Changed(layout, "pageStyle", QStringLiteral("6")), "page style is missing"},
         {Changed(layout, "paper", QJsonArray{1, 2}), "paper must have 6 entries"},
+        // Outlines of no page: a pixel-wide sliver a million pixels tall, a line, a point.
+        {Changed(layout, "paper", Corners({{0, 0}, {1, 0}, {1, 1000000}, {1, 1000000}, {0, 1000000}, {0, 1000000}})),
+         "encloses no area"},
+        {Changed(layout, "paper", Corners({{0, 0}, {100, 100}, {200, 200}, {200, 200}, {300, 300}, {300, 300}})),
+         "encloses no area"},
+        {Changed(layout, "paper", Corners({{5, 5}, {5, 5}, {5, 5}, {5, 5}, {5, 5}, {5, 5}})), "encloses no area"},
         {Changed(layout, "placement", QJsonArray{1, 2, 3, 1e300}), "placement is missing or out of range"},
         {Changed(layout, "mapping", QStringLiteral("cylindrical")), "mapping is unknown"},
         {Changed(layout, "pageDpi", 250), "page resolution is unknown"},
