@@ -42,18 +42,20 @@ bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, doub
     return true;
 }
 
-bool ReadStyle(const CliArgs& args, Paper& paper, std::string& error)
+// The style and the format, and the camera starting at the paper's default one.
+bool ReadPaper(const CliArgs& args, DesignerRequest& request, std::string& error)
 {
-    const std::optional<std::string> text = args.Option("style");
-    if (!text)
-        return true;
-    const std::optional<double> value = ParseNumber(*text);
-    const std::optional<Paper> styled = value ? PaperOfStyle(*value) : std::nullopt;
-    if (!styled) {
-        error = "--style must be 6, 4.1 or 4.2";
+    const std::optional<PaperFormat> format = FormatFromArgs(args, error);
+    const std::optional<double> style = ParseNumber(args.Option("style").value_or("6"));
+    const std::optional<Paper> paper = style && format ? PaperOfStyle(*style, *format) : std::nullopt;
+    if (!paper) {
+        if (format)
+            error = "--style must be 6, 4.1 or 4.2";
         return false;
     }
-    paper = *styled;
+    request.paper = *paper;
+    request.camera.Keep(paper->DefaultCamera(), *paper);
+    request.camera.Restore();
     return true;
 }
 
@@ -78,7 +80,7 @@ bool ReadView(const CliArgs& args, QSize& view, std::string& error)
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error)
 {
     DesignerRequest request;
-    const bool ok = ReadStyle(args, request.paper, error)
+    const bool ok = ReadPaper(args, request, error)
                     && ReadCameraOption(args, "distance", CameraRow::Distance, 10.0, request.camera, error)
                     && ReadCameraOption(args, "angle", CameraRow::Angle, 1.0, request.camera, error)
                     && ReadCameraOption(args, "height", CameraRow::Height, 10.0, request.camera, error)
@@ -87,6 +89,15 @@ std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std:
     if (!ok)
         return std::nullopt;
     return request;
+}
+
+std::optional<PaperFormat> FormatFromArgs(const CliArgs& args, std::string& error)
+{
+    const std::optional<std::string> name = args.Option("paper");
+    const std::optional<PaperFormat> format = name ? FormatOfName(QString::fromStdString(*name)) : PaperFormat::A4;
+    if (!format)
+        error = "--paper must be a4, letter or a3";
+    return format;
 }
 
 bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error)

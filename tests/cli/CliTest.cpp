@@ -20,6 +20,7 @@
 #include "core/generation/TransBitmap.h"
 #include "core/generation/TransBitmapExact.h"
 #include "core/shell/DefaultPlacement.h"
+#include "core/shell/PageResolution.h"
 #include "core/shell/PictureLoader.h"
 #include "support/RunProgram.h"
 
@@ -98,6 +99,34 @@ TEST(CliGenerate, StyleCanvasPlacementAndResolutionReachThePage)
     EXPECT_NE(pages[2], pages[0]);
 }
 
+// Each format's page has the format's size at its resolution, recorded in the file; its
+// start-up outline is the designer's capture at its default camera.
+TEST(CliGenerate, EachFormatMakesItsOwnPageFromItsOwnStartUpOutline)
+{
+    QTemporaryDir dir;
+    const QString picture = DrawPicture(dir, QSize(40, 30));
+    const struct { const char* paper; const char* dpi; QSize size; } rows[] = {
+        {"a4", "300", {2480, 3508}}, {"letter", "300", {2550, 3300}}, {"a3", "144", {1684, 2381}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.paper);
+        const PaperFormat format = *FormatOfName(QString::fromLatin1(row.paper));
+        const QString page = dir.filePath(QStringLiteral("page.png"));
+        const ProgramRun run = RunCli({"generate", "--default-paper", "--paper", row.paper, "--dpi", row.dpi,
+                                       "--picture", picture, "-o", page});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QImage image(page);
+        EXPECT_EQ(image.size(), row.size);
+        EXPECT_EQ(image.dotsPerMeterX(), DotsPerMeter(QByteArray(row.dpi).toInt()));
+
+        const ProgramRun corners = RunCli({"corners", "--paper", row.paper, "--view", "974x838"});
+        ASSERT_EQ(corners.exitCode, 0) << corners.err.toStdString();
+        const QJsonArray points = QJsonDocument::fromJson(corners.out).object()["PaperPoint"].toArray();
+        const Outline expected = Paper{format, PaperLayout::LFold}.DefaultOutline().PaperPoint;
+        for (size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(QPoint(points[qsizetype(i)][0].toInt(), points[qsizetype(i)][1].toInt()), expected[i]) << i;
+    }
+}
+
 // A bitmap destination holds every byte of the buffer, the fourth of each pixel included.
 TEST(CliReproject, DestinationHoldsTheReprojectedBufferInEitherMapping)
 {
@@ -171,6 +200,7 @@ TEST(CliFaults, BadUsageAndInputExitWithTheirCodeAndSayWhy)
         {generate + QStringList{"--mapping=Exact"}, 1, "--mapping"},
         {generate + QStringList{"--composite", "view.png"}, 1, "--composite"},
         {generate + QStringList{"--dpi", "200"}, 1, "--dpi"},
+        {generate + QStringList{"--paper", "b5"}, 1, "--paper must be a4, letter or a3"},
         {{"generate", "--default-paper", "--picture", pipe, "-o", dir.filePath("page.tga")}, 1, ".jpg, .png"},
         {reproject + QStringList{quad}, 1, "destination"},
         {reproject + QStringList{page, "--quad=1,2"}, 1, "--quad"},

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -87,7 +88,7 @@ FormOpenGL::FormOpenGL(const Document& doc, QWidget* parent)
             [this](int row, int value) { SliderOf(static_cast<CameraRow>(row))->setValue(value); });
     connect(PicMain, &DesignerView::RendererMessage, this,
             [this](const QString& text) { ShowPlainMessage(this, text); });
-    CheckStyleButton();
+    ShowDraftPaper();
 }
 
 QWidget* FormOpenGL::BuildPanel()
@@ -123,10 +124,21 @@ QGroupBox* FormOpenGL::BuildStyleGroup()
     Btn2Page = MakeStyleButton("Btn2Page", PaperLayout::LFold);
     Btn2Page1 = MakeStyleButton("Btn2Page1", PaperLayout::Flat);
     Btn2Page2 = MakeStyleButton("Btn2Page2", PaperLayout::Upright);
-    auto* row = new QHBoxLayout(GroupBox1);
+    auto* row = new QHBoxLayout;
     for (QToolButton* button : {Btn2Page, Btn2Page1, Btn2Page2})
         row->addWidget(button);
     row->addStretch(1);
+    ComboPaper = new QComboBox;
+    ComboPaper->setObjectName(QStringLiteral("ComboPaper"));
+    for (PaperFormat format : PaperFormats())
+        ComboPaper->addItem(FormatTitle(format));
+    connect(ComboPaper, &QComboBox::activated, this, &FormOpenGL::OnFormatChosen);
+    auto* paperRow = new QHBoxLayout;
+    paperRow->addWidget(new QLabel(QStringLiteral("Paper:")));
+    paperRow->addWidget(ComboPaper, 1);
+    auto* column = new QVBoxLayout(GroupBox1);
+    column->addLayout(row);
+    column->addLayout(paperRow);
     return GroupBox1;
 }
 
@@ -210,7 +222,18 @@ void FormOpenGL::reject()
 void FormOpenGL::OnStyleClicked(PaperLayout layout)
 {
     draft_.Layout = layout;
-    CheckStyleButton();
+    ShowDraftPaper();
+    PicMain->update();
+}
+
+// Another format keeps the paper where it was in the view: the eye moves back and up with it.
+void FormOpenGL::OnFormatChosen(int index)
+{
+    const PaperFormat format = PaperFormats()[size_t(index)];
+    const CameraValues moved = CameraOnFormat(camera_.Camera(), draft_.Format, format);
+    draft_.Format = format;
+    for (CameraRow row : {CameraRow::Distance, CameraRow::Height})
+        SliderOf(row)->setValue(DesignerCamera::SliderValueOf(row, moved));
     PicMain->update();
 }
 
@@ -258,12 +281,14 @@ void FormOpenGL::RestoreKept()
         SliderOf(row)->setValue(camera_.SliderValue(row)); // runs the slider update if it moves
         TextPosition[static_cast<int>(row)]->setText(camera_.FieldText(row));
     }
-    CheckStyleButton();
+    ShowDraftPaper();
     PicMain->update();
 }
 
-void FormOpenGL::CheckStyleButton()
+void FormOpenGL::ShowDraftPaper()
 {
+    const auto formats = PaperFormats();
+    ComboPaper->setCurrentIndex(int(std::find(formats.begin(), formats.end(), draft_.Format) - formats.begin()));
     switch (draft_.Layout) {
     case PaperLayout::LFold:
         Btn2Page->setChecked(true);

@@ -37,6 +37,21 @@ bool DesignerCamera::SetSliderValue(CameraRow row, int value)
     return changed;
 }
 
+int DesignerCamera::SliderValueOf(CameraRow row, const CameraValues& camera)
+{
+    switch (row) {
+    case CameraRow::Distance:
+        return RoundHalfEvenClamped(camera.CameraDistance * 10.0);
+    case CameraRow::Angle:
+        return RoundHalfEvenClamped(camera.CameraAngle);
+    case CameraRow::Height:
+        return RoundHalfEvenClamped(camera.CameraHeight * 10.0);
+    case CameraRow::FieldOfView:
+        break;
+    }
+    return RoundHalfEvenClamped(camera.FieldOfView);
+}
+
 QString DesignerCamera::FieldText(CameraRow row) const
 {
     return QString::number(SliderValue(row));
@@ -57,10 +72,8 @@ void DesignerCamera::Keep(const CameraValues& camera, const Paper& paper)
 Paper DesignerCamera::Restore()
 {
     camera_ = kept_;
-    SetSliderValue(CameraRow::FieldOfView, RoundHalfEvenClamped(kept_.FieldOfView));
-    SetSliderValue(CameraRow::Angle, RoundHalfEvenClamped(kept_.CameraAngle));
-    SetSliderValue(CameraRow::Distance, RoundHalfEvenClamped(kept_.CameraDistance * 10.0));
-    SetSliderValue(CameraRow::Height, RoundHalfEvenClamped(kept_.CameraHeight * 10.0));
+    for (CameraRow row : {CameraRow::FieldOfView, CameraRow::Angle, CameraRow::Distance, CameraRow::Height})
+        SetSliderValue(row, SliderValueOf(row, kept_));
     return keptPaper_;
 }
 

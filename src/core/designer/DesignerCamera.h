@@ -50,6 +50,9 @@ public:
     // range and updates the camera. Returns false when the slider's value did not change.
     bool SetSliderValue(CameraRow row, int value);
 
+    // The slider value that shows a camera's value of the row, before clamping.
+    static int SliderValueOf(CameraRow row, const CameraValues& camera);
+
     // The text a row's field shows for the current slider value ("1500", "-45").
     QString FieldText(CameraRow row) const;
 

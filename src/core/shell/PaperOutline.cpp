@@ -20,11 +20,4 @@ int32_t PaperOutline::PaperHeight() const
     return height;
 }
 
-PaperOutline DefaultOutline()
-{
-    PaperOutline outline;
-    outline.PaperPoint = {{{0, 95}, {494, 0}, {488, 350}, {708, 492}, {207, 637}, {18, 469}}};
-    return outline;
-}
-
 } // namespace quorvane

@@ -35,7 +35,4 @@ struct PaperOutline {
     bool operator==(const PaperOutline&) const = default;
 };
 
-// The outline used until the designer's first OK.
-PaperOutline DefaultOutline();
-
 } // namespace quorvane

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QOpenGLWidget>
 #include <QPushButton>
@@ -114,6 +115,9 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOkAndShowingAgainDrawsIt)
         Slider("SliderRotate")->setValue(60);
         Child<QToolButton>("Btn2Page2")->click();
         EXPECT_EQ(form_->Draft().Layout, PaperLayout::Upright);
+        Child<QComboBox>("ComboPaper")->activated(2); // A3: the eye stands back as far as it is wider
+        EXPECT_EQ(form_->Draft().Format, PaperFormat::A3);
+        EXPECT_EQ(Slider("SliderDistance")->value(), 2121);
         EXPECT_TRUE(drawn.wait(2000)); // the view draws the camera about to be cancelled
         if (closeBox)
             form_->close();
@@ -121,7 +125,9 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOkAndShowingAgainDrawsIt)
             Child<QPushButton>("CmdCancel")->click();
         EXPECT_FALSE(form_->isVisible());
         EXPECT_EQ(Field(1)->text(), "-20");
-        EXPECT_EQ(form_->Draft().Layout, PaperLayout::LFold);
+        EXPECT_EQ(form_->Draft(), Paper{});
+        EXPECT_EQ(Child<QComboBox>("ComboPaper")->currentText(), "A4");
+        EXPECT_EQ(Slider("SliderDistance")->value(), 1500);
         EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
     }
 }
