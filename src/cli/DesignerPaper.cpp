@@ -23,19 +23,27 @@ std::optional<double> ParseNumber(const std::string& text)
     return value;
 }
 
-// A camera option in its unit (cm or degrees); `perStep` slider steps make one unit.
-bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, double perStep,
-                      DesignerCamera& camera, std::string& error)
+// The end of a camera option's range in the unit the designer's field shows.
+std::string RangeEnd(CameraRow row, int steps)
+{
+    const double value = steps * DesignerCamera::FieldUnitsPerStep(row);
+    return QString::number(value, 'f', DesignerCamera::ShowsLength(row) ? 1 : 0).toStdString();
+}
+
+// A camera option in the unit the designer's field shows (cm of printed paper or degrees).
+bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, DesignerCamera& camera,
+                      std::string& error)
 {
     const std::optional<std::string> text = args.Option(name);
     if (!text)
         return true;
     const SliderRange& range = RangeOf(row);
     const std::optional<double> value = ParseNumber(*text);
-    const std::optional<int32_t> steps = value ? RoundHalfEven(*value * perStep) : std::nullopt;
+    const std::optional<int32_t> steps =
+        value ? RoundHalfEven(*value / DesignerCamera::FieldUnitsPerStep(row)) : std::nullopt;
     if (!steps || *steps < range.Min || *steps > range.Max) {
-        error = std::string("--") + name + " must be a number from " + QString::number(range.Min / perStep).toStdString()
-                + " to " + QString::number(range.Max / perStep).toStdString();
+        error = std::string("--") + name + " must be a number from " + RangeEnd(row, range.Min) + " to "
+                + RangeEnd(row, range.Max);
         return false;
     }
     camera.SetSliderValue(row, *steps);
@@ -81,10 +89,10 @@ std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std:
 {
     DesignerRequest request;
     const bool ok = ReadPaper(args, request, error)
-                    && ReadCameraOption(args, "distance", CameraRow::Distance, 10.0, request.camera, error)
-                    && ReadCameraOption(args, "angle", CameraRow::Angle, 1.0, request.camera, error)
-                    && ReadCameraOption(args, "height", CameraRow::Height, 10.0, request.camera, error)
-                    && ReadCameraOption(args, "fov", CameraRow::FieldOfView, 1.0, request.camera, error)
+                    && ReadCameraOption(args, "distance", CameraRow::Distance, request.camera, error)
+                    && ReadCameraOption(args, "angle", CameraRow::Angle, request.camera, error)
+                    && ReadCameraOption(args, "height", CameraRow::Height, request.camera, error)
+                    && ReadCameraOption(args, "fov", CameraRow::FieldOfView, request.camera, error)
                     && ReadView(args, request.view, error);
     if (!ok)
         return std::nullopt;

@@ -24,8 +24,9 @@ struct DesignerRequest {
     QSize view{523, 450};
 };
 
-// Reads --style (6, 4.1, 4.2), --paper (a4, letter, a3), --distance, --angle, --height, --fov (rounded to the
-// designer's slider steps, within the sliders' ranges) and --view WxH. No value and `error`
+// Reads --style (6, 4.1, 4.2), --paper (a4, letter, a3), --distance, --angle, --height,
+// --fov (centimetres of printed paper and degrees, as the designer's fields show them,
+// rounded to its slider steps, within the sliders' ranges) and --view WxH. No value and `error`
 // set when one is malformed or out of range (bad usage).
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error);
 

@@ -22,6 +22,7 @@
 #include "app/designer/DesignerArt.h"
 #include "app/designer/DesignerView.h"
 #include "core/designer/CameraInput.h"
+#include "core/designer/CameraSetup.h"
 #include "core/designer/CornerCheck.h"
 #include "core/shell/PageStyle.h"
 
@@ -43,8 +44,8 @@ constexpr std::array<CameraRowLook, kCameraRowCount> kRowLooks{{
     {"FOV (field of view):", "SliderFOV"},
 }};
 
-// A camera field drops every typed character but digits, Backspace and the Angle field's
-// leading minus; keys that move the focus or the caret, and Delete, still work.
+// A camera field drops every typed character but digits, Backspace, the Angle field's
+// leading minus and a length's decimal point; keys that move the focus or the caret, and Delete, still work.
 bool DropsKey(CameraRow row, const QLineEdit& field, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete)
@@ -176,12 +177,18 @@ QGroupBox* FormOpenGL::BuildCameraGroup()
         field->setFixedSize(45, 21);
         field->installEventFilter(this);
         TextPosition[i] = field;
-        grid->addWidget(new QLabel(QString::fromLatin1(kRowLooks[i].caption)), 2 * i, 0, 1, 2);
+        grid->addWidget(new QLabel(QString::fromLatin1(kRowLooks[i].caption)), 2 * i, 0, 1, 3);
         grid->addWidget(slider, 2 * i + 1, 0);
         grid->addWidget(field, 2 * i + 1, 1);
+        grid->addWidget(new QLabel(DesignerCamera::FieldUnit(row)), 2 * i + 1, 2);
         connect(slider, &QSlider::valueChanged, this, [this, row](int v) { OnSliderChanged(row, v); });
         connect(field, &QLineEdit::textEdited, this, [this, row](const QString& t) { OnFieldEdited(row, t); });
     }
+    LabelSetup = new QLabel;
+    LabelSetup->setObjectName(QStringLiteral("LabelSetup"));
+    LabelSetup->setWordWrap(true);
+    grid->addWidget(LabelSetup, 2 * kCameraRowCount, 0, 1, 3);
+    ShowSetup();
     return GroupBox2;
 }
 
@@ -223,6 +230,7 @@ void FormOpenGL::OnStyleClicked(PaperLayout layout)
 {
     draft_.Layout = layout;
     ShowDraftPaper();
+    ShowSetup();
     PicMain->update();
 }
 
@@ -234,16 +242,19 @@ void FormOpenGL::OnFormatChosen(int index)
     draft_.Format = format;
     for (CameraRow row : {CameraRow::Distance, CameraRow::Height})
         SliderOf(row)->setValue(DesignerCamera::SliderValueOf(row, moved));
+    ShowSetup();
     PicMain->update();
 }
 
 void FormOpenGL::OnSliderChanged(CameraRow row, int value)
 {
     camera_.SetSliderValue(row, value);
+    // A field being typed into keeps its text while that already reads as the slider's value
+    // ("6" and "6.0" alike).
     QLineEdit* field = TextPosition[static_cast<int>(row)];
-    const QString text = camera_.FieldText(row);
-    if (field->text() != text)
-        field->setText(text);
+    if (FieldValueWhileTyping(row, field->text()) != value)
+        field->setText(camera_.FieldText(row));
+    ShowSetup();
     PicMain->update(); // a new field of view also rebuilds the projection there
 }
 
@@ -258,7 +269,7 @@ void FormOpenGL::OnFieldLeft(CameraRow row)
     QLineEdit* field = TextPosition[static_cast<int>(row)];
     const int n = FieldValueOnLeave(row, field->text());
     SliderOf(row)->setValue(n);
-    field->setText(QString::number(n));
+    field->setText(camera_.FieldText(row));
 }
 
 bool FormOpenGL::eventFilter(QObject* watched, QEvent* event)
@@ -282,7 +293,13 @@ void FormOpenGL::RestoreKept()
         TextPosition[static_cast<int>(row)]->setText(camera_.FieldText(row));
     }
     ShowDraftPaper();
+    ShowSetup();
     PicMain->update();
+}
+
+void FormOpenGL::ShowSetup()
+{
+    LabelSetup->setText(SetupLine(SetupOf(draft_, camera_.Camera())));
 }
 
 void FormOpenGL::ShowDraftPaper()

@@ -16,6 +16,7 @@
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -68,6 +69,7 @@ private:
     void OnFieldLeft(CameraRow row);
     void RestoreKept();
     void ShowDraftPaper();
+    void ShowSetup();
     QSlider* SliderOf(CameraRow row) const;
 
     Paper draft_;
@@ -88,6 +90,7 @@ private:
     QSlider* SliderEye = nullptr;
     QSlider* SliderFOV = nullptr;
     std::array<QLineEdit*, kCameraRowCount> TextPosition{};
+    QLabel* LabelSetup = nullptr; // where the camera goes in the room
     QPushButton* CmdOK = nullptr;
     QPushButton* CmdCancel = nullptr;
 };

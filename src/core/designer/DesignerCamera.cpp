@@ -52,9 +52,26 @@ int DesignerCamera::SliderValueOf(CameraRow row, const CameraValues& camera)
     return RoundHalfEvenClamped(camera.FieldOfView);
 }
 
+bool DesignerCamera::ShowsLength(CameraRow row)
+{
+    return row == CameraRow::Distance || row == CameraRow::Height;
+}
+
+double DesignerCamera::FieldUnitsPerStep(CameraRow row)
+{
+    return ShowsLength(row) ? CmPerSceneUnit() / 10.0 : 1.0;
+}
+
+QString DesignerCamera::FieldUnit(CameraRow row)
+{
+    return ShowsLength(row) ? QStringLiteral("cm") : QStringLiteral("\u00b0");
+}
+
 QString DesignerCamera::FieldText(CameraRow row) const
 {
-    return QString::number(SliderValue(row));
+    if (!ShowsLength(row))
+        return QString::number(SliderValue(row));
+    return QString::number(SliderValue(row) * FieldUnitsPerStep(row), 'f', 1);
 }
 
 void DesignerCamera::Commit(const Paper& paper)

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QOpenGLWidget>
 #include <QPushButton>
@@ -79,22 +80,28 @@ protected:
 TEST_F(Designer, FieldsAndViewDragsReachTheCamera)
 {
     ShowAndDraw();
+    QLabel* setup = Child<QLabel>("LabelSetup");
+    EXPECT_EQ(setup->text(), "Camera: 54.5 cm left, 83.3 cm in front of the near edge, 53.1 cm above the table; zoom 91 mm");
     QLineEdit* angle = Field(1);
     angle->selectAll();
     QTest::keyClicks(angle, "-3x-0");
     EXPECT_EQ(form_->Camera().Camera().CameraAngle, -30.0);
     QLineEdit* distance = Field(0);
     distance->selectAll();
+    QTest::keyClicks(distance, "60.0");
+    EXPECT_EQ(Slider("SliderDistance")->value(), 850); // 60 cm of printed paper, 85 scene units
+    distance->selectAll();
     QTest::keyClicks(distance, "5000");
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(distance, &leave);
-    EXPECT_EQ(distance->text(), "4000");
+    EXPECT_EQ(distance->text(), "282.4"); // the slider's end, 400 scene units
 
     QWidget* view = Child<QWidget>("PicMain");
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(view, QPoint(130, 110)); // a degree per three pixels
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(130, 110));
     EXPECT_EQ(Field(1)->text(), "-20");
+    EXPECT_TRUE(setup->text().startsWith("Camera: 96.6 cm right,")) << setup->text().toStdString(); // 400 sin 20° x 12/17
 }
 
 // Design shows the dialog again without asking for a frame; after an OK (whose markers go to a
