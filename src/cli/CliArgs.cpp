@@ -110,18 +110,21 @@ struct CommandUsage {
 constexpr CommandUsage kCommandUsages[] = {
     {"generate",
      "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) [--picture FILE] [--style S]\n"
-     "               [--distance CM] [--angle DEG] [--height CM] [--fov DEG] [--view WxH]\n"
-     "               [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
+     "               [--paper a4|letter|a3] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
+     "               [--view WxH] [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
      "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS]\n"
      "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
      "               [--mapping bilinear|exact] [--dpi DPIS]\n"},
     {"corners",
-     "  quorvane-cli corners [--style S] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
-     "               [--view WxH]\n"},
+     "  quorvane-cli corners [--style S] [--paper F] [--distance CM] [--angle DEG] [--height CM]\n"
+     "               [--fov DEG] [--view WxH]\n"},
     {"reproject", "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4 [--mapping bilinear|exact]\n"},
     {"simulate",
-     "  quorvane-cli simulate PAGE -o VIEW.png [--style S] [--distance CM] [--angle DEG]\n"
+     "  quorvane-cli simulate PAGE -o VIEW.png [--style S] [--paper F] [--distance CM] [--angle DEG]\n"
      "               [--height CM] [--fov DEG] [--view WxH]\n"},
+    {"setup",
+     "  quorvane-cli setup [--style S] [--paper F] [--distance CM] [--angle DEG] [--height CM]\n"
+     "               [--fov DEG]\n"},
 };
 
 const char* const kCommandsExplained =
@@ -131,14 +134,19 @@ const char* const kCommandsExplained =
     "           the resolutions DPIS dots per inch (the first by default)\n"
     "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
     "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
-    "simulate   renders what the designer's camera sees of PAGE printed on the paper\n";
+    "simulate   renders what the designer's camera sees of PAGE printed on the paper\n"
+    "setup      prints where the camera goes, in centimetres from the middle of the paper's\n"
+    "           near edge, where it aims and its 35 mm focal length (JSON)\n";
 
 const char* const kOptionsExplained =
     "--style    the paper: lfold (folded into an L, the default), flat or upright; also 6, 4.1, 4.2\n"
+    "--paper    the paper printed on: a4 (the default), letter or a3\n"
+    "--distance the camera's distance and --height its height, in centimetres of the paper\n"
+    "           as printed at actual size, as the designer's fields show them\n"
     "--mapping  bilinear (the default) interpolates between the sheet's corners; exact maps\n"
     "           the page by the perspective through them, as the camera sees the sheet\n"
     "Camera values are rounded to the designer's steps and must lie in its ranges: distance\n"
-    "5-400 cm, angle -90-90 degrees, height 3-200 cm, field of view 5-90 degrees.\n";
+    "3.5-282.4 cm, angle -90-90 degrees, height 2.1-141.2 cm, field of view 5-90 degrees.\n";
 
 const char* const kExitStatus = "Exit status: 0 done, 1 bad usage, 2 bad input, 3 the output could not be written.\n";
 

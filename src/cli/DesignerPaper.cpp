@@ -23,23 +23,16 @@ std::optional<double> ParseNumber(const std::string& text)
     return value;
 }
 
-} // namespace
-
-std::optional<Paper> PaperOfStyleText(const std::string& text)
+// The end of a camera option's range in the unit the designer's field shows.
+std::string RangeEnd(CameraRow row, int steps)
 {
-    for (const PageStyleName& style : kPageStyleNames) {
-        if (text == style.name)
-            return PaperOfStyle(style.PageStyle);
-    }
-    const std::optional<double> value = ParseNumber(text);
-    return value ? PaperOfStyle(*value) : std::nullopt;
+    const double value = steps * DesignerCamera::FieldUnitsPerStep(row);
+    return QString::number(value, 'f', DesignerCamera::ShowsLength(row) ? 1 : 0).toStdString();
 }
 
-namespace {
-
-// A camera option in its unit (cm or degrees); `perStep` slider steps make one unit.
-bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, double perStep,
-                      DesignerCamera& camera, std::string& error)
+// A camera option in the unit the designer's field shows (cm of printed paper or degrees).
+bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, DesignerCamera& camera,
+                      std::string& error)
 {
     const std::optional<std::string> text = args.Option(name);
     if (!text)
@@ -47,28 +40,32 @@ bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, doub
     const SliderRange& range = RangeOf(row);
     // The range holds before rounding: 90.06 degrees is refused, not taken as 90.
     const std::optional<double> value = ParseNumber(*text);
-    const bool inRange = value && *value * perStep >= range.Min && *value * perStep <= range.Max;
-    const std::optional<int32_t> steps = inRange ? RoundHalfEven(*value * perStep) : std::nullopt;
+    const double inSteps = value ? *value / DesignerCamera::FieldUnitsPerStep(row) : 0.0;
+    const bool inRange = value && inSteps >= range.Min && inSteps <= range.Max;
+    const std::optional<int32_t> steps = inRange ? RoundHalfEven(inSteps) : std::nullopt;
     if (!steps) {
-        error = std::string("--") + name + " must be a number from " + QString::number(range.Min / perStep).toStdString()
-                + " to " + QString::number(range.Max / perStep).toStdString();
+        error = std::string("--") + name + " must be a number from " + RangeEnd(row, range.Min) + " to "
+                + RangeEnd(row, range.Max);
         return false;
     }
     camera.SetSliderValue(row, *steps);
     return true;
 }
 
-bool ReadStyle(const CliArgs& args, Paper& paper, std::string& error)
+// The style and the format, and the camera starting at the paper's default one.
+bool ReadPaper(const CliArgs& args, DesignerRequest& request, std::string& error)
 {
-    const std::optional<std::string> text = args.Option("style");
-    if (!text)
-        return true;
-    const std::optional<Paper> styled = PaperOfStyleText(*text);
-    if (!styled) {
-        error = kStyleError;
+    const std::optional<PaperFormat> format = FormatFromArgs(args, error);
+    const std::optional<Paper> paper = format ? PaperOfStyleText(args.Option("style").value_or("lfold"), *format)
+                                              : std::nullopt;
+    if (!paper) {
+        if (format)
+            error = kStyleError;
         return false;
     }
-    paper = *styled;
+    request.paper = *paper;
+    request.camera.Keep(paper->DefaultCamera(), *paper);
+    request.camera.Restore();
     return true;
 }
 
@@ -90,18 +87,37 @@ bool ReadView(const CliArgs& args, QSize& view, std::string& error)
 
 } // namespace
 
+std::optional<Paper> PaperOfStyleText(const std::string& text, PaperFormat format)
+{
+    for (const PageStyleName& style : kPageStyleNames) {
+        if (text == style.name)
+            return PaperOfStyle(style.PageStyle, format);
+    }
+    const std::optional<double> value = ParseNumber(text);
+    return value ? PaperOfStyle(*value, format) : std::nullopt;
+}
+
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error)
 {
     DesignerRequest request;
-    const bool ok = ReadStyle(args, request.paper, error)
-                    && ReadCameraOption(args, "distance", CameraRow::Distance, 10.0, request.camera, error)
-                    && ReadCameraOption(args, "angle", CameraRow::Angle, 1.0, request.camera, error)
-                    && ReadCameraOption(args, "height", CameraRow::Height, 10.0, request.camera, error)
-                    && ReadCameraOption(args, "fov", CameraRow::FieldOfView, 1.0, request.camera, error)
+    const bool ok = ReadPaper(args, request, error)
+                    && ReadCameraOption(args, "distance", CameraRow::Distance, request.camera, error)
+                    && ReadCameraOption(args, "angle", CameraRow::Angle, request.camera, error)
+                    && ReadCameraOption(args, "height", CameraRow::Height, request.camera, error)
+                    && ReadCameraOption(args, "fov", CameraRow::FieldOfView, request.camera, error)
                     && ReadView(args, request.view, error);
     if (!ok)
         return std::nullopt;
     return request;
+}
+
+std::optional<PaperFormat> FormatFromArgs(const CliArgs& args, std::string& error)
+{
+    const std::optional<std::string> name = args.Option("paper");
+    const std::optional<PaperFormat> format = name ? FormatOfName(QString::fromStdString(*name)) : PaperFormat::A4;
+    if (!format)
+        error = "--paper must be a4, letter or a3";
+    return format;
 }
 
 bool PaperFromDesigner(const CliArgs& args, Document& doc, std::string& error)

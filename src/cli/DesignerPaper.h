@@ -16,22 +16,27 @@
 namespace quorvane::cli {
 
 // The option names this file reads.
-inline const std::vector<std::string> kDesignerOptionNames{"style", "distance", "angle", "height", "fov", "view"};
+inline const std::vector<std::string> kDesignerOptionNames{"style", "paper", "distance", "angle", "height", "fov", "view"};
 
-// The paper a --style value names: lfold, flat or upright, or the number 6, 4.1 or 4.2.
-std::optional<Paper> PaperOfStyleText(const std::string& text);
+// The paper a --style value names on `format`: lfold, flat or upright, or the number 6, 4.1
+// or 4.2.
+std::optional<Paper> PaperOfStyleText(const std::string& text, PaperFormat format);
 inline constexpr const char* kStyleError = "--style must be lfold, flat or upright (or 6, 4.1 or 4.2)";
 
 struct DesignerRequest {
     Paper paper;
-    DesignerCamera camera; // the creation camera, moved by the options
+    DesignerCamera camera; // the paper's default camera, moved by the options
     QSize view{523, 450};
 };
 
-// Reads --style, --distance, --angle, --height, --fov (rounded to the
-// designer's slider steps, within the sliders' ranges) and --view WxH. No value and `error`
+// Reads --style (lfold, flat, upright or 6, 4.1, 4.2), --paper (a4, letter, a3), --distance, --angle, --height,
+// --fov (centimetres of printed paper and degrees, as the designer's fields show them,
+// rounded to its slider steps, within the sliders' ranges) and --view WxH. No value and `error`
 // set when one is malformed or out of range (bad usage).
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error);
+
+// The format --paper names, A4 without it; no value and `error` set for another name.
+std::optional<PaperFormat> FormatFromArgs(const CliArgs& args, std::string& error);
 
 // Renders the designer's view off screen for these options, finds the paper's corners and
 // stores the paper and its outline into `doc`, as the designer's OK does. False with `error`

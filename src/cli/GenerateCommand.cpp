@@ -21,7 +21,7 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper", "composite", "mapping", "dpi"};
+    "placement", "default-paper", "composite", "mapping", "dpi", "paper"};
 
 struct GenerateRequest {
     QString output;
@@ -41,12 +41,15 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         return std::nullopt;
     GenerateRequest request;
     const auto output = args.Option("output");
-    const auto style = PaperOfStyleText(args.Option("style").value_or("lfold"));
+    const auto format = FormatFromArgs(args, error);
+    const auto style = PaperOfStyleText(args.Option("style").value_or("lfold"), format.value_or(PaperFormat::A4));
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
     const auto mapping = ParseMapping(args);
     const auto dpi = ParsePageDpi(args);
     if (const auto placement = args.Option("placement"))
         request.placement = ParseNumbers(*placement, 4);
+    if (!format)
+        return std::nullopt;
     if (!args.positionals.empty())
         error = "unexpected argument '" + args.positionals.front() + "'";
     else if (!output || output->empty())
@@ -152,6 +155,7 @@ int RunGenerate(const CliArgs& args)
     if (!request || !DesignerRequestFromArgs(args, error))
         return UsageError(error);
     doc.Paper = request->paper;
+    doc.Outline = doc.Paper.DefaultOutline();
     doc.Mapping = request->Mapping;
     doc.PageDpi = request->PageDpi;
     if (!FileNameArgument(args.Option("picture").value_or(""), error))

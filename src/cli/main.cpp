@@ -39,5 +39,7 @@ int main(int argc, char** argv)
         return RunReproject(*args);
     if (args->command == "simulate")
         return RunSimulate(*args);
+    if (args->command == "setup")
+        return RunSetup(*args);
     return UsageError("unknown command '" + args->command + "'");
 }

@@ -122,7 +122,7 @@ struct Case {
     double highestMax;
 };
 
-const QStringList kSteep{"--height", "15", "--distance", "60", "--fov", "40"};
+const QStringList kSteep{"--height", "10.6", "--distance", "42.35", "--fov", "40"}; // 15 and 60 scene units
 const QStringList kExact{"--mapping=exact"};
 
 TEST(CameraView, DotsLandWhereThePictureWasPlaced)

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QPolygon>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QVector3D>
 
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
@@ -23,6 +26,7 @@
 #include "core/generation/TransBitmapExact.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/LayoutFile.h"
+#include "core/shell/PageResolution.h"
 #include "core/shell/PictureLoader.h"
 #include "support/RunProgram.h"
 
@@ -101,6 +105,112 @@ TEST(CliGenerate, StyleCanvasPlacementAndResolutionReachThePage)
     EXPECT_NE(pages[2], pages[0]);
 }
 
+// Each format's page has the format's size at its resolution, recorded in the file; its
+// start-up outline is the designer's capture at its default camera.
+TEST(CliGenerate, EachFormatMakesItsOwnPageFromItsOwnStartUpOutline)
+{
+    QTemporaryDir dir;
+    const QString picture = DrawPicture(dir, QSize(40, 30));
+    const struct { const char* paper; const char* dpi; QSize size; } rows[] = {
+        {"a4", "300", {2480, 3508}}, {"letter", "300", {2550, 3300}}, {"a3", "144", {1684, 2381}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.paper);
+        const PaperFormat format = *FormatOfName(QString::fromLatin1(row.paper));
+        const QString page = dir.filePath(QStringLiteral("page.png"));
+        const ProgramRun run = RunCli({"generate", "--default-paper", "--paper", row.paper, "--dpi", row.dpi,
+                                       "--picture", picture, "-o", page});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QImage image(page);
+        EXPECT_EQ(image.size(), row.size);
+        EXPECT_EQ(image.dotsPerMeterX(), DotsPerMeter(QByteArray(row.dpi).toInt()));
+
+        const ProgramRun corners = RunCli({"corners", "--paper", row.paper, "--view", "974x838"});
+        ASSERT_EQ(corners.exitCode, 0) << corners.err.toStdString();
+        const QJsonArray points = QJsonDocument::fromJson(corners.out).object()["PaperPoint"].toArray();
+        const Outline expected = Paper{format, PaperLayout::LFold}.DefaultOutline().PaperPoint;
+        for (size_t i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(QPoint(points[qsizetype(i)][0].toInt(), points[qsizetype(i)][1].toInt()), expected[i]) << i;
+    }
+}
+
+// The distance and the height are centimetres of the printed paper: the designer's outline
+// for a camera given so is the view of the paper at its real size from that camera, projected
+// here as the designer's perspective does (a scene scaled as a whole looks the same).
+TEST(CliCorners, CameraInCentimetresSeesThePaperAtItsRealSize)
+{
+    const float w = 21.59f, h = 27.94f / 2, d = 27.94f / 2; // US Letter folded into an L, cm
+    const double distance = 60.0, height = 30.0, angle = 20.0, fov = 20.0;
+    const QSizeF view(600, 500);
+    const ProgramRun run = RunCli({"corners", "--paper", "letter", "--distance", "60", "--height", "30", "--angle",
+                                   "20", "--fov", "20", "--view", "600x500"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonArray found = QJsonDocument::fromJson(run.out).object()["PaperPoint"].toArray();
+
+    const QVector3D eye(0, height, distance), aim(0, 0.43 * h, 0);
+    const QVector3D forward = (aim - eye).normalized();
+    const QVector3D side = QVector3D::crossProduct(forward, {0, 1, 0}).normalized();
+    const QVector3D up = QVector3D::crossProduct(side, forward);
+    const double f = 1.0 / std::tan(fov / 2.0 * M_PI / 180.0), turn = angle * M_PI / 180.0;
+    const QVector3D corners[6] = {{-w / 2, h, -d / 2}, {w / 2, h, -d / 2}, {w / 2, 0, -d / 2},
+                                  {w / 2, 0, d / 2},   {-w / 2, 0, d / 2}, {-w / 2, 0, -d / 2}};
+    QPolygonF expected;
+    for (const QVector3D& c : corners) {
+        const QVector3D p(c.x() * std::cos(turn) + c.z() * std::sin(turn), c.y(),
+                          -c.x() * std::sin(turn) + c.z() * std::cos(turn));
+        const QVector3D v = p - eye;
+        const double depth = QVector3D::dotProduct(v, forward);
+        expected << QPointF((1.0 + f * view.height() / view.width() * QVector3D::dotProduct(v, side) / depth) / 2.0 * view.width(),
+                            (1.0 - f * QVector3D::dotProduct(v, up) / depth) / 2.0 * view.height());
+    }
+    const QPointF origin = expected.boundingRect().topLeft();
+    ASSERT_EQ(found.size(), 6);
+    for (qsizetype i = 0; i < 6; ++i) {
+        const QPointF seen(found[i][0].toInt(), found[i][1].toInt());
+        EXPECT_LE((seen - (expected[i] - origin)).manhattanLength(), 2.0) << i; // each marker a whole pixel
+    }
+}
+
+// Where the camera goes, worked out by hand: a scene unit is 12/17 cm, and 60, 30, 120 and
+// 90 cm lie on the sliders' steps (85, 42.5, 170 and 127.5 scene units).
+TEST(CliSetup, PrintsTheCameraInCentimetresFromThePapersNearEdge)
+{
+    const struct {
+        QStringList options;
+        const char* format;
+        double width, height;
+        double eye[3], aim[3]; // right, back, up
+        double fov, focal;
+    } rows[] = {
+        // 150 scene units at 31°: -150 sin 31° x 12/17; (150 cos 31° - 42.1 / 4) x 12/17; 75.2 x 12/17.
+        // Aimed at 0.43 x 21.05 above the fold, 21.05 / 2 behind the near edge.
+        {{}, "a4", 21.0, 29.7, {-54.5, 83.3, 53.1}, {0.0, -7.4, 6.4}, 15, 91.1},
+        // Upright A3 seen from the right: 42.5 x 12/17 right, 85 cos 30° x 12/17 in front of its
+        // foot; aimed at 0.43 x 29.7 cm up.
+        {{"--style", "4.2", "--paper", "a3", "--distance", "60", "--height", "30", "--angle=-30", "--fov", "30"},
+         "a3", 29.7, 42.0, {30.0, 52.0, 30.0}, {0.0, 0.0, 12.8}, 30, 44.8},
+        // Flat Letter from straight ahead: 120 cm less half its 27.94 cm; aimed at its middle on the table.
+        {{"--style", "4.1", "--paper", "letter", "--distance", "120", "--height", "90", "--angle", "0", "--fov", "10"},
+         "letter", 21.59, 27.94, {0.0, 106.0, 90.0}, {0.0, -14.0, 0.0}, 10, 137.2},
+    };
+    const char* axes[] = {"right", "back", "up"};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.format);
+        const ProgramRun run = RunCli(QStringList{"setup"} + row.options);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+        EXPECT_EQ(json["paper"]["format"].toString(), row.format);
+        EXPECT_EQ(json["paper"]["width"].toDouble(), row.width);
+        EXPECT_EQ(json["paper"]["height"].toDouble(), row.height);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(json["eye"][axes[i]].toDouble(), row.eye[i], 0.051) << "eye " << axes[i];
+            EXPECT_NEAR(json["aim"][axes[i]].toDouble(), row.aim[i], 0.051) << "aim " << axes[i];
+        }
+        EXPECT_EQ(json["fov"].toDouble(), row.fov);
+        EXPECT_NEAR(json["focal35mm"].toDouble(), row.focal, 0.051);
+    }
+    EXPECT_EQ(RunCli({"setup", "--view", "10x10"}).exitCode, 1);
+}
+
 // A bitmap destination holds every byte of the buffer, the fourth of each pixel included.
 TEST(CliReproject, DestinationHoldsTheReprojectedBufferInEitherMapping)
 {
@@ -174,13 +284,14 @@ TEST(CliFaults, BadUsageAndInputExitWithTheirCodeAndSayWhy)
         {generate + QStringList{"--mapping=Exact"}, 1, "--mapping"},
         {generate + QStringList{"--composite", "view.png"}, 1, "--composite"},
         {generate + QStringList{"--dpi", "200"}, 1, "--dpi"},
+        {generate + QStringList{"--paper", "b5"}, 1, "--paper must be a4, letter or a3"},
         {{"generate", "--default-paper", "--picture", pipe, "-o", dir.filePath("page.tga")}, 1, ".jpg, .png"},
         {reproject + QStringList{quad}, 1, "destination"},
         {reproject + QStringList{page, "--quad=1,2"}, 1, "--quad"},
         {{"corners", "--style", "5"}, 1, "--style"},
         {{"corners", "--fov", "abc"}, 1, "--fov"},
         {{"corners", "--view", "0x10"}, 1, "--view"},
-        {{"corners", "--distance", "400.1"}, 1, "--distance"},
+        {{"corners", "--distance", "282.5"}, 1, "--distance must be a number from 3.5 to 282.4"},
         {{"corners", "extra"}, 1, "corners takes only"},
         {{"corners", "-platform", "bogus"}, 1, "unknown option '-platform'"}, // never the toolkit's
         {generate + QStringList{"--platform", "xcb"}, 1, "--platform"},

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@
 #include "app/designer/DesignerArt.h"
 #include "app/designer/DesignerView.h"
 #include "core/designer/CameraInput.h"
+#include "core/designer/CameraSetup.h"
 #include "core/designer/CornerCheck.h"
 #include "core/shell/PageStyle.h"
 
@@ -42,8 +44,9 @@ constexpr std::array<CameraRowLook, kCameraRowCount> kRowLooks{{
     {"FOV (field of view):", "SliderFOV"},
 }};
 
-// A camera field drops every typed character but digits, Backspace and the Angle field's
-// leading minus; keys that move the focus or the caret, Delete, Select All and Copy still work.
+// A camera field drops every typed character but digits, Backspace, the Angle field's
+// leading minus and a length's decimal point; keys that move the focus or the caret, Delete,
+// Select All and Copy still work.
 bool DropsKey(CameraRow row, const QLineEdit& field, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete)
@@ -89,7 +92,7 @@ FormOpenGL::FormOpenGL(const Document& doc, QWidget* parent)
             [this](int row, int value) { SliderOf(static_cast<CameraRow>(row))->setValue(value); });
     connect(PicMain, &DesignerView::RendererMessage, this,
             [this](const QString& text) { ShowPlainMessage(this, text); });
-    CheckStyleButton();
+    ShowDraftPaper();
 }
 
 QWidget* FormOpenGL::BuildPanel()
@@ -125,10 +128,21 @@ QGroupBox* FormOpenGL::BuildStyleGroup()
     Btn2Page = MakeStyleButton("Btn2Page", PaperLayout::LFold);
     Btn2Page1 = MakeStyleButton("Btn2Page1", PaperLayout::Flat);
     Btn2Page2 = MakeStyleButton("Btn2Page2", PaperLayout::Upright);
-    auto* row = new QHBoxLayout(GroupBox1);
+    auto* row = new QHBoxLayout;
     for (QToolButton* button : {Btn2Page, Btn2Page1, Btn2Page2})
         row->addWidget(button);
     row->addStretch(1);
+    ComboPaper = new QComboBox;
+    ComboPaper->setObjectName(QStringLiteral("ComboPaper"));
+    for (PaperFormat format : PaperFormats())
+        ComboPaper->addItem(FormatTitle(format));
+    connect(ComboPaper, &QComboBox::activated, this, &FormOpenGL::OnFormatChosen);
+    auto* paperRow = new QHBoxLayout;
+    paperRow->addWidget(new QLabel(QStringLiteral("Paper:")));
+    paperRow->addWidget(ComboPaper, 1);
+    auto* column = new QVBoxLayout(GroupBox1);
+    column->addLayout(row);
+    column->addLayout(paperRow);
     return GroupBox1;
 }
 
@@ -170,12 +184,18 @@ QGroupBox* FormOpenGL::BuildCameraGroup()
         field->setFixedSize(45, 21);
         field->installEventFilter(this);
         TextPosition[i] = field;
-        grid->addWidget(new QLabel(QString::fromLatin1(kRowLooks[i].caption)), 2 * i, 0, 1, 2);
+        grid->addWidget(new QLabel(QString::fromLatin1(kRowLooks[i].caption)), 2 * i, 0, 1, 3);
         grid->addWidget(slider, 2 * i + 1, 0);
         grid->addWidget(field, 2 * i + 1, 1);
+        grid->addWidget(new QLabel(DesignerCamera::FieldUnit(row)), 2 * i + 1, 2);
         connect(slider, &QSlider::valueChanged, this, [this, row](int v) { OnSliderChanged(row, v); });
         connect(field, &QLineEdit::textEdited, this, [this, row](const QString& t) { OnFieldEdited(row, t); });
     }
+    LabelSetup = new QLabel;
+    LabelSetup->setObjectName(QStringLiteral("LabelSetup"));
+    LabelSetup->setWordWrap(true);
+    grid->addWidget(LabelSetup, 2 * kCameraRowCount, 0, 1, 3);
+    ShowSetup();
     return GroupBox2;
 }
 
@@ -216,17 +236,32 @@ void FormOpenGL::reject()
 void FormOpenGL::OnStyleClicked(PaperLayout layout)
 {
     draft_.Layout = layout;
-    CheckStyleButton();
+    ShowDraftPaper();
+    ShowSetup();
+    PicMain->update();
+}
+
+// Another format keeps the paper where it was in the view: the eye moves back and up with it.
+void FormOpenGL::OnFormatChosen(int index)
+{
+    const PaperFormat format = PaperFormats()[size_t(index)];
+    const CameraValues moved = CameraOnFormat(camera_.Camera(), draft_.Format, format);
+    draft_.Format = format;
+    for (CameraRow row : {CameraRow::Distance, CameraRow::Height})
+        SliderOf(row)->setValue(DesignerCamera::SliderValueOf(row, moved));
+    ShowSetup();
     PicMain->update();
 }
 
 void FormOpenGL::OnSliderChanged(CameraRow row, int value)
 {
     camera_.SetSliderValue(row, value);
+    // A field being typed into keeps its text while that already reads as the slider's value
+    // ("6" and "6.0" alike).
     QLineEdit* field = TextPosition[static_cast<int>(row)];
-    const QString text = camera_.FieldText(row);
-    if (field->text() != text)
-        field->setText(text);
+    if (FieldValueWhileTyping(row, field->text()) != value)
+        field->setText(camera_.FieldText(row));
+    ShowSetup();
     PicMain->update(); // a new field of view also rebuilds the projection there
 }
 
@@ -241,7 +276,7 @@ void FormOpenGL::OnFieldLeft(CameraRow row)
     QLineEdit* field = TextPosition[static_cast<int>(row)];
     const int n = FieldValueOnLeave(row, field->text());
     SliderOf(row)->setValue(n);
-    field->setText(QString::number(n));
+    field->setText(camera_.FieldText(row));
 }
 
 bool FormOpenGL::eventFilter(QObject* watched, QEvent* event)
@@ -264,12 +299,20 @@ void FormOpenGL::RestoreKept()
         SliderOf(row)->setValue(camera_.SliderValue(row)); // runs the slider update if it moves
         TextPosition[static_cast<int>(row)]->setText(camera_.FieldText(row));
     }
-    CheckStyleButton();
+    ShowDraftPaper();
+    ShowSetup();
     PicMain->update();
 }
 
-void FormOpenGL::CheckStyleButton()
+void FormOpenGL::ShowSetup()
 {
+    LabelSetup->setText(SetupLine(SetupOf(draft_, camera_.Camera())));
+}
+
+void FormOpenGL::ShowDraftPaper()
+{
+    const auto formats = PaperFormats();
+    ComboPaper->setCurrentIndex(int(std::find(formats.begin(), formats.end(), draft_.Format) - formats.begin()));
     switch (draft_.Layout) {
     case PaperLayout::LFold:
         Btn2Page->setChecked(true);

@@ -1,6 +1,6 @@
 #pragma once
 
-// The designer dialog ("Design Paper"): the page style, the camera, and on OK the paper
+// The designer dialog ("Design Paper"): the page style, the paper's format, the camera, and on OK the paper
 // outline as the camera sees it. It edits a draft of the paper and its camera and hands back
 // a new paper and outline on OK; the document itself is changed by its owner. Made once and
 // then only hidden and shown, so it keeps its state for the whole run.
@@ -14,7 +14,9 @@
 #include "core/shell/Document.h"
 
 class QButtonGroup;
+class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -61,11 +63,13 @@ private:
 
     void CmdOK_Click();
     void OnStyleClicked(PaperLayout layout);
+    void OnFormatChosen(int index);
     void OnSliderChanged(CameraRow row, int value);
     void OnFieldEdited(CameraRow row, const QString& text);
     void OnFieldLeft(CameraRow row);
     void RestoreKept();
-    void CheckStyleButton();
+    void ShowDraftPaper();
+    void ShowSetup();
     QSlider* SliderOf(CameraRow row) const;
 
     Paper draft_;
@@ -80,11 +84,13 @@ private:
     QToolButton* Btn2Page = nullptr;
     QToolButton* Btn2Page1 = nullptr;
     QToolButton* Btn2Page2 = nullptr;
+    QComboBox* ComboPaper = nullptr;
     QSlider* SliderDistance = nullptr;
     QSlider* SliderRotate = nullptr;
     QSlider* SliderEye = nullptr;
     QSlider* SliderFOV = nullptr;
     std::array<QLineEdit*, kCameraRowCount> TextPosition{};
+    QLabel* LabelSetup = nullptr; // where the camera goes in the room
     QPushButton* CmdOK = nullptr;
     QPushButton* CmdCancel = nullptr;
 };

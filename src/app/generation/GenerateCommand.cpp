@@ -14,6 +14,7 @@
 #include "app/output/FormPrint.h"
 #include "app/output/FormViewer.h"
 #include "app/output/SaveResult.h"
+#include "core/designer/CameraSetup.h"
 #include "core/generation/GenerateDrivers.h"
 
 namespace quorvane {
@@ -31,6 +32,7 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
     const int32_t PageDpi = doc.PageDpi;
     auto* viewer = new FormViewer(page, paper, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->ShowSetup(SetupLine(SetupOf(paper, camera)));
     const auto savedPath = std::make_shared<QString>();
     QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath, PageDpi] {
         const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi);

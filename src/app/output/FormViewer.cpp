@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 
@@ -68,6 +70,16 @@ void FormViewer::AddCommand(int id, const QString& caption, const QIcon& icon)
     action->setData(id);
     action->setToolTip(caption);
     connect(action, &QAction::triggered, this, [this, id] { ViewerCommand(id); });
+}
+
+void FormViewer::ShowSetup(const QString& line)
+{
+    if (!setupLine_) {
+        setupLine_ = new QLabel(this);
+        setupLine_->setObjectName(QStringLiteral("SetupLine"));
+        statusBar()->addWidget(setupLine_);
+    }
+    setupLine_->setText(line);
 }
 
 void FormViewer::ViewerCommand(int id)

@@ -14,6 +14,7 @@
 
 #include "core/shell/Paper.h"
 
+class QLabel;
 class QToolBar;
 
 namespace quorvane {
@@ -38,6 +39,9 @@ public:
     // The page as shown: a page finer than the default resolution reduced once to the
     // default page's size, so that fitting it to the window, or a 3D Check, does not handle the whole of it.
     const QImage& ShownPage() const { return shown_; }
+
+    // Shows where the camera goes in the room, beside the page.
+    void ShowSetup(const QString& line);
 
     // Acts on a toolbar command id; ids without a command do nothing.
     void ViewerCommand(int id);
@@ -65,6 +69,7 @@ private:
     double ResultAspect = 0.0;
     QToolBar* commandBars_ = nullptr;
     ResultDisplay* display_ = nullptr;
+    QLabel* setupLine_ = nullptr;
 };
 
 } // namespace quorvane

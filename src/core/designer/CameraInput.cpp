@@ -28,6 +28,8 @@ bool AcceptsFieldCharacter(CameraRow row, QChar typed, QStringView before, QStri
 {
     if (typed == u'-')
         return row == CameraRow::Angle && before.isEmpty() && !after.startsWith(u'-');
+    if (typed == u'.')
+        return DesignerCamera::ShowsLength(row) && !before.contains(u'.') && !after.contains(u'.');
     return (typed >= u'0' && typed <= u'9') || typed == u'\b';
 }
 
@@ -62,7 +64,7 @@ std::optional<int> FieldValueWhileTyping(CameraRow row, QStringView text)
 {
     if (text.trimmed() == u"-")
         return std::nullopt;
-    const std::optional<int32_t> n = RoundHalfEven(LeadingNumber(text));
+    const std::optional<int32_t> n = RoundHalfEven(LeadingNumber(text) / DesignerCamera::FieldUnitsPerStep(row));
     const SliderRange& range = RangeOf(row);
     if (!n || *n < range.Min || *n > range.Max)
         return std::nullopt;
@@ -71,7 +73,7 @@ std::optional<int> FieldValueWhileTyping(CameraRow row, QStringView text)
 
 int FieldValueOnLeave(CameraRow row, QStringView text)
 {
-    return ClampIntoRange(row, LeadingNumber(text));
+    return ClampIntoRange(row, LeadingNumber(text) / DesignerCamera::FieldUnitsPerStep(row));
 }
 
 void ViewDrag::Press(DragButton button, QPointF position)

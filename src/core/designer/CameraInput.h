@@ -14,18 +14,20 @@
 namespace quorvane {
 
 // A camera field takes digits and Backspace from the keyboard; the Angle field also takes
-// one minus sign at its start. `before` and `after` are the field's text on either side of
+// one minus sign at its start, the Distance and Height fields one decimal point. `before` and `after` are the field's text on either side of
 // the caret, or of the selection the key replaces.
 bool AcceptsFieldCharacter(CameraRow row, QChar typed, QStringView before, QStringView after);
 
 // The decimal number at the start of a text (sign, digits, fraction); 0 when there is none.
 double LeadingNumber(QStringView text);
 
-// While a field is typed into: its number, rounded, when it lies in the row's range. A sign
+// While a field is typed into: its number in the field's unit as slider steps, rounded, when
+// that lies in the row's range. A sign
 // with no digit yet gives none, so the slider does not overwrite it.
 std::optional<int> FieldValueWhileTyping(CameraRow row, QStringView text);
 
-// When a field loses the focus: its number, rounded and clamped into the row's range.
+// When a field loses the focus: its number as slider steps, rounded and clamped into the
+// row's range.
 int FieldValueOnLeave(CameraRow row, QStringView text);
 
 enum class DragButton { Left, Right, Other };
@@ -36,10 +38,10 @@ struct SliderAssignment {
 };
 
 // Mouse drags over the view: the left button turns the paper (sideways) or raises the eye
-// (up and down); the right button moves the eye nearer or farther. One degree, or 1 cm,
-// per 3 pixels, rounded per move event.
+// (up and down); the right button moves the eye nearer or farther. One degree, or one scene
+// unit, per 3 pixels, rounded per move event.
 // The wheel over the view moves the eye as a right-button drag does: a notch forward
-// (an angle delta of 120) one page step (10 cm) nearer, a notch back as far farther.
+// (an angle delta of 120) one page step (10 scene units) nearer, a notch back as far farther.
 SliderAssignment WheelStep(int angleDelta, const DesignerCamera& camera);
 
 class ViewDrag {

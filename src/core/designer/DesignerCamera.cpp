@@ -37,9 +37,41 @@ bool DesignerCamera::SetSliderValue(CameraRow row, int value)
     return changed;
 }
 
+int DesignerCamera::SliderValueOf(CameraRow row, const CameraValues& camera)
+{
+    switch (row) {
+    case CameraRow::Distance:
+        return RoundHalfEvenClamped(camera.CameraDistance * 10.0);
+    case CameraRow::Angle:
+        return RoundHalfEvenClamped(camera.CameraAngle);
+    case CameraRow::Height:
+        return RoundHalfEvenClamped(camera.CameraHeight * 10.0);
+    case CameraRow::FieldOfView:
+        break;
+    }
+    return RoundHalfEvenClamped(camera.FieldOfView);
+}
+
+bool DesignerCamera::ShowsLength(CameraRow row)
+{
+    return row == CameraRow::Distance || row == CameraRow::Height;
+}
+
+double DesignerCamera::FieldUnitsPerStep(CameraRow row)
+{
+    return ShowsLength(row) ? CmPerSceneUnit() / 10.0 : 1.0;
+}
+
+QString DesignerCamera::FieldUnit(CameraRow row)
+{
+    return ShowsLength(row) ? QStringLiteral("cm") : QStringLiteral("\u00b0");
+}
+
 QString DesignerCamera::FieldText(CameraRow row) const
 {
-    return QString::number(SliderValue(row));
+    if (!ShowsLength(row))
+        return QString::number(SliderValue(row));
+    return QString::number(SliderValue(row) * FieldUnitsPerStep(row), 'f', 1);
 }
 
 void DesignerCamera::Commit(const Paper& paper)
@@ -57,10 +89,8 @@ void DesignerCamera::Keep(const CameraValues& camera, const Paper& paper)
 Paper DesignerCamera::Restore()
 {
     camera_ = kept_;
-    SetSliderValue(CameraRow::FieldOfView, RoundHalfEvenClamped(kept_.FieldOfView));
-    SetSliderValue(CameraRow::Angle, RoundHalfEvenClamped(kept_.CameraAngle));
-    SetSliderValue(CameraRow::Distance, RoundHalfEvenClamped(kept_.CameraDistance * 10.0));
-    SetSliderValue(CameraRow::Height, RoundHalfEvenClamped(kept_.CameraHeight * 10.0));
+    for (CameraRow row : {CameraRow::FieldOfView, CameraRow::Angle, CameraRow::Distance, CameraRow::Height})
+        SetSliderValue(row, SliderValueOf(row, kept_));
     return keptPaper_;
 }
 

@@ -26,7 +26,7 @@ struct SliderRange {
     int SmallChange;
 };
 
-// Distance and height count millimetres, angle and field of view degrees.
+// Distance and height count tenths of a scene unit, angle and field of view degrees.
 inline constexpr std::array<SliderRange, kCameraRowCount> kSliderRanges{{
     {50, 4000, 1500, 100, 1},  // SliderDistance
     {-90, 90, 31, 10, 1},      // SliderRotate
@@ -50,7 +50,18 @@ public:
     // range and updates the camera. Returns false when the slider's value did not change.
     bool SetSliderValue(CameraRow row, int value);
 
-    // The text a row's field shows for the current slider value ("1500", "-45").
+    // The slider value that shows a camera's value of the row, before clamping.
+    static int SliderValueOf(CameraRow row, const CameraValues& camera);
+
+    // Whether a row's field shows a length (distance, height) rather than an angle.
+    static bool ShowsLength(CameraRow row);
+    // What one slider step is in the unit a row's field shows: centimetres of the printed
+    // paper for distance and height, degrees for angle and field of view.
+    static double FieldUnitsPerStep(CameraRow row);
+    // The unit a row's field shows ("cm", "°").
+    static QString FieldUnit(CameraRow row);
+    // The text a row's field shows for the current slider value: centimetres with one
+    // decimal ("105.9"), whole degrees ("-45").
     QString FieldText(CameraRow row) const;
 
     // Remembers the current camera and the paper as the last committed settings.

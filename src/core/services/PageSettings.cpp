@@ -15,6 +15,11 @@ int32_t ReadPageDpiSetting(const SettingsStore& store)
     return PageDpiFromText(store.ReadSetting(QString::fromLatin1(kPageDpi))).value_or(kDefaultPageDpi);
 }
 
+PaperFormat ReadPaperFormatSetting(const SettingsStore& store)
+{
+    return FormatOfName(store.ReadSetting(QString::fromLatin1(kPaperFormat))).value_or(PaperFormat::A4);
+}
+
 bool WriteMappingSetting(SettingsStore& store, SheetMapping mapping)
 {
     return store.WriteSetting(QString::fromLatin1(kExactPerspective),
@@ -26,6 +31,11 @@ bool WritePageDpiSetting(SettingsStore& store, int32_t PageDpi)
     if (!PageDpiFromText(QString::number(PageDpi)))
         return false;
     return store.WriteSetting(QString::fromLatin1(kPageDpi), QString::number(PageDpi));
+}
+
+bool WritePaperFormatSetting(SettingsStore& store, PaperFormat format)
+{
+    return store.WriteSetting(QString::fromLatin1(kPaperFormat), FormatName(format));
 }
 
 } // namespace quorvane

@@ -4,22 +4,27 @@
 // - ExactPerspective: "1" for the exact mapping, "0" for the bilinear one; anything else
 //   reads as bilinear.
 // - PageDpi: one of kPageDpis; anything else, a missing value included, reads as the default.
+// - PaperFormat: a format's name ("a4", "letter", "a3"); anything else reads as the default.
 
 #include <cstdint>
 
 #include "core/services/SettingsStore.h"
+#include "core/shell/Paper.h"
 #include "core/shell/SheetMapping.h"
 
 namespace quorvane {
 
 inline constexpr char kExactPerspective[] = "ExactPerspective";
 inline constexpr char kPageDpi[] = "PageDpi";
+inline constexpr char kPaperFormat[] = "PaperFormat";
 
 SheetMapping ReadMappingSetting(const SettingsStore& store);
 int32_t ReadPageDpiSetting(const SettingsStore& store);
+PaperFormat ReadPaperFormatSetting(const SettingsStore& store);
 
 // False when the file could not be written (or PageDpi is not one of kPageDpis).
 bool WriteMappingSetting(SettingsStore& store, SheetMapping mapping);
 bool WritePageDpiSetting(SettingsStore& store, int32_t PageDpi);
+bool WritePaperFormatSetting(SettingsStore& store, PaperFormat format);
 
 } // namespace quorvane

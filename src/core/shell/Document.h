@@ -18,7 +18,7 @@ namespace quorvane {
 
 struct Document {
     quorvane::Paper Paper;
-    PaperOutline Outline = DefaultOutline();
+    PaperOutline Outline = quorvane::Paper{}.DefaultOutline();
     QString PictureFile; // where the picture was loaded from; empty for a drawn one
     QImage PictureImage;
     // The picture's place on the paper: its rectangle on a canvas where the paper was fitted

@@ -16,6 +16,8 @@ DocumentSession::DocumentSession(SessionView& view)
     const SettingsStore store;
     doc_.Mapping = ReadMappingSetting(store);
     doc_.PageDpi = ReadPageDpiSetting(store);
+    doc_.Paper.Format = ReadPaperFormatSetting(store);
+    doc_.Outline = doc_.Paper.DefaultOutline();
     titleOnClean_ = QObject::connect(&history_.Stack(), &QUndoStack::cleanChanged, [this] { ShowTitle(); });
 }
 
@@ -116,12 +118,13 @@ void DocumentSession::ShowTitle()
     view_.ShowTitle(name + QStringLiteral("[*] \u2013 Quorvane"), !history_.Stack().isClean());
 }
 
-// The page options are kept for the next start; a failed write only loses that.
+// The page options and the paper's format are kept for the next start; a failed write only loses that.
 void DocumentSession::WriteSettings()
 {
     SettingsStore store;
     WriteMappingSetting(store, doc_.Mapping);
     WritePageDpiSetting(store, doc_.PageDpi);
+    WritePaperFormatSetting(store, doc_.Paper.Format);
 }
 
 } // namespace quorvane

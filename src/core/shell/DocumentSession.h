@@ -40,7 +40,7 @@ class DocumentSession {
 public:
     using Change = std::function<void(Document& doc, const CanvasPaper& fitted)>;
 
-    // A new document with the page options the settings keep. The view is not asked for
+    // A new document with the page options and on the paper format the settings keep. The view is not asked for
     // anything before Start.
     explicit DocumentSession(SessionView& view);
     // The history's stack signals as it is cleared on destruction: the title is no longer shown.

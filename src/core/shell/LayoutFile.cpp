@@ -64,6 +64,7 @@ QJsonObject ToJson(const Layout& layout)
         {QStringLiteral("format"), kFormat},
         {QStringLiteral("version"), kVersion},
         {QStringLiteral("pageStyle"), d.Paper.PageStyle()},
+        {QStringLiteral("paperFormat"), FormatName(d.Paper.Format)},
         {QStringLiteral("camera"), QJsonObject{{QStringLiteral("distance"), camera.CameraDistance},
                                                {QStringLiteral("height"), camera.CameraHeight},
                                                {QStringLiteral("angle"), camera.CameraAngle},
@@ -158,6 +159,17 @@ void ReadPageOptions(Reader& r, const QJsonObject& root, Document& d)
         d.PageDpi = int32_t(value);
 }
 
+// A layout from before there were formats is on the default one.
+void ReadFormat(Reader& r, const QJsonValue& name, Paper& paper)
+{
+    if (name.isUndefined() || r.problem)
+        return;
+    const std::optional<PaperFormat> format = FormatOfName(name.toString());
+    if (!format)
+        r.problem = QStringLiteral("the paper format is unknown");
+    paper.Format = format.value_or(paper.Format);
+}
+
 void ReadCamera(Reader& r, const QJsonObject& camera, CameraValues& out)
 {
     out.CameraDistance = r.Number(camera.value(QStringLiteral("distance")), "the camera distance", 0.1, 1e4);
@@ -181,11 +193,11 @@ Outline ReadOutline(Reader& r, const QString& key, double lo)
 
 // The outline's source is only told, never needed: a layout from before it was kept, or of a
 // kind this version does not know, has the default outline's or else the designer's.
-void ReadOutlineSource(const QJsonObject& source, PaperOutline& outline)
+void ReadOutlineSource(const QJsonObject& source, const Paper& paper, PaperOutline& outline)
 {
     const QString kind = source.value(QStringLiteral("kind")).toString();
     const bool isDefault = kind == kDefaultSourceName
-                           || (kind != kDesignerSourceName && outline.PaperPoint == DefaultOutline().PaperPoint);
+                           || (kind != kDesignerSourceName && outline.PaperPoint == paper.DefaultOutline().PaperPoint);
     outline.Source = isDefault ? OutlineSource::Default : OutlineSource::Designer;
     const QJsonArray origin = source.value(QStringLiteral("viewOrigin")).toArray();
     const QJsonArray view = source.value(QStringLiteral("view")).toArray();
@@ -204,13 +216,14 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
     if (!r.problem && !paper)
         r.problem = QStringLiteral("the page style is unknown");
     d.Paper = paper.value_or(Paper{});
+    ReadFormat(r, root.value(QStringLiteral("paperFormat")), d.Paper);
     ReadCamera(r, root.value(QStringLiteral("camera")).toObject(), d.Outline.Camera);
     d.Outline.PaperPoint = ReadOutline(r, QStringLiteral("paper"), 0);
     if (!r.problem && (d.Outline.PaperWidth() == 0 || d.Outline.PaperHeight() == 0))
         r.problem = QStringLiteral("the paper outline is empty");
     if (!r.problem)
         r.problem = OutlineProblem(d.Outline.PaperPoint, d.Paper.Layout);
-    ReadOutlineSource(root.value(QStringLiteral("paperSource")).toObject(), d.Outline);
+    ReadOutlineSource(root.value(QStringLiteral("paperSource")).toObject(), d.Paper, d.Outline);
     const QJsonArray place = r.Numbers(QStringLiteral("placement"), 4);
     float sel[4] = {};
     for (qsizetype i = 0; i < place.size() && !r.problem; ++i)

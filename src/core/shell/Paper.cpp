@@ -3,6 +3,7 @@
 #include <array>
 #include <iterator>
 
+#include "core/shell/Numeric.h"
 #include "core/shell/PageResolution.h"
 
 namespace quorvane {
@@ -11,19 +12,38 @@ namespace {
 
 struct FormatEntry {
     PaperFormat format;
+    const char* name;
+    const char* title;
     QPageSize::PageSizeId printSize;
     QSizeF sizeMm;       // upright
     double sceneWidth;   // the short side in the designer's scene
     double sceneLength;  // the long side there
     std::array<QSize, std::size(kPageDpis)> pages; // upright, at each of kPageDpis
+    Outline startOutline; // the designer's capture of the L-folded paper at the default camera in a 974 x 838 view
 };
 
-// A4's page is its size rounded to whole pixels, except that the 144 dpi page has always been
-// 1190 pixels wide (210 mm is 1190.55 there).
+// A scene unit is the same length of printed paper in every format: A4's 210 mm short side
+// is 29.75 scene units.
+constexpr double kSceneUnitsPerMm = 29.75 / 210.0;
+
+// The pages are the format rounded to whole pixels, except that A4's 144 dpi page has always
+// been 1190 pixels wide (210 mm is 1190.55 there); the scenes are the format at the scene's
+// scale, except that A4's long side has always been 42.1 (for 297 mm, 42.075).
 const FormatEntry kFormats[] = {
-    {PaperFormat::A4, QPageSize::A4, QSizeF(210.0, 297.0), 29.75, 42.1,
-     {QSize(1190, 1684), QSize(2480, 3508), QSize(4961, 7016)}},
+    {PaperFormat::A4, "a4", "A4", QPageSize::A4, QSizeF(210.0, 297.0), 29.75, 42.1,
+     {QSize(1190, 1684), QSize(2480, 3508), QSize(4961, 7016)},
+     {{{0, 95}, {494, 0}, {488, 350}, {708, 492}, {207, 637}, {18, 469}}}},
+    {PaperFormat::Letter, "letter", "US Letter", QPageSize::Letter, QSizeF(215.9, 279.4),
+     215.9 * kSceneUnitsPerMm, 279.4 * kSceneUnitsPerMm,
+     {QSize(1224, 1584), QSize(2550, 3300), QSize(5100, 6600)},
+     {{{0, 98}, {494, 0}, {488, 320}, {689, 450}, {189, 593}, {16, 440}}}},
+    {PaperFormat::A3, "a3", "A3", QPageSize::A3, QSizeF(297.0, 420.0),
+     297.0 * kSceneUnitsPerMm, 420.0 * kSceneUnitsPerMm,
+     {QSize(1684, 2381), QSize(3508, 4961), QSize(7016, 9921)},
+     {{{0, 95}, {494, 0}, {488, 350}, {708, 492}, {207, 637}, {18, 469}}}},
 };
+
+constexpr PaperFormat kFormatList[] = {PaperFormat::A4, PaperFormat::Letter, PaperFormat::A3};
 
 // The designer's eye aims at this share of the standing sheet's height.
 constexpr double kAimShare = 0.43;
@@ -46,7 +66,42 @@ std::optional<size_t> DpiIndex(int32_t PageDpi)
     return std::nullopt;
 }
 
+// A length of the camera scaled, on the sliders' step of a tenth of a scene unit.
+double ScaledOnSliderStep(double length, double factor)
+{
+    return RoundHalfEvenClamped(length * factor * 10.0) / 10.0;
+}
+
 } // namespace
+
+std::span<const PaperFormat> PaperFormats()
+{
+    return kFormatList;
+}
+
+QString FormatName(PaperFormat format)
+{
+    return QString::fromLatin1(EntryOf(format).name);
+}
+
+QString FormatTitle(PaperFormat format)
+{
+    return QString::fromLatin1(EntryOf(format).title);
+}
+
+std::optional<PaperFormat> FormatOfName(QStringView name)
+{
+    for (const FormatEntry& entry : kFormats) {
+        if (name.compare(QLatin1String(entry.name), Qt::CaseInsensitive) == 0)
+            return entry.format;
+    }
+    return std::nullopt;
+}
+
+double CmPerSceneUnit()
+{
+    return 0.1 / kSceneUnitsPerMm;
+}
 
 std::optional<QSize> Paper::PortraitPageSize(int32_t PageDpi) const
 {
@@ -101,12 +156,36 @@ double Paper::PageStyle() const
     return PageStyleOf(Layout);
 }
 
-std::optional<Paper> PaperOfStyle(double PageStyle)
+CameraValues Paper::DefaultCamera() const
+{
+    return CameraOnFormat(CameraValues{}, kFormats[0].format, Format);
+}
+
+PaperOutline Paper::DefaultOutline() const
+{
+    PaperOutline outline;
+    outline.PaperPoint = EntryOf(Format).startOutline;
+    outline.Camera = DefaultCamera();
+    return outline;
+}
+
+CameraValues CameraOnFormat(const CameraValues& camera, PaperFormat from, PaperFormat to)
+{
+    if (from == to)
+        return camera;
+    const double factor = EntryOf(to).sizeMm.width() / EntryOf(from).sizeMm.width();
+    CameraValues moved = camera;
+    moved.CameraDistance = ScaledOnSliderStep(camera.CameraDistance, factor);
+    moved.CameraHeight = ScaledOnSliderStep(camera.CameraHeight, factor);
+    return moved;
+}
+
+std::optional<Paper> PaperOfStyle(double PageStyle, PaperFormat format)
 {
     const PaperLayout layout = LayoutOf(PageStyle);
     if (layout == PaperLayout::None)
         return std::nullopt;
-    return Paper{PaperFormat::A4, layout};
+    return Paper{format, layout};
 }
 
 } // namespace quorvane

@@ -38,9 +38,6 @@ struct PaperOutline {
     bool operator==(const PaperOutline&) const = default;
 };
 
-// The outline used until the designer's first OK.
-PaperOutline DefaultOutline();
-
 // Why the outline cannot make a page for the layout, or no value when it can: each sheet
 // the layout prints must enclose an area, not be a point, a line or a sliver of a pixel,
 // and not be so much longer than wide that its page would be all one edge.

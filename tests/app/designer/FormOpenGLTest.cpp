@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QOpenGLWidget>
 #include <QPushButton>
@@ -79,6 +81,8 @@ protected:
 TEST_F(Designer, FieldsAndViewDragsReachTheCamera)
 {
     ShowAndDraw();
+    QLabel* setup = Child<QLabel>("LabelSetup");
+    EXPECT_EQ(setup->text(), "Camera: 54.5 cm left, 83.3 cm in front of the near edge, 53.1 cm above the table; zoom 91 mm");
     QLineEdit* angle = Field(1);
     angle->setFocus();
     QTest::keyClick(angle, Qt::Key_A, Qt::ControlModifier); // selects all, types nothing
@@ -86,20 +90,25 @@ TEST_F(Designer, FieldsAndViewDragsReachTheCamera)
     EXPECT_EQ(form_->Camera().Camera().CameraAngle, -30.0);
     QLineEdit* distance = Field(0);
     distance->selectAll();
+    QTest::keyClicks(distance, "60.0");
+    EXPECT_EQ(Slider("SliderDistance")->value(), 850); // 60 cm of printed paper, 85 scene units
+    distance->selectAll();
     QTest::keyClicks(distance, "5000");
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(distance, &leave);
-    EXPECT_EQ(distance->text(), "4000");
+    EXPECT_EQ(distance->text(), "282.4"); // the slider's end, 400 scene units
 
     QWidget* view = Child<QWidget>("PicMain");
     QWheelEvent notch(QPointF(100, 100), view->mapToGlobal(QPointF(100, 100)), {}, QPoint(0, 120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view, &notch);
-    EXPECT_EQ(distance->text(), "3900"); // a notch forward: 10 cm nearer, as a right-button drag goes
+    EXPECT_EQ(Slider("SliderDistance")->value(), 3900); // a notch forward: 10 units nearer, as a right drag goes
+    EXPECT_EQ(distance->text(), "275.3");
     QTest::mousePress(view, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(view, QPoint(130, 110)); // a degree per three pixels
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(130, 110));
     EXPECT_EQ(Field(1)->text(), "-20");
+    EXPECT_TRUE(setup->text().startsWith("Camera: 94.2 cm right,")) << setup->text().toStdString(); // 390 sin 20° x 12/17
 }
 
 // Design shows the dialog again without asking for a frame; after an OK (whose markers go to a
@@ -120,6 +129,9 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOkAndShowingAgainDrawsIt)
         Slider("SliderRotate")->setValue(60);
         Child<QToolButton>("Btn2Page2")->click();
         EXPECT_EQ(form_->Draft().Layout, PaperLayout::Upright);
+        Child<QComboBox>("ComboPaper")->activated(2); // A3: the eye stands back as far as it is wider
+        EXPECT_EQ(form_->Draft().Format, PaperFormat::A3);
+        EXPECT_EQ(Slider("SliderDistance")->value(), 2121);
         EXPECT_TRUE(drawn.wait(2000)); // the view draws the camera about to be cancelled
         if (closeBox)
             form_->close();
@@ -127,7 +139,9 @@ TEST_F(Designer, CancelAndTheCloseBoxReturnToTheLastOkAndShowingAgainDrawsIt)
             Child<QPushButton>("CmdCancel")->click();
         EXPECT_FALSE(form_->isVisible());
         EXPECT_EQ(Field(1)->text(), "-20");
-        EXPECT_EQ(form_->Draft().Layout, PaperLayout::LFold);
+        EXPECT_EQ(form_->Draft(), Paper{});
+        EXPECT_EQ(Child<QComboBox>("ComboPaper")->currentText(), "A4");
+        EXPECT_EQ(Slider("SliderDistance")->value(), 1500);
         EXPECT_TRUE(Child<QToolButton>("Btn2Page")->isChecked());
     }
     for (const auto& [button, name] : {std::pair{"Btn2Page", "L-fold"}, {"Btn2Page1", "Flat"}, {"Btn2Page2", "Upright"}})
@@ -148,7 +162,7 @@ TEST_F(Designer, FailedOkShowsWhyAndCancelThenReturnsToTheDocumentsCamera)
     Child<QPushButton>("CmdCancel")->click();
     ShowAndDraw(false);
     EXPECT_EQ(Slider("SliderEye")->value(), 752);
-    EXPECT_EQ(Field(0)->text(), "1500");
+    EXPECT_EQ(Field(0)->text(), "105.9");
     EXPECT_EQ(form_->Draft().Layout, PaperLayout::LFold);
 }
 

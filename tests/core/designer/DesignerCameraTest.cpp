@@ -20,6 +20,8 @@ TEST(DesignerCamera, SliderKeepsItsRangeAndReportsOnlyChanges)
     DesignerCamera camera;
     EXPECT_TRUE(camera.SetSliderValue(CameraRow::Angle, -120));
     EXPECT_EQ(camera.FieldText(CameraRow::Angle), "-90");
+    EXPECT_EQ(camera.FieldText(CameraRow::Distance), "105.9"); // the default camera, 150 scene units
+    EXPECT_EQ(camera.FieldText(CameraRow::Height), "53.1");
     EXPECT_FALSE(camera.SetSliderValue(CameraRow::Angle, -90));
     EXPECT_TRUE(camera.SetSliderValue(CameraRow::Height, 0));
     EXPECT_DOUBLE_EQ(camera.Camera().CameraHeight, 3.0);
@@ -43,13 +45,15 @@ TEST(DesignerCamera, RestoreReturnsToTheLastCommit)
     EXPECT_DOUBLE_EQ(camera.Camera().CameraHeight, 123.4);
 }
 
-TEST(CameraFields, TakeDigitsBackspaceAndOneLeadingMinusForTheAngle)
+TEST(CameraFields, TakeDigitsBackspaceOneLeadingMinusForTheAngleAndOnePointForLengths)
 {
     for (CameraRow row : kCameraRows) {
         for (QChar c : QStringLiteral("0123456789\b"))
             EXPECT_TRUE(AcceptsFieldCharacter(row, c, u"", u"12")) << int(c.unicode());
-        for (QChar c : QStringLiteral("+.,e a"))
+        for (QChar c : QStringLiteral("+,e a"))
             EXPECT_FALSE(AcceptsFieldCharacter(row, c, u"", u"")) << int(c.unicode());
+        EXPECT_EQ(AcceptsFieldCharacter(row, u'.', u"10", u"5"), DesignerCamera::ShowsLength(row));
+        EXPECT_FALSE(AcceptsFieldCharacter(row, u'.', u"10", u".5"));
     }
     // The text before and after the caret: a minus only at the start of an unsigned angle.
     EXPECT_TRUE(AcceptsFieldCharacter(CameraRow::Angle, u'-', u"", u"30"));
@@ -67,12 +71,15 @@ TEST(CameraFields, MoveTheSliderWhileTypingOnlyInsideTheRangeAndClampWhenLeft)
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u""), 0); // emptied angle: 0 at once
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u"-"), std::nullopt); // a sign alone waits
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Angle, u"-30"), -30);
+    // Lengths are centimetres of printed paper: a scene unit is 21.0 / 29.75 = 12 / 17 cm, and
+    // a slider step a tenth of it.
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u""), std::nullopt);
-    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"15"), std::nullopt);
-    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"1500"), 1500);
-    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"5000"), std::nullopt);
-    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"49.5"), 50); // ties to even
-    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"50.5"), 50);
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"3"), std::nullopt); // 42.5 steps
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"105.9"), 1500);
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"60"), 850);
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Height, u"53.1"), 752);
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"300"), std::nullopt);
+    EXPECT_EQ(FieldValueWhileTyping(CameraRow::Height, u"0.3"), std::nullopt); // 4.25 steps
     EXPECT_EQ(FieldValueWhileTyping(CameraRow::Distance, u"99999999999999999999"), std::nullopt);
 
     EXPECT_EQ(FieldValueOnLeave(CameraRow::Distance, u""), 50);

@@ -25,7 +25,7 @@ Layout DrawnLayout()
     Document& d = layout.doc;
     d.PictureImage = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     d.PictureFile = QStringLiteral("/gone/cup.png");
-    d.Paper.Layout = PaperLayout::Upright;
+    d.Paper = {PaperFormat::Letter, PaperLayout::Upright};
     d.Outline = {{{{0, 90}, {480, 3}, {470, 340}, {700, 480}, {200, 630}, {15, 460}}},
                  OutlineSource::Designer, {212.5, 60.1, -37, 22}, QPoint(31, 17), QSize(523, 450)};
     d.Place = {120.25f, 80.5f, 401.75f, 260.125f};
@@ -104,13 +104,16 @@ TEST(LayoutFile, NewerFileWithFieldsOfItsOwnStillOpens)
     ASSERT_TRUE(read.layout) << read.error.toStdString();
     EXPECT_EQ(read.layout->doc, layout.doc);
 
-    // One written before the mapping and the resolution were options makes the default page.
+    // One written before the mapping, the resolution and the format were options makes the
+    // default page on A4.
     root.remove(QStringLiteral("mapping"));
     root.remove(QStringLiteral("pageDpi"));
+    root.remove(QStringLiteral("paperFormat"));
     const LayoutRead older = LayoutFromJson(QJsonDocument(root).toJson(), QStringLiteral("old.quorvane"));
     ASSERT_TRUE(older.layout) << older.error.toStdString();
     EXPECT_EQ(older.layout->doc.Mapping, SheetMapping::Bilinear);
     EXPECT_EQ(older.layout->doc.PageDpi, 144);
+    EXPECT_EQ(older.layout->doc.Paper.Format, PaperFormat::A4);
 }
 
 TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
@@ -133,6 +136,7 @@ TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
         {Changed(layout, "placement", QJsonArray{1, 2, 3, 1e300}), "placement is missing or out of range"},
         {Changed(layout, "mapping", QStringLiteral("cylindrical")), "mapping is unknown"},
         {Changed(layout, "pageDpi", 250), "page resolution is unknown"},
+        {Changed(layout, "paperFormat", QStringLiteral("b5")), "paper format is unknown"},
         {Changed(layout, "picture", QJsonObject{{QStringLiteral("png"), QStringLiteral("aGVsbG8=")}}),
          "picture in it is missing or damaged"},
         {whole.left(40) + '\0' + whole.mid(40), "zero byte"},

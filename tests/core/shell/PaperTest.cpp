@@ -2,6 +2,8 @@
 // made before the paper was a value must come out the same.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/shell/PageResolution.h"
 #include "core/shell/Paper.h"
 
@@ -27,6 +29,40 @@ TEST(Paper, A4PagesAndSceneKeepTheirSizes)
     EXPECT_EQ(upright.SceneSize(), (SheetSize{42.1, 29.75, 0.0}));
     EXPECT_EQ(upright.PageSizeMm(), QSizeF(297, 210));
     EXPECT_EQ(Paper({PaperFormat::A4, PaperLayout::None}).PageSize(144), std::nullopt);
+    EXPECT_EQ(Paper{}.DefaultCamera(), CameraValues{});
+}
+
+// The other formats: the page is the format to the nearest pixel, the scene the format at
+// A4's scale, and the default camera sees the whole paper as A4's sees A4.
+TEST(Paper, OtherFormatsFollowTheirSizeAtA4sScale)
+{
+    const struct {
+        PaperFormat format;
+        const char* name;
+        QSizeF mm;
+        QSize at600;
+        double distance, height; // the default camera
+    } rows[] = {
+        {PaperFormat::Letter, "letter", {215.9, 279.4}, {5100, 6600}, 154.2, 77.3},
+        {PaperFormat::A3, "a3", {297.0, 420.0}, {7016, 9921}, 212.1, 106.4},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Paper paper{row.format, PaperLayout::LFold};
+        EXPECT_EQ(FormatOfName(QString::fromLatin1(row.name).toUpper()), row.format);
+        EXPECT_EQ(paper.PageSizeMm(), row.mm);
+        for (const int32_t dpi : kPageDpis) {
+            const QSize expected(std::lround(row.mm.width() / 25.4 * dpi), std::lround(row.mm.height() / 25.4 * dpi));
+            EXPECT_EQ(paper.PageSize(dpi), expected) << dpi;
+        }
+        EXPECT_EQ(paper.PageSize(600), row.at600);
+        EXPECT_DOUBLE_EQ(paper.SceneSize().SheetWidth, row.mm.width() * 29.75 / 210.0);
+        EXPECT_DOUBLE_EQ(paper.SceneSize().SheetDepth, row.mm.height() * 29.75 / 210.0 / 2.0);
+        EXPECT_DOUBLE_EQ(paper.DefaultCamera().CameraDistance, row.distance);
+        EXPECT_DOUBLE_EQ(paper.DefaultCamera().CameraHeight, row.height);
+        EXPECT_EQ(paper.DefaultOutline().Camera, paper.DefaultCamera());
+    }
+    EXPECT_EQ(FormatOfName(u"b5"), std::nullopt);
 }
 
 TEST(Paper, StoredStylesAndResolutionListsRoundTrip)
