@@ -78,6 +78,16 @@ std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t c
     return numbers;
 }
 
+std::optional<Paper> PaperFromArgs(const CliArgs& args, std::string& error)
+{
+    bool ok = false;
+    const double style = QString::fromStdString(args.Option("style").value_or("6")).toDouble(&ok);
+    const std::optional<Paper> paper = ok ? PaperOfStyle(style) : std::nullopt;
+    if (!paper && error.empty())
+        error = "--style must be 6, 4.1 or 4.2";
+    return paper;
+}
+
 std::optional<SheetMapping> ParseMapping(const CliArgs& args)
 {
     const std::string name = args.Option("mapping").value_or("bilinear");

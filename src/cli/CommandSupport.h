@@ -14,6 +14,7 @@
 #include "core/generation/GenControl.h"
 #include "core/generation/TransBitmap.h"
 #include "core/output/ResultWriter.h"
+#include "core/shell/Paper.h"
 #include "core/shell/SheetMapping.h"
 
 namespace quorvane::cli {
@@ -32,6 +33,10 @@ std::optional<QSize> ParseSize(const std::string& text);
 
 // Exactly `count` finite numbers separated by commas.
 std::optional<std::vector<float>> ParseNumbers(const std::string& text, size_t count);
+
+// The paper the options name: --style (6, 4.1 or 4.2; 6 when absent) lays out the A4 sheet.
+// A paper format option belongs here too. No value and `error` set for a bad style.
+std::optional<Paper> PaperFromArgs(const CliArgs& args, std::string& error);
 
 // --mapping: "bilinear" (also when absent) or "exact"; no value for anything else.
 std::optional<SheetMapping> ParseMapping(const CliArgs& args);

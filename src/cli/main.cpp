@@ -56,5 +56,7 @@ int main(int argc, char** argv)
         return RunReproject(*args);
     if (args->command == "simulate")
         return RunSimulate(*args);
+    if (args->command == "detect")
+        return RunDetect(*args);
     return UsageError("unknown command '" + args->command + "'");
 }
