@@ -125,6 +125,7 @@ constexpr CommandUsage kCommandUsages[] = {
     {"setup",
      "  quorvane-cli setup [--style S] [--paper F] [--distance CM] [--angle DEG] [--height CM]\n"
      "               [--fov DEG]\n"},
+    {"detect", "  quorvane-cli detect PHOTO [--style S] [--paper F]\n"},
 };
 
 const char* const kCommandsExplained =
@@ -136,7 +137,10 @@ const char* const kCommandsExplained =
     "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
     "simulate   renders what the designer's camera sees of PAGE printed on the paper\n"
     "setup      prints where the camera goes, in centimetres from the middle of the paper's\n"
-    "           near edge, where it aims and its 35 mm focal length (JSON)\n";
+    "           near edge, where it aims and its 35 mm focal length (JSON)\n"
+    "detect     finds the laid-out paper's corners in a photo of it and the camera that took\n"
+    "           it (JSON: corners in photo pixels, distance and height in cm, angle and fov in\n"
+    "           degrees, the largest corner error in pixels); exit 2 when no paper is found\n";
 
 const char* const kOptionsExplained =
     "--style    the paper: lfold (folded into an L, the default), flat or upright; also 6, 4.1, 4.2\n"

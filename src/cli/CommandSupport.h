@@ -14,6 +14,7 @@
 #include "core/generation/GenControl.h"
 #include "core/generation/TransBitmap.h"
 #include "core/output/ResultWriter.h"
+#include "core/shell/Paper.h"
 #include "core/shell/SheetMapping.h"
 
 namespace quorvane::cli {

@@ -10,6 +10,7 @@ int RunCorners(const CliArgs& args);
 int RunReproject(const CliArgs& args);
 int RunSimulate(const CliArgs& args);
 int RunSetup(const CliArgs& args);
+int RunDetect(const CliArgs& args);
 
 // Options that take no value, for every command.
 inline const std::vector<std::string> kFlagNames{"default-paper", "help", "version"};

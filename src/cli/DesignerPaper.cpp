@@ -55,14 +55,9 @@ bool ReadCameraOption(const CliArgs& args, const char* name, CameraRow row, Desi
 // The style and the format, and the camera starting at the paper's default one.
 bool ReadPaper(const CliArgs& args, DesignerRequest& request, std::string& error)
 {
-    const std::optional<PaperFormat> format = FormatFromArgs(args, error);
-    const std::optional<Paper> paper = format ? PaperOfStyleText(args.Option("style").value_or("lfold"), *format)
-                                              : std::nullopt;
-    if (!paper) {
-        if (format)
-            error = kStyleError;
+    const std::optional<Paper> paper = PaperFromArgs(args, error);
+    if (!paper)
         return false;
-    }
     request.paper = *paper;
     request.camera.Keep(paper->DefaultCamera(), *paper);
     request.camera.Restore();
@@ -86,6 +81,17 @@ bool ReadView(const CliArgs& args, QSize& view, std::string& error)
 }
 
 } // namespace
+
+std::optional<Paper> PaperFromArgs(const CliArgs& args, std::string& error)
+{
+    const std::optional<PaperFormat> format = FormatFromArgs(args, error);
+    if (!format)
+        return std::nullopt;
+    const std::optional<Paper> paper = PaperOfStyleText(args.Option("style").value_or("lfold"), *format);
+    if (!paper)
+        error = kStyleError;
+    return paper;
+}
 
 std::optional<Paper> PaperOfStyleText(const std::string& text, PaperFormat format)
 {

@@ -21,6 +21,9 @@ inline const std::vector<std::string> kDesignerOptionNames{"style", "paper", "di
 // The paper a --style value names on `format`: lfold, flat or upright, or the number 6, 4.1
 // or 4.2.
 std::optional<Paper> PaperOfStyleText(const std::string& text, PaperFormat format);
+// The paper --style and --paper name (L-folded A4 without them); no value and `error` set
+// for a name neither knows.
+std::optional<Paper> PaperFromArgs(const CliArgs& args, std::string& error);
 inline constexpr const char* kStyleError = "--style must be lfold, flat or upright (or 6, 4.1 or 4.2)";
 
 struct DesignerRequest {

@@ -41,5 +41,7 @@ int main(int argc, char** argv)
         return RunSimulate(*args);
     if (args->command == "setup")
         return RunSetup(*args);
+    if (args->command == "detect")
+        return RunDetect(*args);
     return UsageError("unknown command '" + args->command + "'");
 }
