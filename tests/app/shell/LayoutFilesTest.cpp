@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -17,7 +16,6 @@
 #include "core/output/ResultWriter.h"
 #include "core/services/RecentFiles.h"
 #include "core/services/SettingsStore.h"
-#include "core/shell/CommandTable.h"
 #include "support/ModalWatcher.h"
 #include "support/RunProgram.h"
 
@@ -42,18 +40,6 @@ QByteArray DesktopPage(const ShownForm& shown, const QString& path)
     EXPECT_TRUE(page && page->status == GenerateStatus::Done);
     EXPECT_EQ(WriteResultImage(page->page, path).status, WriteStatus::Written);
     return ReadFileBytes(path);
-}
-
-// The menu bar's action for the command.
-QAction* MenuCommand(const FormMain& form, int id)
-{
-    for (const QAction* title : form.menuBar()->actions()) {
-        for (QAction* action : title->menu()->actions()) {
-            if (action->data().toInt() == id)
-                return action;
-        }
-    }
-    return nullptr;
 }
 
 // Answers the modal dialogs as they come: a message box with `answer` (recording its text),
@@ -154,7 +140,7 @@ TEST(LayoutFiles, DamagedLayoutIsReportedAndChangesNothing)
 TEST(LayoutFiles, UnsavedChangesAreAskedAboutOnEveryWayOutAndEachAnswerHolds)
 {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    enum Way { CloseBox, CtrlQ, Open, OpenLayout, CtrlN, OpenRecent };
+    enum Way { CloseBox, CtrlQ, CtrlO, OpenLayout, CtrlN, OpenRecent };
     enum File { HasFile, NoFileNameTyped, NoFileNameCancelled }; // the second two: Save asks for a name
     struct Row {
         Way way;
@@ -163,7 +149,7 @@ TEST(LayoutFiles, UnsavedChangesAreAskedAboutOnEveryWayOutAndEachAnswerHolds)
     };
     const auto Save = QMessageBox::Save, Discard = QMessageBox::Discard, Cancel = QMessageBox::Cancel;
     std::vector<Row> rows;
-    for (const Way way : {CloseBox, CtrlQ, Open, OpenLayout, CtrlN, OpenRecent})
+    for (const Way way : {CloseBox, CtrlQ, CtrlO, OpenLayout, CtrlN, OpenRecent})
         for (const QMessageBox::StandardButton answer : {Save, Discard, Cancel, QMessageBox::NoButton})
             rows.push_back({way, answer});
     rows.push_back({CloseBox, Save, NoFileNameTyped});
@@ -195,13 +181,13 @@ TEST(LayoutFiles, UnsavedChangesAreAskedAboutOnEveryWayOutAndEachAnswerHolds)
         QStringList files;
         if (row.file != HasFile)
             files.append(row.file == NoFileNameTyped ? named : QString());
-        files.append(row.way == Open ? picture : other);
+        files.append(row.way == CtrlO ? picture : other);
         DialogAnswers answers(row.answer, files);
 
         switch (row.way) {
         case CloseBox: form.windowHandle()->close(); break;
         case CtrlQ: QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier); break;
-        case Open: MenuCommand(form, ID_OPEN)->trigger(); break;
+        case CtrlO: QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier); break;
         case OpenLayout: QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier); break;
         case CtrlN: QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier); break;
         case OpenRecent: form.findChild<MenuBar*>()->RecentAction()->menu()->actions().front()->trigger(); break;
@@ -223,7 +209,7 @@ TEST(LayoutFiles, UnsavedChangesAreAskedAboutOnEveryWayOutAndEachAnswerHolds)
         switch (row.way) {
         case CloseBox:
         case CtrlQ: EXPECT_FALSE(form.isVisible()); break;
-        case Open:
+        case CtrlO:
         case OpenRecent: EXPECT_EQ(form.Doc().PictureFile, picture); break;
         case OpenLayout: EXPECT_EQ(form.Session().LayoutPath(), other); break;
         case CtrlN:
