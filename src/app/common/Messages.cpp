@@ -24,4 +24,21 @@ bool AskYesNo(QWidget* parent, const QString& title, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+SaveChoice AskSaveChanges(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), QStringLiteral("Save changes to the layout?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setInformativeText(QStringLiteral("Your changes are lost unless you save them."));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 } // namespace quorvane

@@ -19,4 +19,10 @@ void ShowPlainMessage(QWidget* parent, const QString& text);
 // A question with Yes and No, Yes the default. Returns true for Yes.
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
 
+enum class SaveChoice { Save, Discard, Cancel };
+
+// "Save changes to the layout?" with Save (the default), Discard and Cancel; Esc and the
+// close box answer Cancel.
+SaveChoice AskSaveChanges(QWidget* parent);
+
 } // namespace quorvane

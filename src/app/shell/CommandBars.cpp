@@ -80,7 +80,17 @@ QAction* CommandBars::AddCommand(QWidget* owner, const CommandEntry& entry)
     }
     const int id = entry.id;
     connect(action, &QAction::triggered, this, [this, id] { emit Execute(id); });
+    if (!otherActions_.contains(id))
+        otherActions_.insert(id, action);
     return action;
+}
+
+QAction* CommandBars::Command(int id, QWidget* owner)
+{
+    if (QAction* action = toolbarActions_.value(id, otherActions_.value(id, nullptr)))
+        return action;
+    const CommandEntry* entry = FindCommand(id);
+    return entry ? AddCommand(owner, *entry) : nullptr;
 }
 
 // Each resolution an item of the drop-down; choosing one checks it, then runs the command.
@@ -94,7 +104,8 @@ void CommandBars::AddResolutionButton(const CommandEntry& entry)
 }
 
 // "Help" is a button of its own (it opens the help page) with a drop-down of the
-// help entries; a separator stands before it.
+// help entries; a separator stands before it. The drop-down is the button's, not the
+// action's, so the menu bar shows the same action as a plain entry with its key.
 void CommandBars::AddHelpButton()
 {
     auto* menu = new QMenu(this);
@@ -106,11 +117,12 @@ void CommandBars::AddHelpButton()
     const CommandEntry& help = ToolbarCommands().back();
     QAction* helpAction = AddCommand(this, help);
     helpAction->setIcon(IconFor(style(), help.id));
-    helpAction->setMenu(menu);
     addSeparator();
     addAction(helpAction);
-    if (auto* button = qobject_cast<QToolButton*>(widgetForAction(helpAction)))
+    if (auto* button = qobject_cast<QToolButton*>(widgetForAction(helpAction))) {
+        button->setMenu(menu);
         button->setPopupMode(QToolButton::MenuButtonPopup);
+    }
     toolbarActions_.insert(help.id, helpAction);
 }
 

@@ -3,22 +3,14 @@
 #include <optional>
 
 #include <QAction>
-#include <QMenu>
 #include <QCoreApplication>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QMimeData>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMenu>
 #include <QScreen>
 
 #include "app/common/BusyCursor.h"
 #include "app/common/DialogGeometry.h"
-#include "app/common/FileFilters.h"
-#include "app/common/Messages.h"
 #include "app/designer/FormOpenGL.h"
 #include "app/editor/CanvasWidget.h"
 #include "app/generation/GenerateCommand.h"
@@ -26,26 +18,18 @@
 #include "app/services/FormHelp.h"
 #include "app/services/WebLinks.h"
 #include "app/shell/CommandBars.h"
-#include "app/shell/LayoutDialogs.h"
+#include "app/shell/MenuBar.h"
 #include "core/editor/PaperFitting.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
-#include "core/shell/DefaultPlacement.h"
-#include "core/shell/DroppedFile.h"
 #include "core/shell/Folders.h"
-#include "core/shell/LayoutFile.h"
-#include "core/shell/PictureLoader.h"
 
 namespace quorvane {
 
 namespace {
 
-constexpr QSize kClientSize(853, 515);
-const char* const kOpenFilter = "All pictures (*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.tif;*.tiff)|"
-                                "*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.tif;*.tiff|PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
-                                "GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp|"
-                                "TIF format (*.tif;tiff)|*.tif;*.tiff";
+constexpr QSize kCanvasSize(853, 480);
 
 } // namespace
 
@@ -55,6 +39,7 @@ FormMain::FormMain(QWidget* parent)
 {
     PrepareMainWindow();
     PrepareCanvasMenu();
+    PrepareMenuBar();
     StartUp();
 }
 
@@ -76,9 +61,6 @@ void FormMain::PrepareMainWindow()
     canvas_->setFocus();
     setAcceptDrops(true);
     connect(canvas_, &CanvasWidget::Resized, this, &FormMain::CommandBars1_Resize);
-
-    resize(kClientSize);
-    CentreOnScreen(*this, nullptr);
 }
 
 // Undo, redo and the layout commands on the canvas's context menu, with their keys; undo
@@ -107,6 +89,18 @@ void FormMain::PrepareCanvasMenu()
     });
 }
 
+// The menus show the toolbar's and the canvas menu's own actions; the window leaves the
+// canvas its first size under the menu bar and the toolbar.
+void FormMain::PrepareMenuBar()
+{
+    auto* menus = new MenuBar(*commandBars_, this);
+    setMenuBar(menus);
+    connect(menus, &MenuBar::OpenRecent, this, &FormMain::OpenRecent);
+    resize(kCanvasSize + QSize(0, menus->sizeHint().height() + commandBars_->height()));
+    CentreOnScreen(*this, nullptr);
+}
+
+
 void FormMain::StartUp()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -114,13 +108,7 @@ void FormMain::StartUp()
     layout()->activate(); // the canvas gets its size before the window is shown
     renderer_.Resize(canvas_->size(), canvas_->devicePixelRatioF());
 
-    const QString samplePath = folders_.ObjectFolder + QStringLiteral("tyrannosaurus.png");
-    const LoadedPicture sample = LoadPicture(samplePath);
-    session_.Start([&](Document& doc, const CanvasPaper& fitted) {
-        doc.PictureImage = sample.image;
-        doc.PictureFile = sample.image.isNull() ? QString() : samplePath;
-        ApplyDefaultPlacement(doc, fitted, CanvasSize());
-    });
+    session_.Start(SamplePicture());
     ShowPageOptions();
 }
 
@@ -141,47 +129,6 @@ void FormMain::ChoosePageDpi()
     }
 }
 
-void FormMain::ChooseAndOpenLayout()
-{
-    const QString& layoutPath = session_.LayoutPath();
-    const QString folder = layoutPath.isEmpty() ? folders_.SaveFolder : QFileInfo(layoutPath).absolutePath();
-    const QString path = AskLayoutToOpen(this, folder);
-    if (!path.isEmpty())
-        OpenLayout(path);
-}
-
-void FormMain::ChooseAndSaveLayout()
-{
-    const QString& layoutPath = session_.LayoutPath();
-    const QString suggested = !layoutPath.isEmpty()
-        ? layoutPath
-        : QDir(folders_.SaveFolder).filePath(QFileInfo(Doc().PictureFile).completeBaseName()
-                                             + QString::fromLatin1(kLayoutEnding));
-    const QString path = AskLayoutToSave(this, suggested);
-    if (!path.isEmpty())
-        SaveLayout(path);
-}
-
-bool FormMain::OpenLayout(const QString& path)
-{
-    const LayoutRead read = quorvane::LoadLayout(path);
-    if (!read.layout) {
-        ShowError(this, read.error);
-        return false;
-    }
-    session_.Opened(read.layout->doc, path);
-    return true;
-}
-
-bool FormMain::SaveLayout(const QString& path)
-{
-    if (const std::optional<QString> error = quorvane::SaveLayout({Doc(), canvas_->size()}, path)) {
-        ShowError(this, *error);
-        return false;
-    }
-    session_.Saved(path);
-    return true;
-}
 
 // An undo, a redo or an opened layout replaced the document: the commands and the designer
 // show its page options, camera and paper.
@@ -198,20 +145,6 @@ void FormMain::ShowTitle(const QString& title, bool modified)
     setWindowModified(modified);
 }
 
-void FormMain::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (event->mimeData() && DroppedPicture(*event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void FormMain::dropEvent(QDropEvent* event)
-{
-    const std::optional<QString> path = event->mimeData() ? DroppedPicture(*event->mimeData()) : std::nullopt;
-    if (!path)
-        return;
-    event->acceptProposedAction();
-    OpenPicture(*path);
-}
 
 QSizeF FormMain::CanvasSize() const
 {
@@ -261,7 +194,14 @@ void FormMain::OnCommand(int id)
         ChooseAndOpenLayout();
         break;
     case ID_SAVE_LAYOUT:
-        ChooseAndSaveLayout();
+    case ID_SAVE_LAYOUT_AS:
+        SaveLayoutCommand(id == ID_SAVE_LAYOUT_AS);
+        break;
+    case ID_NEW:
+        StartNew();
+        break;
+    case ID_QUIT:
+        close();
         break;
     case ID_UNDO:
         History().Stack().undo();
@@ -302,38 +242,6 @@ void FormMain::ShowDesigner()
     }, PictureFit::KeepOnCanvas);
 }
 
-void FormMain::ChooseAndOpenPicture()
-{
-    if (!OpenDialogReady) {
-        openDialogPath_ = RememberedFolder(SettingsStore(), kLastOpenFolder, folders_.ObjectFolder);
-        OpenDialogReady = true;
-    }
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), openDialogPath_,
-                                                      ToQtNameFilters(QString::fromUtf8(kOpenFilter)).join(QStringLiteral(";;")));
-    if (path.isEmpty())
-        return; // cancelled: nothing changes
-    openDialogPath_ = path;
-    SettingsStore store;
-    RememberFolder(store, kLastOpenFolder, QFileInfo(path).absolutePath());
-    OpenPicture(path);
-}
-
-bool FormMain::OpenPicture(const QString& path)
-{
-    std::optional<BusyCursor> busy(std::in_place); // decoding and scaling a large picture
-    const LoadedPicture loaded = LoadPicture(path);
-    if (loaded.image.isNull()) {
-        busy.reset();
-        ShowError(this, loaded.error);
-        return false;
-    }
-    session_.Apply(QStringLiteral("Open"), [&](Document& doc, const CanvasPaper& fitted) {
-        doc.PictureImage = loaded.image;
-        doc.PictureFile = path;
-        ApplyDefaultPlacement(doc, fitted, CanvasSize());
-    });
-    return true;
-}
 
 void FormMain::SwitchEditMode()
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-// The main window ("Quorvane"): the command bar over the canvas. It shows the document
-// session (the document, its fitted paper and its history), holds what belongs to the
-// window around it (the editor's state, the folders, the generation's control), redraws
-// the canvas and dispatches the commands by id.
+// The main window ("Quorvane"): the menu bar and the command bar over the canvas. It shows
+// the document session (the document, its fitted paper and its history), holds what
+// belongs to the window around it (the editor's state, the folders, the generation's
+// control), redraws the canvas and dispatches the commands by id.
 
 #include <QMainWindow>
 #include <QString>
@@ -47,6 +47,9 @@ public:
     // Writes the document and the canvas size as a layout file; the user is told of a failure.
     bool SaveLayout(const QString& path);
 
+    // OpenPicture, OpenLayout and SaveLayout put the file first in Open Recent. These and
+    // the other file commands (New, the save question) are in FormMainFiles.cpp.
+
     const Document& Doc() const { return session_.Doc(); }
     DocumentSession& Session() { return session_; }
     // The undo stack over the document; its clean state is the last saved layout.
@@ -65,6 +68,8 @@ public:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Unsaved changes ask whether to save them first; Cancel keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QSizeF CanvasSize() const override;
@@ -74,10 +79,15 @@ private:
 
     void PrepareMainWindow();
     void PrepareCanvasMenu();
+    void PrepareMenuBar();
+    DocumentSession::Change SamplePicture();
     void StartUp();
     void ShowPageOptions();
+    bool MayCloseWork();
+    void StartNew();
+    void OpenRecent(const QString& path);
     void ChooseAndOpenLayout();
-    void ChooseAndSaveLayout();
+    bool SaveLayoutCommand(bool askName);
     void ChooseAndOpenPicture();
     void ChoosePageDpi();
     void SwitchEditMode();

@@ -1,7 +1,9 @@
 #pragma once
 
 // The main window's commands: ids, captions, tooltips and shortcuts, in the order each
-// place shows them: the toolbar, the Help drop-down and the canvas's right-click menu.
+// place shows them: the toolbar, the Help drop-down, the canvas's right-click menu and
+// the menu bar. A caption's "..." (the command asks for more before it acts) is left off
+// on the toolbar.
 
 #include <span>
 
@@ -25,7 +27,14 @@ enum CommandId : int {
     ID_UNDO = 1042,
     ID_REDO = 1043,
     ID_RESOLUTION = 1044, // a drop-down of the page resolutions, one checked
+    ID_NEW = 1045,
+    ID_OPEN_RECENT = 1046, // a submenu of the pictures and layouts opened or saved lately
+    ID_SAVE_LAYOUT_AS = 1047,
+    ID_QUIT = 1048,
 };
+
+// In a menu's list of ids: a separator.
+inline constexpr int kMenuSeparator = 0;
 
 struct CommandEntry {
     int id;
@@ -43,5 +52,22 @@ std::span<const CommandEntry> HelpMenuCommands();
 
 // The canvas's right-click menu, top to bottom.
 std::span<const CommandEntry> CanvasMenuCommands();
+
+// The commands only the menu bar shows.
+std::span<const CommandEntry> MenuBarCommands();
+
+// A menu of the menu bar: its title (with its Alt key marked by '&') and its commands by
+// id, top to bottom, kMenuSeparator between groups.
+struct MenuDefinition {
+    const char* title;
+    std::span<const int> ids;
+};
+
+// The menu bar, left to right; every command of the lists above is in one of its menus.
+std::span<const MenuDefinition> MenuBarMenus();
+
+// The entry of this id: the toolbar's, else the first other list's that has it; null when
+// no list has it.
+const CommandEntry* FindCommand(int id);
 
 } // namespace quorvane

@@ -48,6 +48,20 @@ bool DocumentSession::Apply(const QString& text, const Change& change, PictureFi
     return true;
 }
 
+void DocumentSession::StartNew(const Change& setUp)
+{
+    Document fresh;
+    fresh.Paper = doc_.Paper; // the style and the format stay
+    fresh.Outline = doc_.Outline;
+    fresh.Mapping = doc_.Mapping;
+    fresh.PageDpi = doc_.PageDpi;
+    const Document before = std::exchange(doc_, std::move(fresh));
+    layoutPath_.clear();
+    history_.Stack().clear();
+    Start(setUp);
+    view_.ShowReplaced(before);
+}
+
 void DocumentSession::Opened(const Document& doc, const QString& layoutPath)
 {
     const Document before = std::exchange(doc_, doc);

@@ -61,6 +61,11 @@ public:
     // is returned, when it leaves the document as it was.
     bool Apply(const QString& text, const Change& change, PictureFit fit = PictureFit::FollowPaper);
 
+    // New: a document set up by `setUp` as Start does, on the default paper with the present
+    // paper layout, camera and outline and page options, replaces this one. It belongs to no
+    // layout file and starts a new history: nothing to undo, nothing unsaved.
+    void StartNew(const Change& setUp);
+
     // A layout was opened: it replaces the document as one step and becomes the saved state.
     void Opened(const Document& doc, const QString& layoutPath);
     // The document was saved as this layout file.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenuBar>
 #include <QMenu>
 #include <QMimeData>
 #include <QOpenGLWidget>
@@ -17,7 +18,9 @@
 #include "app/editor/CanvasWidget.h"
 #include "app/shell/CommandBars.h"
 #include "app/shell/FormMain.h"
+#include "app/shell/MenuBar.h"
 #include "core/services/PageSettings.h"
+#include "core/services/RecentFiles.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
@@ -41,6 +44,12 @@ struct FormMainFixture : testing::Test {
     {
         QMouseEvent move(QEvent::MouseMove, at, canvas->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
         QCoreApplication::sendEvent(canvas, &move);
+    }
+    // Sizes the window so the canvas gets this size.
+    void ResizeCanvas(QSize size)
+    {
+        form.resize(size + form.size() - canvas->size());
+        QTRY_COMPARE(canvas->size(), size);
     }
     void Drag(Qt::MouseButton button, QPoint from, QPoint to)
     {
@@ -109,6 +118,75 @@ TEST_F(FormMainFixture, StartsInEditModeWithTheSamplePictureOnTheDefaultPaper)
     }
 }
 
+// Every command of the table is in a menu. A command shown in several places is one action
+// there, so each key is bound once (a key bound twice would do nothing) and the menus
+// show the toolbar's checked states. Open Recent lists what was opened and saved, newest
+// first.
+TEST_F(FormMainFixture, MenusHoldEveryCommandEachKeyBoundOnceAndTheRecentFiles)
+{
+    QHash<int, QAction*> inMenus;
+    QList<QMenu*> menus;
+    for (QAction* title : form.menuBar()->actions()) {
+        menus.append(title->menu());
+        for (QAction* action : title->menu()->actions())
+            inMenus.insert(action->data().toInt(), action);
+    }
+    for (const std::span<const CommandEntry> list : {ToolbarCommands(), HelpMenuCommands(), CanvasMenuCommands(), MenuBarCommands()}) {
+        for (const CommandEntry& entry : list)
+            EXPECT_TRUE(inMenus.contains(entry.id)) << entry.caption;
+    }
+    EXPECT_EQ(inMenus.value(ID_SWITCH), form.EditModeButton());
+    EXPECT_EQ(inMenus.value(ID_RESOLUTION), form.ResolutionButton()); // the submenu of resolutions
+    QHash<QString, const QAction*> bound;
+    for (const QAction* action : form.findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            EXPECT_FALSE(bound.contains(key.toString())) << key.toString().toStdString();
+            bound.insert(key.toString(), action);
+        }
+    }
+    EXPECT_TRUE(bound.contains(QStringLiteral("Ctrl+Q")) && bound.contains(QStringLiteral("Ctrl+N")));
+
+    QTemporaryDir dir;
+    QStringList made;
+    for (const char* name : {"cup.png", "cup.quorvane", "gone.png"})
+        made.append(dir.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(form.OpenPicture(DrawnPicture(dir, "gone.png", {20, 20})));
+    ASSERT_TRUE(form.OpenPicture(DrawnPicture(dir, "cup.png", {20, 20})));
+    ASSERT_TRUE(form.SaveLayout(made[1]));
+    ASSERT_TRUE(QFile::remove(made[2]));
+    emit menus.front()->aboutToShow();
+    QStringList listed;
+    for (const QAction* item : form.findChild<MenuBar*>()->RecentAction()->menu()->actions())
+        listed.append(item->toolTip());
+    EXPECT_EQ(listed.mid(0, 2), (QStringList{made[1], made[0]}));
+    EXPECT_FALSE(listed.contains(made[2]));
+}
+
+// New starts afresh from the sample picture, placed as at start-up, keeping the paper's
+// style, the camera and the page options; it is no step and leaves nothing unsaved.
+TEST_F(FormMainFixture, NewKeepsStyleCameraAndPageOptionsAndStartsAfresh)
+{
+    const Document start = doc;
+    form.Session().Apply(QStringLiteral("Design"), [](Document& changed, const CanvasPaper&) {
+        changed.Paper.Layout = PaperLayout::Flat;
+        changed.Outline.Camera.FieldOfView = 40.0;
+    });
+    form.Session().SetPageDpi(600);
+    QTemporaryDir dir;
+    ASSERT_TRUE(form.OpenPicture(DrawnPicture(dir, "cup.png", {30, 20})));
+    const Document designed = doc;
+    MessageBoxWatcher discard(QMessageBox::Discard);
+    form.OnCommand(ID_NEW);
+    EXPECT_EQ(discard.Seen().text, QStringLiteral("Save changes to the layout?"));
+    EXPECT_EQ(doc.Paper, designed.Paper);
+    EXPECT_EQ(doc.Outline, designed.Outline);
+    EXPECT_EQ(doc.PageDpi, 600);
+    EXPECT_EQ(doc.PictureFile, start.PictureFile);
+    EXPECT_EQ(doc.Place, start.Place);
+    EXPECT_FALSE(form.History().Stack().canUndo());
+    EXPECT_FALSE(form.isWindowModified());
+}
+
 // The mode decides, whichever way it is switched; the grips and the hover zone go with it.
 TEST_F(FormMainFixture, EditModeSwitchesByButtonKeyAndIdAndTheButtonFollows)
 {
@@ -160,11 +238,9 @@ TEST_F(FormMainFixture, DroppedPictureOpensAndOtherDropsAreRefused)
 TEST_F(FormMainFixture, ResizingRefitsPaperAndPictureAndSizingBackGivesThePlacementBack)
 {
     const Placement start = OnCanvas();
-    form.resize(1706, 995);
-    QTRY_COMPARE(form.Picture1()->size(), QSize(1706, 960));
+    ResizeCanvas({1706, 960});
     EXPECT_NEAR((OnCanvas().SelY2 - OnCanvas().SelY1) / (start.SelY2 - start.SelY1), 2.0, 0.02);
-    form.resize(853, 515);
-    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
+    ResizeCanvas({853, 480});
     EXPECT_EQ(OnCanvas(), start);
 }
 
@@ -218,15 +294,13 @@ TEST_F(FormMainFixture, EachKindOfStepUndoesAndRedoesWithItsKeys)
     const Outline designedOutline = form.Fitted().CanvasOutline;
     // An OK that changes nothing is no step, even on a canvas of another size since.
     const int steps = form.History().Stack().count();
-    form.resize(900, 600);
-    QTRY_COMPARE(form.Picture1()->size(), QSize(900, 565));
+    ResizeCanvas({900, 565});
     ModalWatcher<FormOpenGL> unchanged([](FormOpenGL& designer) {
         designer.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
     });
     form.OnCommand(ID_PAPER);
     EXPECT_EQ(form.History().Stack().count(), steps);
-    form.resize(853, 515);
-    QTRY_COMPARE(form.Picture1()->size(), QSize(853, 480));
+    ResizeCanvas({853, 480});
     form.activateWindow(); // back from the designer
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 

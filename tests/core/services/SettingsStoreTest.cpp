@@ -8,6 +8,7 @@
 
 #include "core/services/FileKind.h"
 #include "core/services/PageSettings.h"
+#include "core/services/RecentFiles.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "support/FaultInjection.h"
@@ -130,4 +131,38 @@ TEST(PageDpiSetting, StoredTextReadsAsAResolutionOr144)
     EXPECT_FALSE(WritePageDpiSetting(store, 200)); // not a page resolution: nothing written
     EXPECT_TRUE(WritePageDpiSetting(store, 600));
     EXPECT_EQ(ReadPageDpiSetting(store), 600);
+}
+
+// Open Recent keeps the newest ten, each once, and forgets a file that is gone, one whose
+// path is no longer a file, and a damaged value.
+TEST(RecentFiles, NewestTenEachOnceWithoutVanishedFiles)
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("Quorvane.ini")));
+    QStringList made; // oldest first; names with a comma, a quote and a space
+    for (int i = 0; i < 12; ++i) {
+        made.append(dir.filePath(QStringLiteral("cup, \"%1\" .png").arg(i)));
+        ASSERT_TRUE(WriteFileBytes(made.back(), "x"));
+        ASSERT_TRUE(AddRecentFile(store, made.back()));
+    }
+    QStringList newest;
+    for (int i = 11; i >= 2; --i)
+        newest.append(made[i]);
+    EXPECT_EQ(RecentFiles(store), newest);
+
+    ASSERT_TRUE(AddRecentFile(store, made[5])); // again: first, and only once
+    newest.removeAll(made[5]);
+    newest.prepend(made[5]);
+    EXPECT_EQ(RecentFiles(SettingsStore(store.FilePath())), newest);
+
+    ASSERT_TRUE(QFile::remove(made[11]));
+    ASSERT_TRUE(QFile::remove(made[9]) && QDir().mkdir(made[9]));
+    newest.removeAll(made[11]);
+    newest.removeAll(made[9]);
+    EXPECT_EQ(RecentFiles(store), newest);
+    ASSERT_TRUE(AddRecentFile(store, made[0])); // the vanished ones leave room for an older file
+    EXPECT_EQ(RecentFiles(store).size(), 9);
+
+    ASSERT_TRUE(store.WriteSetting(QString::fromLatin1(kRecentFiles), QStringLiteral("[\"%1\"").arg(made[0])));
+    EXPECT_TRUE(RecentFiles(store).isEmpty());
 }

@@ -1,12 +1,16 @@
 #pragma once
 
-// The file dialogs of Open Layout and Save Layout. Both give "" when cancelled.
+// The main window's file dialogs: Open, Open Layout and Save Layout. Each gives "" when
+// cancelled.
 
 #include <QString>
 
 class QWidget;
 
 namespace quorvane {
+
+// Starts on "All pictures", then the types one by one; `start` is a folder or a file.
+QString AskPictureToOpen(QWidget* parent, const QString& start);
 
 QString AskLayoutToOpen(QWidget* parent, const QString& folder);
 

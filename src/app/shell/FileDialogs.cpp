@@ -1,7 +1,8 @@
-#include "app/shell/LayoutDialogs.h"
+#include "app/shell/FileDialogs.h"
 
 #include <QFileDialog>
 
+#include "app/common/FileFilters.h"
 #include "core/shell/LayoutFile.h"
 
 namespace quorvane {
@@ -9,8 +10,18 @@ namespace quorvane {
 namespace {
 
 const QString kFilter = QStringLiteral("Quorvane layout (*.quorvane)");
+const char* const kOpenFilter = "All pictures (*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.tif;*.tiff)|"
+                                "*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.tif;*.tiff|PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+                                "GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp|"
+                                "TIF format (*.tif;tiff)|*.tif;*.tiff";
 
 } // namespace
+
+QString AskPictureToOpen(QWidget* parent, const QString& start)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), start,
+                                        ToQtNameFilters(QString::fromUtf8(kOpenFilter)).join(QStringLiteral(";;")));
+}
 
 QString AskLayoutToOpen(QWidget* parent, const QString& folder)
 {
