@@ -41,21 +41,23 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         return std::nullopt;
     GenerateRequest request;
     const auto output = args.Option("output");
-    const auto format = FormatFromArgs(args, error);
-    const auto style = PaperOfStyleText(args.Option("style").value_or("lfold"), format.value_or(PaperFormat::A4));
+    std::string paperError;
+    const auto style = PaperFromArgs(args, paperError);
     const auto canvas = ParseSize(args.Option("canvas").value_or("853x480"));
     const auto mapping = ParseMapping(args);
     const auto dpi = ParsePageDpi(args);
     if (const auto placement = args.Option("placement"))
         request.placement = ParseNumbers(*placement, 4);
-    if (!format)
+    if (!style && paperError != kStyleError) { // an unknown --paper comes first
+        error = paperError;
         return std::nullopt;
+    }
     if (!args.positionals.empty())
         error = "unexpected argument '" + args.positionals.front() + "'";
     else if (!output || output->empty())
         error = "generate needs an output file: -o PAGE.png";
     else if (!style)
-        error = kStyleError;
+        error = paperError;
     else if (!canvas)
         error = "--canvas must be WxH";
     else if (args.Option("placement") && !request.placement)
