@@ -70,8 +70,8 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         error = "--mapping must be bilinear or exact";
     else if (!dpi)
         error = PageDpiError();
-    else if (error = PhotoOptionConflict(args); !error.empty() || !CornersOptionIsValid(args, error))
-        return std::nullopt;
+    else if (const std::string photo = PhotoOptionsProblem(args); !photo.empty())
+        error = photo;
     else if (args.Option("composite") && args.HasFlag("default-paper"))
         error = "--composite needs the designer's camera, not --default-paper";
     else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))

@@ -34,25 +34,19 @@ std::optional<PhotoPoints> GivenCorners(const std::vector<float>& numbers, QSize
 
 } // namespace
 
-std::string PhotoOptionConflict(const CliArgs& args)
+std::string PhotoOptionsProblem(const CliArgs& args)
 {
+    const std::optional<std::string> corners = args.Option("corners");
     if (!args.Option("photo"))
-        return args.Option("corners") ? "--corners needs --photo" : "";
+        return corners ? "--corners needs --photo" : "";
     if (args.HasFlag("default-paper"))
         return "--photo takes the paper from the photo, not --default-paper";
     for (const std::string& name : kCameraOptions)
         if (args.Option(name))
             return "--photo takes the camera from the photo: --" + name + " cannot go with it";
+    if (corners && !ParseNumbers(*corners, 12))
+        return "--corners must be X1,Y1,...,X6,Y6: the six corners in the photo's pixels";
     return "";
-}
-
-bool CornersOptionIsValid(const CliArgs& args, std::string& error)
-{
-    const std::optional<std::string> text = args.Option("corners");
-    if (!text || ParseNumbers(*text, 12))
-        return true;
-    error = "--corners must be X1,Y1,...,X6,Y6: the six corners in the photo's pixels";
-    return false;
 }
 
 bool PaperFromPhoto(const CliArgs& args, Document& doc, std::string& error)

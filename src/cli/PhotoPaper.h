@@ -10,12 +10,9 @@
 
 namespace quorvane::cli {
 
-// The options that go with --photo and those that cannot (the designer's camera options).
-// An error message for the first one that cannot; empty when none.
-std::string PhotoOptionConflict(const CliArgs& args);
-
-// Whether --corners is twelve numbers; the message in `error` when not.
-bool CornersOptionIsValid(const CliArgs& args, std::string& error);
+// An error message for an option that cannot go with --photo (the designer's camera options),
+// --corners without --photo or not twelve numbers; empty when there is none.
+std::string PhotoOptionsProblem(const CliArgs& args);
 
 // Loads the photo --photo names, takes the corners from --corners or finds them, and stores
 // the outline it makes into `doc` (whose paper is already set). False with the reason in

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/photo/CornerOrder.h"
 #include "core/photo/PhotoCamera.h"
 
 namespace quorvane {
 
 namespace {
+
+constexpr double kMaxCorner = 1e6; // photo pixels from its top-left corner
 
 // The pixel whose marker convention (column, row counted from the top plus one) the
 // designer's outline uses for a point, so that both sources share the outline's meaning.
@@ -47,11 +50,15 @@ OutlineCapture PhotoOutline(const QImage& photo, const PhotoPoints& corners, con
     const double sy = double(outline.Photo.height()) / photo.height();
     FoundCorners pixels{};
     for (size_t i = 0; i < corners.size(); ++i) {
-        if (!std::isfinite(corners[i].x()) || !std::isfinite(corners[i].y()))
+        // Far outside the photo (or not a number) a corner is no camera's, and no pixel's.
+        if (!(std::abs(corners[i].x()) <= kMaxCorner) || !(std::abs(corners[i].y()) <= kMaxCorner))
             return {std::nullopt, kMessageNoPhotoCamera};
         outline.PhotoCorners[i] = QPointF(corners[i].x() * sx, corners[i].y() * sy);
-        pixels[i] = MarkerPixel(outline.PhotoCorners[i]);
     }
+    // A flat or upright paper's repeated corners are the ones it shows, whatever was given.
+    FillSharedCorners(outline.PhotoCorners, paper.Layout);
+    for (size_t i = 0; i < corners.size(); ++i)
+        pixels[i] = MarkerPixel(outline.PhotoCorners[i]);
     outline.PaperPoint = NormaliseOutline(pixels);
     if (const std::optional<QString> problem = OutlineProblem(outline.PaperPoint, paper.Layout))
         return {std::nullopt, *problem};
