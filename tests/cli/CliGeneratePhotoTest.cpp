@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -106,4 +107,21 @@ TEST(CliGeneratePhoto, BadPhotosAndOptionsSayWhyAndWriteNothing)
         EXPECT_FALSE(QFile::exists(page));
         EXPECT_FALSE(QFile::exists(view));
     }
+}
+
+// A 50-megapixel photo is read, searched and kept (reduced) within 1 GB of address space.
+TEST(CliGeneratePhoto, AFiftyMegapixelPhotoMakesItsPageWithinAGigabyte)
+{
+    QTemporaryDir dir;
+    const QImage drawn = test::DrawPaperPhoto(PaperLayout::LFold, {90, 55, 20, 25, 0, 0}, {}, QSize(1500, 1000)).image;
+    const QString path = dir.filePath("large.jpg"), page = dir.filePath("page.png");
+    const int limit = QImageReader::allocationLimit(); // the toolkit's writer keeps to it too
+    QImageReader::setAllocationLimit(0);
+    const bool saved = drawn.scaled(8660, 5774).save(path, "JPG", 90);
+    QImageReader::setAllocationLimit(limit);
+    ASSERT_TRUE(saved);
+    const ProgramRun run = RunCli({"generate", "--photo", path, "-o", page}, QProcessEnvironment::systemEnvironment(),
+                                  0, rlim_t(1) << 30);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(page));
 }
