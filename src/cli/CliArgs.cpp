@@ -113,6 +113,9 @@ constexpr CommandUsage kCommandUsages[] = {
      "               [--paper a4|letter|a3] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
      "               [--view WxH] [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
      "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS]\n"
+     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --photo PHOTO [--corners X1,Y1,...,X6,Y6]\n"
+     "               [--picture FILE] [--style S] [--paper F] [--canvas WxH] [--placement X1,Y1,X2,Y2]\n"
+     "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS]\n"
      "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
      "               [--mapping bilinear|exact] [--dpi DPIS]\n"},
     {"corners",
@@ -132,7 +135,10 @@ const char* const kCommandsExplained =
     "generate   makes the printable page from a picture or a saved layout, as the desktop\n"
     "           program does; --composite also draws what the camera should see of it: the\n"
     "           picture over the paper in the designer's view; --dpi makes the page at one of\n"
-    "           the resolutions DPIS dots per inch (the first by default)\n"
+    "           the resolutions DPIS dots per inch (the first by default); with --photo the\n"
+    "           paper is where a photo of it shows it (its corners found, or given by --corners\n"
+    "           as detect prints them), the canvas shows the whole photo, the mapping is exact\n"
+    "           unless --mapping says otherwise and --composite draws over the photo\n"
     "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
     "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
     "simulate   renders what the designer's camera sees of PAGE printed on the paper\n"

@@ -5,6 +5,7 @@
 
 #include "cli/CommandSupport.h"
 #include "cli/DesignerPaper.h"
+#include "cli/PhotoPaper.h"
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/output/ExpectedView.h"
@@ -21,7 +22,7 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper", "composite", "mapping", "dpi", "paper"};
+    "placement", "default-paper", "composite", "mapping", "dpi", "paper", "photo", "corners"};
 
 struct GenerateRequest {
     QString output;
@@ -69,6 +70,8 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         error = "--mapping must be bilinear or exact";
     else if (!dpi)
         error = PageDpiError();
+    else if (const std::string photo = PhotoOptionsProblem(args); !photo.empty())
+        error = photo;
     else if (args.Option("composite") && args.HasFlag("default-paper"))
         error = "--composite needs the designer's camera, not --default-paper";
     else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))
@@ -81,7 +84,8 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         args.Option("picture").value_or((ObjectFolder + QStringLiteral("tyrannosaurus.png")).toStdString()));
     request.paper = *style;
     request.canvas = *canvas;
-    request.Mapping = *mapping;
+    // A photo's outline is any quadrilateral, which only the exact mapping follows.
+    request.Mapping = args.Option("photo") && !args.Option("mapping") ? SheetMapping::Exact : *mapping;
     request.PageDpi = *dpi;
     return request;
 }
@@ -167,7 +171,10 @@ int RunGenerate(const CliArgs& args)
     std::vector<NamedFile> outputs{{"-o", request->output}};
     if (!request->composite.isEmpty())
         outputs.push_back({"--composite", request->composite});
-    if (const std::string same = SameFileProblem({{"the picture", request->picture}}, outputs); !same.empty())
+    std::vector<NamedFile> inputs{{"the picture", request->picture}};
+    if (const auto photo = args.Option("photo"))
+        inputs.push_back({"--photo", QString::fromStdString(*photo)});
+    if (const std::string same = SameFileProblem(inputs, outputs); !same.empty())
         return UsageError(same);
     if (const std::optional<WriteResult> refused = CheckResultTarget(request->output))
         return ExitCodeOf(*refused);
@@ -177,8 +184,12 @@ int RunGenerate(const CliArgs& args)
         return Fail(picture.error.toStdString(), kExitBadInput);
     doc.PictureImage = picture.image;
     doc.PictureFile = request->picture;
-    if (!args.HasFlag("default-paper") && !PaperFromDesigner(args, doc, error))
+    if (args.Option("photo")) {
+        if (!PaperFromPhoto(args, doc, error))
+            return Fail(error, kExitBadInput);
+    } else if (!args.HasFlag("default-paper") && !PaperFromDesigner(args, doc, error)) {
         return Fail(error, kExitBadInput);
+    }
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
     PlacePicture(doc, paper, *request);

@@ -23,6 +23,8 @@ QIcon IconFor(const QStyle* style, int id)
         return style->standardIcon(QStyle::SP_FileDialogDetailedView);
     case ID_PAPER:
         return style->standardIcon(QStyle::SP_DesktopIcon);
+    case ID_FROM_PHOTO:
+        return style->standardIcon(QStyle::SP_DirOpenIcon);
     case ID_GENERATE:
         return style->standardIcon(QStyle::SP_MediaPlay);
     case ID_EXACT:

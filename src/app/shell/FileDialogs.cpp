@@ -14,6 +14,7 @@ const char* const kOpenFilter = "All pictures (*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.
                                 "*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.tif;*.tiff|PNG format (*.png)|*.png|JPG format (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
                                 "GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp|"
                                 "TIF format (*.tif;tiff)|*.tif;*.tiff";
+const char* const kPhotoFilter = "Photos (*.jpg;*.jpeg;*.png;*.tif;*.tiff)|*.jpg;*.jpeg;*.png;*.tif;*.tiff";
 
 } // namespace
 
@@ -21,6 +22,12 @@ QString AskPictureToOpen(QWidget* parent, const QString& start)
 {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), start,
                                         ToQtNameFilters(QString::fromUtf8(kOpenFilter)).join(QStringLiteral(";;")));
+}
+
+QString AskPhotoToOpen(QWidget* parent, const QString& folder)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("From Photo"), folder,
+                                        ToQtNameFilters(QString::fromUtf8(kPhotoFilter)).join(QStringLiteral(";;")));
 }
 
 QString AskLayoutToOpen(QWidget* parent, const QString& folder)

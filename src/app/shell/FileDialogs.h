@@ -14,6 +14,9 @@ QString AskPictureToOpen(QWidget* parent, const QString& start);
 
 QString AskLayoutToOpen(QWidget* parent, const QString& folder);
 
+// A photo of the laid-out paper: JPG, PNG or TIF.
+QString AskPhotoToOpen(QWidget* parent, const QString& folder);
+
 // A name without the ".quorvane" ending gets it.
 QString AskLayoutToSave(QWidget* parent, const QString& suggested);
 

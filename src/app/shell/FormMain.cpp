@@ -181,6 +181,9 @@ void FormMain::OnCommand(int id)
     case ID_PAPER:
         ShowDesigner();
         break;
+    case ID_FROM_PHOTO:
+        ChooseAndUsePhoto();
+        break;
     case ID_GENERATE:
         RunGenerate(Doc(), Fitted(), genControl_, folders_.SaveFolder, this);
         break;

@@ -47,6 +47,12 @@ public:
     // Writes the document and the canvas size as a layout file; the user is told of a failure.
     bool SaveLayout(const QString& path);
 
+    // From Photo: finds the paper's corners in the photo and lets the user check them; on OK
+    // the outline from them, with the photo as its source, replaces the document's as one
+    // step and the document's mapping becomes exact (the remembered setting stays). On a
+    // failure to read the photo the user is told. Returns whether the outline was replaced.
+    bool UsePhoto(const QString& path);
+
     // OpenPicture, OpenLayout and SaveLayout put the file first in Open Recent. These and
     // the other file commands (New, the save question) are in FormMainFiles.cpp.
 
@@ -93,6 +99,7 @@ private:
     void SwitchEditMode();
     void SwitchMapping();
     void ShowDesigner();
+    void ChooseAndUsePhoto();
 
     EditorState state_;
     Folders folders_;

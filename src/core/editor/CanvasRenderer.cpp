@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "core/editor/PaperFitting.h"
 #include "core/shell/Numeric.h"
 
 namespace quorvane {
@@ -23,6 +24,7 @@ const QColor kPageBrushB = QColor::fromRgba(0xFFF6F6F6); // lying sheet of the L
 const QColor kForeground = Qt::black;                   // frame and grips
 constexpr float kGripHalfSize = 3.0f;
 constexpr double kMaxBufferEdge = 32767.0; // QImage's limit for a side
+constexpr double kPaperOverPhoto = 0.45;    // the paper's opacity over a photo
 
 // The device pixels covering `canvas` pixels at `ratio`; 0 when that is beyond any image.
 int DeviceEdge(int canvas, qreal ratio)
@@ -104,15 +106,18 @@ int CanvasRenderer::ToDevice(int canvas) const
     return RoundHalfEvenClamped(canvas * ratio_);
 }
 
-const QImage& CanvasRenderer::PaperLayer(PaperLayout layout, const CanvasPaper& paper)
+const QImage& CanvasRenderer::PaperLayer(const Document& doc, const CanvasPaper& paper)
 {
+    const PaperLayout layout = doc.Paper.Layout;
+    const qint64 photoKey = doc.Outline.Photo.cacheKey();
     if (!paperLayer_.isNull() && paperLayer_.size() == backBuffer_.size()
-        && layerOutline_ == paper.CanvasOutline && layerLayout_ == layout)
+        && layerOutline_ == paper.CanvasOutline && layerLayout_ == layout && layerPhoto_ == photoKey)
         return paperLayer_;
 
     paperLayer_ = QImage(backBuffer_.size(), QImage::Format_ARGB32_Premultiplied);
     layerOutline_ = paper.CanvasOutline;
     layerLayout_ = layout;
+    layerPhoto_ = photoKey;
     if (paperLayer_.isNull())
         return paperLayer_;
     QPainter painter(&paperLayer_);
@@ -124,6 +129,13 @@ const QImage& CanvasRenderer::PaperLayer(PaperLayout layout, const CanvasPaper& 
     painter.fillRect(paperLayer_.rect(), gradient);
     if (ratio_ != 1.0)
         painter.scale(ratio_, ratio_); // the outline is in canvas pixels
+    // A photo's outline shows its photo behind a half-transparent paper: the picture is
+    // placed over the real scene.
+    if (const std::optional<QRectF> photo = PhotoOnCanvas(doc.Outline, QSizeF(canvas_))) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(*photo, doc.Outline.Photo);
+        painter.setOpacity(kPaperOverPhoto);
+    }
     DrawPaper(painter, layout, paper);
     return paperLayer_;
 }
@@ -145,7 +157,7 @@ void CanvasRenderer::DrawImage(const Document& doc, const CanvasPaper& paper, in
 {
     if (backBuffer_.isNull())
         return;
-    const QImage& layer = PaperLayer(doc.Paper.Layout, paper);
+    const QImage& layer = PaperLayer(doc, paper);
     if (layer.size() == backBuffer_.size())
         std::memcpy(backBuffer_.bits(), layer.constBits(), size_t(layer.sizeInBytes()));
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// Draws the main canvas into a back buffer: the grey gradient background, the paper as
-// the camera sees it, the picture in its placement rectangle, the dotted frame and the
+// Draws the main canvas into a back buffer: the grey gradient background (or the photo a
+// paper outline came from), the paper as the camera sees it, the picture in its placement rectangle, the dotted frame and the
 // eight grips. The widget that shows the canvas only copies the back buffer to the screen.
 // Placements and the paper are in canvas pixels; the back buffer holds the screen's device
 // pixels (canvas size times the pixel ratio), so a scaled display is drawn crisp.
@@ -50,7 +50,7 @@ private:
     void DrawDottedFrame(float x1, float y1, float x2, float y2);
     // The eight grips of the rectangle with these edges, in the solid line style.
     void DrawSRect(float right, float left, float bottom, float top);
-    const QImage& PaperLayer(PaperLayout layout, const CanvasPaper& paper);
+    const QImage& PaperLayer(const Document& doc, const CanvasPaper& paper);
     void DrawPicture(const QImage& picture, const QRect& target);
     // Outlines of rectangles given in canvas pixels, one line as wide as a canvas pixel.
     void DrawRectOutlines(std::initializer_list<QRectF> rects, Qt::PenStyle style);
@@ -64,10 +64,12 @@ private:
     QImage backBuffer_;
     ScaledPicture scaledPicture_;
 
-    // Background and paper change only with the canvas size, the outline and the style.
+    // Background and paper change only with the canvas size, the outline, the style and the
+    // photo behind a photo's outline.
     QImage paperLayer_;
     Outline layerOutline_{};
     PaperLayout layerLayout_ = PaperLayout::None;
+    qint64 layerPhoto_ = 0;
 };
 
 } // namespace quorvane

@@ -1,5 +1,7 @@
 #include "core/editor/PaperFitting.h"
 
+#include <algorithm>
+
 #include "core/shell/Numeric.h"
 
 namespace quorvane {
@@ -26,8 +28,28 @@ bool FitOutline(const Document& doc, CanvasPaper& paper, QSizeF canvas)
 
 } // namespace
 
+std::optional<QRectF> PhotoOnCanvas(const PaperOutline& outline, QSizeF canvas)
+{
+    const QSize photo = outline.View;
+    if (outline.Source != OutlineSource::Photo || photo.isEmpty() || canvas.isEmpty())
+        return std::nullopt;
+    const double k = std::min(canvas.width() / photo.width(), canvas.height() / photo.height());
+    const QSizeF size(photo.width() * k, photo.height() * k);
+    return QRectF(QPointF((canvas.width() - size.width()) / 2.0, (canvas.height() - size.height()) / 2.0), size);
+}
+
 std::optional<CanvasFit> CanvasFitOf(const Document& doc, QSizeF canvas)
 {
+    if (doc.Outline.Source == OutlineSource::Photo) {
+        // The whole photo fills the canvas; each outline point lies where its marker pixel's
+        // centre lies in the photo (the designer's convention, see PhotoOutline).
+        const std::optional<QRectF> photo = PhotoOnCanvas(doc.Outline, canvas);
+        if (!photo)
+            return std::nullopt;
+        const double k = photo->width() / doc.Outline.View.width();
+        const QPointF marker = QPointF(doc.Outline.ViewOrigin) + QPointF(0.5, -0.5);
+        return CanvasFit{k, photo->topLeft() + marker * k};
+    }
     const int32_t PaperWidth = doc.Outline.PaperWidth();
     const int32_t PaperHeight = doc.Outline.PaperHeight();
     const auto a = Divide(canvas.width(), PaperWidth);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 
 #include "core/shell/CanvasPaper.h"
@@ -18,8 +19,12 @@ struct CanvasFit {
     QPointF ToPaper(QPointF canvas) const { return (canvas - offset) / scale; }
 };
 
-// No value when the paper or the canvas is degenerate.
+// No value when the paper or the canvas is degenerate. A photo's outline is fitted with its
+// photo: the whole photo scaled uniformly into the canvas, centred.
 std::optional<CanvasFit> CanvasFitOf(const Document& doc, QSizeF canvas);
+
+// Where a photo's outline puts its photo on the canvas; no value for another source.
+std::optional<QRectF> PhotoOnCanvas(const PaperOutline& outline, QSizeF canvas);
 
 // Fits PaperPoint into a canvas of the given inner size at 95 % of the tighter direction,
 // centred, into `paper`. The picture then lies on the paper where it lay before, moved and

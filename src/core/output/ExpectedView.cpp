@@ -48,6 +48,8 @@ QImage ComposeExpectedView(const Document& doc, QSizeF canvas)
     QImage image(doc.Outline.View, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    if (doc.Outline.Source == OutlineSource::Photo)
+        painter.drawImage(QPoint(0, 0), doc.Outline.Photo);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const QPolygonF outline = OutlineInView(doc.Outline);
     QPainterPath paper;

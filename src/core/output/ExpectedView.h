@@ -24,7 +24,7 @@ std::optional<QTransform> CanvasToView(const Document& doc, QSizeF canvas);
 // The paper outline in view pixels, corners at their marker pixels' centres.
 QPolygonF OutlineInView(const PaperOutline& outline);
 
-// A white picture of the captured view with the document's picture drawn as it lies on the
+// A white picture of the captured view (a photo's outline: the photo itself) with the document's picture drawn as it lies on the
 // canvas, cut to the paper outline, and the outline and the fold drawn over it. Null when the
 // fitting is degenerate or the view's size is not known.
 QImage ComposeExpectedView(const Document& doc, QSizeF canvas);

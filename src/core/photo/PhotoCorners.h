@@ -11,12 +11,9 @@
 #include <QString>
 
 #include "core/shell/PageStyle.h"
+#include "core/shell/PaperOutline.h"
 
 namespace quorvane {
-
-// Six corners in photo pixels (pixel centres at .5), numbered as Outline's: a flat paper
-// repeats corner 5 as 0 and corner 2 as 1, an upright one corner 2 as 3 and 5 as 4.
-using PhotoPoints = std::array<QPointF, 6>;
 
 inline const QString kMessageNoPaper = QStringLiteral(
     "No paper was found in the photo: nothing in it is bright and shaped like the laid-out paper.");

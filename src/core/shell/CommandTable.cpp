@@ -8,6 +8,7 @@ constexpr CommandEntry kToolbar[] = {
     {ID_OPEN, "Open...", "Open an image file [Ctrl+O]", "Ctrl+O", false},
     {ID_SWITCH, "Edit Mode", "Switch Edit/Preview Mode [Ctrl+E]", "Ctrl+E", false},
     {ID_PAPER, "Design...", "Design Paper [Ctrl+D]", "Ctrl+D", false},
+    {ID_FROM_PHOTO, "From Photo...", "Paper from a photo of the laid-out paper [Ctrl+Shift+D]", "Ctrl+Shift+D", false},
     {ID_GENERATE, "Generate", "Generate [Ctrl+G]", "Ctrl+G", false},
     {ID_EXACT, "Exact Perspective", "Exact Perspective: map each sheet as the camera sees it", "", false},
     {ID_RESOLUTION, "Page Resolution", "Page Resolution: the dots per inch of the page Generate makes", "", false},
@@ -38,7 +39,7 @@ constexpr CommandEntry kMenuBarOnly[] = {
 constexpr int kFileMenu[] = {ID_NEW, ID_OPEN, ID_OPEN_RECENT, ID_OPEN_LAYOUT, kMenuSeparator,
                              ID_SAVE_LAYOUT, ID_SAVE_LAYOUT_AS, kMenuSeparator, ID_QUIT};
 constexpr int kEditMenu[] = {ID_UNDO, ID_REDO, kMenuSeparator, ID_SWITCH};
-constexpr int kPageMenu[] = {ID_PAPER, ID_GENERATE, kMenuSeparator, ID_EXACT, ID_RESOLUTION};
+constexpr int kPageMenu[] = {ID_PAPER, ID_FROM_PHOTO, ID_GENERATE, kMenuSeparator, ID_EXACT, ID_RESOLUTION};
 constexpr int kHelpMenuIds[] = {ID_HELP, kMenuSeparator, ID_WEBSITE, ID_DOWNLOADFREEOBJECTS, kMenuSeparator, ID_ABOUT};
 
 constexpr MenuDefinition kMenuBar[] = {

@@ -31,6 +31,7 @@ enum CommandId : int {
     ID_OPEN_RECENT = 1046, // a submenu of the pictures and layouts opened or saved lately
     ID_SAVE_LAYOUT_AS = 1047,
     ID_QUIT = 1048,
+    ID_FROM_PHOTO = 1049, // the paper outline from a photo of the laid-out paper
 };
 
 // In a menu's list of ids: a separator.

@@ -70,6 +70,8 @@ void DocumentSession::Opened(const Document& doc, const QString& layoutPath)
     history_.Stack().setClean();
     layoutPath_ = layoutPath;
     WriteSettings();
+    SettingsStore store;
+    WriteMappingSetting(store, doc_.Mapping); // a layout's mapping becomes the program's
     view_.ShowReplaced(before);
     ShowTitle();
 }
@@ -85,6 +87,8 @@ void DocumentSession::SetMapping(SheetMapping mapping)
 {
     doc_.Mapping = mapping;
     WriteSettings();
+    SettingsStore store;
+    WriteMappingSetting(store, doc_.Mapping);
 }
 
 void DocumentSession::SetPageDpi(int32_t PageDpi)
@@ -132,11 +136,12 @@ void DocumentSession::ShowTitle()
     view_.ShowTitle(name + QStringLiteral("[*] \u2013 Quorvane"), !history_.Stack().isClean());
 }
 
-// The page options and the paper's format are kept for the next start; a failed write only loses that.
+// The page resolution and the paper's format are kept for the next start; a failed write
+// only loses that. The mapping is kept only when the user chooses it or opens a layout: a
+// change that sets it for its own document (a photo's outline) leaves the setting alone.
 void DocumentSession::WriteSettings()
 {
     SettingsStore store;
-    WriteMappingSetting(store, doc_.Mapping);
     WritePageDpiSetting(store, doc_.PageDpi);
     WritePaperFormatSetting(store, doc_.Paper.Format);
 }

@@ -110,10 +110,12 @@ qsizetype PngLength(const QByteArray& bytes, qsizetype& next)
 
 } // namespace
 
-std::optional<TextSpan> FindEmbeddedPng(QByteArrayView text)
+std::optional<TextSpan> FindEmbeddedPng(QByteArrayView text, std::initializer_list<QByteArrayView> path)
 {
-    const std::optional<TextSpan> picture = MemberValue(text, SkipSpace(text, 0), "picture");
-    const std::optional<TextSpan> png = picture ? MemberValue(text, picture->begin, "png") : std::nullopt;
+    std::optional<TextSpan> object = TextSpan{SkipSpace(text, 0), text.size()};
+    for (QByteArrayView key : path)
+        object = object ? MemberValue(text, object->begin, key) : std::nullopt;
+    const std::optional<TextSpan> png = object ? MemberValue(text, object->begin, "png") : std::nullopt;
     if (!png || text[png->begin] != '"')
         return std::nullopt;
     return TextSpan{png->begin + 1, png->end - 1};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <vector>
 
 #include <QBuffer>
 #include <QFile>
@@ -30,6 +31,7 @@ const QString kBilinearName = QStringLiteral("bilinear");
 const QString kExactName = QStringLiteral("exact");
 const QString kDefaultSourceName = QStringLiteral("default");
 const QString kDesignerSourceName = QStringLiteral("designer");
+const QString kPhotoSourceName = QStringLiteral("photo");
 
 QByteArray PictureAsPng(const QImage& image)
 {
@@ -40,14 +42,25 @@ QByteArray PictureAsPng(const QImage& image)
     return png.toBase64();
 }
 
-// Where the outline came from: its kind, and for a capture where it lay in which view.
+// Where the outline came from: its kind, for a capture where it lay in which view, and for a
+// photo the photo itself with the corners in its pixels.
 QJsonObject SourceToJson(const PaperOutline& outline)
 {
     if (outline.Source == OutlineSource::Default)
         return {{QStringLiteral("kind"), kDefaultSourceName}};
-    return {{QStringLiteral("kind"), kDesignerSourceName},
-            {QStringLiteral("viewOrigin"), QJsonArray{outline.ViewOrigin.x(), outline.ViewOrigin.y()}},
-            {QStringLiteral("view"), QJsonArray{outline.View.width(), outline.View.height()}}};
+    const bool photo = outline.Source == OutlineSource::Photo;
+    QJsonObject source{{QStringLiteral("kind"), photo ? kPhotoSourceName : kDesignerSourceName},
+                       {QStringLiteral("viewOrigin"), QJsonArray{outline.ViewOrigin.x(), outline.ViewOrigin.y()}},
+                       {QStringLiteral("view"), QJsonArray{outline.View.width(), outline.View.height()}}};
+    if (!photo)
+        return source;
+    QJsonArray corners;
+    for (const QPointF& p : outline.PhotoCorners)
+        corners.append(QJsonArray{p.x(), p.y()});
+    source.insert(QStringLiteral("corners"), corners);
+    source.insert(QStringLiteral("photo"),
+                  QJsonObject{{QStringLiteral("png"), QString::fromLatin1(PictureAsPng(outline.Photo))}});
+    return source;
 }
 
 QJsonObject ToJson(const Layout& layout)
@@ -81,13 +94,18 @@ QJsonObject ToJson(const Layout& layout)
     };
 }
 
+// The base64 of the pictures as found in the file's text; empty to take them from the JSON.
+struct EmbeddedPngs {
+    QByteArrayView picture;
+    QByteArrayView photo;
+};
+
 // Reads the fields a layout needs; the first one missing or out of range stops it.
 class Reader {
 public:
-    // `png`: the picture's base64 as found in the file's text; empty to take it from the JSON.
-    Reader(const QJsonObject& root, QByteArrayView png)
+    Reader(const QJsonObject& root, EmbeddedPngs pngs)
         : root_(root)
-        , png_(png)
+        , pngs_(pngs)
     {
     }
 
@@ -111,32 +129,42 @@ public:
 
     QImage Picture()
     {
-        const QByteArray fromJson =
-            root_.value(QStringLiteral("picture")).toObject().value(QStringLiteral("png")).toString().toLatin1();
-        QBuffer buffer;
-        // The PNG's bytes are the one allocation here that grows with the file.
-        try {
-            buffer.setData(DecodeEmbeddedPng(png_.isEmpty() ? QByteArrayView(fromJson) : png_));
-        } catch (const std::bad_alloc&) {
-            Fail(QStringLiteral("not enough memory to read the picture in it"));
-            return {};
-        }
-        QString reason = QStringLiteral("it is empty");
-        const QImage image = buffer.size() > 0 && buffer.open(QIODevice::ReadOnly) ? DecodePicture(buffer, reason) : QImage();
-        if (image.isNull())
-            Fail(QStringLiteral("the picture in it is missing or damaged (%1)").arg(reason));
-        return image;
+        return Image(root_.value(QStringLiteral("picture")).toObject(), pngs_.picture, "picture");
     }
 
-private:
+    QImage Photo(const QJsonObject& source)
+    {
+        return Image(source.value(QStringLiteral("photo")).toObject(), pngs_.photo, "photo");
+    }
+
     void Fail(const QString& reason)
     {
         if (!problem)
             problem = reason;
     }
 
+private:
+    // The picture of the object's "png" member, from the file's text when found there.
+    QImage Image(const QJsonObject& holder, QByteArrayView inText, const char* what)
+    {
+        const QByteArray fromJson = holder.value(QStringLiteral("png")).toString().toLatin1();
+        QBuffer buffer;
+        // The PNG's bytes are the one allocation here that grows with the file.
+        try {
+            buffer.setData(DecodeEmbeddedPng(inText.isEmpty() ? QByteArrayView(fromJson) : inText));
+        } catch (const std::bad_alloc&) {
+            Fail(QStringLiteral("not enough memory to read the %1 in it").arg(QLatin1String(what)));
+            return {};
+        }
+        QString reason = QStringLiteral("it is empty");
+        const QImage image = buffer.size() > 0 && buffer.open(QIODevice::ReadOnly) ? DecodePicture(buffer, reason) : QImage();
+        if (image.isNull())
+            Fail(QStringLiteral("the %1 in it is missing or damaged (%2)").arg(QLatin1String(what), reason));
+        return image;
+    }
+
     const QJsonObject& root_;
-    QByteArrayView png_;
+    EmbeddedPngs pngs_;
 };
 
 // How the page is made; a layout from before these options existed makes the default page.
@@ -191,11 +219,45 @@ Outline ReadOutline(Reader& r, const QString& key, double lo)
     return outline;
 }
 
-// The outline's source is only told, never needed: a layout from before it was kept, or of a
-// kind this version does not know, has the default outline's or else the designer's.
-void ReadOutlineSource(const QJsonObject& source, const Paper& paper, PaperOutline& outline)
+// A photo's outline keeps the photo, the size it has and the corners in it; any of them
+// missing or damaged refuses the layout. The photo is decoded last, once all else was read.
+void ReadPhotoSource(Reader& r, const QJsonObject& source, PaperOutline& outline)
+{
+    const QJsonArray origin = source.value(QStringLiteral("viewOrigin")).toArray();
+    const QJsonArray view = source.value(QStringLiteral("view")).toArray();
+    const QJsonArray corners = source.value(QStringLiteral("corners")).toArray();
+    if (origin.size() != 2 || view.size() != 2 || corners.size() != 6) {
+        r.Fail(QStringLiteral("the photo's corners are missing"));
+        return;
+    }
+    outline.ViewOrigin = QPoint(int(r.Number(origin.at(0), "the photo's outline", -kMaxCoordinate, kMaxCoordinate)),
+                                int(r.Number(origin.at(1), "the photo's outline", -kMaxCoordinate, kMaxCoordinate)));
+    outline.View = QSize(int(r.Number(view.at(0), "the photo's width", 1, kMaxCoordinate)),
+                         int(r.Number(view.at(1), "the photo's height", 1, kMaxCoordinate)));
+    for (qsizetype i = 0; i < corners.size() && !r.problem; ++i) {
+        const QJsonArray p = corners.at(i).toArray();
+        outline.PhotoCorners[size_t(i)] = QPointF(r.Number(p.at(0), "a corner in the photo", 0, outline.View.width()),
+                                                  r.Number(p.at(1), "a corner in the photo", 0, outline.View.height()));
+    }
+    if (r.problem)
+        return;
+    outline.Photo = r.Photo(source);
+    if (!r.problem && outline.Photo.size() != outline.View)
+        r.Fail(QStringLiteral("the photo in it is not of the size its corners were found in"));
+    outline.Photo = outline.Photo.convertToFormat(QImage::Format_RGB32);
+}
+
+// The outline's source is only told, never needed, except for a photo's: a layout from before
+// it was kept, or of a kind this version does not know, has the default outline's or else the
+// designer's.
+void ReadOutlineSource(Reader& r, const QJsonObject& source, const Paper& paper, PaperOutline& outline)
 {
     const QString kind = source.value(QStringLiteral("kind")).toString();
+    if (kind == kPhotoSourceName) {
+        outline.Source = OutlineSource::Photo;
+        ReadPhotoSource(r, source, outline);
+        return;
+    }
     const bool isDefault = kind == kDefaultSourceName
                            || (kind != kDesignerSourceName && outline.PaperPoint == paper.DefaultOutline().PaperPoint);
     outline.Source = isDefault ? OutlineSource::Default : OutlineSource::Designer;
@@ -223,7 +285,10 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
         r.problem = QStringLiteral("the paper outline is empty");
     if (!r.problem)
         r.problem = OutlineProblem(d.Outline.PaperPoint, d.Paper.Layout);
-    ReadOutlineSource(root.value(QStringLiteral("paperSource")).toObject(), d.Paper, d.Outline);
+    const QJsonObject source = root.value(QStringLiteral("paperSource")).toObject();
+    const bool photo = source.value(QStringLiteral("kind")) == kPhotoSourceName;
+    if (!photo)
+        ReadOutlineSource(r, source, d.Paper, d.Outline);
     const QJsonArray place = r.Numbers(QStringLiteral("placement"), 4);
     float sel[4] = {};
     for (qsizetype i = 0; i < place.size() && !r.problem; ++i)
@@ -235,6 +300,8 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
         layout.canvas = QSize(int(r.Number(canvas.at(0), "the canvas width", 1, kMaxCoordinate)),
                               int(r.Number(canvas.at(1), "the canvas height", 1, kMaxCoordinate)));
     ReadPageOptions(r, root, d);
+    if (photo && !r.problem)
+        ReadOutlineSource(r, source, d.Paper, d.Outline);
     if (r.problem)
         return std::nullopt;
     d.PictureImage = r.Picture();
@@ -242,6 +309,20 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
     if (r.problem)
         return std::nullopt;
     return layout;
+}
+
+// The text with the characters of these spans (those found; they do not overlap) left out.
+QByteArray WithoutSpans(const QByteArray& text, std::vector<std::optional<TextSpan>> spans)
+{
+    std::erase_if(spans, [](const std::optional<TextSpan>& span) { return !span; });
+    std::sort(spans.begin(), spans.end(), [](const auto& a, const auto& b) { return a->begin < b->begin; });
+    QByteArray kept;
+    qsizetype from = 0;
+    for (const std::optional<TextSpan>& span : spans) {
+        kept.append(QByteArrayView(text).sliced(from, span->begin - from));
+        from = span->end;
+    }
+    return kept.append(QByteArrayView(text).sliced(from));
 }
 
 QString CouldNotOpen(const QString& name, const QString& reason)
@@ -261,9 +342,10 @@ LayoutRead LayoutFromJson(const QByteArray& text, const QString& name)
     if (text.contains('\0'))
         return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is damaged: it holds a zero byte"))};
     // The JSON parser holds its text several times over: it gets the fields without the
-    // picture's characters, which are decoded from the text itself.
+    // pictures' characters, which are decoded from the text itself.
     const std::optional<TextSpan> png = FindEmbeddedPng(text);
-    const QByteArray fields = png ? text.first(png->begin) + text.sliced(png->end) : text;
+    const std::optional<TextSpan> photoPng = FindEmbeddedPng(text, {"paperSource", "photo"});
+    const QByteArray fields = WithoutSpans(text, {png, photoPng});
     if (fields.size() > kMaxFieldsBytes)
         return {std::nullopt, CouldNotOpen(name, QStringLiteral("its fields besides the picture are over 16 MiB"))};
     QJsonParseError error{};
@@ -273,7 +355,10 @@ LayoutRead LayoutFromJson(const QByteArray& text, const QString& name)
     const QJsonObject root = parsed.object();
     if (root.value(QStringLiteral("format")).toString() != kFormat)
         return {std::nullopt, CouldNotOpen(name, QStringLiteral("it is not a Quorvane layout"))};
-    Reader reader(root, png ? QByteArrayView(text).sliced(png->begin, png->end - png->begin) : QByteArrayView());
+    const auto inText = [&text](const std::optional<TextSpan>& span) {
+        return span ? QByteArrayView(text).sliced(span->begin, span->end - span->begin) : QByteArrayView();
+    };
+    Reader reader(root, {inText(png), inText(photoPng)});
     std::optional<Layout> layout = ReadLayout(reader, root);
     if (!layout)
         return {std::nullopt, CouldNotOpen(name, *reader.problem)};

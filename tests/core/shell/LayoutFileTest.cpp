@@ -27,7 +27,7 @@ Layout DrawnLayout()
     d.PictureFile = QStringLiteral("/gone/cup.png");
     d.Paper = {PaperFormat::Letter, PaperLayout::Upright};
     d.Outline = {{{{0, 90}, {480, 3}, {470, 340}, {700, 480}, {200, 630}, {15, 460}}},
-                 OutlineSource::Designer, {212.5, 60.1, -37, 22}, QPoint(31, 17), QSize(523, 450)};
+                 OutlineSource::Designer, {212.5, 60.1, -37, 22}, QPoint(31, 17), QSize(523, 450), {}, {}};
     d.Place = {120.25f, 80.5f, 401.75f, 260.125f};
     d.PlaceOutline = {{{-5, 80}, {473, 2}, {467, 341}, {700, 480}, {200, 630}, {15, 460}}};
     d.Mapping = SheetMapping::Exact;
@@ -146,5 +146,59 @@ TEST(LayoutFile, DamagedOrForeignFilesGiveTheReasonAndNoDocument)
         EXPECT_FALSE(read.layout) << row.reason;
         EXPECT_TRUE(read.error.contains(QStringLiteral("\"bad.quorvane\""))) << read.error.toStdString();
         EXPECT_TRUE(read.error.contains(QLatin1String(row.reason))) << read.error.toStdString();
+    }
+}
+
+namespace {
+
+// DrawnLayout with its outline taken from a photo: the photo and the corners in it.
+Layout PhotoLayout()
+{
+    Layout layout = DrawnLayout();
+    PaperOutline& o = layout.doc.Outline;
+    o.Source = OutlineSource::Photo;
+    o.Photo = QImage(64, 48, QImage::Format_RGB32);
+    for (int y = 0; y < o.Photo.height(); ++y)
+        for (int x = 0; x < o.Photo.width(); ++x)
+            o.Photo.setPixel(x, y, qRgb(x * 4, y * 5, (x * y) % 256));
+    o.View = o.Photo.size();
+    o.PhotoCorners = {{{10.25, 5.5}, {50.5, 4.75}, {49.5, 30.125}, {60.0, 40.5}, {8.0, 44.0}, {9.5, 28.0}}};
+    return layout;
+}
+
+QByteArray WithPhotoSource(const Layout& layout, const char* key, const QJsonValue& value)
+{
+    QJsonObject root = QJsonDocument::fromJson(LayoutToJson(layout)).object();
+    QJsonObject source = root.value(QStringLiteral("paperSource")).toObject();
+    source.insert(QLatin1String(key), value);
+    root.insert(QStringLiteral("paperSource"), source);
+    return QJsonDocument(root).toJson();
+}
+
+} // namespace
+
+// A photo's outline keeps its photo and the corners in it through a save; any of them
+// damaged refuses the layout rather than making a page from another paper.
+TEST(LayoutFile, PhotoOutlineOpensWithItsPhotoOrIsRefusedWhenDamaged)
+{
+    const Layout layout = PhotoLayout();
+    const LayoutRead read = LayoutFromJson(LayoutToJson(layout), QStringLiteral("photo.quorvane"));
+    ASSERT_TRUE(read.layout) << read.error.toStdString();
+    EXPECT_EQ(read.layout->doc, layout.doc);
+
+    struct Row { QByteArray bytes; const char* reason; };
+    const Row rows[] = {
+        {WithPhotoSource(layout, "photo", QJsonObject{{QStringLiteral("png"), QStringLiteral("aGVsbG8=")}}),
+         "photo in it is missing or damaged"},
+        {WithPhotoSource(layout, "photo", QJsonValue()), "photo in it is missing or damaged"},
+        {WithPhotoSource(layout, "corners", QJsonArray{1, 2}), "photo's corners are missing"},
+        {WithPhotoSource(layout, "corners", Corners({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {500, 6}})),
+         "corner in the photo is missing or out of range"},
+        {WithPhotoSource(layout, "view", QJsonArray{65, 48}), "not of the size its corners were found in"},
+    };
+    for (const Row& row : rows) {
+        const LayoutRead bad = LayoutFromJson(row.bytes, QStringLiteral("bad.quorvane"));
+        EXPECT_FALSE(bad.layout) << row.reason;
+        EXPECT_TRUE(bad.error.contains(QLatin1String(row.reason))) << bad.error.toStdString();
     }
 }
