@@ -4,8 +4,10 @@
 
 #include <cmath>
 
+#include "core/designer/CameraSetup.h"
 #include "core/designer/DesignerCamera.h"
 #include "core/designer/ProjectedOutline.h"
+#include "core/photo/PhotoCamera.h"
 #include "core/shell/PageResolution.h"
 #include "core/shell/Paper.h"
 
@@ -82,6 +84,15 @@ TEST(SheetGrid, AssembledPaperOverlapsByTheGlue)
     EXPECT_EQ(upright.PageSize(144), QSize(2 * 1684, 3 * 1190));
     EXPECT_EQ(upright.SceneSize(), (SheetSize{2 * 42.1, 3 * 29.75, 0.0}));
     EXPECT_DOUBLE_EQ(upright.AimHeight(), 0.43 * 3 * 29.75);
+}
+
+// The real centimetres of a photo's camera and of the setup figures: the assembled paper at
+// one sheet's scale.
+TEST(SheetGrid, RealCentimetresKeepOneSheetsScale)
+{
+    const Paper piece{PaperFormat::A4, PaperLayout::LFold, SheetGrid{2, 2}};
+    EXPECT_DOUBLE_EQ(CmPerSceneUnit(piece), CmPerSceneUnit(Paper{}));
+    EXPECT_TRUE(SetupJson(SetupOf(piece, piece.DefaultCamera())).contains(QStringLiteral("\"width\": 41, \"height\": 58.4")));
 }
 
 // A grid's camera is A4's scaled with the assembled width; whatever the grid, format and
