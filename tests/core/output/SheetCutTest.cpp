@@ -34,10 +34,10 @@ std::vector<CutSheet> CutAll(const QImage& page, const GridOnPage& grid, const s
     return sheets;
 }
 
-QImage WhitePage(QSize size)
+QImage FilledPage(QSize size, QRgb colour = qRgb(255, 255, 255))
 {
     QImage page(size, QImage::Format_RGB32);
-    page.fill(Qt::white);
+    page.fill(colour);
     return page;
 }
 
@@ -53,9 +53,9 @@ QImage PatternPage(QSize size)
     return page;
 }
 
-std::vector<std::pair<int, int>> Places(const std::vector<GridSheet>& sheets)
+std::vector<QPoint> Places(const std::vector<GridSheet>& sheets)
 {
-    std::vector<std::pair<int, int>> places;
+    std::vector<QPoint> places;
     for (const GridSheet& s : sheets)
         places.emplace_back(s.Column, s.Row);
     return places;
@@ -69,13 +69,12 @@ TEST(SheetCut, SheetsLaidBackWithTheirStripsUnderTheNeighboursGiveThePage)
     const GridOnPage grid = *paper.GridAt(144);
     QImage page = PatternPage(*paper.PageSize(144));
     page.setDotsPerMeterX(5669);
-    page.setDotsPerMeterY(5669);
     SheetCutReport report;
     const std::vector<CutSheet> sheets = CutAll(page, grid, std::nullopt, &report);
     EXPECT_TRUE(report.complete);
     ASSERT_EQ(sheets.size(), 4u);
 
-    QImage laid = WhitePage(page.size());
+    QImage laid = FilledPage(page.size());
     QPainter painter(&laid);
     for (const CutSheet& cut : sheets) { // row by row, left to right: each over its neighbours' strips
         EXPECT_EQ(cut.image.size(), *paper.SheetPageSize(144));
@@ -90,46 +89,41 @@ TEST(SheetCut, NeighboursDrawTheirCrossesOnTheSameSpotOfThePage)
 {
     const Paper paper{PaperFormat::A4, PaperLayout::Flat, SheetGrid{2, 2}};
     const GridOnPage grid = *paper.GridAt(144);
-    QImage page = WhitePage(*paper.PageSize(144));
-    page.fill(qRgb(250, 250, 250)); // nothing white: every sheet is printed
+    const QImage page = FilledPage(*paper.PageSize(144), qRgb(250, 250, 250)); // every sheet printed
     const std::vector<CutSheet> sheets = CutAll(page, grid, MarkingOf(paper, 144));
     ASSERT_EQ(sheets.size(), 4u);
 
     const int reach = 30; // beyond a cross's arms (4 mm, 23 pixels here)
     int shared = 0;
-    for (const CutSheet& a : sheets) {
-        for (const CutSheet& b : sheets) {
-            if (&a == &b)
-                continue;
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        for (size_t j = i + 1; j < sheets.size(); ++j) {
+            const CutSheet& a = sheets[i];
+            const CutSheet& b = sheets[j];
             const std::vector<QPoint> crossesA = CrossesOn(grid, a.sheet);
             for (const QPoint& cross : CrossesOn(grid, b.sheet)) {
                 if (std::find(crossesA.begin(), crossesA.end(), cross) == crossesA.end())
                     continue;
-                ++shared;
-                // Inside the overlap of the two sheets, drawn there on both, pixel for pixel.
+                ++shared; // inside the overlap of the two sheets, drawn there on both alike
                 const QRect overlap = a.sheet.OnPage.intersected(b.sheet.OnPage);
                 EXPECT_TRUE(overlap.contains(cross));
                 const QRect around = QRect(cross - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1)).intersected(overlap);
-                const QImage seenA = a.image.copy(around.translated(-a.sheet.OnPage.topLeft()));
-                const QImage seenB = b.image.copy(around.translated(-b.sheet.OnPage.topLeft()));
-                EXPECT_EQ(seenA, seenB) << cross.x() << "," << cross.y();
+                EXPECT_EQ(a.image.copy(around.translated(-a.sheet.OnPage.topLeft())),
+                          b.image.copy(around.translated(-b.sheet.OnPage.topLeft())));
                 EXPECT_EQ(a.image.pixel(cross - a.sheet.OnPage.topLeft()), qRgb(0, 0, 0));
             }
         }
     }
-    EXPECT_EQ(shared, 2 * 4 * 2); // four seams, two crosses each, seen from both sides
+    EXPECT_EQ(shared, 4 * 2); // four seams, two crosses each
 }
 
 TEST(SheetCut, OnlyTheSheetsWithNothingOnThemAreSkipped)
 {
     const Paper paper{PaperFormat::Letter, PaperLayout::LFold, SheetGrid{3, 2}};
     const GridOnPage grid = *paper.GridAt(144);
-    const QImage blank = WhitePage(*paper.PageSize(144));
+    const QImage blank = FilledPage(*paper.PageSize(144));
     SheetCutReport report;
     CutAll(blank, grid, MarkingOf(paper, 144), &report);
-    EXPECT_TRUE(report.printed.empty());
-    EXPECT_EQ(report.skipped.size(), 6u);
-    EXPECT_TRUE(report.complete);
+    EXPECT_TRUE(report.complete && report.printed.empty() && report.skipped.size() == 6u);
 
     QImage page = blank;
     page.setPixel(10, 10, qRgb(254, 255, 255)); // on C1 R1 alone
@@ -137,8 +131,8 @@ TEST(SheetCut, OnlyTheSheetsWithNothingOnThemAreSkipped)
     const QRect c3r2 = grid.SheetRect(2, 1);
     page.setPixel(c3r2.x() + 1, c3r2.y() + c3r2.height() / 2, qRgb(0, 0, 0));
     const std::vector<CutSheet> sheets = CutAll(page, grid, std::nullopt, &report);
-    EXPECT_EQ(Places(report.printed), (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {2, 1}}));
-    EXPECT_EQ(Places(report.skipped), (std::vector<std::pair<int, int>>{{1, 0}, {2, 0}, {0, 1}}));
+    EXPECT_EQ(Places(report.printed), (std::vector<QPoint>{{0, 0}, {1, 1}, {2, 1}}));
+    EXPECT_EQ(Places(report.skipped), (std::vector<QPoint>{{1, 0}, {2, 0}, {0, 1}}));
     ASSERT_EQ(sheets.size(), 3u);
     EXPECT_EQ(SheetLabel(sheets[2].sheet), QStringLiteral("C3 R2"));
 
@@ -147,7 +141,7 @@ TEST(SheetCut, OnlyTheSheetsWithNothingOnThemAreSkipped)
     const QRect c2r2 = grid.SheetRect(1, 1);
     page.setPixel(c2r2.topLeft() + QPoint(1, 1), qRgb(0, 0, 0));
     CutAll(page, grid, std::nullopt, &report);
-    EXPECT_EQ(Places(report.printed), (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
+    EXPECT_EQ(Places(report.printed), (std::vector<QPoint>{{0, 0}, {1, 0}, {0, 1}, {1, 1}}));
 }
 
 TEST(SheetCut, PageIsReadOneRowOfSheetsAtATimeAndStopsWhenAsked)
@@ -180,25 +174,14 @@ TEST(SheetCut, PageIsReadOneRowOfSheetsAtATimeAndStopsWhenAsked)
 TEST(SheetCut, FoldTicksOnlyOnTheSheetsTheFoldCrosses)
 {
     const Paper paper{PaperFormat::A4, PaperLayout::LFold, SheetGrid{1, 3}};
-    const GridOnPage grid = *paper.GridAt(144);
-    QImage page = WhitePage(*paper.PageSize(144));
-    page.fill(qRgb(250, 250, 250));
+    const QImage page = FilledPage(*paper.PageSize(144), qRgb(250, 250, 250));
     const SheetMarking marking = MarkingOf(paper, 144);
-    ASSERT_TRUE(marking.FoldRow);
-    EXPECT_EQ(*marking.FoldRow, page.height() / 2);
-    const std::vector<CutSheet> sheets = CutAll(page, grid, marking);
-    ASSERT_EQ(sheets.size(), 3u);
-    for (const CutSheet& cut : sheets) {
-        const int row = *marking.FoldRow - cut.sheet.OnPage.y();
-        const bool crossed = row >= 0 && row < cut.image.height();
-        EXPECT_EQ(crossed, cut.sheet.Row == 1);
-        int ticks = 0;
+    ASSERT_EQ(marking.FoldRow, page.height() / 2);
+    for (const CutSheet& cut : CutAll(page, *paper.GridAt(144), marking)) {
+        int ticks = 0; // rows dark at both edges
         for (int y = 0; y < cut.image.height(); ++y)
             ticks += cut.image.pixel(1, y) == qRgb(0, 0, 0) && cut.image.pixel(cut.image.width() - 2, y) == qRgb(0, 0, 0);
-        EXPECT_EQ(ticks > 0, crossed) << SheetLabel(cut.sheet).toStdString();
-        if (crossed) {
-            EXPECT_EQ(cut.image.pixel(1, row), qRgb(0, 0, 0));
-        }
+        EXPECT_EQ(ticks > 0, cut.sheet.Row == 1) << SheetLabel(cut.sheet).toStdString();
     }
     EXPECT_FALSE(MarkingOf(Paper{PaperFormat::A4, PaperLayout::Flat, SheetGrid{1, 3}}, 144).FoldRow);
 }
@@ -207,7 +190,7 @@ TEST(SheetCut, FoldTicksOnlyOnTheSheetsTheFoldCrosses)
 TEST(SheetCut, AssemblySheetLeavesTheSpaceBelowFree)
 {
     const Paper paper{PaperFormat::A4, PaperLayout::LFold, SheetGrid{3, 2}};
-    QImage sheet = WhitePage(QSize(1190, 1684));
+    QImage sheet = FilledPage(QSize(1190, 1684));
     QPainter painter(&sheet);
     const QRectF area(60, 60, 1070, 1564);
     const QRectF free = PaintAssemblySheet(painter, area, paper, {{2, 0, {}}});
