@@ -11,6 +11,7 @@
 
 #include "core/designer/CornerCheck.h"
 #include "core/designer/PaperScene.h"
+#include "core/designer/ProjectedOutline.h"
 #include "core/shell/Paper.h"
 #include "scene/OffscreenView.h"
 #include "scene/PaperTextures.h"
@@ -119,6 +120,27 @@ TEST_F(SceneView, ResamplesTexturesToPowersOfTwo)
     EXPECT_EQ(QSize(wide.width, wide.height), QSize(256, 128));
     ASSERT_EQ(wide.bytes.size(), 256u * 128 * 4);
     EXPECT_EQ(wide.bytes[1000], 200); // a flat picture stays flat
+}
+
+// The default outline of a paper of several sheets is worked out, not captured: it must be
+// what the drawn scene's capture finds at the default camera.
+TEST(SceneCapture, DefaultOutlineOfAGridIsWhatTheCaptureFinds)
+{
+    const QSize view(974, 838);
+    OffscreenView offscreen(view);
+    ASSERT_TRUE(offscreen.IsValid()) << offscreen.Error().toStdString();
+    ASSERT_TRUE(offscreen.MakeCurrent());
+    for (const Paper& paper : {Paper{PaperFormat::A4, PaperLayout::LFold, SheetGrid{2, 2}},
+                               Paper{PaperFormat::A3, PaperLayout::Upright, SheetGrid{3, 1}},
+                               Paper{PaperFormat::Letter, PaperLayout::Flat, SheetGrid{6, 6}},
+                               Paper{PaperFormat::A4, PaperLayout::LFold, SheetGrid{1, 5}}}) {
+        SCOPED_TRACE(GridText(paper.Grid).toStdString());
+        const PaperOutline outline = paper.DefaultOutline();
+        const OutlineCapture captured =
+            CaptureOutline(offscreen.CaptureCorners(outline.Camera, paper), paper, outline.Camera, view);
+        ASSERT_TRUE(captured.outline);
+        EXPECT_EQ(captured.outline->PaperPoint, outline.PaperPoint);
+    }
 }
 
 } // namespace

@@ -42,7 +42,7 @@ CameraSetup SetupOf(const Paper& paper, const CameraValues& camera)
 
 QString SetupJson(const CameraSetup& setup)
 {
-    const Paper upright{setup.paper.Format, PaperLayout::LFold};
+    const Paper upright{setup.paper.Format, PaperLayout::LFold, setup.paper.Grid};
     const QSizeF size = upright.PageSizeMm() / 10.0;
     return QStringLiteral("{\"paper\": {\"format\": \"%1\", \"width\": %2, \"height\": %3}, \"eye\": %4, "
                           "\"aim\": %5, \"fov\": %6, \"focal35mm\": %7}")

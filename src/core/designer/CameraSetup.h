@@ -30,7 +30,8 @@ struct CameraSetup {
 CameraSetup SetupOf(const Paper& paper, const CameraValues& camera);
 
 // {"paper": {"format", "width", "height"}, "eye": {...}, "aim": {...}, "fov", "focal35mm"}:
-// the eye and the aim to a millimetre, the paper's upright size as it is.
+// the eye and the aim to a millimetre, the paper's upright size as it is (assembled, for a grid
+// of sheets).
 QString SetupJson(const CameraSetup& setup);
 
 // One line for the user: "Camera: 54.5 cm left, 83.3 cm in front of the near edge, 53.1 cm

@@ -62,19 +62,19 @@ GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const C
 GenerateResult GenerateBothSheets(const Document& doc, const CanvasPaper& paper, GenControl& control,
                                   const RowCallback& afterRow)
 {
-    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::LFold}, doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::LFold, doc.Paper.Grid}, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow)
 {
-    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::Flat}, doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::Flat, doc.Paper.Grid}, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow)
 {
-    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::Upright}, doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf({doc.Paper.Format, PaperLayout::Upright, doc.Paper.Grid}, doc.PageDpi), doc, paper, control, afterRow);
 }
 
 std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,

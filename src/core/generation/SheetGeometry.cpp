@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <tuple>
 
 #include <QPainter>
 
@@ -53,18 +54,20 @@ struct ResolutionLayouts {
     DriverLayout sheetA;
 };
 
-// The drivers of a format at a resolution, made at their first use and kept for the run.
-const ResolutionLayouts* LayoutsAt(PaperFormat format, int32_t PageDpi)
+// The drivers for the paper's page at a resolution, made at their first use and kept for
+// the run. They lay out the upright page: the assembled one for a grid of sheets.
+const ResolutionLayouts* LayoutsAt(const Paper& paper, int32_t PageDpi)
 {
-    const std::optional<QSize> page = Paper{format, PaperLayout::LFold}.PortraitPageSize(PageDpi);
-    if (!page)
+    const std::optional<QSize> laidOut = paper.PageSize(PageDpi);
+    if (!laidOut)
         return nullptr;
+    const QSize page = paper.Layout == PaperLayout::Upright ? laidOut->transposed() : *laidOut;
     static std::mutex mutex;
-    static std::map<std::pair<PaperFormat, int32_t>, std::unique_ptr<const ResolutionLayouts>> made;
+    static std::map<std::tuple<int, int, int32_t>, std::unique_ptr<const ResolutionLayouts>> made;
     const std::lock_guard lock(mutex);
-    std::unique_ptr<const ResolutionLayouts>& layouts = made[{format, PageDpi}];
+    std::unique_ptr<const ResolutionLayouts>& layouts = made[{page.width(), page.height(), PageDpi}];
     if (!layouts)
-        layouts = std::make_unique<const ResolutionLayouts>(*page, MaxCanvasPixels(PageDpi));
+        layouts = std::make_unique<const ResolutionLayouts>(page, MaxCanvasPixels(PageDpi));
     return layouts.get();
 }
 
@@ -116,7 +119,7 @@ std::optional<int32_t> CanvasWidth(int32_t C, int64_t boxWidth, int64_t boxHeigh
 
 const DriverLayout* DriverLayoutOf(const Paper& paper, int32_t PageDpi)
 {
-    const ResolutionLayouts* layouts = LayoutsAt(paper.Format, PageDpi);
+    const ResolutionLayouts* layouts = LayoutsAt(paper, PageDpi);
     if (!layouts)
         return nullptr;
     switch (paper.Layout) {

@@ -35,8 +35,9 @@ struct DriverLayout {
     int64_t maxCanvasPixels; // the largest canvas composed, in pixels
 };
 
-// The driver of the paper's layout for a page made at PageDpi; no value for a layout that
-// selects nothing or a resolution not in kPageDpis.
+// The driver of the paper's layout for a page made at PageDpi (the assembled page of a grid
+// of sheets); no value for a layout that selects nothing or when the paper has no page there
+// (Paper::PageSize).
 const DriverLayout* DriverLayoutOf(const Paper& paper, int32_t PageDpi = kDefaultPageDpi);
 
 struct SheetGeometry {

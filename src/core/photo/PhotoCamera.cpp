@@ -182,8 +182,9 @@ std::optional<PhotoCamera> CameraFromCorners(const PhotoPoints& corners, QSize p
 
 double CmPerSceneUnit(const Paper& paper)
 {
-    // The scene's L-folded paper is as wide as the format's short side.
-    const QSizeF mm = paper.PageSizeMm();
+    // The scene's L-folded paper is as wide as the format's short side; a grid of sheets
+    // is the same scale.
+    const QSizeF mm = Paper{paper.Format, PaperLayout::LFold}.PageSizeMm();
     const double shortSide = Paper{paper.Format, PaperLayout::LFold}.SceneSize().SheetWidth;
     return std::min(mm.width(), mm.height()) / 10.0 / shortSide;
 }

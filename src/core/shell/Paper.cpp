@@ -1,8 +1,12 @@
 #include "core/shell/Paper.h"
 
+#include <algorithm>
 #include <array>
 #include <iterator>
 
+#include "core/designer/DesignerCamera.h"
+#include "core/designer/PieceCamera.h"
+#include "core/designer/ProjectedOutline.h"
 #include "core/shell/Numeric.h"
 #include "core/shell/PageResolution.h"
 
@@ -47,6 +51,9 @@ constexpr PaperFormat kFormatList[] = {PaperFormat::A4, PaperFormat::Letter, Pap
 
 // The designer's eye aims at this share of the standing sheet's height.
 constexpr double kAimShare = 0.43;
+
+// The view the built-in outlines were captured in.
+constexpr QSize kDefaultOutlineView(974, 838);
 
 const FormatEntry& EntryOf(PaperFormat format)
 {
@@ -111,7 +118,7 @@ std::optional<QSize> Paper::PortraitPageSize(int32_t PageDpi) const
     return EntryOf(Format).pages[*index];
 }
 
-std::optional<QSize> Paper::PageSize(int32_t PageDpi) const
+std::optional<QSize> Paper::SheetPageSize(int32_t PageDpi) const
 {
     const std::optional<QSize> upright = PortraitPageSize(PageDpi);
     if (!upright || Layout == PaperLayout::None)
@@ -119,10 +126,35 @@ std::optional<QSize> Paper::PageSize(int32_t PageDpi) const
     return Layout == PaperLayout::Upright ? upright->transposed() : *upright;
 }
 
-QSizeF Paper::PageSizeMm() const
+std::optional<GridOnPage> Paper::GridAt(int32_t PageDpi) const
+{
+    const std::optional<QSize> sheet = SheetPageSize(PageDpi);
+    if (!sheet || !Grid.IsValid())
+        return std::nullopt;
+    const GridOnPage grid{Grid, *sheet, Grid.IsSingle() ? 0 : GluePixels(Grid.GlueMm, PageDpi)};
+    const QSize page = grid.Assembled();
+    if (page.isEmpty() || std::max(page.width(), page.height()) > kMaxPageSide)
+        return std::nullopt;
+    return grid;
+}
+
+std::optional<QSize> Paper::PageSize(int32_t PageDpi) const
+{
+    const std::optional<GridOnPage> grid = GridAt(PageDpi);
+    if (!grid)
+        return std::nullopt;
+    return grid->Assembled();
+}
+
+QSizeF Paper::SheetSizeMm() const
 {
     const QSizeF upright = EntryOf(Format).sizeMm;
     return Layout == PaperLayout::Upright ? upright.transposed() : upright;
+}
+
+QSizeF Paper::PageSizeMm() const
+{
+    return Grid.Clamped().AssembledMm(SheetSizeMm());
 }
 
 QPageSize Paper::PrintPageSize() const
@@ -133,13 +165,18 @@ QPageSize Paper::PrintPageSize() const
 SheetSize Paper::SceneSize() const
 {
     const FormatEntry& entry = EntryOf(Format);
+    // How much larger than one sheet the assembled paper is, across and down the page.
+    const QSizeF sheet = SheetSizeMm();
+    const QSizeF page = PageSizeMm();
+    const double across = page.width() / sheet.width();
+    const double down = page.height() / sheet.height();
     switch (Layout) {
     case PaperLayout::LFold:
-        return {entry.sceneWidth, entry.sceneLength / 2.0, entry.sceneLength / 2.0};
+        return {entry.sceneWidth * across, entry.sceneLength * down / 2.0, entry.sceneLength * down / 2.0};
     case PaperLayout::Flat:
-        return {entry.sceneWidth, 0.0, entry.sceneLength};
+        return {entry.sceneWidth * across, 0.0, entry.sceneLength * down};
     case PaperLayout::Upright:
-        return {entry.sceneLength, entry.sceneWidth, 0.0};
+        return {entry.sceneLength * across, entry.sceneWidth * down, 0.0};
     case PaperLayout::None:
         break;
     }
@@ -156,9 +193,27 @@ double Paper::PageStyle() const
     return PageStyleOf(Layout);
 }
 
+// A grid's camera is A4's scaled with the assembled width. A paper much taller than wide is
+// not seen whole that way, so then it is scaled with the height; and where the eye had to
+// come nearer than that, the field of view opens until the whole paper is in view.
 CameraValues Paper::DefaultCamera() const
 {
-    return CameraOnFormat(CameraValues{}, kFormats[0].format, Format);
+    if (Grid.IsSingle())
+        return CameraOnFormat(CameraValues{}, kFormats[0].format, Format);
+    const auto seen = [this](const CameraValues& camera) {
+        return ProjectedOutline(*this, camera, kDefaultOutlineView).outline.has_value();
+    };
+    const double format = EntryOf(Format).sizeMm.width() / kFormats[0].sizeMm.width();
+    const QSizeF sheet = SheetSizeMm();
+    const QSizeF page = PageSizeMm();
+    const double across = page.width() / sheet.width();
+    const CameraValues byWidth = CameraForPiece(CameraValues{}, format * across);
+    if (seen(byWidth))
+        return byWidth;
+    CameraValues camera = CameraForPiece(CameraValues{}, format * std::max(across, page.height() / sheet.height()));
+    while (!seen(camera) && camera.FieldOfView < RangeOf(CameraRow::FieldOfView).Max)
+        camera.FieldOfView += 1.0;
+    return camera;
 }
 
 PaperOutline Paper::DefaultOutline() const
@@ -166,7 +221,23 @@ PaperOutline Paper::DefaultOutline() const
     PaperOutline outline;
     outline.PaperPoint = EntryOf(Format).startOutline;
     outline.Camera = DefaultCamera();
+    if (Grid.IsSingle())
+        return outline;
+    if (const OutlineCapture seen = ProjectedOutline(*this, outline.Camera, kDefaultOutlineView); seen.outline)
+        outline.PaperPoint = seen.outline->PaperPoint;
     return outline;
+}
+
+PageFit FitOfPage(const Paper& paper, int32_t PageDpi)
+{
+    PageFit fit;
+    for (const int32_t dpi : kPageDpis) {
+        if (!paper.PageSize(dpi))
+            continue;
+        fit.largestDpi = dpi;
+        fit.fits = fit.fits || dpi == PageDpi;
+    }
+    return fit;
 }
 
 CameraValues CameraOnFormat(const CameraValues& camera, PaperFormat from, PaperFormat to)
