@@ -31,6 +31,7 @@ enum CommandId : int {
     ID_OPEN_RECENT = 1046, // a submenu of the pictures and layouts opened or saved lately
     ID_SAVE_LAYOUT_AS = 1047,
     ID_QUIT = 1048,
+    ID_PAGE_MARKS = 1049, // checkable: fold ticks and a scale bar on the page
 };
 
 // In a menu's list of ids: a separator.
