@@ -109,15 +109,17 @@ struct CommandUsage {
 
 constexpr CommandUsage kCommandUsages[] = {
     {"generate",
-     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) [--picture FILE] [--style S]\n"
+     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp|pdf) [--picture FILE] [--style S]\n"
      "               [--paper a4|letter|a3] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
      "               [--view WxH] [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
      "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS]\n"
-     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --photo PHOTO [--corners X1,Y1,...,X6,Y6]\n"
+     "               [--marks] [--setup-sheet]\n"
+     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp|pdf) --photo PHOTO [--corners X1,Y1,...,X6,Y6]\n"
      "               [--picture FILE] [--style S] [--paper F] [--canvas WxH] [--placement X1,Y1,X2,Y2]\n"
-     "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS]\n"
-     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp) --layout FILE.quorvane\n"
-     "               [--mapping bilinear|exact] [--dpi DPIS]\n"},
+     "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS] [--marks]\n"
+     "               [--setup-sheet]\n"
+     "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp|pdf) --layout FILE.quorvane\n"
+     "               [--mapping bilinear|exact] [--dpi DPIS] [--marks] [--setup-sheet]\n"},
     {"corners",
      "  quorvane-cli corners [--style S] [--paper F] [--distance CM] [--angle DEG] [--height CM]\n"
      "               [--fov DEG] [--view WxH]\n"},
@@ -135,10 +137,11 @@ const char* const kCommandsExplained =
     "generate   makes the printable page from a picture or a saved layout, as the desktop\n"
     "           program does; --composite also draws what the camera should see of it: the\n"
     "           picture over the paper in the designer's view; --dpi makes the page at one of\n"
-    "           the resolutions DPIS dots per inch (the first by default); with --photo the\n"
-    "           paper is where a photo of it shows it (its corners found, or given by --corners\n"
-    "           as detect prints them), the canvas shows the whole photo, the mapping is exact\n"
-    "           unless --mapping says otherwise and --composite draws over the photo\n"
+    "           the resolutions DPIS dots per inch (the first by default); a .pdf page is the\n"
+    "           paper's size and prints at actual size; with --photo the paper is where a photo\n"
+    "           of it shows it (its corners found, or given by --corners as detect prints them),\n"
+    "           the canvas shows the whole photo, the mapping is exact unless --mapping says\n"
+    "           otherwise and --composite draws over the photo\n"
     "corners    prints where the paper's six corners fall in the designer's view (JSON)\n"
     "reproject  re-projects a quadrilateral of SRC onto the whole of DST's size\n"
     "simulate   renders what the designer's camera sees of PAGE printed on the paper\n"
@@ -153,6 +156,10 @@ const char* const kOptionsExplained =
     "--paper    the paper printed on: a4 (the default), letter or a3\n"
     "--distance the camera's distance and --height its height, in centimetres of the paper\n"
     "           as printed at actual size, as the designer's fields show them\n"
+    "--marks    draws fold ticks at the fold of an L-fold page and a 5 cm scale bar in a\n"
+    "           corner left white, to check the printed size\n"
+    "--setup-sheet  adds a second PDF page: where the camera goes, in a plan and a side\n"
+    "           view with the figures of setup, and a 10 cm bar to check the printed size\n"
     "--mapping  bilinear (the default) interpolates between the sheet's corners; exact maps\n"
     "           the page by the perspective through them, as the camera sees the sheet\n"
     "Camera values are rounded to the designer's steps and must lie in its ranges: distance\n"

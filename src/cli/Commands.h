@@ -13,6 +13,6 @@ int RunSetup(const CliArgs& args);
 int RunDetect(const CliArgs& args);
 
 // Options that take no value, for every command.
-inline const std::vector<std::string> kFlagNames{"default-paper", "help", "version"};
+inline const std::vector<std::string> kFlagNames{"default-paper", "help", "version", "marks", "setup-sheet"};
 
 } // namespace quorvane::cli

@@ -6,10 +6,13 @@
 #include "cli/CommandSupport.h"
 #include "cli/DesignerPaper.h"
 #include "cli/PhotoPaper.h"
+#include "core/designer/CameraSetup.h"
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/output/ExpectedView.h"
+#include "core/output/PageMarks.h"
 #include "core/output/SaveNames.h"
+#include "core/output/SetupSheet.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
 #include "core/shell/LayoutFile.h"
@@ -22,7 +25,8 @@ namespace {
 
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
-    "placement", "default-paper", "composite", "mapping", "dpi", "paper", "photo", "corners"};
+    "placement", "default-paper", "composite", "mapping", "dpi", "paper", "photo", "corners", "marks",
+    "setup-sheet"};
 
 struct GenerateRequest {
     QString output;
@@ -34,6 +38,31 @@ struct GenerateRequest {
     SheetMapping Mapping = SheetMapping::Bilinear;
     int32_t PageDpi = kDefaultPageDpi;
 };
+
+// A name ending in one of the picture formats' endings: a PDF is a page to print, not a view.
+bool IsPictureName(const std::string& name)
+{
+    const std::optional<PageFileFormat> format = FormatOfFileName(QString::fromStdString(name));
+    return format && *format != PageFileFormat::Pdf;
+}
+
+// What goes onto the page and into its file besides the page itself.
+struct PageExtras {
+    bool marks = false;      // fold ticks and a scale bar drawn onto the page
+    bool setupSheet = false; // a PDF's second page
+};
+
+// --marks and --setup-sheet; an error message when the setup sheet has no PDF to go in.
+std::optional<PageExtras> ReadExtras(const CliArgs& args, std::string& error)
+{
+    const PageExtras extras{args.HasFlag("marks"), args.HasFlag("setup-sheet")};
+    if (extras.setupSheet && FormatOfFileName(QString::fromStdString(args.Option("output").value_or("")))
+                                 != PageFileFormat::Pdf) {
+        error = "--setup-sheet needs a PDF output: -o PAGE.pdf";
+        return std::nullopt;
+    }
+    return extras;
+}
 
 std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& ObjectFolder, std::string& error)
 {
@@ -74,7 +103,7 @@ std::optional<GenerateRequest> ReadRequest(const CliArgs& args, const QString& O
         error = photo;
     else if (args.Option("composite") && args.HasFlag("default-paper"))
         error = "--composite needs the designer's camera, not --default-paper";
-    else if (args.Option("composite") && !FormatOfFileName(QString::fromStdString(*args.Option("composite"))))
+    else if (args.Option("composite") && !IsPictureName(*args.Option("composite")))
         error = "--composite must name a .png, .jpg, .gif or .bmp file";
     if (!error.empty())
         return std::nullopt;
@@ -100,28 +129,35 @@ void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest
     SetPlacement(doc, paper, {p[0], p[1], p[2], p[3]});
 }
 
-// The page of the document on the paper as fitted, written to `output`.
-int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output)
+// The page of the document on the paper as fitted, with its extras, written to `output`.
+int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output, const PageExtras& extras)
 {
     GenControl control;
-    const auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
+    auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
     EndTerminalProgress();
     if (result && result->status == GenerateStatus::NoMemory)
         return Fail("the page could not be made: not enough memory", kExitWriteFailed);
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
-    return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi));
+    if (extras.marks)
+        DrawPageMarks(result->page, doc.Paper, doc.PageDpi);
+    PdfPaper pdf{doc.Paper.PageSizeMm(), {}};
+    if (extras.setupSheet)
+        pdf.following.push_back(SetupSheetPage(SetupOf(doc.Paper, doc.Camera())));
+    return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi, pdf));
 }
 
 // A saved layout holds everything, its mapping and page resolution included: only the
-// output may go with it, and --mapping or --dpi to make the page another way.
+// output and its extras may go with it, and --mapping or --dpi to make the page another way.
 int GenerateFromLayout(const CliArgs& args)
 {
     const auto output = args.Option("output");
     const auto mapping = ParseMapping(args);
     const auto dpi = ParsePageDpi(args);
-    if (!UnknownOption(args, {"layout", "output", "mapping", "dpi"}).empty() || !args.positionals.empty())
-        return UsageError("--layout takes no other options than the output file, --mapping and --dpi");
+    if (!UnknownOption(args, {"layout", "output", "mapping", "dpi", "marks", "setup-sheet"}).empty()
+        || !args.positionals.empty())
+        return UsageError("--layout takes no other options than the output file, --mapping, --dpi, --marks and "
+                          "--setup-sheet");
     if (!output || output->empty())
         return UsageError("generate needs an output file: -o PAGE.png");
     if (!mapping)
@@ -129,6 +165,9 @@ int GenerateFromLayout(const CliArgs& args)
     if (!dpi)
         return UsageError(PageDpiError());
     std::string error;
+    const std::optional<PageExtras> extras = ReadExtras(args, error);
+    if (!extras)
+        return UsageError(error);
     const std::optional<QString> layout = FileNameArgument(*args.Option("layout"), error);
     if (!layout)
         return Fail(error, kExitBadInput);
@@ -145,7 +184,7 @@ int GenerateFromLayout(const CliArgs& args)
         doc.PageDpi = *dpi;
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(read.layout->canvas), false);
-    return MakePage(doc, paper, QString::fromStdString(*output));
+    return MakePage(doc, paper, QString::fromStdString(*output), *extras);
 }
 
 } // namespace
@@ -159,6 +198,9 @@ int RunGenerate(const CliArgs& args)
     std::string error;
     const auto request = ReadRequest(args, ObjectFolder, error);
     if (!request || !DesignerRequestFromArgs(args, error))
+        return UsageError(error);
+    const std::optional<PageExtras> extras = ReadExtras(args, error);
+    if (!extras)
         return UsageError(error);
     doc.Paper = request->paper;
     doc.Outline = doc.Paper.DefaultOutline();
@@ -193,7 +235,7 @@ int RunGenerate(const CliArgs& args)
     CanvasPaper paper;
     ResetPaper(doc, paper, QSizeF(request->canvas), true);
     PlacePicture(doc, paper, *request);
-    const int written = MakePage(doc, paper, request->output);
+    const int written = MakePage(doc, paper, request->output, *extras);
     if (written != kExitDone || request->composite.isEmpty())
         return written;
     return ExitCodeOf(WriteResultImage(ComposeExpectedView(doc, QSizeF(request->canvas)), request->composite));

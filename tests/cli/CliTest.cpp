@@ -283,6 +283,7 @@ TEST(CliFaults, BadUsageAndInputExitWithTheirCodeAndSayWhy)
         {generate + QStringList{"--zoom", "2"}, 1, "--zoom"},
         {generate + QStringList{"--mapping=Exact"}, 1, "--mapping"},
         {generate + QStringList{"--composite", "view.png"}, 1, "--composite"},
+        {{"generate", "-o", page, "--composite", dir.filePath("view.pdf")}, 1, "--composite must name"},
         {generate + QStringList{"--dpi", "200"}, 1, "--dpi"},
         {generate + QStringList{"--paper", "b5"}, 1, "--paper must be a4, letter or a3"},
         {{"generate", "--default-paper", "--picture", pipe, "-o", dir.filePath("page.tga")}, 1, ".jpg, .png"},
@@ -327,7 +328,7 @@ TEST(CliFaults, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
     QTemporaryDir dir;
     const QString source = DrawPicture(dir, QSize(200, 150));
     const QString quad = QStringLiteral("--quad=10,5,190,20,180,140,5,130");
-    for (const char* name : {"page.png", "page.gif", "moved.bmp"}) {
+    for (const char* name : {"page.png", "page.gif", "page.pdf", "moved.bmp"}) {
         SCOPED_TRACE(name);
         const QString output = dir.filePath(QString::fromUtf8(name));
         const QStringList arguments = QByteArray(name).startsWith("page")

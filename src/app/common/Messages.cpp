@@ -1,6 +1,7 @@
 #include "app/common/Messages.h"
 
 #include <QApplication>
+#include <QCheckBox>
 
 namespace quorvane {
 
@@ -22,6 +23,22 @@ bool AskYesNo(QWidget* parent, const QString& title, const QString& text)
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<bool> AskSetupSheet(QWidget* parent, bool preset)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), QStringLiteral("Save the page as PDF"),
+                    QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.setInformativeText(QStringLiteral("The PDF prints the page at actual size. A setup sheet on a second page "
+                                          "shows where to put the camera and a 10 cm bar to check the printed scale."));
+    auto* sheet = new QCheckBox(QStringLiteral("Add a setup sheet"), &box);
+    sheet->setChecked(preset);
+    box.setCheckBox(sheet);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    if (box.exec() != QMessageBox::Save)
+        return std::nullopt;
+    return sheet->isChecked();
 }
 
 SaveChoice AskSaveChanges(QWidget* parent)

@@ -3,6 +3,8 @@
 // Every message the program shows to the user goes through these helpers, so one
 // search finds them all.
 
+#include <optional>
+
 #include <QMessageBox>
 #include <QString>
 
@@ -18,6 +20,10 @@ void ShowPlainMessage(QWidget* parent, const QString& text);
 
 // A question with Yes and No, Yes the default. Returns true for Yes.
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+
+// Asked when a page is saved as PDF: "Add a setup sheet" checked as `preset`, with Save (the
+// default) and Cancel. The check box's state; no value for Cancel, Esc and the close box.
+std::optional<bool> AskSetupSheet(QWidget* parent, bool preset);
 
 enum class SaveChoice { Save, Discard, Cancel };
 

@@ -16,6 +16,7 @@
 #include "app/output/SaveResult.h"
 #include "core/designer/CameraSetup.h"
 #include "core/generation/GenerateDrivers.h"
+#include "core/output/PageMarks.h"
 
 namespace quorvane {
 
@@ -32,10 +33,11 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
     const int32_t PageDpi = doc.PageDpi;
     auto* viewer = new FormViewer(page, paper, mainWindow);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->ShowSetup(SetupLine(SetupOf(paper, camera)));
+    const CameraSetup setup = SetupOf(paper, camera);
+    viewer->ShowSetup(SetupLine(setup));
     const auto savedPath = std::make_shared<QString>();
-    QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath, PageDpi] {
-        const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi);
+    QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath, PageDpi, setup] {
+        const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi, setup);
         if (!written.isEmpty())
             *savedPath = written;
     });
@@ -64,7 +66,7 @@ void ReportFailure(QPointer<FormProgress> progress, QWidget* mainWindow, const Q
 } // namespace
 
 void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& control, QString& SaveFolder,
-                 QWidget* mainWindow)
+                 QWidget* mainWindow, bool pageMarks)
 {
     if (doc.Paper.Layout == PaperLayout::None)
         return;
@@ -76,7 +78,7 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
     QPointer<FormProgress> progress = new FormProgress(control, mainWindow);
     progress->show();
 
-    const auto result = GenerateForPageStyle(doc, paper, control, [&busy] {
+    auto result = GenerateForPageStyle(doc, paper, control, [&busy] {
         busy.reset();
         QCoreApplication::processEvents();
     });
@@ -85,6 +87,8 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
         return;
     switch (result->status) {
     case GenerateStatus::Done:
+        if (pageMarks)
+            DrawPageMarks(result->page, doc.Paper, doc.PageDpi);
         OpenResultViewer(doc, SaveFolder, result->page, mainWindow);
         break;
     case GenerateStatus::DibError:

@@ -14,8 +14,9 @@ namespace quorvane {
 // at the end the result viewer opens, or after Stop the main window is back. When the
 // canvas cannot be read, "DIB ERROR" is shown, the dialog closes and the main window
 // comes back. The viewer's Save starts in SaveFolder and moves it to the folder saved in;
-// `control` must outlive the progress dialog.
+// `control` must outlive the progress dialog. With `pageMarks` the made page gets its fold
+// ticks and scale bar (DrawPageMarks) before the viewer shows it.
 void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& control, QString& SaveFolder,
-                 QWidget* mainWindow);
+                 QWidget* mainWindow, bool pageMarks = false);
 
 } // namespace quorvane

@@ -9,6 +9,8 @@
 #include "app/common/Messages.h"
 #include "core/output/ResultWriter.h"
 #include "core/output/SaveNames.h"
+#include "core/output/SetupSheet.h"
+#include "core/services/PageSettings.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 
@@ -37,7 +39,8 @@ public:
 };
 
 constexpr char kSaveFilterList[] =
-    "JPG format (*.jpg)|*.jpg|PNG format (*.png)|*.png|GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp";
+    "JPG format (*.jpg)|*.jpg|PNG format (*.png)|*.png|GIF format (*.gif)|*.gif|BMP format (*.bmp)|*.bmp|"
+    "PDF document (*.pdf)|*.pdf";
 
 // The dialog asks before replacing an existing file (its default). A name without an
 // ending gets the chosen type's ending before that question, so the question and the
@@ -55,9 +58,26 @@ void PrepareSaveDialog(QFileDialog& dialog, const QString& SaveFolder)
                      [&dialog](const QString& filter) { dialog.setDefaultSuffix(FirstEndingOf(filter)); });
 }
 
+// A PDF's paper, and the setup sheet when the user adds it; no value when the user cancels.
+std::optional<PdfPaper> AskPdfPaper(QWidget* viewer, const QString& fileName, const std::optional<CameraSetup>& setup)
+{
+    if (FormatOfFileName(fileName) != PageFileFormat::Pdf || !setup)
+        return PdfPaper{};
+    SettingsStore store;
+    const std::optional<bool> sheet = AskSetupSheet(viewer, ReadSwitchSetting(store, kSetupSheet));
+    if (!sheet)
+        return std::nullopt;
+    WriteSwitchSetting(store, kSetupSheet, *sheet);
+    PdfPaper pdf{setup->paper.PageSizeMm(), {}};
+    if (*sheet)
+        pdf.following.push_back(SetupSheetPage(*setup));
+    return pdf;
+}
+
 } // namespace
 
-QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi)
+QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi,
+                   const std::optional<CameraSetup>& setup)
 {
     SaveDialog dialog(viewer);
     PrepareSaveDialog(dialog, SaveFolder);
@@ -67,12 +87,15 @@ QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int
     if (chosen.isEmpty() || chosen.constFirst().isEmpty())
         return {};
     const QString& fileName = chosen.constFirst();
+    const std::optional<PdfPaper> pdf = AskPdfPaper(viewer, fileName, setup);
+    if (!pdf)
+        return {};
     SaveFolder = FolderOfFileName(fileName);
     SettingsStore store;
     RememberFolder(store, kLastSaveFolder, SaveFolder);
     const WriteResult result = [&] {
         const BusyCursor busy; // a GIF can take a while
-        return WriteResultImage(page, fileName, PageDpi);
+        return WriteResultImage(page, fileName, PageDpi, *pdf);
     }();
     if (result.status == WriteStatus::Written)
         return fileName;

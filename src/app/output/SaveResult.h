@@ -4,7 +4,9 @@
 // format its name ends in.
 
 #include <cstdint>
+#include <optional>
 
+#include "core/designer/CameraSetup.h"
 #include "core/shell/PageResolution.h"
 
 class QImage;
@@ -13,11 +15,14 @@ class QWidget;
 
 namespace quorvane {
 
-// Shows the save dialog (JPG, PNG, GIF and BMP filters, JPG selected, confirmation
+// Shows the save dialog (JPG, PNG, GIF, BMP and PDF filters, JPG selected, confirmation
 // before an existing file is replaced) in `SaveFolder`. A chosen name moves
 // SaveFolder to its folder, which the settings file keeps for the next run, then `page` is
 // written at full size, recording PageDpi where the format has a place for it; a name without an ending takes the chosen type's. A name with another
 // ending, or a failed write, is reported in an error message. Cancel changes nothing.
-QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi = kDefaultPageDpi);
+// A PDF is a page of `setup`'s paper; before it is written the user is asked whether to add
+// the setup sheet (the answer is the next question's preset, kept in the settings file).
+QString SaveResult(QWidget* viewer, QString& SaveFolder, const QImage& page, int32_t PageDpi = kDefaultPageDpi,
+                   const std::optional<CameraSetup>& setup = std::nullopt);
 
 } // namespace quorvane

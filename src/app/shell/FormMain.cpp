@@ -20,6 +20,7 @@
 #include "app/shell/CommandBars.h"
 #include "app/shell/MenuBar.h"
 #include "core/editor/PaperFitting.h"
+#include "core/services/PageSettings.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "core/shell/CommandTable.h"
@@ -96,6 +97,9 @@ void FormMain::PrepareMenuBar()
     auto* menus = new MenuBar(*commandBars_, this);
     setMenuBar(menus);
     connect(menus, &MenuBar::OpenRecent, this, &FormMain::OpenRecent);
+    pageMarksAction_ = commandBars_->Command(ID_PAGE_MARKS, menus);
+    pageMarksAction_->setCheckable(true);
+    pageMarksAction_->setChecked(ReadSwitchSetting(SettingsStore(), kPageMarks));
     resize(kCanvasSize + QSize(0, menus->sizeHint().height() + commandBars_->height()));
     CentreOnScreen(*this, nullptr);
 }
@@ -185,8 +189,13 @@ void FormMain::OnCommand(int id)
         ChooseAndUsePhoto();
         break;
     case ID_GENERATE:
-        RunGenerate(Doc(), Fitted(), genControl_, folders_.SaveFolder, this);
+        RunGenerate(Doc(), Fitted(), genControl_, folders_.SaveFolder, this, pageMarksAction_->isChecked());
         break;
+    case ID_PAGE_MARKS: {
+        SettingsStore store;
+        WriteSwitchSetting(store, kPageMarks, pageMarksAction_->isChecked());
+        break;
+    }
     case ID_EXACT:
         SwitchMapping();
         break;

@@ -66,6 +66,7 @@ public:
     QAction* EditModeButton() const { return editModeButton_; }
     QAction* ResolutionButton() const { return resolutionButton_; } // its menu holds the items
     QAction* ExactButton() const { return exactButton_; }
+    QAction* PageMarksAction() const { return pageMarksAction_; }
     const CanvasRenderer& Renderer() const { return renderer_; }
     const CanvasPaper& Fitted() const { return session_.Fitted(); }
     const EditorState& Editor() const { return state_; }
@@ -112,6 +113,7 @@ private:
     QAction* editModeButton_ = nullptr;
     QAction* resolutionButton_ = nullptr;
     QAction* exactButton_ = nullptr;
+    QAction* pageMarksAction_ = nullptr; // checked: Generate draws the page marks
     FormOpenGL* designer_ = nullptr; // made at the first Design, then only hidden and shown
     bool OpenDialogReady = false;
     QString openDialogPath_; // the open dialog's file name and folder, kept between openings

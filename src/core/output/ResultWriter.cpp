@@ -29,6 +29,7 @@ const char* QtFormatName(PageFileFormat format)
     case PageFileFormat::Bmp:
         return "bmp";
     case PageFileFormat::Gif:
+    case PageFileFormat::Pdf:
         break;
     }
     return "";
@@ -54,6 +55,27 @@ std::optional<QString> EncodeWithQt(const QImage& page, PageFileFormat format, i
     return std::nullopt;
 }
 
+// The page on a PDF page of the paper's size, then the pages that follow it.
+std::optional<QString> EncodePdf(const QImage& page, int32_t PageDpi, const PdfPaper& pdf, QIODevice& out)
+{
+    if (PageDpi <= 0)
+        return QStringLiteral("the page has no resolution");
+    const QSizeF sizeMm = pdf.sizeMm.isEmpty() ? QSizeF(page.size()) * (25.4 / PageDpi) : pdf.sizeMm;
+    std::vector<PdfPage> pages{ImagePdfPage(page, PageDpi, sizeMm)};
+    pages.insert(pages.end(), pdf.following.begin(), pdf.following.end());
+    return WritePdf(out, pages);
+}
+
+std::optional<QString> EncodePage(const QImage& page, PageFileFormat format, int32_t PageDpi, const PdfPaper& pdf,
+                                  QIODevice& out)
+{
+    if (format == PageFileFormat::Gif)
+        return EncodeGif(page, out);
+    if (format == PageFileFormat::Pdf)
+        return EncodePdf(page, PageDpi, pdf, out);
+    return EncodeWithQt(page, format, PageDpi, out);
+}
+
 // Encodes into a file beside `path` that replaces it only when complete. A failed write
 // on the file (a full disk) tells more than the encoder's own error.
 template <typename Encode>
@@ -75,22 +97,20 @@ std::optional<WriteResult> CheckResultTarget(const QString& path)
 {
     if (!FormatOfFileName(path))
         return WriteResult{WriteStatus::UnsupportedName,
-                           FailureMessage(path, QStringLiteral("the name must end in .jpg, .png, .gif or .bmp"))};
+                           FailureMessage(path, QStringLiteral("the name must end in .jpg, .png, .gif, .bmp or .pdf"))};
     if (const std::optional<QString> problem = ReplaceTargetProblem(path))
         return WriteResult{WriteStatus::WriteFailed, FailureMessage(path, *problem)};
     return std::nullopt;
 }
 
-WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t PageDpi)
+WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t PageDpi, const PdfPaper& pdf)
 {
     if (std::optional<WriteResult> refused = CheckResultTarget(path))
         return *refused;
     if (page.isNull())
         return {WriteStatus::WriteFailed, FailureMessage(path, QStringLiteral("there is no page image"))};
     const PageFileFormat format = *FormatOfFileName(path);
-    return WriteReplacing(path, [&](QIODevice& out) {
-        return format == PageFileFormat::Gif ? EncodeGif(page, out) : EncodeWithQt(page, format, PageDpi, out);
-    });
+    return WriteReplacing(path, [&](QIODevice& out) { return EncodePage(page, format, PageDpi, pdf, out); });
 }
 
 std::optional<QString> ReplaceFileWith(const QString& path, const QByteArray& bytes)

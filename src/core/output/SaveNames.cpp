@@ -13,6 +13,8 @@ std::optional<PageFileFormat> FormatOfFileName(const QString& fileName)
         return PageFileFormat::Gif;
     if (ending == QLatin1String(".bmp"))
         return PageFileFormat::Bmp;
+    if (ending == QLatin1String(".pdf"))
+        return PageFileFormat::Pdf;
     return std::nullopt;
 }
 

@@ -9,10 +9,10 @@
 
 namespace quorvane {
 
-enum class PageFileFormat { Jpg, Png, Gif, Bmp };
+enum class PageFileFormat { Jpg, Png, Gif, Bmp, Pdf };
 
 // The format named by the name's ending, in any letter case: ".jpg" or ".jpeg", ".png",
-// ".gif" or ".bmp". Any other ending (".tif", none) names no format.
+// ".gif", ".bmp" or ".pdf". Any other ending (".tif", none) names no format.
 std::optional<PageFileFormat> FormatOfFileName(const QString& fileName);
 
 // The name up to and including its last "/"; empty when it has none.

@@ -20,6 +20,11 @@ PaperFormat ReadPaperFormatSetting(const SettingsStore& store)
     return FormatOfName(store.ReadSetting(QString::fromLatin1(kPaperFormat))).value_or(PaperFormat::A4);
 }
 
+bool ReadSwitchSetting(const SettingsStore& store, const char* key)
+{
+    return store.ReadSetting(QString::fromLatin1(key)) == QLatin1String("1");
+}
+
 bool WriteMappingSetting(SettingsStore& store, SheetMapping mapping)
 {
     return store.WriteSetting(QString::fromLatin1(kExactPerspective),
@@ -36,6 +41,11 @@ bool WritePageDpiSetting(SettingsStore& store, int32_t PageDpi)
 bool WritePaperFormatSetting(SettingsStore& store, PaperFormat format)
 {
     return store.WriteSetting(QString::fromLatin1(kPaperFormat), FormatName(format));
+}
+
+bool WriteSwitchSetting(SettingsStore& store, const char* key, bool on)
+{
+    return store.WriteSetting(QString::fromLatin1(key), on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace quorvane

@@ -5,6 +5,8 @@
 //   reads as bilinear.
 // - PageDpi: one of kPageDpis; anything else, a missing value included, reads as the default.
 // - PaperFormat: a format's name ("a4", "letter", "a3"); anything else reads as the default.
+// - PageMarks: "1" to draw fold ticks and a scale bar on the page; anything else reads as off.
+// - SetupSheet: "1" to add the setup sheet to a page saved as PDF; anything else reads as off.
 
 #include <cstdint>
 
@@ -17,14 +19,19 @@ namespace quorvane {
 inline constexpr char kExactPerspective[] = "ExactPerspective";
 inline constexpr char kPageDpi[] = "PageDpi";
 inline constexpr char kPaperFormat[] = "PaperFormat";
+inline constexpr char kPageMarks[] = "PageMarks";
+inline constexpr char kSetupSheet[] = "SetupSheet";
 
 SheetMapping ReadMappingSetting(const SettingsStore& store);
 int32_t ReadPageDpiSetting(const SettingsStore& store);
 PaperFormat ReadPaperFormatSetting(const SettingsStore& store);
+// PageMarks or SetupSheet.
+bool ReadSwitchSetting(const SettingsStore& store, const char* key);
 
 // False when the file could not be written (or PageDpi is not one of kPageDpis).
 bool WriteMappingSetting(SettingsStore& store, SheetMapping mapping);
 bool WritePageDpiSetting(SettingsStore& store, int32_t PageDpi);
 bool WritePaperFormatSetting(SettingsStore& store, PaperFormat format);
+bool WriteSwitchSetting(SettingsStore& store, const char* key, bool on);
 
 } // namespace quorvane

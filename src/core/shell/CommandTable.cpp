@@ -34,12 +34,13 @@ constexpr CommandEntry kMenuBarOnly[] = {
     {ID_OPEN_RECENT, "Open Recent", "Open a picture or layout opened or saved lately", "", false},
     {ID_SAVE_LAYOUT_AS, "Save Layout As...", "Save the layout under a new name [Ctrl+Shift+S]", "Ctrl+Shift+S", false},
     {ID_QUIT, "Quit", "Quit Quorvane [Ctrl+Q]", "Ctrl+Q", false},
+    {ID_PAGE_MARKS, "Page Marks", "Page Marks: fold ticks and a 5 cm scale bar on the page Generate makes", "", false},
 };
 
 constexpr int kFileMenu[] = {ID_NEW, ID_OPEN, ID_OPEN_RECENT, ID_OPEN_LAYOUT, kMenuSeparator,
                              ID_SAVE_LAYOUT, ID_SAVE_LAYOUT_AS, kMenuSeparator, ID_QUIT};
 constexpr int kEditMenu[] = {ID_UNDO, ID_REDO, kMenuSeparator, ID_SWITCH};
-constexpr int kPageMenu[] = {ID_PAPER, ID_FROM_PHOTO, ID_GENERATE, kMenuSeparator, ID_EXACT, ID_RESOLUTION};
+constexpr int kPageMenu[] = {ID_PAPER, ID_FROM_PHOTO, ID_GENERATE, kMenuSeparator, ID_EXACT, ID_RESOLUTION, ID_PAGE_MARKS};
 constexpr int kHelpMenuIds[] = {ID_HELP, kMenuSeparator, ID_WEBSITE, ID_DOWNLOADFREEOBJECTS, kMenuSeparator, ID_ABOUT};
 
 constexpr MenuDefinition kMenuBar[] = {

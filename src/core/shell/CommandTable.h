@@ -32,6 +32,7 @@ enum CommandId : int {
     ID_SAVE_LAYOUT_AS = 1047,
     ID_QUIT = 1048,
     ID_FROM_PHOTO = 1049, // the paper outline from a photo of the laid-out paper
+    ID_PAGE_MARKS = 1050, // checkable: fold ticks and a scale bar on the page
 };
 
 // In a menu's list of ids: a separator.

@@ -76,6 +76,19 @@ TEST_F(GenerateCommand, OpensTheViewerWithThePageAndHidesTheMainWindowTillItClos
     EXPECT_TRUE(mainWindow.isVisible());
 }
 
+// With page marks the viewer's page, which Save and Print take, has its fold ticks.
+TEST_F(GenerateCommand, PageMarksReachTheViewersPage)
+{
+    for (const bool marks : {false, true}) {
+        RunGenerate(doc, paper, control, SaveFolder, &mainWindow, marks);
+        const auto viewers = OpenWindows<FormViewer>();
+        ASSERT_EQ(viewers.size(), 1);
+        const QImage page = viewers[0]->PageImage();
+        EXPECT_EQ(page.pixel(0, page.height() / 2) == qRgb(0, 0, 0), marks);
+        delete viewers[0];
+    }
+}
+
 // A 300 dpi page is saved whole and shown from a copy at the 144 dpi page's size; Print
 // opens the print dialog (any other window fails the test).
 TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)

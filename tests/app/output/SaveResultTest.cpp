@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -17,11 +18,13 @@
 #include "app/common/BusyCursor.h"
 #include "core/output/ResultWriter.h"
 #include "core/services/FileKind.h"
+#include "core/services/PageSettings.h"
 #include "core/services/RememberedFolders.h"
 #include "core/services/SettingsStore.h"
 #include "support/FaultInjection.h"
 #include "support/ModalWatcher.h"
 #include "support/OrdinaryFileAccess.h"
+#include "support/PdfFacts.h"
 #include "support/RunProgram.h"
 
 namespace quorvane {
@@ -62,7 +65,8 @@ TEST_F(SaveResultTest, NameWithoutEndingTakesTheChosenTypesEndingAndSaveFolderFo
             EXPECT_EQ(dialog.directory().absolutePath(), first_.path());
             EXPECT_EQ(dialog.nameFilters(),
                       QStringList({QStringLiteral("JPG format (*.jpg)"), QStringLiteral("PNG format (*.png)"),
-                                   QStringLiteral("GIF format (*.gif)"), QStringLiteral("BMP format (*.bmp)")}));
+                                   QStringLiteral("GIF format (*.gif)"), QStringLiteral("BMP format (*.bmp)"),
+                                   QStringLiteral("PDF document (*.pdf)")}));
             EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
             auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
             ASSERT_NE(types, nullptr);
@@ -83,6 +87,37 @@ TEST_F(SaveResultTest, NameWithoutEndingTakesTheChosenTypesEndingAndSaveFolderFo
     }
 }
 
+// A PDF asks whether to add the setup sheet, preset as last answered; Cancel there saves
+// nothing. The PDF's page is the paper's.
+TEST_F(SaveResultTest, PdfAsksForTheSetupSheetAndRemembersTheAnswer)
+{
+    const Paper letter{PaperFormat::Letter, PaperLayout::LFold};
+    const QString pdf = second_.filePath(QStringLiteral("sheet.pdf"));
+    SettingsStore store;
+    WriteSwitchSetting(store, kSetupSheet, false);
+    // Checked, then left checked but cancelled: one PDF of two pages, and its preset seen.
+    for (const auto answer : {QMessageBox::Save, QMessageBox::Cancel}) {
+        QFile::remove(pdf);
+        bool preset = answer == QMessageBox::Save;
+        std::unique_ptr<ModalWatcher<QMessageBox>> question;
+        ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+            question = std::make_unique<ModalWatcher<QMessageBox>>([&](QMessageBox& box) {
+                preset = box.checkBox()->isChecked();
+                box.checkBox()->setChecked(true);
+                box.button(answer)->click();
+            });
+            ChooseFile(dialog, pdf);
+        });
+        SaveFolder_ = first_.path() + QLatin1Char('/');
+        const QImage page = page_.scaled(*letter.PageSize(kDefaultPageDpi));
+        const QString saved = SaveResult(nullptr, SaveFolder_, page, kDefaultPageDpi, SetupOf(letter, letter.DefaultCamera()));
+        EXPECT_EQ(preset, answer == QMessageBox::Cancel);
+        EXPECT_EQ(saved.isEmpty(), answer == QMessageBox::Cancel);
+        const std::vector<QSizeF> letterPages(answer == QMessageBox::Save ? 2 : 0, QSizeF(612, 792));
+        EXPECT_EQ(PdfPageSizes(pdf), letterPages);
+    }
+}
+
 // A name with another ending is refused inside the dialog, which stays open for another name.
 TEST_F(SaveResultTest, UnsupportedEndingIsRefusedWhileTheDialogIsOpen)
 {
@@ -96,7 +131,7 @@ TEST_F(SaveResultTest, UnsupportedEndingIsRefusedWhileTheDialogIsOpen)
         ChooseFile(dialog, second_.filePath(QStringLiteral("sheet.png")));
     });
     EXPECT_EQ(SaveResult(nullptr, SaveFolder_, page_), second_.filePath(QStringLiteral("sheet.png")));
-    EXPECT_TRUE(stillOpen && error && error->Seen().text.contains(QStringLiteral(".jpg, .png, .gif or .bmp")));
+    EXPECT_TRUE(stillOpen && error && error->Seen().text.contains(QStringLiteral(".jpg, .png, .gif, .bmp or .pdf")));
     EXPECT_FALSE(QFile::exists(second_.filePath(QStringLiteral("sheet.tif"))));
 }
 

@@ -346,8 +346,9 @@ TEST(FormMainFolders, TheLastRunsFoldersAreOfferedAgain)
     QFile::remove(store.FilePath());
 }
 
-// Exact perspective and the page resolution are settings, not steps: undo keeps them, the
-// next run starts with them (beside the other settings), an opened layout brings its own.
+// Exact perspective, the page resolution and page marks are settings, not steps: undo keeps
+// them, the next run starts with them (beside the other settings), an opened layout brings
+// its own mapping and resolution.
 TEST(FormMainSettings, ExactAndResolutionAreKeptForTheNextRunAndLayoutsBringTheirOwn)
 {
     SettingsStore store;
@@ -360,6 +361,8 @@ TEST(FormMainSettings, ExactAndResolutionAreKeptForTheNextRunAndLayoutsBringThei
 
     form->ExactButton()->trigger();
     form->ResolutionButton()->menu()->actions().at(2)->trigger();
+    EXPECT_FALSE(form->PageMarksAction()->isChecked()); // off until chosen
+    form->PageMarksAction()->trigger();
     form->History().Stack().undo();
     EXPECT_EQ(doc.Mapping, SheetMapping::Exact);
     EXPECT_EQ(doc.PageDpi, 600);
@@ -381,6 +384,8 @@ TEST(FormMainSettings, ExactAndResolutionAreKeptForTheNextRunAndLayoutsBringThei
     EXPECT_TRUE(again.ExactButton()->isChecked());
     EXPECT_EQ(next.PageDpi, 300);
     EXPECT_EQ(CheckedResolution(again), 300);
+    EXPECT_TRUE(again.PageMarksAction()->isChecked());
+    EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kPageMarks)), QStringLiteral("1"));
     EXPECT_EQ(store.ReadSetting(QString::fromLatin1(kLastCheckUpdate)), QStringLiteral("2026-12-1"));
     QFile::remove(store.FilePath());
 }

@@ -142,7 +142,7 @@ TEST(ResultWriter, RefusedAndFailedSavesSayWhyAndLeaveTheOldFileAlone)
 {
     QTemporaryDir dir;
     QTemporaryDir elsewhere;
-    const QString anEnding = QStringLiteral(".jpg, .png, .gif or .bmp");
+    const QString anEnding = QStringLiteral(".jpg, .png, .gif, .bmp or .pdf");
     const QString denied = QStringLiteral("Permission denied");
     const struct {
         const char* name;
@@ -196,7 +196,7 @@ TEST(ResultWriter, WriteFailingPartWayKeepsTheOldFileAndSaysWhy)
     white.fill(Qt::white);
     QImage photo = DrawPhotoPage();
     QTemporaryDir dir;
-    for (const char* ending : {".jpg", ".png", ".gif", ".bmp"}) {
+    for (const char* ending : {".jpg", ".png", ".gif", ".bmp", ".pdf"}) {
         for (const QImage* page : {&white, &photo}) {
             SCOPED_TRACE(std::string(ending) + (page == &white ? " white" : " photo"));
             const QString path = dir.filePath(QStringLiteral("page") + QLatin1String(ending));
@@ -229,12 +229,14 @@ TEST(ResultWriter, TargetsThatAreNotFilesAreRefusedUntouched)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.gif")));
     ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("pipe.png")), dir.filePath(QStringLiteral("to-pipe.jpg"))));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), dir.filePath(QStringLiteral("to-null.bmp"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("pipe.png")), dir.filePath(QStringLiteral("to-pipe.pdf"))));
     const struct {
         const char* name;
         FileKind kind;
         const char* reason;
     } rows[] = {{"pipe.png", FileKind::Pipe, "it is a pipe, not a file"},
                 {"to-pipe.jpg", FileKind::Pipe, "it is a pipe, not a file"},
+                {"to-pipe.pdf", FileKind::Pipe, "it is a pipe, not a file"},
                 {"to-null.bmp", FileKind::Device, "it is a device, not a file"},
                 {"folder.gif", FileKind::Folder, "it is a folder"}};
     const QStringList before = FilesIn(dir);
