@@ -1,14 +1,17 @@
 # Run with -DROOT=<src folder>. Fails when a file includes a layer above its own, when
-# core or scene include Qt Widgets, or when app/common (the helpers every window uses)
-# includes another folder of the app.
+# core or scene include Qt Widgets or printers, when print includes Qt Widgets (printers are
+# its business), or when app/common (the helpers every window uses) includes another folder
+# of the app.
 set(widget_pattern "#include[ \t]*[<\"](QtWidgets/|QtOpenGLWidgets/|QtPrintSupport/|QWidget|QDialog|QApplication|QMainWindow|QMessageBox|QOpenGLWidget|QPrinter)")
-set(forbidden_core "#include[ \t]*\"(scene|app|cli)/")
-set(forbidden_scene "#include[ \t]*\"(app|cli)/")
+set(print_widget_pattern "#include[ \t]*[<\"](QtWidgets/|QtOpenGLWidgets/|QWidget|QDialog|QApplication|QMainWindow|QMessageBox|QOpenGLWidget|QPrintDialog|QPrintPreview)")
+set(forbidden_core "#include[ \t]*\"(scene|print|app|cli)/")
+set(forbidden_scene "#include[ \t]*\"(print|app|cli)/")
+set(forbidden_print "#include[ \t]*\"(scene|app|cli)/")
 set(forbidden_app "#include[ \t]*\"cli/")
 set(forbidden_cli "#include[ \t]*\"app/")
 set(forbidden_app_common "#include[ \t]*\"(cli|app/(shell|editor|designer|generation|output|services))/")
 set(failures)
-foreach(layer core scene app cli)
+foreach(layer core scene print app cli)
   file(GLOB_RECURSE files ${ROOT}/${layer}/*.cpp ${ROOT}/${layer}/*.h)
   foreach(f IN LISTS files)
     file(STRINGS ${f} hits REGEX "${forbidden_${layer}}")
@@ -17,6 +20,10 @@ foreach(layer core scene app cli)
     endif()
     if(layer STREQUAL "core" OR layer STREQUAL "scene")
       file(STRINGS ${f} widget_hits REGEX "${widget_pattern}")
+      list(APPEND hits ${widget_hits})
+    endif()
+    if(layer STREQUAL "print")
+      file(STRINGS ${f} widget_hits REGEX "${print_widget_pattern}")
       list(APPEND hits ${widget_hits})
     endif()
     foreach(h IN LISTS hits)

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   libgif-dev libimagequant-dev libtiff-dev zlib1g-dev libopencv-imgproc-dev libopencv-calib3d-dev
   xvfb xauth x11-utils xdotool imagemagick
-  cups printer-driver-cups-pdf poppler-utils libimage-exiftool-perl
+  cups libcups2-dev printer-driver-cups-pdf poppler-utils libimage-exiftool-perl
   fonts-dejavu-core
   desktop-file-utils appstream groff-base shared-mime-info
   dpkg-dev lintian

@@ -131,6 +131,7 @@ constexpr CommandUsage kCommandUsages[] = {
      "  quorvane-cli setup [--style S] [--paper F] [--distance CM] [--angle DEG] [--height CM]\n"
      "               [--fov DEG]\n"},
     {"detect", "  quorvane-cli detect PHOTO [--style S] [--paper F]\n"},
+    {"print", "  quorvane-cli print PAGE --printer NAME [--copies N] [--fit] [--paper F]\n"},
 };
 
 const char* const kCommandsExplained =
@@ -149,11 +150,15 @@ const char* const kCommandsExplained =
     "           near edge, where it aims and its 35 mm focal length (JSON)\n"
     "detect     finds the laid-out paper's corners in a photo of it and the camera that took\n"
     "           it (JSON: corners in photo pixels, distance and height in cm, angle and fov in\n"
-    "           degrees, the largest corner error in pixels); exit 2 when no paper is found\n";
+    "           degrees, the largest corner error in pixels); exit 2 when no paper is found\n"
+    "print      prints a saved page at its own size, on the paper its size and resolution\n"
+    "           name (--paper prints it on another); --fit shrinks it to the printer's\n"
+    "           printable area; a page the printer's margin would cut is printed with a\n"
+    "           warning; exit 3 when the printer is missing or refuses the job\n";
 
 const char* const kOptionsExplained =
     "--style    the paper: lfold (folded into an L, the default), flat or upright; also 6, 4.1, 4.2\n"
-    "--paper    the paper printed on: a4 (the default), letter or a3\n"
+    "--paper    the paper printed on: a4 (the default; for print, the page's own), letter or a3\n"
     "--distance the camera's distance and --height its height, in centimetres of the paper\n"
     "           as printed at actual size, as the designer's fields show them\n"
     "--marks    draws fold ticks at the fold of an L-fold page and a 5 cm scale bar in a\n"
@@ -165,7 +170,8 @@ const char* const kOptionsExplained =
     "Camera values are rounded to the designer's steps and must lie in its ranges: distance\n"
     "3.5-282.4 cm, angle -90-90 degrees, height 2.1-141.2 cm, field of view 5-90 degrees.\n";
 
-const char* const kExitStatus = "Exit status: 0 done, 1 bad usage, 2 bad input, 3 the output could not be written.\n";
+const char* const kExitStatus = "Exit status: 0 done, 1 bad usage, 2 bad input, 3 the output could not be written\n"
+                                "(for print: the printer is missing, cannot take the paper or refuses the job).\n";
 
 } // namespace
 

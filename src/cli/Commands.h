@@ -11,8 +11,9 @@ int RunReproject(const CliArgs& args);
 int RunSimulate(const CliArgs& args);
 int RunSetup(const CliArgs& args);
 int RunDetect(const CliArgs& args);
+int RunPrint(const CliArgs& args);
 
 // Options that take no value, for every command.
-inline const std::vector<std::string> kFlagNames{"default-paper", "help", "version", "marks", "setup-sheet"};
+inline const std::vector<std::string> kFlagNames{"default-paper", "fit", "help", "version", "marks", "setup-sheet"};
 
 } // namespace quorvane::cli

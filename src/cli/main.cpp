@@ -43,5 +43,7 @@ int main(int argc, char** argv)
         return RunSetup(*args);
     if (args->command == "detect")
         return RunDetect(*args);
+    if (args->command == "print")
+        return RunPrint(*args);
     return UsageError("unknown command '" + args->command + "'");
 }

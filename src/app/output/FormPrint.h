@@ -1,7 +1,9 @@
 #pragma once
 
-// The print dialog: the installed printers with the system's default selected, Print
-// and Close.
+// The print dialog: the installed printers with the system's default selected, the number
+// of copies, a preview, and Print and Close. The page prints at its own size; when some of
+// it would fall into the chosen printer's unprintable margin the dialog says so and offers
+// to shrink it to the printable area.
 
 #include <optional>
 
@@ -10,10 +12,13 @@
 #include <QStringList>
 
 #include "core/shell/Paper.h"
+#include "print/PrintJob.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 namespace quorvane {
 
@@ -32,15 +37,25 @@ public:
 
     QLabel* const Label1;
     QComboBox* const Combo1;
+    QLabel* const LabelCopies;
+    QSpinBox* const SpinCopies;
+    QCheckBox* const CheckFit;   // enabled only when the page would be cut at actual size
+    QLabel* const LabelCheck;    // what the chosen printer makes of the page
+    QPushButton* const CmdPreview;
     QPushButton* const CmdPrint;
     QPushButton* const CmdClose;
     const QImage Picture1;
 
+    // The job as the dialog's controls set it.
+    PrintRequest CurrentRequest() const;
+
 private:
+    void CheckSelectedPrinter();
+    void ShowPreview();
     void PrintSelected();
 
-    Paper paper_;
-    QString jobName_;
+    PrintRequest request_;
+    PrinterCheck check_;
 };
 
 // The viewer's Print: with no printer installed, the error "Printer not found" and no

@@ -1,39 +1,38 @@
 #include "app/output/PrintResult.h"
 
 #include <QImage>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QString>
 
-#include "core/output/PrintableArea.h"
-#include "core/shell/Paper.h"
+#include "app/common/BusyCursor.h"
+#include "app/common/Messages.h"
 
 namespace quorvane {
 
-namespace {
-constexpr double kPointsPerInch = 72.0;
+PrintRequest PrintRequestOf(const QImage& page, const Paper& paper, const QString& jobName)
+{
+    PrintRequest request;
+    request.Page = page;
+    QString problem;
+    // The viewer's pages are the program's own, so their size always names a resolution; a
+    // page of another size prints at the resolution its image records.
+    request.Printed = PrintedPageOf(page, paper.Format, problem)
+                          .value_or(PrintedPage{paper.Format, QPageLayout::Portrait, RecordedDpi(page)});
+    request.Ink = InkBounds(page);
+    request.JobName = jobName;
+    return request;
 }
 
-bool PrintResult(const QImage& page, const Paper& paper, const QPrinterInfo& printer, const QString& jobName)
+bool PrintResult(QWidget* parent, const QString& printerName, const PrintRequest& request)
 {
-    QPrinter device(printer, QPrinter::HighResolution);
-    device.setDocName(jobName);
-    // Drawing starts at the paper's corner; the printable area is worked out below, as
-    // the toolkit does not turn the paper's margins with a landscape page.
-    device.setFullPage(true);
-    device.setPageOrientation(paper.Layout == PaperLayout::Upright ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait);
-    // Stretching to the area's own shape would distort the sheet's geometry.
-    const QRectF area = FitKeepingShape(QSizeF(page.size()), PrintableAreaPoints(device.pageLayout()));
-
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const double pixelsPerPoint = device.resolution() / kPointsPerInch;
-    painter.scale(pixelsPerPoint, pixelsPerPoint);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(area, page, QRectF(page.rect()));
-    return painter.end();
+    QString problem;
+    {
+        const BusyCursor busy;
+        problem = SubmitPrintJob(printerName, request);
+    }
+    if (problem.isEmpty())
+        return true;
+    ShowError(parent, QStringLiteral("The page was not printed. ") + problem);
+    return false;
 }
 
 } // namespace quorvane

@@ -1,20 +1,23 @@
 #pragma once
 
-// Printing the page: one sheet, the image as large as the printable area allows, its
-// shape kept.
+// Printing the viewer's page: the request for its paper, and handing it to the spooler with
+// any failure reported to the user.
 
 #include "core/shell/Paper.h"
+#include "print/PrintJob.h"
 
 class QImage;
-class QPrinterInfo;
 class QString;
+class QWidget;
 
 namespace quorvane {
 
-// Prints `page` on `printer` (the system's default printer when it is null) as one
-// page named `jobName`: landscape for the paper standing upright, portrait otherwise, the image
-// scaled alike in both directions to the largest size the printable area holds, centred.
-// Returns false when the printer could not be started or the job could not be handed over.
-bool PrintResult(const QImage& page, const Paper& paper, const QPrinterInfo& printer, const QString& jobName);
+// The print job for `page`, made on `paper` (the page's size gives its resolution): one
+// copy at actual size named `jobName`.
+PrintRequest PrintRequestOf(const QImage& page, const Paper& paper, const QString& jobName);
+
+// Prints `request` on `printerName`. Returns false, after telling the user why, when the printer
+// has gone away, cannot take the paper, or the spooler refuses the job.
+bool PrintResult(QWidget* parent, const QString& printerName, const PrintRequest& request);
 
 } // namespace quorvane

@@ -1,23 +1,25 @@
 // The print dialog, and printing through a real spooler: scripts/with-cups.sh runs a private
-// CUPS daemon whose queues pdf-a, pdf-b (the default), pdf-c (A4) and pdf-letter write each
-// job to $QUORVANE_CUPS_OUT/<queue>.pdf.
+// CUPS daemon whose queues pdf-a, pdf-a3 (A3), pdf-b (the default), pdf-c (A4) and pdf-letter
+// write each job to $QUORVANE_CUPS_OUT/<queue>.pdf. The generic PDF printer keeps 18 pt of
+// margin at the sides of its paper and 36 pt at top and bottom, and takes no A3.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include "app/common/BusyCursor.h"
 #include "app/output/FormPrint.h"
-#include "core/output/PrintableArea.h"
 #include "support/ModalWatcher.h"
-#include "support/RunProgram.h"
+#include "support/SpooledPdf.h"
 
 namespace quorvane {
 namespace {
@@ -35,102 +37,178 @@ TEST(FormPrint, WithoutTheDefaultTheFirstPrinterIsSelectedAndWithoutPrintersAMes
     EXPECT_EQ(box.Seen().text, QStringLiteral("Printer not found"));
 }
 
-QString RunTool(const char* program, const QStringList& arguments)
-{
-    return QString::fromLocal8Bit(RunProgram(QString::fromLatin1(program), arguments).out).trimmed();
-}
-
-QString OutputOf(const QString& queue)
-{
-    return qEnvironmentVariable("QUORVANE_CUPS_OUT") + QLatin1Char('/') + queue + QStringLiteral(".pdf");
-}
-
 // Quarters red, green, blue and yellow: top-left, top-right, bottom-left, bottom-right.
-QImage QuarteredPage(int width, int height)
+QImage QuarteredPage(QSize size)
 {
-    QImage page(width, height, QImage::Format_RGB32);
+    QImage page(size, QImage::Format_RGB32);
+    const int w = size.width(), h = size.height();
     QPainter painter(&page);
-    painter.fillRect(0, 0, width / 2, height / 2, Qt::red);
-    painter.fillRect(width / 2, 0, width - width / 2, height / 2, Qt::green);
-    painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::blue);
-    painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::yellow);
+    painter.fillRect(0, 0, w / 2, h / 2, Qt::red);
+    painter.fillRect(w / 2, 0, w - w / 2, h / 2, Qt::green);
+    painter.fillRect(0, h / 2, w / 2, h - h / 2, Qt::blue);
+    painter.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, Qt::yellow);
     return page;
 }
 
-// The dialog lists the queues in the spooler's order with its default selected (not the first,
-// which tells the two apart); each style keeps its shape in the printable area under its job name.
-TEST(Printing, ListsTheQueuesAndEachStyleKeepsItsShapeInThePrintableArea)
+// Prints `page` through the dialog on `queue`, after `setUp` has set the dialog's controls;
+// the dialog as it showed the printer, before printing.
+struct DialogSeen {
+    QStringList listed;
+    QString selected; // at first
+    QString check;
+    QString fit;
+    bool fitOffered = false;
+    bool printOffered = false;
+};
+
+DialogSeen PrintThroughDialog(const QString& queue, const QImage& page, const Paper& paper,
+                              const std::function<void(FormPrint&)>& setUp = {}, const QString& savedPath = {})
 {
-    if (qEnvironmentVariableIsEmpty("QUORVANE_CUPS_OUT"))
+    DialogSeen seen;
+    QFile::remove(SpooledPdf(queue));
+    ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
+        for (int i = 0; i < form.Combo1->count(); ++i)
+            seen.listed << form.Combo1->itemText(i);
+        seen.selected = form.Combo1->currentText();
+        form.Combo1->setCurrentIndex(form.Combo1->findText(queue));
+        seen = {seen.listed, seen.selected, form.LabelCheck->text(), form.CheckFit->text(), form.CheckFit->isEnabled(), form.CmdPrint->isEnabled()};
+        if (setUp)
+            setUp(form);
+        if (form.CmdPrint->isEnabled())
+            form.CmdPrint->click();
+        else
+            form.CmdClose->click();
+    });
+    ShowPrintDialog(nullptr, page, paper, savedPath);
+    EXPECT_EQ(watcher.Seen(), 1);
+    return seen;
+}
+
+// Whether the printed sheet is near `want` at a share of its width and height.
+bool ColourNear(const QImage& sheet, double x, double y, Qt::GlobalColor want)
+{
+    const QRgb seen = sheet.pixel(int(x * sheet.width()), int(y * sheet.height())), w = QColor(want).rgb();
+    return qAbs(qRed(seen) - qRed(w)) + qAbs(qGreen(seen) - qGreen(w)) + qAbs(qBlue(seen) - qBlue(w)) < 90;
+}
+
+// The dialog lists the queues in the spooler's order with its default selected (not the
+// first, which tells the two apart). Each format reaches the spooler on its own paper with
+// the page's pixels at the page's own resolution: at actual size, not scaled by the
+// spooler. The standing sheet's page is printed on its side; the parts of these full-bleed
+// pages under the printer's margin are announced before printing.
+TEST(Printing, EachFormatPrintsAtActualSizeOnItsOwnPaper)
+{
+    if (!HaveTestSpooler())
         GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
     const QStringList queues = RunTool("lpstat", {"-e"}).split(QLatin1Char('\n'));
     const QString fallback = RunTool("lpstat", {"-d"}).section(QLatin1Char(':'), 1).trimmed();
     ASSERT_GT(queues.indexOf(fallback), 0);
+
     // A landscape page reaches the upright paper turned a quarter counter-clockwise: its
     // top edge runs down the paper's left side. Colours as seen on the paper: TL TR BL BR.
-    // On Letter paper the printable area is wider for its height than the page.
     const struct {
         const char* queue;
-        PaperLayout layout;
+        Paper paper;
         QSize page;
+        QSizeF sheet; // points
         Qt::GlobalColor quarters[4];
         const char* savedPath;
         const char* title;
-    } rows[] = {{"pdf-c", PaperLayout::Upright, {1684, 1190}, {Qt::green, Qt::yellow, Qt::red, Qt::blue}, "/tmp/a/standing.png",
-                 "standing.png"},
-                {"pdf-letter", PaperLayout::LFold, {1190, 1684}, {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"}};
+    } rows[] = {
+        {"pdf-c", {PaperFormat::A4, PaperLayout::Upright}, {1684, 1190}, {595.28, 841.89},
+         {Qt::green, Qt::yellow, Qt::red, Qt::blue}, "/tmp/a/standing.png", "standing.png"},
+        {"pdf-letter", {PaperFormat::Letter, PaperLayout::LFold}, {1224, 1584}, {612, 792},
+         {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"},
+        {"pdf-a3", {PaperFormat::A3, PaperLayout::Flat}, {1684, 2381}, {841.89, 1190.55},
+         {Qt::red, Qt::green, Qt::blue, Qt::yellow}, "", "Quorvane page"},
+    };
     QTemporaryDir dir;
     for (const auto& row : rows) {
+        const QString queue = QString::fromLatin1(row.queue), out = SpooledPdf(queue);
         SCOPED_TRACE(row.queue);
-        const QString queue = QString::fromLatin1(row.queue), out = OutputOf(queue);
-        ModalWatcher<FormPrint> watcher([&](FormPrint& form) {
-            QStringList listed;
-            for (int i = 0; i < form.Combo1->count(); ++i)
-                listed << form.Combo1->itemText(i);
-            EXPECT_EQ(listed, queues);
-            EXPECT_EQ(form.Combo1->currentText(), fallback);
-            form.Combo1->setCurrentIndex(form.Combo1->findText(queue));
-            form.CmdPrint->click();
-        });
         const int busy = BusyCursor::ShownCount();
-        const Paper sheet{PaperFormat::A4, row.layout};
-        ShowPrintDialog(nullptr, QuarteredPage(row.page.width(), row.page.height()), sheet,
-                        QString::fromLatin1(row.savedPath));
-        ASSERT_EQ(watcher.Seen(), 1);
+        const DialogSeen seen = PrintThroughDialog(queue, QuarteredPage(row.page), row.paper, {},
+                                                   QString::fromLatin1(row.savedPath));
+        EXPECT_EQ(seen.listed, queues);
+        EXPECT_EQ(seen.selected, fallback);
+        EXPECT_TRUE(seen.fitOffered) << qPrintable(seen.check);
+        EXPECT_TRUE(seen.check.contains(QStringLiteral("unprintable margin"))) << qPrintable(seen.check);
         EXPECT_EQ(BusyCursor::ShownCount(), busy + 1); // while the page goes to the spooler
-        const auto printed = [&] { return QFile::exists(out) && RunTool("lpstat", {"-o", queue}).isEmpty(); };
-        for (int wait = 0; wait < 300 && !printed(); ++wait)
-            QThread::msleep(100);
-        const QString info = RunTool("pdfinfo", {out});
-        EXPECT_TRUE(info.contains(QStringLiteral("Pages:           1\n")));
-        EXPECT_TRUE(info.contains(QStringLiteral("Title:           ") + QString::fromLatin1(row.title)))
-            << qPrintable(info);
+        ASSERT_TRUE(WaitForSpooledPdf(queue));
+        const PdfFacts pdf = ReadPdf(out);
+        EXPECT_EQ(pdf.pages, 1);
+        EXPECT_NEAR(pdf.pageSize.width(), row.sheet.width(), 0.5);
+        EXPECT_NEAR(pdf.pageSize.height(), row.sheet.height(), 0.5);
+        ASSERT_EQ(pdf.imagePpi.size(), 1);
+        EXPECT_EQ(pdf.imagePixels[0], row.page);
+        EXPECT_NEAR(pdf.imagePpi[0].width(), 144.0, 1.44);
+        EXPECT_NEAR(pdf.imagePpi[0].height(), 144.0, 1.44);
+        EXPECT_TRUE(RunTool("pdfinfo", {out}).contains(QStringLiteral("Title:           ") + QString::fromLatin1(row.title)));
+
+        // The page covers the sheet, centred: each quarter in its own quarter of the paper.
         const QString png = dir.filePath(queue);
         RunTool("pdftoppm", {"-r", "72", "-png", "-singlefile", out, png});
-        const QImage paper(png + QStringLiteral(".png")); // a pixel a point
-        ASSERT_LT(paper.width(), paper.height());
-
-        // The printer's margins, reported for the upright paper, bound the printable area;
-        // the page, upright on the paper in both orientations, is as large as fits, centred.
-        QPageLayout layout = QPrinter(QPrinterInfo::printerInfo(queue)).pageLayout();
-        layout.setUnits(QPageLayout::Point);
-        const QRectF area = QRectF(QPointF(0, 0), QSizeF(paper.size())).marginsRemoved(layout.minimumMargins());
-        ASSERT_GT(area.left() + area.top(), 0) << "a queue without margins cannot show the printable area";
-        const QRect fitted = FitKeepingShape(QSizeF(1190, 1684), area).toRect();
-        QRect ink;
-        for (int y = 0; y < paper.height(); ++y)
-            for (int x = 0; x < paper.width(); ++x)
-                if (qGray(paper.pixel(x, y)) < 230)
-                    ink |= QRect(x, y, 1, 1);
-        EXPECT_LE((ink.topLeft() - fitted.topLeft()).manhattanLength(), 2) << ink.x() << "," << ink.y();
-        EXPECT_LE((ink.bottomRight() - fitted.bottomRight()).manhattanLength(), 2) << ink.right();
-        for (int i = 0; i < 4; ++i) { // the middle of each quarter
-            const QPoint middle(fitted.width() * (1 + i % 2 * 2) / 4, fitted.height() * (1 + i / 2 * 2) / 4);
-            const QRgb seen = paper.pixel(fitted.topLeft() + middle), want = QColor(row.quarters[i]).rgb();
-            const int off = qAbs(qRed(seen) - qRed(want)) + qAbs(qGreen(seen) - qGreen(want));
-            EXPECT_LT(off + qAbs(qBlue(seen) - qBlue(want)), 90) << i;
-        }
+        const QImage sheet(png + QStringLiteral(".png"));
+        ASSERT_LT(sheet.width(), sheet.height());
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(ColourNear(sheet, 0.25 + 0.5 * (i % 2), 0.25 + 0.5 * (i / 2), row.quarters[i])) << i;
+        EXPECT_TRUE(ColourNear(sheet, 0.02, 0.02, row.quarters[0])); // up to the corners
+        EXPECT_TRUE(ColourNear(sheet, 0.98, 0.98, row.quarters[3]));
     }
+}
+
+// Fit shrinks the page alike in both directions by the scale the dialog states; copies
+// reach the spooler; a paper the printer lacks, a printer that has gone and a job the
+// spooler refuses are each told to the user, never printed on something else.
+TEST(Printing, FitCopiesAndPrintersThatCannotPrintThePage)
+{
+    if (!HaveTestSpooler())
+        GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const QImage page = QuarteredPage({1190, 1684});
+    int previewPages = 0;
+    const DialogSeen fitted = PrintThroughDialog(QStringLiteral("pdf-c"), page, Paper{}, [&](FormPrint& form) {
+        form.CheckFit->setChecked(true);
+        form.SpinCopies->setValue(2);
+        ModalWatcher<QPrintPreviewDialog> preview([&](QPrintPreviewDialog& dialog) {
+            previewPages = dialog.findChild<QPrintPreviewWidget*>()->pageCount();
+            dialog.reject();
+        });
+        form.CmdPreview->click();
+    });
+    EXPECT_EQ(previewPages, 1);
+    // The height limits: the printer's 770 pt (806 - 36) over the page's 842 pt.
+    EXPECT_EQ(fitted.fit, QStringLiteral("Fit to printable area (91.4 %)"));
+    ASSERT_TRUE(WaitForSpooledPdf(QStringLiteral("pdf-c")));
+    const PdfFacts pdf = ReadPdf(SpooledPdf(QStringLiteral("pdf-c")));
+    EXPECT_EQ(pdf.pages, 2);
+    ASSERT_FALSE(pdf.imagePpi.isEmpty()); // pdfimages gives whole pixels per inch
+    EXPECT_NEAR(pdf.imagePpi[0].width(), 144.0 / (770.0 / 842), 0.6);
+    EXPECT_NEAR(pdf.imagePpi[0].height(), 144.0 / (770.0 / 842), 0.6);
+
+    // The generic printer takes no A3: the dialog says so and offers no Print.
+    const DialogSeen a3 = PrintThroughDialog(QStringLiteral("pdf-c"), QuarteredPage({1684, 2381}),
+                                             Paper{PaperFormat::A3, PaperLayout::LFold});
+    EXPECT_FALSE(a3.printOffered);
+    EXPECT_EQ(a3.check, QStringLiteral("The printer \"pdf-c\" cannot take A3 paper, the page's format."));
+
+    // Listed but gone: the dialog says so. Refusing jobs when Print is pressed: an error.
+    ModalWatcher<FormPrint> gone([](FormPrint& form) {
+        EXPECT_EQ(form.LabelCheck->text(), QStringLiteral("The printer \"Gone\" is not installed."));
+        EXPECT_FALSE(form.CmdPrint->isEnabled());
+        form.Combo1->setCurrentIndex(1);
+        RunTool("cupsreject", {"pdf-a"});
+        MessageBoxWatcher box;
+        form.CmdPrint->click();
+        RunTool("cupsaccept", {"pdf-a"});
+        EXPECT_EQ(box.Seen().title, QStringLiteral("Error"));
+        EXPECT_TRUE(box.Seen().text.startsWith(QStringLiteral("The page was not printed. The printer \"pdf-a\" refused")))
+            << qPrintable(box.Seen().text);
+    });
+    QFile::remove(SpooledPdf(QStringLiteral("pdf-a")));
+    ShowPrintDialog(nullptr, page, Paper{}, {QStringLiteral("Gone"), QStringLiteral("pdf-a")}, QStringLiteral("Gone"));
+    EXPECT_EQ(gone.Seen(), 1);
+    QThread::msleep(300);
+    EXPECT_FALSE(QFile::exists(SpooledPdf(QStringLiteral("pdf-a"))));
 }
 
 } // namespace
