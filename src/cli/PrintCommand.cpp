@@ -99,7 +99,8 @@ int RunPrint(const CliArgs& args)
     request.Fit = options->fit;
     request.Copies = options->copies;
     request.JobName = PrintJobName(options->page);
-    // Pages to print after the page (request.ExtraPages) are added here.
+    // A saved page does not know its camera, so it prints alone; the setup sheet comes with
+    // `generate -o PAGE.pdf --setup-sheet`.
 
     const PrinterCheck check = CheckPrinter(options->printer, request);
     if (!check.Problem.isEmpty())

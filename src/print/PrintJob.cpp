@@ -8,6 +8,8 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
+#include "core/output/SetupSheet.h"
+
 namespace quorvane {
 
 namespace {
@@ -39,6 +41,15 @@ QString Quoted(const QString& name)
 }
 
 } // namespace
+
+ExtraPage SetupSheetPrintPage(const CameraSetup& setup)
+{
+    return [setup](QPainter& painter, const QSizeF& paper) {
+        constexpr double kPointsPerMm = kPointsPerInch / 25.4;
+        painter.scale(kPointsPerMm, kPointsPerMm);
+        PaintSetupSheet(painter, paper / kPointsPerMm, setup);
+    };
+}
 
 PrinterCheck CheckPrinter(const QString& printerName, const PrintRequest& request)
 {
@@ -84,6 +95,8 @@ bool PaintPrintJob(QPrinter& device, const PrintRequest& request, const PrintPla
     const double pixelsPerPoint = device.resolution() / kPointsPerInch;
     painter.scale(pixelsPerPoint, pixelsPerPoint);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The page's pixels go to the spooler as they are, not recompressed as JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.drawImage(placement.Target, request.Page, QRectF(request.Page.rect()));
     const QSizeF paper = device.pageLayout().fullRectPoints().size();
     for (const ExtraPage& extra : request.ExtraPages) {

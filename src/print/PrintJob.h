@@ -11,6 +11,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include "core/designer/CameraSetup.h"
 #include "core/output/PrintableArea.h"
 #include "core/output/PrintedPage.h"
 
@@ -22,6 +23,9 @@ namespace quorvane {
 // A page painted after the printed page, on a sheet of its own: the painter measures in
 // points from the sheet's top-left corner, `paper` is the sheet's size.
 using ExtraPage = std::function<void(QPainter& painter, const QSizeF& paper)>;
+
+// The setup sheet as a page after the printed page, drawn at actual size on the sheet.
+ExtraPage SetupSheetPrintPage(const CameraSetup& setup);
 
 struct PrintRequest {
     QImage Page;

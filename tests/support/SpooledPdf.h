@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QThread>
 
+#include "support/PdfFacts.h"
 #include "support/RunProgram.h"
 
 inline bool HaveTestSpooler() { return !qEnvironmentVariableIsEmpty("QUORVANE_CUPS_OUT"); }
@@ -31,8 +32,8 @@ inline bool WaitForSpooledPdf(const QString& queue)
     return printed();
 }
 
-// The page count and first page's size in points (pdfinfo), and each image's pixels over its
-// placed size in whole pixels per inch (pdfimages -list: columns 4, 5, 13 and 14).
+// The page count and first page's size in points, and each image's pixels over its placed
+// size in whole pixels per inch.
 struct PdfFacts {
     int pages = 0;
     QSizeF pageSize;
@@ -43,17 +44,13 @@ struct PdfFacts {
 inline PdfFacts ReadPdf(const QString& path)
 {
     PdfFacts facts;
-    for (const QString& line : RunTool("pdfinfo", {path}).split(QLatin1Char('\n'))) {
-        const QStringList words = line.simplified().split(QLatin1Char(' '));
-        if (line.startsWith(QStringLiteral("Pages:")))
-            facts.pages = words.value(1).toInt();
-        if (line.startsWith(QStringLiteral("Page size:")))
-            facts.pageSize = QSizeF(words.value(2).toDouble(), words.value(4).toDouble());
-    }
-    for (const QString& line : RunTool("pdfimages", {"-list", path}).split(QLatin1Char('\n')).mid(2)) {
-        const QStringList words = line.simplified().split(QLatin1Char(' '));
-        facts.imagePixels.append(QSize(words.value(3).toInt(), words.value(4).toInt()));
-        facts.imagePpi.append(QSizeF(words.value(12).toDouble(), words.value(13).toDouble()));
+    const std::vector<QSizeF> sizes = PdfPageSizes(path);
+    facts.pages = int(sizes.size());
+    if (!sizes.empty())
+        facts.pageSize = sizes.front();
+    for (const QStringList& image : PdfImages(path)) {
+        facts.imagePixels.append(QSize(image[3].toInt(), image[4].toInt()));
+        facts.imagePpi.append(QSizeF(image[12].toDouble(), image[13].toDouble()));
     }
     return facts;
 }

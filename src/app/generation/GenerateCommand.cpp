@@ -41,8 +41,8 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
         if (!written.isEmpty())
             *savedPath = written;
     });
-    QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, paper, savedPath] {
-        ShowPrintDialog(viewer, viewer->PageImage(), paper, *savedPath);
+    QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, paper, savedPath, setup] {
+        ShowPrintDialog(viewer, viewer->PageImage(), paper, *savedPath, setup);
     });
     QObject::connect(viewer, &FormViewer::Check3DRequested, viewer, [viewer, paper, camera] {
         auto* check = new FormCheck3D(viewer->ShownPage(), paper, camera, viewer);

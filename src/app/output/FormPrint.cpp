@@ -13,6 +13,8 @@
 #include "app/common/Messages.h"
 #include "app/output/PrintResult.h"
 #include "core/output/PrintableArea.h"
+#include "core/services/PageSettings.h"
+#include "core/services/SettingsStore.h"
 
 namespace quorvane {
 
@@ -43,28 +45,32 @@ std::optional<qsizetype> FindDefaultPrinter(const QStringList& printerNames, con
 }
 
 FormPrint::FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
-                     const QString& defaultPrinterName, const QString& jobName)
+                     const QString& defaultPrinterName, const QString& jobName,
+                     const std::optional<CameraSetup>& setup)
     : QDialog(viewer)
     , Label1(new QLabel(QStringLiteral("Printer:"), this))
     , Combo1(new QComboBox(this))
     , LabelCopies(new QLabel(QStringLiteral("Copies:"), this))
     , SpinCopies(new QSpinBox(this))
     , CheckFit(new QCheckBox(QStringLiteral("Fit to printable area"), this))
+    , CheckSetup(new QCheckBox(QStringLiteral("Add a setup sheet"), this))
     , LabelCheck(new QLabel(this))
     , CmdPreview(new QPushButton(QStringLiteral("Preview..."), this))
     , CmdPrint(new QPushButton(QStringLiteral("Print"), this))
     , CmdClose(new QPushButton(QStringLiteral("Close"), this))
     , Picture1(page)
     , request_(PrintRequestOf(page, paper, jobName.isEmpty() ? PrintJobName(QString()) : jobName))
+    , setup_(setup)
 {
     setWindowTitle(QStringLiteral("Print"));
-    setFixedSize(277, 196);
+    setFixedSize(277, 218);
     setFont(QFont(QStringLiteral("Tahoma"), 9));
     Label1->setObjectName(QStringLiteral("Label1"));
     Combo1->setObjectName(QStringLiteral("Combo1"));
     LabelCopies->setObjectName(QStringLiteral("LabelCopies"));
     SpinCopies->setObjectName(QStringLiteral("SpinCopies"));
     CheckFit->setObjectName(QStringLiteral("CheckFit"));
+    CheckSetup->setObjectName(QStringLiteral("CheckSetup"));
     LabelCheck->setObjectName(QStringLiteral("LabelCheck"));
     CmdPreview->setObjectName(QStringLiteral("CmdPreview"));
     CmdPrint->setObjectName(QStringLiteral("CmdPrint"));
@@ -78,18 +84,22 @@ FormPrint::FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, co
     SpinCopies->setGeometry(FromTwips(915, 720, 900, 330));
     SpinCopies->setRange(1, kMostCopies);
     CheckFit->setGeometry(FromTwips(225, 1170, 3900, 300));
-    LabelCheck->setGeometry(FromTwips(225, 1500, 3690, 660));
+    CheckSetup->setGeometry(FromTwips(225, 1500, 3900, 300));
+    CheckSetup->setVisible(setup_.has_value());
+    CheckSetup->setChecked(setup_ && ReadSwitchSetting(SettingsStore(), kSetupSheet));
+    LabelCheck->setGeometry(FromTwips(225, 1830, 3690, 660));
     LabelCheck->setWordWrap(true);
     LabelCheck->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    CmdPreview->setGeometry(FromTwips(180, 2325, 1200, 420));
-    CmdPrint->setGeometry(FromTwips(1470, 2325, 1200, 420));
-    CmdClose->setGeometry(FromTwips(2760, 2325, 1200, 420));
+    CmdPreview->setGeometry(FromTwips(180, 2655, 1200, 420));
+    CmdPrint->setGeometry(FromTwips(1470, 2655, 1200, 420));
+    CmdClose->setGeometry(FromTwips(2760, 2655, 1200, 420));
     CmdPrint->setDefault(true);
     setTabOrder(CmdPrint, CmdClose);
     setTabOrder(CmdClose, Combo1);
     setTabOrder(Combo1, SpinCopies);
     setTabOrder(SpinCopies, CheckFit);
-    setTabOrder(CheckFit, CmdPreview);
+    setTabOrder(CheckFit, CheckSetup);
+    setTabOrder(CheckSetup, CmdPreview);
     CmdPrint->setFocus();
 
     Combo1->addItems(printerNames);
@@ -107,6 +117,8 @@ PrintRequest FormPrint::CurrentRequest() const
     PrintRequest request = request_;
     request.Copies = SpinCopies->value();
     request.Fit = CheckFit->isEnabled() && CheckFit->isChecked();
+    if (setup_ && CheckSetup->isChecked())
+        request.ExtraPages.push_back(SetupSheetPrintPage(*setup_));
     return request;
 }
 
@@ -149,24 +161,30 @@ void FormPrint::ShowPreview()
 // the dialog closes either way.
 void FormPrint::PrintSelected()
 {
+    if (setup_) {
+        SettingsStore store;
+        WriteSwitchSetting(store, kSetupSheet, CheckSetup->isChecked());
+    }
     PrintResult(this, Combo1->currentText(), CurrentRequest());
     accept();
 }
 
-void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QString& savedPath)
+void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QString& savedPath,
+                     const std::optional<CameraSetup>& setup)
 {
     ShowPrintDialog(viewer, page, paper, QPrinterInfo::availablePrinterNames(),
-                    QPrinterInfo::defaultPrinterName(), PrintJobName(savedPath));
+                    QPrinterInfo::defaultPrinterName(), PrintJobName(savedPath), setup);
 }
 
 void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
-                     const QString& defaultPrinterName, const QString& jobName)
+                     const QString& defaultPrinterName, const QString& jobName,
+                     const std::optional<CameraSetup>& setup)
 {
     if (printerNames.isEmpty()) {
         ShowError(viewer, QStringLiteral("Printer not found"));
         return;
     }
-    FormPrint form(viewer, page, paper, printerNames, defaultPrinterName, jobName);
+    FormPrint form(viewer, page, paper, printerNames, defaultPrinterName, jobName, setup);
     CentreOnScreen(form, viewer);
     form.exec();
 }

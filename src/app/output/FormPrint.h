@@ -32,14 +32,17 @@ class FormPrint : public QDialog {
 public:
     // `page` is copied: the dialog prints its own copy, as a job named `jobName` (empty: as
     // an unsaved page). The printers are listed in the order given; the default one is selected, else the first.
+    // With `setup`, the dialog offers the setup sheet as a second printed page.
     FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
-              const QString& defaultPrinterName, const QString& jobName = QString());
+              const QString& defaultPrinterName, const QString& jobName = QString(),
+              const std::optional<CameraSetup>& setup = std::nullopt);
 
     QLabel* const Label1;
     QComboBox* const Combo1;
     QLabel* const LabelCopies;
     QSpinBox* const SpinCopies;
     QCheckBox* const CheckFit;   // enabled only when the page would be cut at actual size
+    QCheckBox* const CheckSetup; // the setup sheet as a second page; shown when there is a camera
     QLabel* const LabelCheck;    // what the chosen printer makes of the page
     QPushButton* const CmdPreview;
     QPushButton* const CmdPrint;
@@ -56,15 +59,18 @@ private:
 
     PrintRequest request_;
     PrinterCheck check_;
+    std::optional<CameraSetup> setup_;
 };
 
 // The viewer's Print: with no printer installed, the error "Printer not found" and no
 // dialog; otherwise the print dialog, modal to the viewer and centred on the screen. The job
 // is named after `savedPath`, the file the page was saved to (see PrintJobName).
-void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QString& savedPath = QString());
+void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QString& savedPath = QString(),
+                     const std::optional<CameraSetup>& setup = std::nullopt);
 
 // The same with the printer list and the job's name given instead of asked from the system.
 void ShowPrintDialog(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
-                     const QString& defaultPrinterName, const QString& jobName = QString());
+                     const QString& defaultPrinterName, const QString& jobName = QString(),
+                     const std::optional<CameraSetup>& setup = std::nullopt);
 
 } // namespace quorvane

@@ -18,6 +18,7 @@
 
 #include "app/common/BusyCursor.h"
 #include "app/output/FormPrint.h"
+#include "core/designer/CameraSetup.h"
 #include "support/ModalWatcher.h"
 #include "support/SpooledPdf.h"
 
@@ -33,7 +34,7 @@ TEST(FormPrint, WithoutTheDefaultTheFirstPrinterIsSelectedAndWithoutPrintersAMes
     for (const QString& absent : {QStringLiteral("plotter"), QStringLiteral("Gone"), QString()})
         EXPECT_EQ(FormPrint(nullptr, page, Paper{}, printers, absent).Combo1->currentIndex(), 0);
     MessageBoxWatcher box; // a print dialog instead would fail the test
-    ShowPrintDialog(nullptr, page, Paper{}, {}, {});
+    ShowPrintDialog(nullptr, page, Paper{}, QStringList(), QString());
     EXPECT_EQ(box.Seen().text, QStringLiteral("Printer not found"));
 }
 
@@ -62,7 +63,8 @@ struct DialogSeen {
 };
 
 DialogSeen PrintThroughDialog(const QString& queue, const QImage& page, const Paper& paper,
-                              const std::function<void(FormPrint&)>& setUp = {}, const QString& savedPath = {})
+                              const std::function<void(FormPrint&)>& setUp = {}, const QString& savedPath = {},
+                              const std::optional<CameraSetup>& setup = std::nullopt)
 {
     DialogSeen seen;
     QFile::remove(SpooledPdf(queue));
@@ -79,7 +81,7 @@ DialogSeen PrintThroughDialog(const QString& queue, const QImage& page, const Pa
         else
             form.CmdClose->click();
     });
-    ShowPrintDialog(nullptr, page, paper, savedPath);
+    ShowPrintDialog(nullptr, page, paper, savedPath, setup);
     EXPECT_EQ(watcher.Seen(), 1);
     return seen;
 }
@@ -209,6 +211,45 @@ TEST(Printing, FitCopiesAndPrintersThatCannotPrintThePage)
     EXPECT_EQ(gone.Seen(), 1);
     QThread::msleep(300);
     EXPECT_FALSE(QFile::exists(SpooledPdf(QStringLiteral("pdf-a"))));
+}
+
+// With a camera the dialog offers the setup sheet: checked, it is a second sheet of the
+// page's paper whose bar prints 10 cm long, and the
+// choice is remembered for the next print. Without a camera it is not offered.
+TEST(Printing, TheSetupSheetPrintsAfterThePageAtActualSize)
+{
+    if (!HaveTestSpooler())
+        GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const Paper paper{PaperFormat::Letter, PaperLayout::LFold};
+    const CameraSetup setup = SetupOf(paper, paper.DefaultCamera());
+    const QString queue = QStringLiteral("pdf-letter");
+    QImage page(*paper.PageSize(144), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    bool offered = false, preset = true;
+    PrintThroughDialog(queue, page, paper, [&](FormPrint& form) {
+        offered = !form.CheckSetup->isHidden();
+        preset = form.CheckSetup->isChecked();
+        form.CheckSetup->setChecked(true);
+    }, {}, setup);
+    EXPECT_TRUE(offered);
+    EXPECT_FALSE(preset);
+    ASSERT_TRUE(WaitForSpooledPdf(queue));
+    const QString out = SpooledPdf(queue);
+    const std::vector<QSizeF> sizes = PdfPageSizes(out);
+    ASSERT_EQ(sizes.size(), 2u);
+    EXPECT_NEAR(sizes[1].width(), 612.0, 0.5);
+    EXPECT_NEAR(sizes[1].height(), 792.0, 0.5);
+    EXPECT_NEAR(LongestDarkRun(PdfPixels(out, 2, 300)) * 25.4 / 300.0, 100.0, 0.5);
+
+    PrintThroughDialog(queue, page, paper, [&](FormPrint& form) {
+        preset = form.CheckSetup->isChecked();
+        form.CheckSetup->setChecked(false);
+    }, {}, setup);
+    EXPECT_TRUE(preset);
+    PrintThroughDialog(queue, page, paper, [&](FormPrint& form) {
+        offered = !form.CheckSetup->isHidden();
+    });
+    EXPECT_FALSE(offered);
 }
 
 } // namespace
