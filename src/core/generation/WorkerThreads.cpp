@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
-#include <latch>
+#include <mutex>
 #include <thread>
-
-#include <QThreadPool>
+#include <vector>
 
 namespace quorvane {
 
@@ -14,6 +14,11 @@ namespace {
 
 // Beyond this the rows of a page no longer split usefully.
 constexpr int32_t kMaxThreads = 64;
+
+// How long a worker keeps looking for the next share before it sleeps. The shares of a pass
+// follow each other every few milliseconds; a worker that slept between them would, on a
+// busy machine, wait for another program's time slice at every one.
+constexpr auto kSpinTime = std::chrono::milliseconds(2);
 
 int32_t ThreadsFromEnvironment()
 {
@@ -36,16 +41,83 @@ int32_t EnvironmentThreads()
 
 std::atomic<int32_t> threadLimit{kMaxThreads};
 
-// The workers, apart from the pool the toolkit keeps for its own drawing.
-QThreadPool& Workers()
+thread_local bool isWorker = false;
+
+void Pause()
 {
-    static QThreadPool* pool = [] {
-        auto* made = new QThreadPool; // lives as long as the process: workers may still idle at exit
-        made->setMaxThreadCount(std::max(1, EnvironmentThreads() - 1));
-        made->setExpiryTimeout(-1);
-        return made;
-    }();
-    return *pool;
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+}
+
+// Waits until `value` is no longer `seen`: a short spin, then asleep.
+template <typename T>
+T AwaitChange(const std::atomic<T>& value, T seen)
+{
+    const auto until = std::chrono::steady_clock::now() + kSpinTime;
+    for (int k = 0;; ++k) {
+        const T now = value.load(std::memory_order_acquire);
+        if (now != seen)
+            return now;
+        if (k % 64 == 0 && std::chrono::steady_clock::now() > until)
+            break;
+        Pause();
+    }
+    value.wait(seen, std::memory_order_acquire);
+    return value.load(std::memory_order_acquire);
+}
+
+// Workers 1 .. n - 1 of a share-out; the caller of Run is worker 0. One share-out at a time.
+class Workers {
+public:
+    explicit Workers(int32_t count)
+    {
+        for (int32_t k = 1; k < count; ++k)
+            std::thread([this, k] { Serve(k); }).detach(); // they live as long as the process
+    }
+
+    void Run(int32_t parts, const std::function<void(int32_t part)>& part)
+    {
+        const std::lock_guard lock(mutex_);
+        part_ = &part;
+        parts_ = parts;
+        pending_.store(parts - 1, std::memory_order_relaxed);
+        round_.fetch_add(1, std::memory_order_release);
+        round_.notify_all();
+        part(0);
+        for (int32_t left = pending_.load(std::memory_order_acquire); left != 0;
+             left = pending_.load(std::memory_order_acquire))
+            AwaitChange(pending_, left);
+    }
+
+private:
+    void Serve(int32_t k)
+    {
+        isWorker = true;
+        uint64_t seen = 0;
+        for (;;) {
+            seen = AwaitChange(round_, seen);
+            if (k >= parts_)
+                continue;
+            (*part_)(k);
+            if (pending_.fetch_sub(1, std::memory_order_acq_rel) == 1)
+                pending_.notify_one();
+        }
+    }
+
+    std::mutex mutex_;
+    std::atomic<uint64_t> round_{0};
+    std::atomic<int32_t> pending_{0};
+    const std::function<void(int32_t)>* part_ = nullptr; // written before round_ moves on
+    int32_t parts_ = 0;
+};
+
+Workers& TheWorkers()
+{
+    static Workers* workers = new Workers(EnvironmentThreads()); // never ended: see Workers
+    return *workers;
 }
 
 } // namespace
@@ -64,21 +136,13 @@ void ForEachShare(int32_t count, int32_t grain, const std::function<void(int32_t
 {
     if (count <= 0)
         return;
-    const int32_t parts = std::clamp(count / std::max(grain, 1), 1, GenerationThreads());
+    const int32_t parts = isWorker ? 1 : std::clamp(count / std::max(grain, 1), 1, GenerationThreads());
     if (parts == 1) {
         share(0, count);
         return;
     }
     const auto bound = [count, parts](int32_t part) { return int32_t(int64_t(count) * part / parts); };
-    std::latch done(parts - 1);
-    for (int32_t part = 1; part < parts; ++part) {
-        Workers().start([&share, &done, begin = bound(part), end = bound(part + 1)] {
-            share(begin, end);
-            done.count_down();
-        });
-    }
-    share(0, bound(1));
-    done.wait();
+    TheWorkers().Run(parts, [&](int32_t part) { share(bound(part), bound(part + 1)); });
 }
 
 } // namespace quorvane

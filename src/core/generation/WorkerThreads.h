@@ -1,8 +1,9 @@
 #pragma once
 
-// The threads a generation runs on: the calling thread and a few workers that take equal
-// shares of a loop. Every share is a separate range of the work, so the result does not
-// depend on how many threads there are.
+// The threads a generation runs on: the calling thread and a few workers, started once,
+// that take equal shares of a loop. Every share is a separate range of the work, so the
+// result does not depend on how many threads there are. One loop is shared out at a time;
+// a share that shares out a loop itself runs it alone.
 
 #include <cstdint>
 #include <functional>
