@@ -43,7 +43,7 @@ GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const C
     QImage page = gen ? LargeImage(layout.pageSize, QImage::Format_RGB32) : QImage();
     if (page.isNull())
         return {GenerateStatus::NoMemory, {}};
-    page.fill(Qt::white);
+    FillWhite(page);
     // The page carries its resolution, so a writer recording it need not copy the pixels.
     page.setDotsPerMeterX(DotsPerMeter(doc.PageDpi));
     page.setDotsPerMeterY(DotsPerMeter(doc.PageDpi));

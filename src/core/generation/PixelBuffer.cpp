@@ -16,7 +16,8 @@ PixelBuffer::PixelBuffer(int32_t width, int32_t height, uint8_t fill)
     // The one allocation that grows with the page: a buffer that cannot be had stays empty,
     // which every caller checks, rather than ending the program.
     try {
-        bytes_.assign(size_t(width) * size_t(height) * kChannels, fill);
+        bytes_.resize(size_t(width) * size_t(height) * kChannels); // left unset: filled below
+        FillLarge(bytes_.data(), bytes_.size(), fill);
     } catch (const std::bad_alloc&) {
         return;
     }

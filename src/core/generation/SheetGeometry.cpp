@@ -11,7 +11,6 @@
 #include <QPainter>
 
 #include "core/generation/LargeAllocation.h"
-#include "core/generation/WorkerThreads.h"
 #include "core/shell/Numeric.h"
 #include "core/shell/PageResolution.h"
 
@@ -165,22 +164,6 @@ std::optional<SheetGeometry> ComputeSheetGeometry(const DriverLayout& layout, co
 }
 
 namespace {
-
-// An opaque canvas made white, its rows shared among the threads.
-void FillWhite(QImage& canvas)
-{
-    if (canvas.format() != QImage::Format_RGB32) {
-        canvas.fill(Qt::white);
-        return;
-    }
-    uchar* const bits = canvas.bits();
-    const qsizetype stride = canvas.bytesPerLine();
-    const size_t rowBytes = size_t(canvas.width()) * 4;
-    ForEachShare(canvas.height(), 64, [bits, stride, rowBytes](int32_t begin, int32_t end) {
-        for (int32_t y = begin; y < end; ++y)
-            std::memset(bits + y * stride, 0xff, rowBytes);
-    });
-}
 
 // The picture drawn smoothly at its placement on a white canvas of the geometry's size.
 void DrawPicture(const QImage& picture, const Placement& place, const SheetGeometry& geometry, QImage& canvas)
