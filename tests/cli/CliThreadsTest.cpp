@@ -112,8 +112,7 @@ TEST(CliThreads, TallOutlinesMakeTheirPagesFromLayoutFiles)
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QStringLiteral("%1.quorvane").arg(QLatin1String(c.name)));
         ASSERT_FALSE(SaveLayout(TallLayout(c.style, c.outline), path));
-        for (const char* mapping : {"bilinear", "exact"})
-            ExpectSameOnOneAndThreeThreads(dir, {"generate", "--layout", path, "--mapping", mapping, "--dpi", "144"});
+        ExpectSameOnOneAndThreeThreads(dir, {"generate", "--layout", path, "--dpi", "144"});
         const QImage page(dir.filePath(QStringLiteral("page-1.bmp")));
         ASSERT_FALSE(page.isNull());
         EXPECT_NE(page.pixel(page.width() / 2, page.height() * 3 / 4), qRgb(255, 255, 255));
