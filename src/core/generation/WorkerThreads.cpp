@@ -70,9 +70,11 @@ T AwaitChange(const std::atomic<T>& value, T seen)
 }
 
 // Workers 1 .. n - 1 of a share-out; the caller of Run is worker 0. One share-out at a time.
+// Every worker answers every share-out, those without a part too, so that none is still
+// reading one share-out's part when the next is set.
 class Workers {
 public:
-    explicit Workers(int32_t count)
+    explicit Workers(int32_t count) : count_(count)
     {
         for (int32_t k = 1; k < count; ++k)
             std::thread([this, k] { Serve(k); }).detach(); // they live as long as the process
@@ -83,7 +85,7 @@ public:
         const std::lock_guard lock(mutex_);
         part_ = &part;
         parts_ = parts;
-        pending_.store(parts - 1, std::memory_order_relaxed);
+        pending_.store(count_ - 1, std::memory_order_relaxed);
         round_.fetch_add(1, std::memory_order_release);
         round_.notify_all();
         part(0);
@@ -99,14 +101,14 @@ private:
         uint64_t seen = 0;
         for (;;) {
             seen = AwaitChange(round_, seen);
-            if (k >= parts_)
-                continue;
-            (*part_)(k);
+            if (k < parts_)
+                (*part_)(k);
             if (pending_.fetch_sub(1, std::memory_order_acq_rel) == 1)
                 pending_.notify_one();
         }
     }
 
+    const int32_t count_;
     std::mutex mutex_;
     std::atomic<uint64_t> round_{0};
     std::atomic<int32_t> pending_{0};
