@@ -1,8 +1,15 @@
 // Speed of the re-projection engines and of a whole two-sheet page, on the program's
-// start-up geometry (GenerationFixture.h).
+// start-up geometry (GenerationFixture.h), on one thread and on each number of threads up
+// to the machine's cores; and of pages of accepted outlines so tall that the canvas is
+// narrowed, at the finest resolution.
 #include <benchmark/benchmark.h>
 
 #include "BenchSpread.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <thread>
 
 #include <QImage>
 
@@ -10,6 +17,7 @@
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/TransBitmapExact.h"
 #include "core/generation/TransBitmapFast.h"
+#include "core/generation/WorkerThreads.h"
 
 using namespace quorvane;
 
@@ -71,6 +79,65 @@ void GenerateBothSheetsPage(benchmark::State& state, SheetMapping mapping, int32
     }
 }
 
+// The same at 600 dpi with the generation held to `threads`.
+void GenerateBothSheetsOnThreads(benchmark::State& state, int32_t threads)
+{
+    LimitGenerationThreads(threads);
+    GenerateBothSheetsPage(state, SheetMapping::Bilinear, 600);
+    state.counters["threads"] = GenerationThreads();
+    LimitGenerationThreads(std::numeric_limits<int32_t>::max());
+}
+
+// An accepted outline so tall for its width that its canvas is narrowed: the layout's
+// outline at its own size on the canvas, the picture at its default placement.
+void TallOutlinePage(benchmark::State& state, PaperLayout style, Outline outline)
+{
+    StartUp start;
+    start.doc.Paper.Layout = style;
+    start.doc.Outline.PaperPoint = outline;
+    start.doc.PageDpi = 600;
+    const QSizeF canvas(start.doc.Outline.PaperWidth(), start.doc.Outline.PaperHeight());
+    ResetPaper(start.doc, start.paper, canvas, false);
+    ApplyDefaultPlacement(start.doc, start.paper, canvas);
+    for (auto _ : state) {
+        const auto result = GenerateForPageStyle(start.doc, start.paper, start.control, {});
+        if (!result || result->status != GenerateStatus::Done) {
+            state.SkipWithError("the outline gives no page");
+            return;
+        }
+        benchmark::DoNotOptimize(result->page.constBits());
+    }
+}
+
+Outline LFoldWithTallLyingSheet(int ratio)
+{
+    const int w = 20;
+    return {{{0, 0}, {w, 0}, {w, w}, {w, w + w * ratio}, {0, w + w * ratio}, {0, w}}};
+}
+
+Outline TallLyingSheet(int width, int height)
+{
+    return {{{0, 0}, {width, 0}, {width, 0}, {width, height}, {0, height}, {0, 0}}};
+}
+
+Outline TallStandingSheet(int width, int height)
+{
+    return {{{0, 0}, {width, 0}, {width, height}, {width, height}, {0, height}, {0, height}}};
+}
+
+// GenerateBothSheets/600dpi/threads:N for N from 1 to the machine's cores.
+const bool kThreadBenchmarks = [] {
+    const int32_t cores = std::max(1, int32_t(std::thread::hardware_concurrency()));
+    for (int32_t threads = 1; threads <= cores; ++threads) {
+        benchmark::RegisterBenchmark(("GenerateBothSheets/600dpi/threads:" + std::to_string(threads)).c_str(),
+                                     GenerateBothSheetsOnThreads, threads)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Apply(WithShortSpread);
+    }
+    return true;
+}();
+
 } // namespace
 
 BENCHMARK(TransBitmapLiteralPass2)->Name("TransBitmapLiteral/pass2")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
@@ -85,3 +152,8 @@ BENCHMARK_CAPTURE(GenerateBothSheetsPage, exact, SheetMapping::Exact, 144)->Name
 BENCHMARK_CAPTURE(GenerateBothSheetsPage, 300dpi, SheetMapping::Bilinear, 300)->Name("GenerateBothSheets/300dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithSpread);
 BENCHMARK_CAPTURE(GenerateBothSheetsPage, 600dpi, SheetMapping::Bilinear, 600)->Name("GenerateBothSheets/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
 BENCHMARK_CAPTURE(GenerateBothSheetsPage, exact600dpi, SheetMapping::Exact, 600)->Name("GenerateBothSheets/exact/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
+BENCHMARK_CAPTURE(TallOutlinePage, lfold16, PaperLayout::LFold, LFoldWithTallLyingSheet(16))->Name("TallOutline/lfold-lying-16to1/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
+BENCHMARK_CAPTURE(TallOutlinePage, lfold64, PaperLayout::LFold, LFoldWithTallLyingSheet(64))->Name("TallOutline/lfold-lying-64to1/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
+BENCHMARK_CAPTURE(TallOutlinePage, flat20, PaperLayout::Flat, TallLyingSheet(50, 1000))->Name("TallOutline/flat-20to1/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
+BENCHMARK_CAPTURE(TallOutlinePage, upright20, PaperLayout::Upright, TallStandingSheet(50, 1000))->Name("TallOutline/upright-20to1/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);
+BENCHMARK_CAPTURE(TallOutlinePage, million, PaperLayout::Flat, TallLyingSheet(2500, 1000000))->Name("TallOutline/flat-million-tall/600dpi")->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(WithShortSpread);

@@ -9,24 +9,23 @@ namespace quorvane {
 
 namespace {
 
-// Rows of a pass held at once: the rows its lanes compute ahead and the one handed over.
-constexpr int32_t kRingRows = 4 * kMaxSurvivorLanes;
-
 // One pass, each row reduced into the page as soon as it is final, so that only a few rows
 // of the doubled buffer are ever held. Stopped when GenStop ended it.
 GenerateStatus RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, SheetMapping mapping,
                        QImage& page, const RowCallback& afterRow)
 {
     control.GenProgressBase = pass.GenProgressBase;
-    gen.DstBits = PixelBuffer::RowRing(gen.BitsWidth, gen.BitsHeight, kRingRows);
+    gen.DstBits = PixelBuffer::RowRing(gen.BitsWidth, gen.BitsHeight, kHandOverRingRows);
     if (gen.DstBits.IsEmpty())
         return GenerateStatus::NoMemory;
     const QRect place = pass.place;
-    LineReducer reducer(QSize(gen.BitsWidth, gen.BitsHeight), place.size(), [&page, place](int y) {
-        return reinterpret_cast<QRgb*>(page.scanLine(place.y() + y)) + place.x();
+    uchar* const bits = page.bits(); // the threads write their columns through one pointer
+    const qsizetype stride = page.bytesPerLine();
+    LineReducer reducer(QSize(gen.BitsWidth, gen.BitsHeight), place.size(), [bits, stride, place](int y) {
+        return reinterpret_cast<QRgb*>(bits + (place.y() + y) * stride) + place.x();
     });
-    const bool finished =
-        ReprojectPass(gen, control, afterRow, mapping, [&reducer](const uint8_t* row) { reducer.Push(row); });
+    const bool finished = ReprojectPass(gen, control, afterRow, mapping,
+                                        [&reducer](std::span<const uint8_t* const> rows) { reducer.Push(rows); });
     return finished ? GenerateStatus::Done : GenerateStatus::Stopped;
 }
 
@@ -44,7 +43,7 @@ GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const C
     QImage page = gen ? LargeImage(layout.pageSize, QImage::Format_RGB32) : QImage();
     if (page.isNull())
         return {GenerateStatus::NoMemory, {}};
-    page.fill(Qt::white);
+    FillWhite(page);
     // The page carries its resolution, so a writer recording it need not copy the pixels.
     page.setDotsPerMeterX(DotsPerMeter(doc.PageDpi));
     page.setDotsPerMeterY(DotsPerMeter(doc.PageDpi));

@@ -1,11 +1,16 @@
 #include "core/generation/LargeAllocation.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
 
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
+
+#include "core/generation/WorkerThreads.h"
 
 namespace quorvane {
 
@@ -53,6 +58,31 @@ QImage LargeImage(QSize size, QImage::Format format)
     if (image.isNull())
         FreeLarge(block);
     return image;
+}
+
+void FillLarge(uint8_t* bytes, size_t count, uint8_t value)
+{
+    const size_t parts = (count + kLargeBlock - 1) / kLargeBlock;
+    ForEachShare(int32_t(std::min<size_t>(parts, INT32_MAX)), 4, [=](int32_t begin, int32_t end) {
+        const size_t from = size_t(begin) * kLargeBlock;
+        const size_t to = std::min(count, size_t(end) * kLargeBlock);
+        std::memset(bytes + from, value, to - from);
+    });
+}
+
+void FillWhite(QImage& image)
+{
+    if (image.format() != QImage::Format_RGB32) {
+        image.fill(Qt::white);
+        return;
+    }
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const size_t rowBytes = size_t(image.width()) * 4;
+    ForEachShare(image.height(), 64, [bits, stride, rowBytes](int32_t begin, int32_t end) {
+        for (int32_t y = begin; y < end; ++y)
+            std::memset(bits + y * stride, 0xff, rowBytes);
+    });
 }
 
 } // namespace quorvane

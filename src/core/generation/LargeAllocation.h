@@ -6,7 +6,9 @@
 // transparent huge pages, where it has them; smaller ones are plain heap memory.
 
 #include <cstddef>
+#include <cstdint>
 #include <new>
+#include <utility>
 
 #include <QImage>
 #include <QSize>
@@ -36,6 +38,19 @@ struct LargeAllocator {
     }
     void deallocate(T* block, size_t) { FreeLarge(block); }
 
+    // A value made without one is left as it is, so that a fresh block is first touched by
+    // whoever fills it (FillLarge), not here.
+    template <typename U>
+    void construct(U* at) noexcept
+    {
+        ::new (static_cast<void*>(at)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* at, Args&&... args)
+    {
+        ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+    }
+
     template <typename U>
     bool operator==(const LargeAllocator<U>&) const { return true; }
 };
@@ -43,5 +58,13 @@ struct LargeAllocator {
 // A size.width() x size.height() image of `format` whose pixels live in a large block,
 // freed with the image's last copy. Its contents are undefined. Null when it cannot be made.
 QImage LargeImage(QSize size, QImage::Format format);
+
+// Sets `count` bytes from `bytes` on to `value`, in parts shared among the generation's
+// threads: the faults of a fresh block's first touch, and the zeroing of its pages by the
+// system, are then shared too.
+void FillLarge(uint8_t* bytes, size_t count, uint8_t value);
+
+// Makes an image white (every byte 0xff for RGB32), its rows shared among the threads.
+void FillWhite(QImage& image);
 
 } // namespace quorvane

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "core/generation/WorkerThreads.h"
+
 namespace quorvane {
 
 PixelBuffer::PixelBuffer(int32_t width, int32_t height, uint8_t fill)
@@ -14,7 +16,8 @@ PixelBuffer::PixelBuffer(int32_t width, int32_t height, uint8_t fill)
     // The one allocation that grows with the page: a buffer that cannot be had stays empty,
     // which every caller checks, rather than ending the program.
     try {
-        bytes_.assign(size_t(width) * size_t(height) * kChannels, fill);
+        bytes_.resize(size_t(width) * size_t(height) * kChannels); // left unset: filled below
+        FillLarge(bytes_.data(), bytes_.size(), fill);
     } catch (const std::bad_alloc&) {
         return;
     }
@@ -67,14 +70,17 @@ void PixelBuffer::FlipBlock()
     if (!surround_)
         return;
     const size_t rowBytes = size_t(storedWidth_) * kChannels;
-    std::vector<uint8_t> spare(rowBytes);
-    for (int32_t top = 0, bottom = storedHeight_ - 1; top < bottom; ++top, --bottom) {
-        uint8_t* a = bytes_.data() + size_t(top) * rowBytes;
-        uint8_t* b = bytes_.data() + size_t(bottom) * rowBytes;
-        std::memcpy(spare.data(), a, rowBytes);
-        std::memcpy(a, b, rowBytes);
-        std::memcpy(b, spare.data(), rowBytes);
-    }
+    // Each pair of rows is swapped by one thread alone.
+    ForEachShare(storedHeight_ / 2, 64, [this, rowBytes](int32_t begin, int32_t end) {
+        std::vector<uint8_t> spare(rowBytes);
+        for (int32_t top = begin; top < end; ++top) {
+            uint8_t* a = bytes_.data() + size_t(top) * rowBytes;
+            uint8_t* b = bytes_.data() + size_t(storedHeight_ - 1 - top) * rowBytes;
+            std::memcpy(spare.data(), a, rowBytes);
+            std::memcpy(a, b, rowBytes);
+            std::memcpy(b, spare.data(), rowBytes);
+        }
+    });
 }
 
 bool PixelBuffer::FitsLimit(int64_t width, int64_t height)

@@ -2,7 +2,7 @@
 
 namespace quorvane {
 
-RowHandOver::RowHandOver(TransformState& gen, const FinishedRow& finished)
+RowHandOver::RowHandOver(TransformState& gen, const FinishedRows& finished)
     : gen_(gen), finished_(finished), next_(gen.BitsHeight - 1)
 {
     if (finished_)
@@ -14,10 +14,18 @@ void RowHandOver::Through(int32_t row)
     if (!finished_ || row > next_)
         return;
     for (; next_ > row; --next_)
-        finished_(white_.data());
+        rows_.push_back(white_.data());
     if (row >= 0)
-        finished_(gen_.DstBits.MutableRow(row).data());
+        rows_.push_back(gen_.DstBits.MutableRow(row).data());
     next_ = row - 1;
+}
+
+void RowHandOver::Flush()
+{
+    if (rows_.empty())
+        return;
+    finished_(rows_);
+    rows_.clear();
 }
 
 } // namespace quorvane

@@ -171,7 +171,7 @@ namespace {
 // The picture drawn smoothly at its placement on a white canvas of the geometry's size.
 void DrawPicture(const QImage& picture, const Placement& place, const SheetGeometry& geometry, QImage& canvas)
 {
-    canvas.fill(Qt::white);
+    FillWhite(canvas);
     if (picture.isNull())
         return;
     const auto at = [&geometry](float value, int64_t origin) {

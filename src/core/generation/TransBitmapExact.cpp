@@ -1,8 +1,12 @@
 #include "core/generation/TransBitmapExact.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/generation/ExactLanes.h"
 #include "core/generation/SurvivorPlan.h"
 #include "core/generation/TransBitmapFast.h"
+#include "core/generation/WorkerThreads.h"
 
 namespace quorvane {
 
@@ -29,8 +33,24 @@ ExactRowTerms TermsAt(const Homography& t, float y)
             float(m[7] * y + m[8])};
 }
 
+// The rows from b on that RunRows computes together, up to kRowsAhead spanning fewer stored
+// rows than that; returns the first row after them.
+int32_t NextBlock(const SurvivorPlan& plan, int32_t b, std::vector<int32_t>& block)
+{
+    block.clear();
+    const int32_t count = plan.RowCount();
+    for (; b < count && block.size() < size_t(kRowsAhead); ++b) {
+        if (!plan.lastOfRow[size_t(b)])
+            continue;
+        if (!block.empty() && plan.rows[size_t(block.front())] - plan.rows[size_t(b)] >= kRowsAhead)
+            break;
+        block.push_back(b);
+    }
+    return b;
+}
+
 bool RunRows(TransformState& gen, GenControl& control, const RowCallback& afterRow, const SurvivorPlan& plan,
-             const Homography& t, const FinishedRow& finished, LaneWidth width)
+             const Homography& t, const FinishedRows& finished, LaneWidth width)
 {
     gen.DstBits.Reset(gen.BitsWidth, gen.BitsHeight, 255);
     const ExactColumns columns = ColumnsOf(plan);
@@ -38,20 +58,39 @@ bool RunRows(TransformState& gen, GenControl& control, const RowCallback& afterR
     if (control.GenStop)
         return false;
     const int32_t count = plan.RowCount();
+    std::vector<int32_t> block;
+    int32_t blockEnd = 0;
     for (int32_t b = 0; b < count; ++b) {
-        const float y = plan.ys[size_t(b)];
-        const int32_t row = plan.rows[size_t(b)];
-        if (plan.lastOfRow[size_t(b)] && !columns.xs.empty()) {
-            RunExactLanes(gen, columns, TermsAt(t, y), gen.DstBits.MutableRow(row).data(), width);
-            handOver.Through(row);
+        if (b == blockEnd) { // every row of a block is computed on its own, so the threads share them
+            handOver.Flush();
+            blockEnd = NextBlock(plan, b, block);
+            if (!columns.xs.empty()) {
+                ForEachShare(int32_t(block.size()), 8, [&](int32_t begin, int32_t end) {
+                    for (int32_t k = begin; k < end; ++k) {
+                        const int32_t r = block[size_t(k)];
+                        RunExactLanes(gen, columns, TermsAt(t, plan.ys[size_t(r)]),
+                                      gen.DstBits.MutableRow(plan.rows[size_t(r)]).data(), width);
+                    }
+                });
+            }
         }
-        ReportProgress(gen, control, y);
+        if (plan.lastOfRow[size_t(b)] && !columns.xs.empty())
+            handOver.Through(plan.rows[size_t(b)]);
+        ReportProgress(gen, control, plan.ys[size_t(b)]);
         if (afterRow)
             afterRow();
-        if (control.GenStop && b + 1 < count)
+        if (control.GenStop && b + 1 < count) {
+            for (const int32_t ahead : block) { // rows computed ahead stay unwritten, as if not reached
+                if (ahead > b) {
+                    const auto bytes = gen.DstBits.MutableRow(plan.rows[size_t(ahead)]);
+                    std::fill(bytes.begin(), bytes.end(), uint8_t(255));
+                }
+            }
             return false;
+        }
     }
     handOver.Through(-1);
+    handOver.Flush();
     return true;
 }
 
@@ -66,7 +105,7 @@ std::optional<Homography> TargetToQuad(const TransformState& gen)
 }
 
 bool TransBitmapExact(TransformState& gen, GenControl& control, const RowCallback& afterRow,
-                      const FinishedRow& finished, LaneWidth width)
+                      const FinishedRows& finished, LaneWidth width)
 {
     const auto t = TargetToQuad(gen);
     const auto plan = t ? MakeSurvivorPlan(gen) : std::nullopt;
@@ -85,7 +124,7 @@ bool TransBitmapExact(TransformState& gen, GenControl& control, QImage& target, 
 }
 
 bool ReprojectPass(TransformState& gen, GenControl& control, const RowCallback& afterRow, SheetMapping mapping,
-                   const FinishedRow& finished)
+                   const FinishedRows& finished)
 {
     if (mapping == SheetMapping::Exact)
         return TransBitmapExact(gen, control, afterRow, finished);

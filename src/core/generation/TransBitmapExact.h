@@ -28,7 +28,7 @@ std::optional<Homography> TargetToQuad(const TransformState& gen);
 // survivor plan covers, the fast bilinear engine serves instead. Every width gives the same
 // bytes.
 bool TransBitmapExact(TransformState& gen, GenControl& control, const RowCallback& afterRow,
-                      const FinishedRow& finished = {}, LaneWidth width = LaneWidth::Widest);
+                      const FinishedRows& finished = {}, LaneWidth width = LaneWidth::Widest);
 
 // The same, drawing DstBits into target when it ran to its end.
 bool TransBitmapExact(TransformState& gen, GenControl& control, QImage& target, const RowCallback& afterRow,
@@ -36,6 +36,6 @@ bool TransBitmapExact(TransformState& gen, GenControl& control, QImage& target, 
 
 // One pass by the chosen mapping, as TransBitmapFastRows or TransBitmapExact.
 bool ReprojectPass(TransformState& gen, GenControl& control, const RowCallback& afterRow, SheetMapping mapping,
-                   const FinishedRow& finished = {});
+                   const FinishedRows& finished = {});
 
 } // namespace quorvane

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <span>
 #include <vector>
 
 #include "core/generation/RowReplay.h"
 #include "core/generation/SurvivorLanes.h"
 #include "core/generation/SurvivorPlan.h"
+#include "core/generation/WorkerThreads.h"
 
 namespace quorvane {
 
@@ -18,7 +20,7 @@ namespace {
 class FastRun {
 public:
     FastRun(TransformState& gen, GenControl& control, const SurvivorPlan& plan, LaneWidth width,
-            const FinishedRow& finished)
+            const FinishedRows& finished)
         : gen_(gen), control_(control), plan_(plan), width_(width), laneCount_(size_t(SurvivorLaneCount(width))),
           handOver_(gen, finished)
     {
@@ -46,28 +48,44 @@ public:
             }
         }
         handOver_.Through(-1);
+        handOver_.Flush();
         return true;
     }
 
 private:
-    // Computes the next surviving rows from b on, one per lane.
+    // Computes the next surviving rows from b on, up to kRowsAhead spanning fewer stored
+    // rows than that, one per lane: groups of a lane width, shared among the threads. The
+    // rows handed over so far go first, before the ring slots they lie in are reused.
     void ComputeBlock(int32_t b)
     {
+        handOver_.Flush();
         lanes_.clear();
+        laneAt_ = 0;
         const int32_t count = plan_.RowCount();
-        for (blockEnd_ = b; blockEnd_ < count && lanes_.size() < laneCount_; ++blockEnd_) {
-            if (plan_.lastOfRow[size_t(blockEnd_)])
-                lanes_.push_back(blockEnd_);
+        for (blockEnd_ = b; blockEnd_ < count && lanes_.size() < size_t(kRowsAhead); ++blockEnd_) {
+            if (!plan_.lastOfRow[size_t(blockEnd_)])
+                continue;
+            if (!lanes_.empty() && plan_.rows[size_t(lanes_.front())] - plan_.rows[size_t(blockEnd_)] >= kRowsAhead)
+                break;
+            lanes_.push_back(blockEnd_);
         }
-        if (!lanes_.empty())
-            RunSurvivorLanes(gen_, plan_, lanes_, width_, outcomes_);
+        const int32_t groups = int32_t((lanes_.size() + laneCount_ - 1) / laneCount_);
+        outcomes_.resize(size_t(groups));
+        ForEachShare(groups, 1, [this](int32_t begin, int32_t end) {
+            for (int32_t g = begin; g < end; ++g) {
+                const size_t first = size_t(g) * laneCount_;
+                const auto rows = std::span<const int32_t>(lanes_).subspan(first, std::min(laneCount_, lanes_.size() - first));
+                RunSurvivorLanes(gen_, plan_, rows, width_, outcomes_[size_t(g)]);
+            }
+        });
     }
 
     // Row b is the last of its stored row: make its pixels final and carry on from it.
     void Settle(int32_t b)
     {
-        const auto lane = std::find(lanes_.begin(), lanes_.end(), b) - lanes_.begin();
-        const LaneOutcome& outcome = outcomes_[size_t(lane)];
+        while (lanes_[laneAt_] < b) // the rows of a block settle in order
+            ++laneAt_;
+        const LaneOutcome& outcome = outcomes_[laneAt_ / laneCount_][laneAt_ % laneCount_];
         if (outcome.exact) {
             carry_.TakeFull(outcome.lastU, outcome.lastV);
         } else {
@@ -108,8 +126,9 @@ private:
     const SurvivorPlan& plan_;
     const LaneWidth width_;
     const size_t laneCount_;
-    std::vector<int32_t> lanes_;
-    LaneOutcomes outcomes_{};
+    std::vector<int32_t> lanes_;           // the block's rows, in order
+    std::vector<LaneOutcomes> outcomes_; // of each group of laneCount_ rows of lanes_
+    size_t laneAt_ = 0;                  // the block's row settled next
     int32_t blockEnd_ = 0; // first row after the current block
     CarriedColour carry_;
     int32_t carried_ = -1; // carry_ holds the colour after this row
@@ -117,21 +136,23 @@ private:
 };
 
 // The reference engine's rows handed over once it has run: for calls the plan does not cover.
-bool ReferenceRows(TransformState& gen, GenControl& control, const RowCallback& afterRow, const FinishedRow& finished)
+bool ReferenceRows(TransformState& gen, GenControl& control, const RowCallback& afterRow, const FinishedRows& finished)
 {
     QImage none; // the reference engine draws into nothing then
     if (!TransBitmap(gen, control, none, afterRow))
         return false;
     if (finished) {
+        std::vector<const uint8_t*> rows;
         for (int32_t row = gen.BitsHeight - 1; row >= 0; --row)
-            finished(gen.DstBits.MutableRow(row).data());
+            rows.push_back(gen.DstBits.MutableRow(row).data());
+        finished(rows);
     }
     return true;
 }
 
 // DstBits only; false when GenStop ended the call.
 bool RunFast(TransformState& gen, GenControl& control, const RowCallback& afterRow, LaneWidth lanes,
-             const FinishedRow& finished = {})
+             const FinishedRows& finished = {})
 {
     // The lanes write pixels as little-endian words.
     if constexpr (std::endian::native != std::endian::little)
@@ -152,7 +173,7 @@ bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback
 }
 
 bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
-                        const FinishedRow& finished)
+                        const FinishedRows& finished)
 {
     return RunFast(gen, control, afterRow, LaneWidth::Widest, finished);
 }

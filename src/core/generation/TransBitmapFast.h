@@ -35,6 +35,6 @@ bool TransBitmapFast(TransformState& gen, GenControl& control, const RowCallback
 // are final. Calls the fast engine does not cover run the reference engine on a whole
 // DstBits and hand its rows over at the end.
 bool TransBitmapFastRows(TransformState& gen, GenControl& control, const RowCallback& afterRow,
-                         const FinishedRow& finished);
+                         const FinishedRows& finished);
 
 } // namespace quorvane

@@ -56,9 +56,12 @@ TEST(AreaAverageScale, RoundsTheExactMeanOfUnevenAreas)
 {
     std::mt19937 rng(7);
     // Uneven both ways, enlarged one way, and halved across (as the pages are) but uneven down.
-    const QSize sources[] = {{23, 17}, {40, 9}, {5, 31}, {24, 17}};
-    const QSize targets[] = {{9, 7}, {16, 4}, {7, 12}, {12, 7}};
-    for (int k = 0; k < 4; ++k) {
+    // The last, narrow and far taller than its target, is summed down first.
+    const QSize sources[] = {{23, 17}, {40, 9}, {5, 31}, {24, 17}, {7, 300}};
+    const QSize targets[] = {{9, 7}, {16, 4}, {7, 12}, {12, 7}, {19, 11}};
+    EXPECT_FALSE(LineReducer(sources[3], targets[3], {}).SumsDownFirst());
+    EXPECT_TRUE(LineReducer(sources[4], targets[4], {}).SumsDownFirst());
+    for (int k = 0; k < 5; ++k) {
         QImage source(sources[k], QImage::Format_RGB32);
         for (int y = 0; y < source.height(); ++y) {
             for (int x = 0; x < source.width(); ++x)

@@ -199,6 +199,30 @@ TEST(GenerateDrivers, StopDuringTheFirstPassGivesNoPage)
     EXPECT_EQ(run.SheetB().status, GenerateStatus::Done); // the next generation clears the request
 }
 
+// A stop asked in the middle of the second pass, while the threads compute rows ahead,
+// ends the run at that row, by either mapping; the next run makes the whole page.
+TEST(GenerateDrivers, StopInTheMiddleOfAThreadedPassEndsItThere)
+{
+    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+        FlatRun run(Striped());
+        run.doc.Mapping = mapping;
+        int rows = 0;
+        const GenerateResult stopped = run.Both([&] {
+            if (run.control.GenProgressBase == 50 && run.control.GenProgress >= 75)
+                run.control.GenStop = true;
+            ++rows;
+        });
+        EXPECT_EQ(stopped.status, GenerateStatus::Stopped);
+        EXPECT_TRUE(stopped.page.isNull());
+        EXPECT_EQ(run.control.GenProgress, 75);
+        int allRows = 0;
+        const GenerateResult whole = run.Both([&] { ++allRows; });
+        EXPECT_EQ(whole.status, GenerateStatus::Done);
+        EXPECT_GT(allRows, rows + 10);
+        EXPECT_EQ(whole.page, PageFromWholeBuffers(run));
+    }
+}
+
 // An upright sheet seen almost edge-on, as the designer accepts it: too tall for the
 // layout's canvas width, it is composed on a narrower canvas and still makes its page.
 TEST(GenerateDrivers, SteepUprightOutlineMakesItsPage)
