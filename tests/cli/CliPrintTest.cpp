@@ -40,6 +40,7 @@ TEST(CliPrint, PagesPrintAtTheirOwnSizeOnTheirOwnPaperOrTheOneNamed)
 {
     if (!HaveTestSpooler())
         GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const SpoolerTurn turn;
     QTemporaryDir dir;
     const char* const margin = "quorvane-cli: warning: at actual size part of the page falls into the printer's "
                                "unprintable margin and will be missing from the print; --fit shrinks it to 91.4 %\n";
@@ -93,6 +94,7 @@ TEST(CliPrint, PrintersThatCannotPrintThePageAndPagesOfNoKnownSize)
 {
     if (!HaveTestSpooler())
         GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const SpoolerTurn turn;
     QTemporaryDir dir;
     const QString a4 = SavePage(dir, QStringLiteral("a4.png"), {1190, 1684}, 144, false);
     RunTool("cupsreject", {"pdf-b"});

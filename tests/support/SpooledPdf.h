@@ -4,6 +4,7 @@
 // queues write each job to $QUORVANE_CUPS_OUT/<queue>.pdf, read here with poppler's tools.
 
 #include <QFile>
+#include <QLockFile>
 #include <QSizeF>
 #include <QStringList>
 #include <QThread>
@@ -12,6 +13,22 @@
 #include "support/RunProgram.h"
 
 inline bool HaveTestSpooler() { return !qEnvironmentVariableIsEmpty("QUORVANE_CUPS_OUT"); }
+
+// The spooler's queues and the files they write are shared by every test program, so a test
+// that prints holds its turn for its whole run: tests run side by side (ctest -j) then never
+// read each other's jobs. A turn left by a crashed test is taken over (its process is gone).
+class SpoolerTurn {
+public:
+    SpoolerTurn()
+        : lock_(qEnvironmentVariable("QUORVANE_CUPS_OUT") + QStringLiteral("/.turn"))
+    {
+        lock_.setStaleLockTime(0); // held as long as the test runs, however long that is
+        lock_.lock();
+    }
+
+private:
+    QLockFile lock_;
+};
 
 inline QString RunTool(const char* program, const QStringList& arguments)
 {

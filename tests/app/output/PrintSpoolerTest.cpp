@@ -102,6 +102,7 @@ TEST(Printing, EachFormatPrintsAtActualSizeOnItsOwnPaper)
 {
     if (!HaveTestSpooler())
         GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const SpoolerTurn turn;
     const QStringList queues = RunTool("lpstat", {"-e"}).split(QLatin1Char('\n'));
     const QString fallback = RunTool("lpstat", {"-d"}).section(QLatin1Char(':'), 1).trimmed();
     ASSERT_GT(queues.indexOf(fallback), 0);
@@ -166,6 +167,7 @@ TEST(Printing, FitCopiesAndPrintersThatCannotPrintThePage)
 {
     if (!HaveTestSpooler())
         GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const SpoolerTurn turn;
     const QImage page = QuarteredPage({1190, 1684});
     int previewPages = 0;
     const DialogSeen fitted = PrintThroughDialog(QStringLiteral("pdf-c"), page, Paper{}, [&](FormPrint& form) {
@@ -220,6 +222,7 @@ TEST(Printing, TheSetupSheetPrintsAfterThePageAtActualSize)
 {
     if (!HaveTestSpooler())
         GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const SpoolerTurn turn;
     const Paper paper{PaperFormat::Letter, PaperLayout::LFold};
     const CameraSetup setup = SetupOf(paper, paper.DefaultCamera());
     const QString queue = QStringLiteral("pdf-letter");
