@@ -6,6 +6,7 @@
 #include "cli/CommandSupport.h"
 #include "cli/DesignerPaper.h"
 #include "cli/PhotoPaper.h"
+#include "cli/PieceOutput.h"
 #include "core/designer/CameraSetup.h"
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
@@ -26,7 +27,7 @@ namespace {
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
     "placement", "default-paper", "composite", "mapping", "dpi", "paper", "photo", "corners", "marks",
-    "setup-sheet"};
+    "setup-sheet", "sheets", "glue"};
 
 struct GenerateRequest {
     QString output;
@@ -132,6 +133,13 @@ void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest
 // The page of the document on the paper as fitted, with its extras, written to `output`.
 int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output, const PageExtras& extras)
 {
+    const PageFit fit = FitOfPage(doc.Paper, doc.PageDpi);
+    if (!fit.fits)
+        return Fail(fit.largestDpi ? "the page is too large at " + std::to_string(doc.PageDpi)
+                                         + " dpi: the largest resolution that fits is " + std::to_string(*fit.largestDpi)
+                                         + " dpi"
+                                   : "the page is too large at any resolution",
+                    kExitBadInput);
     GenControl control;
     auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
     EndTerminalProgress();
@@ -139,6 +147,8 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
         return Fail("the page could not be made: not enough memory", kExitWriteFailed);
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
+    if (!doc.Paper.Grid.IsSingle())
+        return WritePieceSheets(result->page, doc.PageDpi, SetupOf(doc.Paper, doc.Camera()), output);
     if (extras.marks)
         DrawPageMarks(result->page, doc.Paper, doc.PageDpi);
     PdfPaper pdf{doc.Paper.PageSizeMm(), {}};
