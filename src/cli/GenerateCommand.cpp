@@ -157,6 +157,15 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
     return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi, pdf));
 }
 
+// A grid's sheets carry their own marks and its PDF's assembly sheet the setup figures.
+std::string GridExtrasProblem(const Paper& paper, const PageExtras& extras)
+{
+    if (paper.Grid.IsSingle() || !(extras.marks || extras.setupSheet))
+        return {};
+    return "--marks and --setup-sheet are for a paper of one sheet: the sheets of a grid carry their marks and its "
+           "PDF's first page the setup figures";
+}
+
 // A saved layout holds everything, its mapping and page resolution included: only the
 // output and its extras may go with it, and --mapping or --dpi to make the page another way.
 int GenerateFromLayout(const CliArgs& args)
@@ -188,6 +197,8 @@ int GenerateFromLayout(const CliArgs& args)
     if (!read.layout)
         return Fail(read.error.toStdString(), kExitBadInput);
     Document doc = read.layout->doc;
+    if (const std::string problem = GridExtrasProblem(doc.Paper, *extras); !problem.empty())
+        return UsageError(problem);
     if (args.Option("mapping"))
         doc.Mapping = *mapping;
     if (args.Option("dpi"))
@@ -212,6 +223,8 @@ int RunGenerate(const CliArgs& args)
     const std::optional<PageExtras> extras = ReadExtras(args, error);
     if (!extras)
         return UsageError(error);
+    if (const std::string problem = GridExtrasProblem(request->paper, *extras); !problem.empty())
+        return UsageError(problem);
     doc.Paper = request->paper;
     doc.Outline = doc.Paper.DefaultOutline();
     doc.Mapping = request->Mapping;

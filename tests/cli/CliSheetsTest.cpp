@@ -51,7 +51,8 @@ TEST(CliSheets, BadGridsAreRefusedAndTheAssembledPaperIsReported)
         {{"corners", "--sheets", "2"}, "--sheets must be"},
         {{"simulate", "p.png", "-o", "v.png", "--sheets", "0x2"}, "--sheets must be"},
         {{"generate", "-o", "p.png", "--glue", "30.5"}, "--glue must be a number of millimetres from 0 to 30"},
-        {{"setup", "--glue", "-1"}, "--glue must be"}};
+        {{"setup", "--glue", "-1"}, "--glue must be"},
+        {{"generate", "-o", "p.png", "--sheets", "2x1", "--marks"}, "--marks and --setup-sheet are for a paper of one"}};
     for (const auto& [arguments, says] : usage) {
         const ProgramRun run = RunCli(arguments);
         EXPECT_EQ(run.exitCode, 1) << says;
