@@ -113,7 +113,7 @@ constexpr CommandUsage kCommandUsages[] = {
      "               [--paper a4|letter|a3] [--distance CM] [--angle DEG] [--height CM] [--fov DEG]\n"
      "               [--view WxH] [--canvas WxH] [--placement X1,Y1,X2,Y2] [--default-paper]\n"
      "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS]\n"
-     "               [--marks] [--setup-sheet]\n"
+     "               [--marks] [--setup-sheet] [--sheets CxR] [--glue MM]\n"
      "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp|pdf) --photo PHOTO [--corners X1,Y1,...,X6,Y6]\n"
      "               [--picture FILE] [--style S] [--paper F] [--canvas WxH] [--placement X1,Y1,X2,Y2]\n"
      "               [--mapping bilinear|exact] [--composite VIEW.png] [--dpi DPIS] [--marks]\n"
@@ -121,15 +121,15 @@ constexpr CommandUsage kCommandUsages[] = {
      "  quorvane-cli generate -o PAGE.(png|jpg|gif|bmp|pdf) --layout FILE.quorvane\n"
      "               [--mapping bilinear|exact] [--dpi DPIS] [--marks] [--setup-sheet]\n"},
     {"corners",
-     "  quorvane-cli corners [--style S] [--paper F] [--distance CM] [--angle DEG] [--height CM]\n"
-     "               [--fov DEG] [--view WxH]\n"},
+     "  quorvane-cli corners [--style S] [--paper F] [--sheets CxR] [--glue MM] [--distance CM]\n"
+     "               [--angle DEG] [--height CM] [--fov DEG] [--view WxH]\n"},
     {"reproject", "  quorvane-cli reproject SRC DST --quad X1,Y1,X2,Y2,X3,Y3,X4,Y4 [--mapping bilinear|exact]\n"},
     {"simulate",
      "  quorvane-cli simulate PAGE -o VIEW.png [--style S] [--paper F] [--distance CM] [--angle DEG]\n"
-     "               [--height CM] [--fov DEG] [--view WxH]\n"},
+     "               [--height CM] [--fov DEG] [--view WxH] [--sheets CxR] [--glue MM]\n"},
     {"setup",
      "  quorvane-cli setup [--style S] [--paper F] [--distance CM] [--angle DEG] [--height CM]\n"
-     "               [--fov DEG]\n"},
+     "               [--fov DEG] [--sheets CxR] [--glue MM]\n"},
     {"detect", "  quorvane-cli detect PHOTO [--style S] [--paper F]\n"},
     {"print", "  quorvane-cli print PAGE --printer NAME [--copies N] [--fit] [--paper F]\n"},
 };
@@ -161,6 +161,10 @@ const char* const kOptionsExplained =
     "--paper    the paper printed on: a4 (the default; for print, the page's own), letter or a3\n"
     "--distance the camera's distance and --height its height, in centimetres of the paper\n"
     "           as printed at actual size, as the designer's fields show them\n"
+    "--sheets   a paper of C columns by R rows of sheets (1 to 6 each); --glue the margin in mm\n"
+    "           (0-30, default 10) each sheet's right and bottom edge overlaps the next one by;\n"
+    "           generate -o PIECE.pdf writes the assembly sheet and every printed sheet,\n"
+    "           -o NAME.png writes NAME-Cc-Rr.png per printed sheet; blank sheets are left out\n"
     "--marks    draws fold ticks at the fold of an L-fold page and a 5 cm scale bar in a\n"
     "           corner left white, to check the printed size\n"
     "--setup-sheet  adds a second PDF page: where the camera goes, in a plan and a side\n"

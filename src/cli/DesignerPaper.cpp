@@ -87,10 +87,39 @@ std::optional<Paper> PaperFromArgs(const CliArgs& args, std::string& error)
     const std::optional<PaperFormat> format = FormatFromArgs(args, error);
     if (!format)
         return std::nullopt;
-    const std::optional<Paper> paper = PaperOfStyleText(args.Option("style").value_or("lfold"), *format);
-    if (!paper)
+    std::optional<Paper> paper = PaperOfStyleText(args.Option("style").value_or("lfold"), *format);
+    if (!paper) {
         error = kStyleError;
+        return std::nullopt;
+    }
+    const std::optional<SheetGrid> grid = GridFromArgs(args, error);
+    if (!grid)
+        return std::nullopt;
+    paper->Grid = *grid;
     return paper;
+}
+
+std::optional<SheetGrid> GridFromArgs(const CliArgs& args, std::string& error)
+{
+    SheetGrid grid;
+    if (const std::optional<std::string> text = args.Option("sheets")) {
+        const std::optional<SheetGrid> read = GridOfText(QString::fromStdString(*text));
+        if (!read) {
+            error = "--sheets must be COLUMNSxROWS, each from 1 to " + std::to_string(kMaxGridSheets);
+            return std::nullopt;
+        }
+        grid = *read;
+    }
+    if (const std::optional<std::string> text = args.Option("glue")) {
+        const std::optional<double> glue = GlueOfText(QString::fromStdString(*text));
+        if (!glue) {
+            error = "--glue must be a number of millimetres from 0 to "
+                    + QString::number(kMaxGlueMm).toStdString();
+            return std::nullopt;
+        }
+        grid.GlueMm = *glue;
+    }
+    return grid;
 }
 
 std::optional<Paper> PaperOfStyleText(const std::string& text, PaperFormat format)

@@ -16,13 +16,13 @@
 namespace quorvane::cli {
 
 // The option names this file reads.
-inline const std::vector<std::string> kDesignerOptionNames{"style", "paper", "distance", "angle", "height", "fov", "view"};
+inline const std::vector<std::string> kDesignerOptionNames{"style", "paper", "sheets", "glue", "distance", "angle", "height", "fov", "view"};
 
 // The paper a --style value names on `format`: lfold, flat or upright, or the number 6, 4.1
 // or 4.2.
 std::optional<Paper> PaperOfStyleText(const std::string& text, PaperFormat format);
-// The paper --style and --paper name (L-folded A4 without them); no value and `error` set
-// for a name neither knows.
+// The paper --style, --paper, --sheets and --glue name (L-folded A4 on one sheet without
+// them); no value and `error` set for a name or a grid they do not know.
 std::optional<Paper> PaperFromArgs(const CliArgs& args, std::string& error);
 inline constexpr const char* kStyleError = "--style must be lfold, flat or upright (or 6, 4.1 or 4.2)";
 
@@ -37,6 +37,10 @@ struct DesignerRequest {
 // rounded to its slider steps, within the sliders' ranges) and --view WxH. No value and `error`
 // set when one is malformed or out of range (bad usage).
 std::optional<DesignerRequest> DesignerRequestFromArgs(const CliArgs& args, std::string& error);
+
+// The grid --sheets CxR and --glue MM name (one sheet, the default glue, without them); no
+// value and `error` set for a malformed or out-of-range value.
+std::optional<SheetGrid> GridFromArgs(const CliArgs& args, std::string& error);
 
 // The format --paper names, A4 without it; no value and `error` set for another name.
 std::optional<PaperFormat> FormatFromArgs(const CliArgs& args, std::string& error);

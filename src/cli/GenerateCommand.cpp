@@ -6,6 +6,7 @@
 #include "cli/CommandSupport.h"
 #include "cli/DesignerPaper.h"
 #include "cli/PhotoPaper.h"
+#include "cli/PieceOutput.h"
 #include "core/designer/CameraSetup.h"
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
@@ -26,7 +27,7 @@ namespace {
 const std::set<std::string> kGenerateOptions{
     "output", "picture", "style", "distance", "angle", "height", "fov", "view", "canvas",
     "placement", "default-paper", "composite", "mapping", "dpi", "paper", "photo", "corners", "marks",
-    "setup-sheet"};
+    "setup-sheet", "sheets", "glue"};
 
 struct GenerateRequest {
     QString output;
@@ -132,6 +133,13 @@ void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest
 // The page of the document on the paper as fitted, with its extras, written to `output`.
 int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output, const PageExtras& extras)
 {
+    const PageFit fit = FitOfPage(doc.Paper, doc.PageDpi);
+    if (!fit.fits)
+        return Fail(fit.largestDpi ? "the page is too large at " + std::to_string(doc.PageDpi)
+                                         + " dpi: the largest resolution that fits is " + std::to_string(*fit.largestDpi)
+                                         + " dpi"
+                                   : "the page is too large at any resolution",
+                    kExitBadInput);
     GenControl control;
     auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
     EndTerminalProgress();
@@ -139,12 +147,23 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
         return Fail("the page could not be made: not enough memory", kExitWriteFailed);
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
+    if (!doc.Paper.Grid.IsSingle())
+        return WritePieceSheets(result->page, doc.PageDpi, SetupOf(doc.Paper, doc.Camera()), output);
     if (extras.marks)
         DrawPageMarks(result->page, doc.Paper, doc.PageDpi);
     PdfPaper pdf{doc.Paper.PageSizeMm(), {}};
     if (extras.setupSheet)
         pdf.following.push_back(SetupSheetPage(SetupOf(doc.Paper, doc.Camera())));
     return ExitCodeOf(WriteResultImage(result->page, output, doc.PageDpi, pdf));
+}
+
+// A grid's sheets carry their own marks and its PDF's assembly sheet the setup figures.
+std::string GridExtrasProblem(const Paper& paper, const PageExtras& extras)
+{
+    if (paper.Grid.IsSingle() || !(extras.marks || extras.setupSheet))
+        return {};
+    return "--marks and --setup-sheet are for a paper of one sheet: the sheets of a grid carry their marks and its "
+           "PDF's first page the setup figures";
 }
 
 // A saved layout holds everything, its mapping and page resolution included: only the
@@ -178,6 +197,8 @@ int GenerateFromLayout(const CliArgs& args)
     if (!read.layout)
         return Fail(read.error.toStdString(), kExitBadInput);
     Document doc = read.layout->doc;
+    if (const std::string problem = GridExtrasProblem(doc.Paper, *extras); !problem.empty())
+        return UsageError(problem);
     if (args.Option("mapping"))
         doc.Mapping = *mapping;
     if (args.Option("dpi"))
@@ -202,6 +223,8 @@ int RunGenerate(const CliArgs& args)
     const std::optional<PageExtras> extras = ReadExtras(args, error);
     if (!extras)
         return UsageError(error);
+    if (const std::string problem = GridExtrasProblem(request->paper, *extras); !problem.empty())
+        return UsageError(problem);
     doc.Paper = request->paper;
     doc.Outline = doc.Paper.DefaultOutline();
     doc.Mapping = request->Mapping;

@@ -15,7 +15,7 @@ int RunSetup(const CliArgs& args)
     known.erase("view");
     std::string error = UnknownOption(args, known);
     if (error.empty() && (!args.flags.empty() || !args.positionals.empty()))
-        error = "setup takes only --style, --paper, --distance, --angle, --height and --fov";
+        error = "setup takes only --style, --paper, --sheets, --glue, --distance, --angle, --height and --fov";
     const std::optional<DesignerRequest> request = error.empty() ? DesignerRequestFromArgs(args, error) : std::nullopt;
     if (!request)
         return UsageError(error);

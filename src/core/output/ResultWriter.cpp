@@ -113,6 +113,15 @@ WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t Pa
     return WriteReplacing(path, [&](QIODevice& out) { return EncodePage(page, format, PageDpi, pdf, out); });
 }
 
+WriteResult WriteResultPdf(std::span<const PdfPage> pages, const QString& path)
+{
+    if (FormatOfFileName(path) != PageFileFormat::Pdf)
+        return {WriteStatus::UnsupportedName, FailureMessage(path, QStringLiteral("the name must end in .pdf"))};
+    if (std::optional<WriteResult> refused = CheckResultTarget(path))
+        return *refused;
+    return WriteReplacing(path, [&](QIODevice& out) { return WritePdf(out, pages); });
+}
+
 std::optional<QString> ReplaceFileWith(const QString& path, const QByteArray& bytes)
 {
     ReplacingFile file(path);

@@ -9,6 +9,7 @@
 // file. A target that is a folder, device, pipe or socket is refused and left alone.
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include <QByteArray>
@@ -49,6 +50,10 @@ struct PdfPaper {
 // PageDpi: the resolution the page was made at (one of kPageDpis), recorded in the file.
 WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t PageDpi = kDefaultPageDpi,
                              const PdfPaper& pdf = {});
+
+// Writes pages already laid out (PagePdf) as one PDF at `path`, with the same checks and
+// the same replacement.
+WriteResult WriteResultPdf(std::span<const PdfPage> pages, const QString& path);
 
 // Makes `bytes` the content of `path` the way a page is written: beside it, synced, then
 // renamed over it. Returns the reason on failure; the old file then stays as it was.

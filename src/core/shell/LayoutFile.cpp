@@ -73,7 +73,7 @@ QJsonObject ToJson(const Layout& layout)
             array.append(QJsonArray{p.x(), p.y()});
         return array;
     };
-    return {
+    QJsonObject root{
         {QStringLiteral("format"), kFormat},
         {QStringLiteral("version"), kVersion},
         {QStringLiteral("pageStyle"), d.Paper.PageStyle()},
@@ -92,6 +92,12 @@ QJsonObject ToJson(const Layout& layout)
         {QStringLiteral("picture"), QJsonObject{{QStringLiteral("file"), d.PictureFile},
                                                 {QStringLiteral("png"), QString::fromLatin1(PictureAsPng(d.PictureImage))}}},
     };
+    // One sheet has no keys of its own, so its layouts stay as they were.
+    if (!d.Paper.Grid.IsSingle()) {
+        root.insert(QStringLiteral("sheets"), GridText(d.Paper.Grid));
+        root.insert(QStringLiteral("glueMm"), d.Paper.Grid.GlueMm);
+    }
+    return root;
 }
 
 // The base64 of the pictures as found in the file's text; empty to take them from the JSON.
@@ -198,6 +204,23 @@ void ReadFormat(Reader& r, const QJsonValue& name, Paper& paper)
     paper.Format = format.value_or(paper.Format);
 }
 
+// A layout without a grid is on one sheet.
+void ReadGrid(Reader& r, const QJsonObject& root, Paper& paper)
+{
+    const QJsonValue sheets = root.value(QStringLiteral("sheets"));
+    const QJsonValue glue = root.value(QStringLiteral("glueMm"));
+    if (r.problem || (sheets.isUndefined() && glue.isUndefined()))
+        return;
+    const std::optional<SheetGrid> grid = GridOfText(sheets.toString());
+    if (!grid) {
+        r.problem = QStringLiteral("the sheet grid is unknown");
+        return;
+    }
+    paper.Grid = *grid;
+    if (!glue.isUndefined())
+        paper.Grid.GlueMm = r.Number(glue, "the glue margin", 0, kMaxGlueMm);
+}
+
 void ReadCamera(Reader& r, const QJsonObject& camera, CameraValues& out)
 {
     out.CameraDistance = r.Number(camera.value(QStringLiteral("distance")), "the camera distance", 0.1, 1e4);
@@ -279,6 +302,7 @@ std::optional<Layout> ReadLayout(Reader& r, const QJsonObject& root)
         r.problem = QStringLiteral("the page style is unknown");
     d.Paper = paper.value_or(Paper{});
     ReadFormat(r, root.value(QStringLiteral("paperFormat")), d.Paper);
+    ReadGrid(r, root, d.Paper);
     ReadCamera(r, root.value(QStringLiteral("camera")).toObject(), d.Outline.Camera);
     d.Outline.PaperPoint = ReadOutline(r, QStringLiteral("paper"), 0);
     if (!r.problem && (d.Outline.PaperWidth() == 0 || d.Outline.PaperHeight() == 0))
