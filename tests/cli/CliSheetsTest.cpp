@@ -30,6 +30,14 @@ TEST(CliSheets, TwoByTwoPieceAsPdfAndAsSheetPictures)
     const QStringList sheets = SheetPictures(dir, QStringLiteral("page"));
     ASSERT_GE(sheets.size(), 1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), sheets.size()); // no page.png
+    // simulate lays the sheets back together for the page they were cut from.
+    const QString view = dir.filePath(QStringLiteral("view.png"));
+    const QStringList simulate{"simulate", "--sheets", "2x2", "-o", view};
+    EXPECT_EQ(RunCli(simulate + QStringList{dir.filePath(QStringLiteral("page.png"))}).exitCode, 0);
+    EXPECT_FALSE(QImage(view).isNull());
+    const ProgramRun none = RunCli(simulate + QStringList{dir.filePath(QStringLiteral("none.png"))});
+    EXPECT_TRUE(none.exitCode == 2 && none.err.contains("nor the sheets it was cut into")) << none.err.toStdString();
+    QFile::remove(view);
     const QString pdf = dir.filePath(QStringLiteral("piece.pdf"));
     ASSERT_EQ(RunCli(options + QStringList{pdf}).exitCode, 0);
     const std::vector<QSizeF> sizes = PdfPageSizes(pdf);

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "core/output/AssemblySheet.h"
+#include "core/output/SheetAssembly.h"
 #include "core/output/SheetCut.h"
 #include "core/output/SheetMarks.h"
 #include "core/shell/Paper.h"
@@ -70,19 +71,30 @@ TEST(SheetCut, SheetsLaidBackWithTheirStripsUnderTheNeighboursGiveThePage)
     QImage page = PatternPage(*paper.PageSize(144));
     page.setDotsPerMeterX(5669);
     SheetCutReport report;
-    const std::vector<CutSheet> sheets = CutAll(page, grid, std::nullopt, &report);
+    std::vector<CutSheet> sheets = CutAll(page, grid, std::nullopt, &report);
     EXPECT_TRUE(report.complete);
     ASSERT_EQ(sheets.size(), 4u);
 
-    QImage laid = FilledPage(page.size());
-    QPainter painter(&laid);
-    for (const CutSheet& cut : sheets) { // row by row, left to right: each over its neighbours' strips
+    for (const CutSheet& cut : sheets) {
         EXPECT_EQ(cut.image.size(), *paper.SheetPageSize(144));
         EXPECT_EQ(cut.image.dotsPerMeterX(), 5669);
-        painter.drawImage(cut.sheet.OnPage.topLeft(), cut.image);
     }
-    painter.end();
-    EXPECT_EQ(laid, page);
+    EXPECT_EQ(SheetDpiOf(paper, sheets.front().image.size()), 144);
+    const auto source = [&sheets](const GridSheet& sheet) {
+        const auto cut = std::find_if(sheets.begin(), sheets.end(), [&](const CutSheet& c) { return c.sheet == sheet; });
+        return cut == sheets.end() ? QImage() : cut->image;
+    };
+    const LaidSheets laid = LaySheetsTogether(grid, source);
+    EXPECT_EQ(laid.found, 4);
+    EXPECT_EQ(laid.page, page);
+
+    // A sheet left out is white paper; a sheet of another size lays nothing.
+    sheets.erase(sheets.begin() + 3);
+    const LaidSheets three = LaySheetsTogether(grid, source);
+    EXPECT_EQ(three.found, 3);
+    EXPECT_EQ(three.page.pixel(page.width() - 1, page.height() - 1), qRgb(255, 255, 255));
+    sheets[1].image = sheets[1].image.copy(0, 0, 10, 10);
+    EXPECT_TRUE(LaySheetsTogether(grid, source).page.isNull());
 }
 
 TEST(SheetCut, NeighboursDrawTheirCrossesOnTheSameSpotOfThePage)
