@@ -200,12 +200,16 @@ TEST(GenerateDrivers, StopDuringTheFirstPassGivesNoPage)
 }
 
 // A stop asked in the middle of the second pass, while the threads compute rows ahead,
-// ends the run at that row, by either mapping; the next run makes the whole page.
+// ends the run at that row, by either mapping and for one sheet or a piece of several; the
+// next run makes the whole page.
 TEST(GenerateDrivers, StopInTheMiddleOfAThreadedPassEndsItThere)
 {
-    for (const SheetMapping mapping : {SheetMapping::Bilinear, SheetMapping::Exact}) {
+    for (const auto& [mapping, grid] : {std::pair{SheetMapping::Bilinear, SheetGrid{}},
+                                        std::pair{SheetMapping::Exact, SheetGrid{}},
+                                        std::pair{SheetMapping::Exact, SheetGrid{2, 2}}}) {
         FlatRun run(Striped());
         run.doc.Mapping = mapping;
+        run.doc.Paper.Grid = grid;
         int rows = 0;
         const GenerateResult stopped = run.Both([&] {
             if (run.control.GenProgressBase == 50 && run.control.GenProgress >= 75)
@@ -218,6 +222,7 @@ TEST(GenerateDrivers, StopInTheMiddleOfAThreadedPassEndsItThere)
         int allRows = 0;
         const GenerateResult whole = run.Both([&] { ++allRows; });
         EXPECT_EQ(whole.status, GenerateStatus::Done);
+        EXPECT_EQ(whole.page.size(), run.doc.Paper.PageSize(run.doc.PageDpi));
         EXPECT_GT(allRows, rows + 10);
         EXPECT_EQ(whole.page, PageFromWholeBuffers(run));
     }
