@@ -14,6 +14,7 @@
 #include "core/output/PageMarks.h"
 #include "core/output/SaveNames.h"
 #include "core/output/SetupSheet.h"
+#include "core/output/StreamedPage.h"
 #include "core/shell/DefaultPlacement.h"
 #include "core/shell/Folders.h"
 #include "core/shell/LayoutFile.h"
@@ -140,8 +141,13 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
                                          + " dpi"
                                    : "the page is too large at any resolution",
                     kExitBadInput);
+    // A PNG of one sheet is encoded while the page is made, from the rows already final.
+    std::optional<StreamedPage> stream;
+    if (doc.Paper.Grid.IsSingle() && !extras.marks && StreamedPage::Streams(output))
+        stream.emplace(output, doc.PageDpi);
+    const PageRowsFinal rowsFinal = [&stream](const QImage& page, int32_t rows) { stream->RowsFinal(page, rows); };
     GenControl control;
-    auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
+    auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control), stream ? rowsFinal : PageRowsFinal{});
     EndTerminalProgress();
     if (result && result->status == GenerateStatus::NoMemory)
         return Fail("the page could not be made: not enough memory", kExitWriteFailed);
@@ -149,6 +155,8 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
     if (!doc.Paper.Grid.IsSingle())
         return WritePieceSheets(result->page, doc.PageDpi, SetupOf(doc.Paper, doc.Camera()), output);
+    if (stream)
+        return ExitCodeOf(stream->Finish(result->page));
     if (extras.marks)
         DrawPageMarks(result->page, doc.Paper, doc.PageDpi);
     PdfPaper pdf{doc.Paper.PageSizeMm(), {}};

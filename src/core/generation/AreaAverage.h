@@ -45,6 +45,8 @@ public:
     // narrower than the target and at least twice as tall, where reducing every line
     // across the whole target width first would cost most.
     bool SumsDownFirst() const;
+    // The target rows written so far, from the top: each is final once written.
+    int RowsWritten() const { return at_.row; }
 
 private:
     struct Tables;

@@ -11,8 +11,9 @@ namespace {
 
 // One pass, each row reduced into the page as soon as it is final, so that only a few rows
 // of the doubled buffer are ever held. Stopped when GenStop ended it.
+// `rowsFinal` hears of the pass's rows as they are written, counted from the page's top.
 GenerateStatus RunPass(TransformState& gen, GenControl& control, const SheetPass& pass, SheetMapping mapping,
-                       QImage& page, const RowCallback& afterRow)
+                       QImage& page, const RowCallback& afterRow, const PageRowsFinal& rowsFinal)
 {
     control.GenProgressBase = pass.GenProgressBase;
     gen.DstBits = PixelBuffer::RowRing(gen.BitsWidth, gen.BitsHeight, kHandOverRingRows);
@@ -24,13 +25,31 @@ GenerateStatus RunPass(TransformState& gen, GenControl& control, const SheetPass
     LineReducer reducer(QSize(gen.BitsWidth, gen.BitsHeight), place.size(), [bits, stride, place](int y) {
         return reinterpret_cast<QRgb*>(bits + (place.y() + y) * stride) + place.x();
     });
-    const bool finished = ReprojectPass(gen, control, afterRow, mapping,
-                                        [&reducer](std::span<const uint8_t* const> rows) { reducer.Push(rows); });
+    const bool finished =
+        ReprojectPass(gen, control, afterRow, mapping, [&](std::span<const uint8_t* const> rows) {
+            reducer.Push(rows);
+            if (rowsFinal)
+                rowsFinal(page, place.y() + reducer.RowsWritten());
+        });
     return finished ? GenerateStatus::Done : GenerateStatus::Stopped;
 }
 
+// Whether the passes fill the page from the top down, each right below the one before, so
+// that the rows above the running pass are final. (A row below the last pass, as an odd
+// page height leaves, is never written: it is final as the page's white.)
+bool PassesGoDown(const DriverLayout& layout)
+{
+    int32_t top = 0;
+    for (const SheetPass& pass : layout.passes) {
+        if (pass.place.y() != top || pass.place.x() != 0 || pass.place.width() != layout.pageSize.width())
+            return false;
+        top = pass.place.y() + pass.place.height();
+    }
+    return top <= layout.pageSize.height();
+}
+
 GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const CanvasPaper& paper,
-                         GenControl& control, const RowCallback& afterRow)
+                         GenControl& control, const RowCallback& afterRow, const PageRowsFinal& rowsFinal = {})
 {
     control.GenStop = false;
     if (!found)
@@ -47,12 +66,15 @@ GenerateResult RunDriver(const DriverLayout* found, const Document& doc, const C
     // The page carries its resolution, so a writer recording it need not copy the pixels.
     page.setDotsPerMeterX(DotsPerMeter(doc.PageDpi));
     page.setDotsPerMeterY(DotsPerMeter(doc.PageDpi));
+    const PageRowsFinal& rowsOfPasses = PassesGoDown(layout) ? rowsFinal : PageRowsFinal{};
     for (const SheetPass& pass : layout.passes) {
         SetPassQuad(*gen, pass, *geometry);
-        const GenerateStatus status = RunPass(*gen, control, pass, doc.Mapping, page, afterRow);
+        const GenerateStatus status = RunPass(*gen, control, pass, doc.Mapping, page, afterRow, rowsOfPasses);
         if (status != GenerateStatus::Done)
             return {status, {}}; // a stopped run shows no page
     }
+    if (rowsFinal)
+        rowsFinal(page, page.height());
     return {GenerateStatus::Done, page};
 }
 
@@ -77,11 +99,12 @@ GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, Gen
 }
 
 std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
-                                                   GenControl& control, const RowCallback& afterRow)
+                                                   GenControl& control, const RowCallback& afterRow,
+                                                   const PageRowsFinal& rowsFinal)
 {
     if (doc.Paper.Layout == PaperLayout::None)
         return std::nullopt;
-    return RunDriver(DriverLayoutOf(doc.Paper, doc.PageDpi), doc, paper, control, afterRow);
+    return RunDriver(DriverLayoutOf(doc.Paper, doc.PageDpi), doc, paper, control, afterRow, rowsFinal);
 }
 
 } // namespace quorvane

@@ -4,6 +4,7 @@
 // sheet outline, re-projects each sheet of the outline onto an upright rectangle at
 // twice the canvas resolution, and reduces the results into the page image.
 
+#include <functional>
 #include <optional>
 
 #include <QImage>
@@ -27,6 +28,11 @@ struct GenerateResult {
     QImage page; // the page at doc.PageDpi (Paper::PageSize) when Done; else null
 };
 
+// Told on the calling thread, while the page is made, that its first `rows` rows are final:
+// nothing later in the run changes them, so they can be written out while the generation's
+// threads still make the rows below. `page` is the page being made.
+using PageRowsFinal = std::function<void(const QImage& page, int32_t rows)>;
+
 // Both sheets of the L-folded paper, one above the other: outline points 0, 1, 2, 5 and 5, 2, 3, 4.
 GenerateResult GenerateBothSheets(const Document& doc, const CanvasPaper& paper, GenControl& control,
                                   const RowCallback& afterRow);
@@ -38,7 +44,10 @@ GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, Gen
                               const RowCallback& afterRow);
 
 // The driver of the document's page style; no value when the style selects none.
+// `rowsFinal`, when given, follows the page's rows as they become final, the last call with
+// the page's height once the page is done.
 std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
-                                                   GenControl& control, const RowCallback& afterRow);
+                                                   GenControl& control, const RowCallback& afterRow,
+                                                   const PageRowsFinal& rowsFinal = {});
 
 } // namespace quorvane

@@ -11,13 +11,13 @@
 
 namespace quorvane {
 
-namespace {
-
-QString FailureMessage(const QString& path, const QString& reason)
+QString SaveFailureMessage(const QString& path, const QString& reason)
 {
     return QStringLiteral("Could not save the page as \"%1\": %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
+
+namespace {
 
 const char* QtFormatName(PageFileFormat format)
 {
@@ -34,10 +34,6 @@ const char* QtFormatName(PageFileFormat format)
     }
     return "";
 }
-
-// Qt maps a PNG quality q to the zlib level (100 - q) * 9 / 91: 50 gives level 4, about
-// twice as fast as the default level 6 on a page for files a tenth larger.
-constexpr int kPngQuality = 50;
 
 // JPEG (in whole dots per inch), PNG and BMP (in dots per metre) record PageDpi.
 std::optional<QString> EncodeWithQt(const QImage& page, PageFileFormat format, int32_t PageDpi, QIODevice& out)
@@ -83,11 +79,11 @@ WriteResult WriteReplacing(const QString& path, Encode encode)
 {
     ReplacingFile file(path);
     if (const std::optional<QString> problem = file.Begin())
-        return {WriteStatus::WriteFailed, FailureMessage(path, *problem)};
+        return {WriteStatus::WriteFailed, SaveFailureMessage(path, *problem)};
     if (const std::optional<QString> encodeError = encode(file))
-        return {WriteStatus::WriteFailed, FailureMessage(path, file.WriteError().value_or(*encodeError))};
+        return {WriteStatus::WriteFailed, SaveFailureMessage(path, file.WriteError().value_or(*encodeError))};
     if (const std::optional<QString> commitError = file.Commit())
-        return {WriteStatus::WriteFailed, FailureMessage(path, *commitError)};
+        return {WriteStatus::WriteFailed, SaveFailureMessage(path, *commitError)};
     return {WriteStatus::Written, {}};
 }
 
@@ -97,9 +93,9 @@ std::optional<WriteResult> CheckResultTarget(const QString& path)
 {
     if (!FormatOfFileName(path))
         return WriteResult{WriteStatus::UnsupportedName,
-                           FailureMessage(path, QStringLiteral("the name must end in .jpg, .png, .gif, .bmp or .pdf"))};
+                           SaveFailureMessage(path, QStringLiteral("the name must end in .jpg, .png, .gif, .bmp or .pdf"))};
     if (const std::optional<QString> problem = ReplaceTargetProblem(path))
-        return WriteResult{WriteStatus::WriteFailed, FailureMessage(path, *problem)};
+        return WriteResult{WriteStatus::WriteFailed, SaveFailureMessage(path, *problem)};
     return std::nullopt;
 }
 
@@ -108,7 +104,7 @@ WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t Pa
     if (std::optional<WriteResult> refused = CheckResultTarget(path))
         return *refused;
     if (page.isNull())
-        return {WriteStatus::WriteFailed, FailureMessage(path, QStringLiteral("there is no page image"))};
+        return {WriteStatus::WriteFailed, SaveFailureMessage(path, QStringLiteral("there is no page image"))};
     const PageFileFormat format = *FormatOfFileName(path);
     return WriteReplacing(path, [&](QIODevice& out) { return EncodePage(page, format, PageDpi, pdf, out); });
 }
@@ -116,7 +112,7 @@ WriteResult WriteResultImage(const QImage& page, const QString& path, int32_t Pa
 WriteResult WriteResultPdf(std::span<const PdfPage> pages, const QString& path)
 {
     if (FormatOfFileName(path) != PageFileFormat::Pdf)
-        return {WriteStatus::UnsupportedName, FailureMessage(path, QStringLiteral("the name must end in .pdf"))};
+        return {WriteStatus::UnsupportedName, SaveFailureMessage(path, QStringLiteral("the name must end in .pdf"))};
     if (std::optional<WriteResult> refused = CheckResultTarget(path))
         return *refused;
     return WriteReplacing(path, [&](QIODevice& out) { return WritePdf(out, pages); });
@@ -137,7 +133,7 @@ WriteResult WriteResultBytes(const QByteArray& bytes, const QString& path)
     if (std::optional<WriteResult> refused = CheckResultTarget(path))
         return *refused;
     if (const std::optional<QString> reason = ReplaceFileWith(path, bytes))
-        return {WriteStatus::WriteFailed, FailureMessage(path, *reason)};
+        return {WriteStatus::WriteFailed, SaveFailureMessage(path, *reason)};
     return {WriteStatus::Written, {}};
 }
 

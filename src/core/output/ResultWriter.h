@@ -34,6 +34,13 @@ struct WriteResult {
 };
 
 inline constexpr int kJpegQuality = 90;
+// The toolkit maps a PNG quality q to the zlib level (100 - q) * 9 / 91: 50 gives level 4,
+// about twice as fast as the default level 6 on a page for files a tenth larger.
+inline constexpr int kPngQuality = 50;
+inline constexpr int kPngLevel = (100 - kPngQuality) * 9 / 91;
+
+// "Could not save the page as "PATH": REASON."
+QString SaveFailureMessage(const QString& path, const QString& reason);
 
 // The refusal WriteResultImage would give for `path` before writing anything (a name
 // without one of the five endings, a target that is not a regular file); nullopt when
