@@ -1,7 +1,8 @@
 // Speed of the re-projection engines and of a whole two-sheet page, on the program's
 // start-up geometry (GenerationFixture.h), on one thread and on each number of threads up
 // to the machine's cores; and of pages of accepted outlines so tall that the canvas is
-// narrowed, at the finest resolution.
+// narrowed, at the finest resolution; and of the 600 dpi page made and written as a PNG,
+// the PNG encoded while the page is made against the page written once it is done.
 #include <benchmark/benchmark.h>
 
 #include "BenchSpread.h"
@@ -12,12 +13,15 @@
 #include <thread>
 
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "GenerationFixture.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/generation/TransBitmapExact.h"
 #include "core/generation/TransBitmapFast.h"
 #include "core/generation/WorkerThreads.h"
+#include "core/output/ResultWriter.h"
+#include "core/output/StreamedPage.h"
 
 using namespace quorvane;
 
@@ -88,6 +92,34 @@ void GenerateBothSheetsOnThreads(benchmark::State& state, int32_t threads)
     LimitGenerationThreads(std::numeric_limits<int32_t>::max());
 }
 
+// The 600 dpi page of both sheets made on `threads` and written to a PNG: `streamed`
+// encodes it while it is made, as quorvane-cli does on more than one thread; otherwise it is
+// written once it is done, as on one thread.
+void GeneratePngOnThreads(benchmark::State& state, int32_t threads, bool streamed)
+{
+    LimitGenerationThreads(threads);
+    StartUp start;
+    start.doc.PageDpi = 600;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.png"));
+    for (auto _ : state) {
+        std::optional<StreamedPage> stream;
+        if (streamed)
+            stream.emplace(path, start.doc.PageDpi);
+        const auto rowsFinal = [&stream](const QImage& page, int32_t rows) { stream->RowsFinal(page, rows); };
+        const auto result = GenerateForPageStyle(start.doc, start.paper, start.control, {},
+                                                 streamed ? PageRowsFinal(rowsFinal) : PageRowsFinal{});
+        const WriteResult written = !result || result->status != GenerateStatus::Done
+            ? WriteResult{}
+            : streamed ? stream->Finish(result->page) : WriteResultImage(result->page, path, start.doc.PageDpi);
+        if (written.status != WriteStatus::Written) {
+            state.SkipWithError("the page was not written");
+            break;
+        }
+    }
+    LimitGenerationThreads(std::numeric_limits<int32_t>::max());
+}
+
 // An accepted outline so tall for its width that its canvas is narrowed: the layout's
 // outline at its own size on the canvas, the picture at its default placement.
 void TallOutlinePage(benchmark::State& state, PaperLayout style, Outline outline)
@@ -125,7 +157,8 @@ Outline TallStandingSheet(int width, int height)
     return {{{0, 0}, {width, 0}, {width, height}, {width, height}, {0, height}, {0, height}}};
 }
 
-// GenerateBothSheets/600dpi/threads:N for N from 1 to the machine's cores.
+// GenerateBothSheets/600dpi/threads:N and GenerateToPng(Streamed)/600dpi/threads:N for N
+// from 1 to the machine's cores.
 const bool kThreadBenchmarks = [] {
     const int32_t cores = std::max(1, int32_t(std::thread::hardware_concurrency()));
     for (int32_t threads = 1; threads <= cores; ++threads) {
@@ -134,6 +167,17 @@ const bool kThreadBenchmarks = [] {
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Apply(WithShortSpread);
+        for (const bool streamed : {false, true}) {
+            if (streamed && threads == 1)
+                continue; // one thread writes after the page, the old way
+            benchmark::RegisterBenchmark(
+                ((streamed ? "GenerateToPngStreamed" : "GenerateToPng") + std::string("/600dpi/threads:")
+                 + std::to_string(threads)).c_str(),
+                GeneratePngOnThreads, threads, streamed)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->Apply(WithShortSpread);
+        }
     }
     return true;
 }();
