@@ -6,12 +6,12 @@
 #include "cli/CommandSupport.h"
 #include "cli/DesignerPaper.h"
 #include "cli/PhotoPaper.h"
-#include "cli/PieceOutput.h"
 #include "core/designer/CameraSetup.h"
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/output/ExpectedView.h"
 #include "core/output/PageMarks.h"
+#include "core/output/PieceOutput.h"
 #include "core/output/SaveNames.h"
 #include "core/output/SetupSheet.h"
 #include "core/shell/DefaultPlacement.h"
@@ -130,6 +130,15 @@ void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest
     SetPlacement(doc, paper, {p[0], p[1], p[2], p[3]});
 }
 
+// The sheets of a grid's assembled page written to `output`.
+int WritePiece(const QImage& page, const Document& doc, const QString& output)
+{
+    const std::optional<PieceSheets> piece = PieceSheetsOf(page, doc.Paper, doc.PageDpi);
+    if (!piece)
+        return Fail("the page does not match its sheets", kExitWriteFailed);
+    return ExitCodeOf(WritePieceSheets(page, *piece, SetupLine(SetupOf(doc.Paper, doc.Camera())), output));
+}
+
 // The page of the document on the paper as fitted, with its extras, written to `output`.
 int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output, const PageExtras& extras)
 {
@@ -148,7 +157,7 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
     if (!doc.Paper.Grid.IsSingle())
-        return WritePieceSheets(result->page, doc.PageDpi, SetupOf(doc.Paper, doc.Camera()), output);
+        return WritePiece(result->page, doc, output);
     if (extras.marks)
         DrawPageMarks(result->page, doc.Paper, doc.PageDpi);
     PdfPaper pdf{doc.Paper.PageSizeMm(), {}};
