@@ -142,18 +142,13 @@ int WritePiece(const QImage& page, const Document& doc, const QString& output)
 // The page of the document on the paper as fitted, with its extras, written to `output`.
 int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output, const PageExtras& extras)
 {
-    const PageFit fit = FitOfPage(doc.Paper, doc.PageDpi);
-    if (!fit.fits)
-        return Fail(fit.largestDpi ? "the page is too large at " + std::to_string(doc.PageDpi)
-                                         + " dpi: the largest resolution that fits is " + std::to_string(*fit.largestDpi)
-                                         + " dpi"
-                                   : "the page is too large at any resolution",
-                    kExitBadInput);
     GenControl control;
     auto result = GenerateForPageStyle(doc, paper, control, TerminalProgress(control));
     EndTerminalProgress();
     if (result && result->status == GenerateStatus::NoMemory)
         return Fail("the page could not be made: not enough memory", kExitWriteFailed);
+    if (result && result->status == GenerateStatus::TooLarge)
+        return Fail(PageFitProblem(doc.Paper, doc.PageDpi).value_or(QString()).toStdString(), kExitBadInput);
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
     if (!doc.Paper.Grid.IsSingle())

@@ -20,6 +20,7 @@ enum class GenerateStatus {
     DibError, // the outline gives no canvas within the budget (or the resolution is not
               // one of kPageDpis): no pass ran
     NoMemory, // the canvas or the page could not be allocated: no pass ran
+    TooLarge, // the page is longer than kMaxPageSide at doc.PageDpi (PageFitProblem): nothing ran
 };
 
 struct GenerateResult {
@@ -37,7 +38,8 @@ GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, Gen
 GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow);
 
-// The driver of the document's page style; no value when the style selects none.
+// The driver of the document's page style; no value when the style selects none. A page too
+// large at the document's resolution is refused before anything is composed.
 std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
                                                    GenControl& control, const RowCallback& afterRow);
 
