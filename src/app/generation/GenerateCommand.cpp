@@ -37,9 +37,11 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
     viewer->ShowSetup(SetupLine(setup));
     const auto savedPath = std::make_shared<QString>();
     QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath, PageDpi, setup] {
-        const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi, setup);
-        if (!written.isEmpty())
-            *savedPath = written;
+        const SavedPage saved = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi, setup);
+        if (!saved.path.isEmpty())
+            *savedPath = saved.path;
+        if (!saved.note.isEmpty())
+            viewer->ShowSaved(saved.note);
     });
     QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, paper, savedPath, setup] {
         ShowPrintDialog(viewer, viewer->PageImage(), paper, *savedPath, setup);
