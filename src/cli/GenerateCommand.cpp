@@ -6,12 +6,12 @@
 #include "cli/CommandSupport.h"
 #include "cli/DesignerPaper.h"
 #include "cli/PhotoPaper.h"
-#include "cli/PieceOutput.h"
 #include "core/designer/CameraSetup.h"
 #include "core/editor/PaperFitting.h"
 #include "core/generation/GenerateDrivers.h"
 #include "core/output/ExpectedView.h"
 #include "core/output/PageMarks.h"
+#include "core/output/PieceOutput.h"
 #include "core/output/SaveNames.h"
 #include "core/output/SetupSheet.h"
 #include "core/output/StreamedPage.h"
@@ -131,16 +131,18 @@ void PlacePicture(Document& doc, const CanvasPaper& paper, const GenerateRequest
     SetPlacement(doc, paper, {p[0], p[1], p[2], p[3]});
 }
 
+// The sheets of a grid's assembled page written to `output`.
+int WritePiece(const QImage& page, const Document& doc, const QString& output)
+{
+    const std::optional<PieceSheets> piece = PieceSheetsOf(page, doc.Paper, doc.PageDpi);
+    if (!piece)
+        return Fail("the page does not match its sheets", kExitWriteFailed);
+    return ExitCodeOf(WritePieceSheets(page, *piece, SetupLine(SetupOf(doc.Paper, doc.Camera())), output));
+}
+
 // The page of the document on the paper as fitted, with its extras, written to `output`.
 int MakePage(const Document& doc, const CanvasPaper& paper, const QString& output, const PageExtras& extras)
 {
-    const PageFit fit = FitOfPage(doc.Paper, doc.PageDpi);
-    if (!fit.fits)
-        return Fail(fit.largestDpi ? "the page is too large at " + std::to_string(doc.PageDpi)
-                                         + " dpi: the largest resolution that fits is " + std::to_string(*fit.largestDpi)
-                                         + " dpi"
-                                   : "the page is too large at any resolution",
-                    kExitBadInput);
     // A PNG of one sheet is encoded while the page is made, from the rows already final.
     std::optional<StreamedPage> stream;
     if (doc.Paper.Grid.IsSingle() && !extras.marks && StreamedPage::Streams(output))
@@ -151,10 +153,12 @@ int MakePage(const Document& doc, const CanvasPaper& paper, const QString& outpu
     EndTerminalProgress();
     if (result && result->status == GenerateStatus::NoMemory)
         return Fail("the page could not be made: not enough memory", kExitWriteFailed);
+    if (result && result->status == GenerateStatus::TooLarge)
+        return Fail(PageFitProblem(doc.Paper, doc.PageDpi).value_or(QString()).toStdString(), kExitBadInput);
     if (!result || result->status != GenerateStatus::Done)
         return Fail("the page could not be made: the paper outline is too tall for its width", kExitBadInput);
     if (!doc.Paper.Grid.IsSingle())
-        return WritePieceSheets(result->page, doc.PageDpi, SetupOf(doc.Paper, doc.Camera()), output);
+        return WritePiece(result->page, doc, output);
     if (stream)
         return ExitCodeOf(stream->Finish(result->page));
     if (extras.marks)

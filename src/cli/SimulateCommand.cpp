@@ -7,7 +7,7 @@
 
 #include "cli/CommandSupport.h"
 #include "cli/DesignerPaper.h"
-#include "cli/PieceOutput.h"
+#include "core/output/SaveNames.h"
 #include "core/output/SheetAssembly.h"
 #include "core/shell/PictureLoader.h"
 #include "scene/OffscreenView.h"

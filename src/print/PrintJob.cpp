@@ -2,6 +2,9 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+#include <utility>
+
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -15,6 +18,7 @@ namespace quorvane {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
+constexpr double kPointsPerMm = kPointsPerInch / 25.4;
 
 QPageSize PaperSizeOf(const PrintRequest& request)
 {
@@ -45,9 +49,16 @@ QString Quoted(const QString& name)
 ExtraPage SetupSheetPrintPage(const CameraSetup& setup)
 {
     return [setup](QPainter& painter, const QSizeF& paper) {
-        constexpr double kPointsPerMm = kPointsPerInch / 25.4;
         painter.scale(kPointsPerMm, kPointsPerMm);
         PaintSetupSheet(painter, paper / kPointsPerMm, setup);
+    };
+}
+
+ExtraPage AssemblySheetPrintPage(const PieceSheets& piece, const QString& setupLine)
+{
+    return [piece, setupLine](QPainter& painter, const QSizeF& paper) {
+        painter.scale(kPointsPerMm, kPointsPerMm);
+        PaintAssemblyPage(painter, paper / kPointsPerMm, piece, setupLine);
     };
 }
 
@@ -70,7 +81,8 @@ PrinterCheck CheckPrinter(const QString& printerName, const PrintRequest& reques
     device.setPageOrientation(request.Printed.Orientation);
     const QPageLayout layout = device.pageLayout();
     check.Sheet = {layout.fullRectPoints().size(), PrintableAreaPoints(layout)};
-    const PrintedPageSize page{request.Page.size(), request.Printed.Dpi, request.Ink};
+    const QSize pixels = request.Sheets ? request.Sheets->Pixels : request.Page.size();
+    const PrintedPageSize page{pixels, request.Printed.Dpi, request.Ink};
     check.Actual = PlacePage(page, check.Sheet, false);
     check.Fitted = PlacePage(page, check.Sheet, true);
     if (check.Actual.Scale <= 0.0)
@@ -97,16 +109,27 @@ bool PaintPrintJob(QPrinter& device, const PrintRequest& request, const PrintPla
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // The page's pixels go to the spooler as they are, not recompressed as JPEG.
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.drawImage(placement.Target, request.Page, QRectF(request.Page.rect()));
     const QSizeF paper = device.pageLayout().fullRectPoints().size();
-    for (const ExtraPage& extra : request.ExtraPages) {
-        if (!device.newPage())
+    bool first = true;
+    // Every page after the first starts a sheet of its own.
+    const auto startPage = [&] { return std::exchange(first, false) || device.newPage(); };
+    const auto paintExtra = [&](const ExtraPage& extra) {
+        if (!startPage())
             return false;
         painter.save();
         extra(painter, paper);
         painter.restore();
+        return true;
+    };
+    if (!std::ranges::all_of(request.LeadingPages, paintExtra))
+        return false;
+    for (int i = 0; i < (request.Sheets ? request.Sheets->Count : 1); ++i) {
+        const QImage image = request.Sheets ? request.Sheets->Make(i) : request.Page;
+        if ((request.Sheets && image.isNull()) || !startPage())
+            return false;
+        painter.drawImage(placement.Target, image, QRectF(image.rect()));
     }
-    return painter.end();
+    return std::ranges::all_of(request.ExtraPages, paintExtra) && painter.end();
 }
 
 // The job is written as a PDF file and handed to the spooler here rather than by the
@@ -135,6 +158,8 @@ QString SubmitPrintJob(const QString& printerName, const PrintRequest& request)
     cups_option_t* options = nullptr;
     int count = 0;
     count = cupsAddOption("copies", copies.constData(), count, &options);
+    // Each copy of a job of several pages comes out whole, in order.
+    count = cupsAddOption("collate", "true", count, &options);
     count = cupsAddOption("media", media.constData(), count, &options);
     // The page is already at the size it must have on the paper.
     count = cupsAddOption("print-scaling", "none", count, &options);

@@ -5,6 +5,7 @@
 // over with the spooler told not to scale it. Used by the print dialog and the headless tool.
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include "core/designer/CameraSetup.h"
+#include "core/output/PieceOutput.h"
 #include "core/output/PrintableArea.h"
 #include "core/output/PrintedPage.h"
 
@@ -20,20 +22,33 @@ class QPrinter;
 
 namespace quorvane {
 
-// A page painted after the printed page, on a sheet of its own: the painter measures in
-// points from the sheet's top-left corner, `paper` is the sheet's size.
+// A page painted before or after the printed page, on a sheet of its own: the painter
+// measures in points from the sheet's top-left corner, `paper` is the sheet's size.
 using ExtraPage = std::function<void(QPainter& painter, const QSizeF& paper)>;
 
 // The setup sheet as a page after the printed page, drawn at actual size on the sheet.
 ExtraPage SetupSheetPrintPage(const CameraSetup& setup);
 
+// A grid's assembly sheet, with the camera's setup line, drawn at actual size on the sheet.
+ExtraPage AssemblySheetPrintPage(const PieceSheets& piece, const QString& setupLine);
+
+// The sheets of a paper made of several, printed in place of one page. Each is made only
+// as it is painted, so that they are never held all at once beside the page.
+struct PrintSheets {
+    QSize Pixels; // every sheet's
+    int Count = 0;
+    std::function<QImage(int index)> Make; // a null image when the sheet cannot be made
+};
+
 struct PrintRequest {
-    QImage Page;
-    PrintedPage Printed; // the paper, its orientation and the page's resolution
-    QRect Ink;           // InkBounds(Page), found once
+    QImage Page;         // the printed page, unless there are Sheets
+    PrintedPage Printed; // the paper, its orientation and the page's (or each sheet's) resolution
+    QRect Ink;           // InkBounds(Page), found once; with Sheets, where any sheet may have ink
     bool Fit = false;    // shrink to the printable area instead of actual size
-    int Copies = 1;
+    int Copies = 1;      // of the whole job, each copy complete
     QString JobName;
+    std::vector<ExtraPage> LeadingPages; // before the page or the sheets
+    std::optional<PrintSheets> Sheets;
     std::vector<ExtraPage> ExtraPages;
 };
 
@@ -53,8 +68,9 @@ PrinterCheck CheckPrinter(const QString& printerName, const PrintRequest& reques
 // Sets `device` to the request's paper and orientation, drawing from the paper's corner.
 void SetUpSheet(QPrinter& device, const PrintRequest& request);
 
-// Paints the page at `placement` and then the extra pages on `device` (set up by SetUpSheet);
-// false when the device could not be painted on.
+// Paints the leading pages, the page or each sheet at `placement`, then the extra pages on
+// `device` (set up by SetUpSheet); false when the device could not be painted on or a sheet
+// could not be made.
 bool PaintPrintJob(QPrinter& device, const PrintRequest& request, const PrintPlacement& placement);
 
 // Prints the request on the printer; an empty text when the spooler took the job, else why

@@ -37,9 +37,11 @@ void OpenResultViewer(const Document& doc, QString& SaveFolder, const QImage& pa
     viewer->ShowSetup(SetupLine(setup));
     const auto savedPath = std::make_shared<QString>();
     QObject::connect(viewer, &FormViewer::SaveRequested, viewer, [viewer, &SaveFolder, savedPath, PageDpi, setup] {
-        const QString written = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi, setup);
-        if (!written.isEmpty())
-            *savedPath = written;
+        const SavedPage saved = SaveResult(viewer, SaveFolder, viewer->PageImage(), PageDpi, setup);
+        if (!saved.path.isEmpty())
+            *savedPath = saved.path;
+        if (!saved.note.isEmpty())
+            viewer->ShowSaved(saved.note);
     });
     QObject::connect(viewer, &FormViewer::PrintRequested, viewer, [viewer, paper, savedPath, setup] {
         ShowPrintDialog(viewer, viewer->PageImage(), paper, *savedPath, setup);
@@ -63,6 +65,12 @@ void ReportFailure(QPointer<FormProgress> progress, QWidget* mainWindow, const Q
         mainWindow->show();
 }
 
+// "The page is too large at ...": the reason as a sentence of its own.
+QString Sentence(const QString& reason)
+{
+    return reason.left(1).toUpper() + reason.mid(1) + QLatin1Char('.');
+}
+
 } // namespace
 
 void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& control, QString& SaveFolder,
@@ -70,6 +78,11 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
 {
     if (doc.Paper.Layout == PaperLayout::None)
         return;
+    // Refused before the main window hides: nothing is composed for a page that cannot be made.
+    if (const std::optional<QString> problem = PageFitProblem(doc.Paper, doc.PageDpi)) {
+        ShowError(mainWindow, Sentence(*problem));
+        return;
+    }
     control.GenStop = false;
     // The picture is composed before the first row: busy until the progress can show.
     std::optional<BusyCursor> busy(std::in_place);
@@ -87,7 +100,7 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
         return;
     switch (result->status) {
     case GenerateStatus::Done:
-        if (pageMarks)
+        if (pageMarks && doc.Paper.Grid.IsSingle()) // a grid's sheets carry their own marks
             DrawPageMarks(result->page, doc.Paper, doc.PageDpi);
         OpenResultViewer(doc, SaveFolder, result->page, mainWindow);
         break;
@@ -96,6 +109,9 @@ void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& cont
         break;
     case GenerateStatus::NoMemory:
         ReportFailure(progress, mainWindow, QStringLiteral("There is not enough memory to make the page."));
+        break;
+    case GenerateStatus::TooLarge:
+        ReportFailure(progress, mainWindow, Sentence(PageFitProblem(doc.Paper, doc.PageDpi).value_or(QString())));
         break;
     case GenerateStatus::Stopped:
         break; // Stop has closed the dialog and shown the main window

@@ -15,7 +15,9 @@ namespace quorvane {
 // canvas cannot be read, "DIB ERROR" is shown, the dialog closes and the main window
 // comes back. The viewer's Save starts in SaveFolder and moves it to the folder saved in;
 // `control` must outlive the progress dialog. With `pageMarks` the made page gets its fold
-// ticks and scale bar (DrawPageMarks) before the viewer shows it.
+// ticks and scale bar (DrawPageMarks) before the viewer shows it, unless the paper is a grid
+// of sheets, whose sheets carry their own marks. A page too large at the document's
+// resolution is refused with an error naming the largest that fits, before anything is made.
 void RunGenerate(const Document& doc, const CanvasPaper& paper, GenControl& control, QString& SaveFolder,
                  QWidget* mainWindow, bool pageMarks = false);
 

@@ -59,7 +59,7 @@ FormPrint::FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, co
     , CmdPrint(new QPushButton(QStringLiteral("Print"), this))
     , CmdClose(new QPushButton(QStringLiteral("Close"), this))
     , Picture1(page)
-    , request_(PrintRequestOf(page, paper, jobName.isEmpty() ? PrintJobName(QString()) : jobName))
+    , request_(PrintRequestOf(page, paper, jobName.isEmpty() ? PrintJobName(QString()) : jobName, setup))
     , setup_(setup)
 {
     setWindowTitle(QStringLiteral("Print"));
@@ -85,9 +85,10 @@ FormPrint::FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, co
     SpinCopies->setRange(1, kMostCopies);
     CheckFit->setGeometry(FromTwips(225, 1170, 3900, 300));
     CheckSetup->setGeometry(FromTwips(225, 1500, 3900, 300));
-    CheckSetup->setVisible(setup_.has_value());
-    CheckSetup->setChecked(setup_ && ReadSwitchSetting(SettingsStore(), kSetupSheet));
-    LabelCheck->setGeometry(FromTwips(225, 1830, 3690, 660));
+    CheckSetup->setVisible(OffersSetupSheet());
+    CheckSetup->setChecked(OffersSetupSheet() && ReadSwitchSetting(SettingsStore(), kSetupSheet));
+    // A grid's assembly sheet carries the setup figures: its label takes the check box's place.
+    LabelCheck->setGeometry(request_.Sheets ? FromTwips(225, 1500, 3690, 990) : FromTwips(225, 1830, 3690, 660));
     LabelCheck->setWordWrap(true);
     LabelCheck->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     CmdPreview->setGeometry(FromTwips(180, 2655, 1200, 420));
@@ -117,9 +118,33 @@ PrintRequest FormPrint::CurrentRequest() const
     PrintRequest request = request_;
     request.Copies = SpinCopies->value();
     request.Fit = CheckFit->isEnabled() && CheckFit->isChecked();
-    if (setup_ && CheckSetup->isChecked())
+    if (OffersSetupSheet() && CheckSetup->isChecked())
         request.ExtraPages.push_back(SetupSheetPrintPage(*setup_));
     return request;
+}
+
+bool FormPrint::OffersSetupSheet() const
+{
+    return setup_.has_value() && !request_.Sheets;
+}
+
+QString FormPrint::CheckText() const
+{
+    if (!check_.Problem.isEmpty())
+        return check_.Problem;
+    if (request_.Sheets) {
+        const QString count = QStringLiteral("%1 sheets, the assembly sheet first.").arg(request_.Sheets->Count + 1);
+        if (check_.Actual.Cut)
+            return count + QStringLiteral(" At actual size part of each sheet falls into this printer's unprintable "
+                                          "margin and will be missing from the print.");
+        return count + QStringLiteral(" The others print at actual size, %1, on %2 paper.")
+                           .arg(Centimetres(check_.Actual.Target.size()), FormatTitle(request_.Printed.Format));
+    }
+    if (check_.Actual.Cut)
+        return QStringLiteral("At actual size part of the page falls into this printer's unprintable margin and "
+                              "will be missing from the print.");
+    return QStringLiteral("Prints at actual size, %1, on %2 paper.")
+        .arg(Centimetres(check_.Actual.Target.size()), FormatTitle(request_.Printed.Format));
 }
 
 // Says before printing whether the chosen printer can take the page at its own size.
@@ -133,14 +158,7 @@ void FormPrint::CheckSelectedPrinter()
     CheckFit->setText(CheckFit->isEnabled()
                           ? QStringLiteral("Fit to printable area (%1)").arg(Percent(check_.Fitted.Scale))
                           : QStringLiteral("Fit to printable area"));
-    if (!printable)
-        LabelCheck->setText(check_.Problem);
-    else if (check_.Actual.Cut)
-        LabelCheck->setText(QStringLiteral("At actual size part of the page falls into this printer's unprintable "
-                                           "margin and will be missing from the print."));
-    else
-        LabelCheck->setText(QStringLiteral("Prints at actual size, %1, on %2 paper.")
-                                .arg(Centimetres(check_.Actual.Target.size()), FormatTitle(request_.Printed.Format)));
+    LabelCheck->setText(CheckText());
 }
 
 void FormPrint::ShowPreview()
@@ -161,7 +179,7 @@ void FormPrint::ShowPreview()
 // the dialog closes either way.
 void FormPrint::PrintSelected()
 {
-    if (setup_) {
+    if (OffersSetupSheet()) {
         SettingsStore store;
         WriteSwitchSetting(store, kSetupSheet, CheckSetup->isChecked());
     }

@@ -32,7 +32,9 @@ class FormPrint : public QDialog {
 public:
     // `page` is copied: the dialog prints its own copy, as a job named `jobName` (empty: as
     // an unsaved page). The printers are listed in the order given; the default one is selected, else the first.
-    // With `setup`, the dialog offers the setup sheet as a second printed page.
+    // With `setup`, the dialog offers the setup sheet as a second printed page. For a paper of
+    // several sheets the job is its assembly sheet, carrying `setup`'s figures, then every
+    // sheet with something on it (PrintRequestOf), and LabelCheck says how many sheets print.
     FormPrint(QWidget* viewer, const QImage& page, const Paper& paper, const QStringList& printerNames,
               const QString& defaultPrinterName, const QString& jobName = QString(),
               const std::optional<CameraSetup>& setup = std::nullopt);
@@ -43,6 +45,7 @@ public:
     QSpinBox* const SpinCopies;
     QCheckBox* const CheckFit;   // enabled only when the page would be cut at actual size
     QCheckBox* const CheckSetup; // the setup sheet as a second page; shown when there is a camera
+                                 // and one sheet
     QLabel* const LabelCheck;    // what the chosen printer makes of the page
     QPushButton* const CmdPreview;
     QPushButton* const CmdPrint;
@@ -53,6 +56,9 @@ public:
     PrintRequest CurrentRequest() const;
 
 private:
+    bool OffersSetupSheet() const;
+    // What the chosen printer makes of the job, for LabelCheck.
+    QString CheckText() const;
     void CheckSelectedPrinter();
     void ShowPreview();
     void PrintSelected();

@@ -82,6 +82,16 @@ void FormViewer::ShowSetup(const QString& line)
     setupLine_->setText(line);
 }
 
+void FormViewer::ShowSaved(const QString& note)
+{
+    if (!savedNote_) {
+        savedNote_ = new QLabel(this);
+        savedNote_->setObjectName(QStringLiteral("SavedNote"));
+        statusBar()->addPermanentWidget(savedNote_);
+    }
+    savedNote_->setText(note);
+}
+
 void FormViewer::ViewerCommand(int id)
 {
     switch (id) {

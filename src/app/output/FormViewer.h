@@ -42,6 +42,8 @@ public:
 
     // Shows where the camera goes in the room, beside the page.
     void ShowSetup(const QString& line);
+    // Shows what the last save wrote, at the right of the status line.
+    void ShowSaved(const QString& note);
 
     // Acts on a toolbar command id; ids without a command do nothing.
     void ViewerCommand(int id);
@@ -70,6 +72,7 @@ private:
     QToolBar* commandBars_ = nullptr;
     ResultDisplay* display_ = nullptr;
     QLabel* setupLine_ = nullptr;
+    QLabel* savedNote_ = nullptr;
 };
 
 } // namespace quorvane

@@ -1,5 +1,8 @@
 #include "core/generation/GenerateDrivers.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/generation/AreaAverage.h"
 #include "core/generation/LargeAllocation.h"
 #include "core/generation/SheetGeometry.h"
@@ -104,6 +107,9 @@ std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const Ca
 {
     if (doc.Paper.Layout == PaperLayout::None)
         return std::nullopt;
+    const bool knownDpi = std::ranges::find(kPageDpis, doc.PageDpi) != std::end(kPageDpis);
+    if (knownDpi && !FitOfPage(doc.Paper, doc.PageDpi).fits)
+        return GenerateResult{GenerateStatus::TooLarge, {}};
     return RunDriver(DriverLayoutOf(doc.Paper, doc.PageDpi), doc, paper, control, afterRow, rowsFinal);
 }
 

@@ -21,6 +21,7 @@ enum class GenerateStatus {
     DibError, // the outline gives no canvas within the budget (or the resolution is not
               // one of kPageDpis): no pass ran
     NoMemory, // the canvas or the page could not be allocated: no pass ran
+    TooLarge, // the page is longer than kMaxPageSide at doc.PageDpi (PageFitProblem): nothing ran
 };
 
 struct GenerateResult {
@@ -43,9 +44,10 @@ GenerateResult GenerateSheetB(const Document& doc, const CanvasPaper& paper, Gen
 GenerateResult GenerateSheetA(const Document& doc, const CanvasPaper& paper, GenControl& control,
                               const RowCallback& afterRow);
 
-// The driver of the document's page style; no value when the style selects none.
-// `rowsFinal`, when given, follows the page's rows as they become final, the last call with
-// the page's height once the page is done.
+// The driver of the document's page style; no value when the style selects none. A page too
+// large at the document's resolution is refused before anything is composed. `rowsFinal`,
+// when given, follows the page's rows as they become final, the last call with the page's
+// height once the page is done.
 std::optional<GenerateResult> GenerateForPageStyle(const Document& doc, const CanvasPaper& paper,
                                                    GenControl& control, const RowCallback& afterRow,
                                                    const PageRowsFinal& rowsFinal = {});

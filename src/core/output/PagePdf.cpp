@@ -35,6 +35,7 @@ PdfPage ImagePdfPage(const QImage& image, int32_t PageDpi, const QSizeF& paperMm
                 // Without the hint the PDF engine stores a colour image as JPEG.
                 painter.setRenderHint(QPainter::LosslessImageRendering);
                 painter.drawImage(target, image);
+                return true;
             }};
 }
 
@@ -58,8 +59,10 @@ std::optional<QString> WritePdf(QIODevice& out, std::span<const PdfPage> pages)
             return QStringLiteral("the PDF could not take another page");
         painter.save();
         painter.scale(kPdfUnitsPerInch / kMmPerInch, kPdfUnitsPerInch / kMmPerInch);
-        pages[i].paint(painter);
+        const bool drawn = pages[i].paint(painter);
         painter.restore();
+        if (!drawn)
+            return QStringLiteral("page %1 could not be made").arg(i + 1);
     }
     if (!painter.end())
         return QStringLiteral("the PDF could not be finished");

@@ -22,7 +22,8 @@ namespace quorvane {
 struct PdfPage {
     QSizeF sizeMm; // as the page lies: wider than tall for a landscape page
     // Draws the page; the painter's units are millimetres from the page's top-left corner.
-    std::function<void(QPainter&)> paint;
+    // False when what the page shows could not be had (a page made only as it is drawn).
+    std::function<bool(QPainter&)> paint;
 };
 
 // A page image on its paper: the image's pixels at PageDpi, centred on a page of `paperMm`

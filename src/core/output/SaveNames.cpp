@@ -1,5 +1,7 @@
 #include "core/output/SaveNames.h"
 
+#include <QFileInfo>
+
 namespace quorvane {
 
 std::optional<PageFileFormat> FormatOfFileName(const QString& fileName)
@@ -16,6 +18,17 @@ std::optional<PageFileFormat> FormatOfFileName(const QString& fileName)
     if (ending == QLatin1String(".pdf"))
         return PageFileFormat::Pdf;
     return std::nullopt;
+}
+
+QString SheetFileName(const QString& fileName, int column, int row)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    const QString stem = fileName.left(fileName.size() - suffix.size() - (suffix.isEmpty() ? 0 : 1));
+    return QStringLiteral("%1-C%2-R%3%4")
+        .arg(stem)
+        .arg(column + 1)
+        .arg(row + 1)
+        .arg(suffix.isEmpty() ? QString() : QStringLiteral(".") + suffix);
 }
 
 QString FolderOfFileName(const QString& fileName)

@@ -227,7 +227,10 @@ void PaintSetupSheet(QPainter& painter, const QSizeF& pageMm, const CameraSetup&
 PdfPage SetupSheetPage(const CameraSetup& setup)
 {
     const QSizeF pageMm = Paper{setup.paper.Format, PaperLayout::LFold}.PageSizeMm();
-    return {pageMm, [setup, pageMm](QPainter& painter) { PaintSetupSheet(painter, pageMm, setup); }};
+    return {pageMm, [setup, pageMm](QPainter& painter) {
+                PaintSetupSheet(painter, pageMm, setup);
+                return true;
+            }};
 }
 
 } // namespace quorvane

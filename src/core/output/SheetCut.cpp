@@ -30,6 +30,21 @@ bool RowHasContent(const uchar* row, int from, int count, QImage::Format format)
     });
 }
 
+// The sheet's part of `band`, which holds its rows at the page's full width, with its marks.
+QImage MarkedCopy(const QImage& band, const GridOnPage& grid, const GridSheet& sheet,
+                  const std::optional<SheetMarking>& marking)
+{
+    QImage image = band.copy(QRect(sheet.OnPage.x(), 0, sheet.OnPage.width(), sheet.OnPage.height()));
+    if (!image.isNull() && marking)
+        DrawSheetMarks(image, grid, sheet, *marking);
+    return image;
+}
+
+bool IsSheetBand(const QImage& band, const GridOnPage& grid)
+{
+    return !band.isNull() && band.height() == grid.sheet.height() && band.width() == grid.Assembled().width();
+}
+
 } // namespace
 
 QString SheetLabel(const GridSheet& sheet)
@@ -93,6 +108,13 @@ SheetMarking MarkingOf(const Paper& paper, int32_t PageDpi)
     return marking;
 }
 
+QImage CutSheet(const PageBand& page, const GridOnPage& grid, const GridSheet& sheet,
+                const std::optional<SheetMarking>& marking)
+{
+    const QImage band = page ? page(sheet.OnPage.y(), grid.sheet.height()) : QImage();
+    return IsSheetBand(band, grid) ? MarkedCopy(band, grid, sheet, marking) : QImage();
+}
+
 SheetCutReport CutIntoSheets(const PageBand& page, const GridOnPage& grid, const std::optional<SheetMarking>& marking,
                              const SheetSink& sink)
 {
@@ -103,7 +125,7 @@ SheetCutReport CutIntoSheets(const PageBand& page, const GridOnPage& grid, const
     for (int row = 0; row < grid.grid.Rows; ++row) {
         const int top = grid.SheetRect(0, row).y();
         const QImage band = page(top, grid.sheet.height());
-        if (band.isNull() || band.height() != grid.sheet.height() || band.width() != grid.Assembled().width())
+        if (!IsSheetBand(band, grid))
             return report;
         for (int column = 0; column < grid.grid.Columns; ++column) {
             const GridSheet& sheet = sheets[size_t(row * grid.grid.Columns + column)];
@@ -112,12 +134,8 @@ SheetCutReport CutIntoSheets(const PageBand& page, const GridOnPage& grid, const
                 report.skipped.push_back(sheet);
                 continue;
             }
-            QImage image = band.copy(inBand);
-            if (image.isNull())
-                return report;
-            if (marking)
-                DrawSheetMarks(image, grid, sheet, *marking);
-            if (!sink(sheet, image))
+            const QImage image = MarkedCopy(band, grid, sheet, marking);
+            if (image.isNull() || !sink(sheet, image))
                 return report;
             report.printed.push_back(sheet);
         }

@@ -57,6 +57,11 @@ struct SheetMarking {
 // of the assembled height, as the page is made.
 SheetMarking MarkingOf(const Paper& paper, int32_t PageDpi);
 
+// One sheet of the page, its marks drawn when `marking` is given; a null image when its part
+// of the page cannot be read or copied.
+QImage CutSheet(const PageBand& page, const GridOnPage& grid, const GridSheet& sheet,
+                const std::optional<SheetMarking>& marking);
+
 struct SheetCutReport {
     std::vector<GridSheet> printed; // handed on, in order
     std::vector<GridSheet> skipped; // nothing on their part of the page

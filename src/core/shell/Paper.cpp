@@ -240,6 +240,18 @@ PageFit FitOfPage(const Paper& paper, int32_t PageDpi)
     return fit;
 }
 
+std::optional<QString> PageFitProblem(const Paper& paper, int32_t PageDpi)
+{
+    const PageFit fit = FitOfPage(paper, PageDpi);
+    if (fit.fits)
+        return std::nullopt;
+    if (!fit.largestDpi)
+        return QStringLiteral("the page is too large at any resolution");
+    return QStringLiteral("the page is too large at %1 dpi: the largest resolution that fits is %2 dpi")
+        .arg(PageDpi)
+        .arg(*fit.largestDpi);
+}
+
 CameraValues CameraOnFormat(const CameraValues& camera, PaperFormat from, PaperFormat to)
 {
     if (from == to)

@@ -97,6 +97,9 @@ struct PageFit {
     std::optional<int32_t> largestDpi;
 };
 PageFit FitOfPage(const Paper& paper, int32_t PageDpi);
+// Why the page of `paper` cannot be made at PageDpi, one of kPageDpis, for a message ("the page
+// is too large at 600 dpi: the largest resolution that fits is 300 dpi"); no value when it can.
+std::optional<QString> PageFitProblem(const Paper& paper, int32_t PageDpi);
 
 // The camera moved back and up as far as the paper of `to` is wider than that of `from`, on
 // the designer's slider steps: it sees the one as it saw the other.

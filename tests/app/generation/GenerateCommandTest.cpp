@@ -89,6 +89,31 @@ TEST_F(GenerateCommand, PageMarksReachTheViewersPage)
     }
 }
 
+// A grid's sheets carry their own marks: its assembled page gets no page marks. A grid too
+// large at the chosen resolution is refused before anything is made, the main window staying.
+TEST_F(GenerateCommand, GridPageHasNoPageMarksAndAGridTooLargeIsRefusedAtOnce)
+{
+    doc.Paper.Grid = {2, 1, 10.0};
+    RunGenerate(doc, paper, control, SaveFolder, &mainWindow, true);
+    const auto viewers = OpenWindows<FormViewer>();
+    ASSERT_EQ(viewers.size(), 1);
+    const QImage page = viewers[0]->PageImage();
+    EXPECT_EQ(page.size(), *doc.Paper.PageSize(144));
+    EXPECT_NE(page.pixel(0, page.height() / 2), qRgb(0, 0, 0));
+    viewers[0]->close(); // brings the main window back
+
+    doc.Paper.Grid = {6, 6, 10.0};
+    doc.PageDpi = 600;
+    control.GenProgress = 7; // a run would start again from 0
+    MessageBoxWatcher box;
+    Run();
+    EXPECT_EQ(control.GenProgress, 7);
+    EXPECT_EQ(box.Seen().text,
+              QStringLiteral("The page is too large at 600 dpi: the largest resolution that fits is 300 dpi."));
+    EXPECT_TRUE(OpenWindows<FormViewer>().isEmpty());
+    EXPECT_TRUE(mainWindow.isVisible());
+}
+
 // A 300 dpi page is saved whole and shown from a copy at the 144 dpi page's size; Print
 // opens the print dialog (any other window fails the test).
 TEST_F(GenerateCommand, ViewerSaveWritesThePageAndPrintAsksForAPrinter)

@@ -18,7 +18,9 @@
 
 #include "app/common/BusyCursor.h"
 #include "app/output/FormPrint.h"
+#include "app/output/SaveResult.h"
 #include "core/designer/CameraSetup.h"
+#include "support/Files.h"
 #include "support/ModalWatcher.h"
 #include "support/SpooledPdf.h"
 
@@ -253,6 +255,64 @@ TEST(Printing, TheSetupSheetPrintsAfterThePageAtActualSize)
         offered = !form.CheckSetup->isHidden();
     });
     EXPECT_FALSE(offered);
+}
+
+// A 2 x 2 piece saves as a PDF of its assembly sheet and printed sheets without the setup
+// sheet's question, and as a picture per printed sheet, asking once before replacing any. It
+// prints as one job of the same pages on the format, copies each complete.
+TEST(Printing, APieceSavesAndPrintsAsItsAssemblySheetThenItsSheets)
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    const Paper paper{PaperFormat::A4, PaperLayout::LFold, SheetGrid{2, 2, 10.0}};
+    const CameraSetup setup = SetupOf(paper, paper.DefaultCamera());
+    QImage page(*paper.PageSize(144), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter(&page).fillRect(0, 0, page.width(), page.height() / 3, Qt::darkCyan); // on the top row only
+    QTemporaryDir dir;
+    QString folder = dir.path() + QLatin1Char('/');
+    // Saves as `name`; what was saved and any question asked after the file dialog (answered No).
+    const auto save = [&](const QString& name) {
+        std::unique_ptr<MessageBoxWatcher> question;
+        ModalWatcher<QFileDialog> watcher([&](QFileDialog& dialog) {
+            ChooseFile(dialog, dir.filePath(name));
+            question = std::make_unique<MessageBoxWatcher>(QMessageBox::No);
+        });
+        const SavedPage saved = SaveResult(nullptr, folder, page, 144, setup);
+        return std::pair(saved, question && question->Seen().shown ? question->Seen().text : QString());
+    };
+    const auto [pdf, pdfAsked] = save(QStringLiteral("piece.pdf"));
+    EXPECT_EQ(pdf.note, QStringLiteral("Saved the assembly sheet and 2 sheets in piece.pdf"));
+    EXPECT_EQ(PdfPageSizes(pdf.path), std::vector<QSizeF>(3, QSizeF(595, 842)));
+    const auto [pictures, picturesAsked] = save(QStringLiteral("piece.png"));
+    EXPECT_EQ(pictures.note, QStringLiteral("Saved 2 sheets: piece-C1-R1.png to piece-C2-R1.png"));
+    EXPECT_TRUE(pdfAsked.isEmpty() && picturesAsked.isEmpty()) << qPrintable(pdfAsked + picturesAsked);
+    ASSERT_TRUE(WriteFileBytes(dir.filePath(QStringLiteral("piece-C1-R1.png")), "kept"));
+    const auto [refused, asked] = save(QStringLiteral("piece.png"));
+    EXPECT_TRUE(refused.path.isEmpty());
+    EXPECT_EQ(asked,
+              QStringLiteral("Sheet files that exist already: 2 of 2 (piece-C1-R1.png, piece-C2-R1.png). Replace them?"));
+    EXPECT_EQ(ReadFileBytes(dir.filePath(QStringLiteral("piece-C1-R1.png"))), "kept");
+
+    if (!HaveTestSpooler())
+        GTEST_SKIP() << "needs the test spooler: run under scripts/with-cups.sh";
+    const SpoolerTurn turn;
+    bool setupOffered = true;
+    const DialogSeen seen = PrintThroughDialog(QStringLiteral("pdf-c"), page, paper, [&](FormPrint& form) {
+        setupOffered = !form.CheckSetup->isHidden();
+        form.SpinCopies->setValue(2);
+    }, {}, setup);
+    EXPECT_FALSE(setupOffered);
+    EXPECT_TRUE(seen.check.startsWith(QStringLiteral("3 sheets, the assembly sheet first."))) << qPrintable(seen.check);
+    ASSERT_TRUE(WaitForSpooledPdf(QStringLiteral("pdf-c")));
+    const QString out = SpooledPdf(QStringLiteral("pdf-c"));
+    EXPECT_EQ(PdfPageSizes(out), std::vector<QSizeF>(6, QSizeF(595, 842)));
+    QStringList imagePages; // the sheets' images, at actual size, after each assembly sheet
+    for (const QStringList& image : PdfImages(out)) {
+        imagePages << image[0];
+        EXPECT_EQ(QSize(image[3].toInt(), image[4].toInt()), QSize(1190, 1684));
+        EXPECT_NEAR(image[12].toDouble(), 144.0, 1.44);
+    }
+    EXPECT_EQ(imagePages, QStringList({"2", "3", "5", "6"}));
 }
 
 } // namespace

@@ -110,7 +110,8 @@ TEST_F(SaveResultTest, PdfAsksForTheSetupSheetAndRemembersTheAnswer)
         });
         SaveFolder_ = first_.path() + QLatin1Char('/');
         const QImage page = page_.scaled(*letter.PageSize(kDefaultPageDpi));
-        const QString saved = SaveResult(nullptr, SaveFolder_, page, kDefaultPageDpi, SetupOf(letter, letter.DefaultCamera()));
+        const QString saved =
+            SaveResult(nullptr, SaveFolder_, page, kDefaultPageDpi, SetupOf(letter, letter.DefaultCamera())).path;
         EXPECT_EQ(preset, answer == QMessageBox::Cancel);
         EXPECT_EQ(saved.isEmpty(), answer == QMessageBox::Cancel);
         const std::vector<QSizeF> letterPages(answer == QMessageBox::Save ? 2 : 0, QSizeF(612, 792));
@@ -130,7 +131,7 @@ TEST_F(SaveResultTest, UnsupportedEndingIsRefusedWhileTheDialogIsOpen)
         stillOpen = dialog.isVisible();
         ChooseFile(dialog, second_.filePath(QStringLiteral("sheet.png")));
     });
-    EXPECT_EQ(SaveResult(nullptr, SaveFolder_, page_), second_.filePath(QStringLiteral("sheet.png")));
+    EXPECT_EQ(SaveResult(nullptr, SaveFolder_, page_).path, second_.filePath(QStringLiteral("sheet.png")));
     EXPECT_TRUE(stillOpen && error && error->Seen().text.contains(QStringLiteral(".jpg, .png, .gif, .bmp or .pdf")));
     EXPECT_FALSE(QFile::exists(second_.filePath(QStringLiteral("sheet.tif"))));
 }

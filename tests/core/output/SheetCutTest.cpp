@@ -17,15 +17,15 @@ using namespace quorvane;
 
 namespace {
 
-struct CutSheet {
+struct TakenSheet {
     GridSheet sheet;
     QImage image;
 };
 
-std::vector<CutSheet> CutAll(const QImage& page, const GridOnPage& grid, const std::optional<SheetMarking>& marking,
+std::vector<TakenSheet> CutAll(const QImage& page, const GridOnPage& grid, const std::optional<SheetMarking>& marking,
                              SheetCutReport* report = nullptr)
 {
-    std::vector<CutSheet> sheets;
+    std::vector<TakenSheet> sheets;
     const SheetCutReport done = CutIntoSheets(BandsOf(page), grid, marking, [&](const GridSheet& s, const QImage& image) {
         sheets.push_back({s, image});
         return true;
@@ -71,17 +71,17 @@ TEST(SheetCut, SheetsLaidBackWithTheirStripsUnderTheNeighboursGiveThePage)
     QImage page = PatternPage(*paper.PageSize(144));
     page.setDotsPerMeterX(5669);
     SheetCutReport report;
-    std::vector<CutSheet> sheets = CutAll(page, grid, std::nullopt, &report);
+    std::vector<TakenSheet> sheets = CutAll(page, grid, std::nullopt, &report);
     EXPECT_TRUE(report.complete);
     ASSERT_EQ(sheets.size(), 4u);
 
-    for (const CutSheet& cut : sheets) {
+    for (const TakenSheet& cut : sheets) {
         EXPECT_EQ(cut.image.size(), *paper.SheetPageSize(144));
         EXPECT_EQ(cut.image.dotsPerMeterX(), 5669);
     }
     EXPECT_EQ(SheetDpiOf(paper, sheets.front().image.size()), 144);
     const auto source = [&sheets](const GridSheet& sheet) {
-        const auto cut = std::find_if(sheets.begin(), sheets.end(), [&](const CutSheet& c) { return c.sheet == sheet; });
+        const auto cut = std::find_if(sheets.begin(), sheets.end(), [&](const TakenSheet& c) { return c.sheet == sheet; });
         return cut == sheets.end() ? QImage() : cut->image;
     };
     const LaidSheets laid = LaySheetsTogether(grid, source);
@@ -102,15 +102,15 @@ TEST(SheetCut, NeighboursDrawTheirCrossesOnTheSameSpotOfThePage)
     const Paper paper{PaperFormat::A4, PaperLayout::Flat, SheetGrid{2, 2}};
     const GridOnPage grid = *paper.GridAt(144);
     const QImage page = FilledPage(*paper.PageSize(144), qRgb(250, 250, 250)); // every sheet printed
-    const std::vector<CutSheet> sheets = CutAll(page, grid, MarkingOf(paper, 144));
+    const std::vector<TakenSheet> sheets = CutAll(page, grid, MarkingOf(paper, 144));
     ASSERT_EQ(sheets.size(), 4u);
 
     const int reach = 30; // beyond a cross's arms (4 mm, 23 pixels here)
     int shared = 0;
     for (size_t i = 0; i < sheets.size(); ++i) {
         for (size_t j = i + 1; j < sheets.size(); ++j) {
-            const CutSheet& a = sheets[i];
-            const CutSheet& b = sheets[j];
+            const TakenSheet& a = sheets[i];
+            const TakenSheet& b = sheets[j];
             const std::vector<QPoint> crossesA = CrossesOn(grid, a.sheet);
             for (const QPoint& cross : CrossesOn(grid, b.sheet)) {
                 if (std::find(crossesA.begin(), crossesA.end(), cross) == crossesA.end())
@@ -142,7 +142,7 @@ TEST(SheetCut, OnlyTheSheetsWithNothingOnThemAreSkipped)
     // In the glue strip between C2 R2 and C3 R2: on both.
     const QRect c3r2 = grid.SheetRect(2, 1);
     page.setPixel(c3r2.x() + 1, c3r2.y() + c3r2.height() / 2, qRgb(0, 0, 0));
-    const std::vector<CutSheet> sheets = CutAll(page, grid, std::nullopt, &report);
+    const std::vector<TakenSheet> sheets = CutAll(page, grid, std::nullopt, &report);
     EXPECT_EQ(Places(report.printed), (std::vector<QPoint>{{0, 0}, {1, 1}, {2, 1}}));
     EXPECT_EQ(Places(report.skipped), (std::vector<QPoint>{{1, 0}, {2, 0}, {0, 1}}));
     ASSERT_EQ(sheets.size(), 3u);
@@ -189,7 +189,7 @@ TEST(SheetCut, FoldTicksOnlyOnTheSheetsTheFoldCrosses)
     const QImage page = FilledPage(*paper.PageSize(144), qRgb(250, 250, 250));
     const SheetMarking marking = MarkingOf(paper, 144);
     ASSERT_EQ(marking.FoldRow, page.height() / 2);
-    for (const CutSheet& cut : CutAll(page, *paper.GridAt(144), marking)) {
+    for (const TakenSheet& cut : CutAll(page, *paper.GridAt(144), marking)) {
         int ticks = 0; // rows dark at both edges
         for (int y = 0; y < cut.image.height(); ++y)
             ticks += cut.image.pixel(1, y) == qRgb(0, 0, 0) && cut.image.pixel(cut.image.width() - 2, y) == qRgb(0, 0, 0);
