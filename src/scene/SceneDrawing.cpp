@@ -82,6 +82,8 @@ void SceneDrawing::OutlinePass(const SceneState& state, const COpenGL& gl)
     glColor3d(look.OutlineColor[0], look.OutlineColor[1], look.OutlineColor[2]);
     glLineWidth(GLfloat(look.OutlineWidth));
     DrawPaper(state, gl);
+    if (!state.MarkerMode && state.PageTexture == 0)
+        DrawSeams(state.paper);
     glPolygonMode(GL_FRONT, GL_FILL);
     glDisable(GL_POLYGON_OFFSET_FILL);
     glDisable(GL_BLEND);
@@ -124,6 +126,21 @@ void SceneDrawing::DrawSheet(const std::array<int, 4>& corners, GLuint texture, 
             glTexCoord2d(kPictureCorner[k][0], kPictureCorner[k][1]);
         }
         glVertex3d(p.x, p.y, p.z);
+    }
+    glEnd();
+}
+
+// Thin lines where the sheets of a grid meet, in the outline's colour. Only over the paper
+// pictures: views of a printed page show the page alone.
+void SceneDrawing::DrawSeams(const Paper& paper)
+{
+    const std::vector<SceneSegment> seams = SheetSeams(paper);
+    if (seams.empty())
+        return;
+    glBegin(GL_LINES);
+    for (const SceneSegment& seam : seams) {
+        glVertex3d(seam.from.x, seam.from.y, seam.from.z);
+        glVertex3d(seam.to.x, seam.to.y, seam.to.z);
     }
     glEnd();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The designer's scene: the camera, the paper as two textured sheets with an outline, or,
-// while the view is captured, the six corner markers.
+// The designer's scene: the camera, the paper as two textured sheets with an outline (and the
+// seams of a grid of sheets), or, while the view is captured, the six corner markers.
 
 #include "core/designer/DesignerCamera.h"
 #include "core/designer/PaperScene.h"
@@ -43,6 +43,7 @@ private:
     void DrawSheet(const std::array<int, 4>& corners, GLuint texture, bool page) const;
     void LookAt(const SceneState& state);
     void DrawMarkers(PaperLayout layout) const;
+    static void DrawSeams(const Paper& paper);
 
     SheetSize size_;
 };

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,6 +32,12 @@ namespace quorvane {
 namespace {
 
 constexpr int kPanelWidth = 286;
+// The panel's rows stand close enough to fit the client area's 450 pixels: the style's own
+// margins at the sides, less above and below.
+constexpr int kPanelSpacing = 4;
+constexpr int kCaptionGap = 5; // above a camera caption or the setup line
+constexpr QMargins kPanelMargins(9, kPanelSpacing, 9, kPanelSpacing);
+constexpr QMargins kGroupMargins(9, 5, 9, 5);
 
 struct CameraRowLook {
     const char* caption;
@@ -60,6 +67,25 @@ bool DropsKey(CameraRow row, const QLineEdit& field, const QKeyEvent& key)
     const qsizetype end = field.hasSelectedText() ? field.selectionEnd() : start;
     return !AcceptsFieldCharacter(row, key.text().front(), QStringView(text).first(start),
                                   QStringView(text).sliced(end));
+}
+
+// A label of the camera group, spaced from the row before unless it is the first.
+QLabel* SpacedLabel(const char* text, bool spaced)
+{
+    auto* label = new QLabel(QString::fromLatin1(text));
+    label->setContentsMargins(0, spaced ? kCaptionGap : 0, 0, 0);
+    return label;
+}
+
+// A count of sheets across or down the paper.
+QSpinBox* SheetCountBox(const char* name, const char* title)
+{
+    auto* spin = new QSpinBox;
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setRange(1, kMaxGridSheets);
+    spin->setToolTip(QString::fromLatin1(title));
+    spin->setAccessibleName(QString::fromLatin1(title));
+    return spin;
 }
 
 // The focus moved to another control of the dialog, not to another window or a popup.
@@ -112,6 +138,8 @@ QWidget* FormOpenGL::BuildPanel()
     connect(CmdOK, &QPushButton::clicked, this, &FormOpenGL::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FormOpenGL::reject);
     auto* column = new QVBoxLayout(panel);
+    column->setSpacing(kPanelSpacing);
+    column->setContentsMargins(kPanelMargins);
     column->addWidget(BuildStyleGroup());
     column->addWidget(BuildCameraGroup());
     column->addStretch(1);
@@ -132,18 +160,55 @@ QGroupBox* FormOpenGL::BuildStyleGroup()
     for (QToolButton* button : {Btn2Page, Btn2Page1, Btn2Page2})
         row->addWidget(button);
     row->addStretch(1);
+    auto* column = new QVBoxLayout(GroupBox1);
+    column->setContentsMargins(kGroupMargins);
+    column->addLayout(row);
+    column->addLayout(BuildPaperRows());
+    return GroupBox1;
+}
+
+// The format, and the grid of sheets the paper is assembled from with its glue margin.
+QGridLayout* FormOpenGL::BuildPaperRows()
+{
     ComboPaper = new QComboBox;
     ComboPaper->setObjectName(QStringLiteral("ComboPaper"));
     for (PaperFormat format : PaperFormats())
         ComboPaper->addItem(FormatTitle(format));
     connect(ComboPaper, &QComboBox::activated, this, &FormOpenGL::OnFormatChosen);
-    auto* paperRow = new QHBoxLayout;
-    paperRow->addWidget(new QLabel(QStringLiteral("Paper:")));
-    paperRow->addWidget(ComboPaper, 1);
-    auto* column = new QVBoxLayout(GroupBox1);
-    column->addLayout(row);
-    column->addLayout(paperRow);
-    return GroupBox1;
+    SpinColumns = SheetCountBox("SpinColumns", "Sheets across");
+    SpinRows = SheetCountBox("SpinRows", "Sheets down");
+    for (QSpinBox* spin : {SpinColumns, SpinRows})
+        connect(spin, &QSpinBox::valueChanged, this, &FormOpenGL::OnSheetsEdited);
+    auto* rows = new QGridLayout;
+    rows->setVerticalSpacing(kPanelSpacing);
+    auto* sheets = new QHBoxLayout;
+    sheets->setSpacing(style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing)); // not the rows' closer spacing
+    sheets->addWidget(SpinColumns);
+    sheets->addWidget(new QLabel(QStringLiteral("x")));
+    sheets->addWidget(SpinRows);
+    sheets->addStretch(1);
+    SpinGlue = new QDoubleSpinBox;
+    SpinGlue->setObjectName(QStringLiteral("SpinGlue"));
+    SpinGlue->setRange(0.0, kMaxGlueMm);
+    SpinGlue->setDecimals(1);
+    SpinGlue->setSingleStep(1.0);
+    SpinGlue->setSuffix(QStringLiteral(" mm"));
+    SpinGlue->setToolTip(QStringLiteral("The strip of each sheet that lies under its neighbour"));
+    SpinGlue->setKeyboardTracking(false); // a typed margin counts once it is complete
+    connect(SpinGlue, &QDoubleSpinBox::valueChanged, this, &FormOpenGL::OnGlueEdited);
+    const auto addRow = [rows](int row, const QString& caption, QWidget* buddy) {
+        auto* label = new QLabel(caption);
+        label->setBuddy(buddy);
+        rows->addWidget(label, row, 0);
+    };
+    addRow(0, QStringLiteral("Paper:"), ComboPaper);
+    addRow(1, QStringLiteral("Sheets:"), SpinColumns);
+    addRow(2, QStringLiteral("Glue:"), SpinGlue);
+    rows->addWidget(ComboPaper, 0, 1);
+    rows->addLayout(sheets, 1, 1);
+    rows->addWidget(SpinGlue, 2, 1, Qt::AlignLeft);
+    rows->setColumnStretch(1, 1);
+    return rows;
 }
 
 QToolButton* FormOpenGL::MakeStyleButton(const char* name, PaperLayout layout)
@@ -168,6 +233,8 @@ QGroupBox* FormOpenGL::BuildCameraGroup()
     GroupBox2 = new QGroupBox(QStringLiteral("Camera"));
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     auto* grid = new QGridLayout(GroupBox2);
+    grid->setContentsMargins(kGroupMargins);
+    grid->setVerticalSpacing(0); // each caption sits on its slider; SpacedLabel spaces the pairs
     std::array<QSlider**, kCameraRowCount> sliders{&SliderDistance, &SliderRotate, &SliderEye, &SliderFOV};
     for (CameraRow row : kCameraRows) {
         const int i = static_cast<int>(row);
@@ -184,14 +251,14 @@ QGroupBox* FormOpenGL::BuildCameraGroup()
         field->setFixedSize(45, 21);
         field->installEventFilter(this);
         TextPosition[i] = field;
-        grid->addWidget(new QLabel(QString::fromLatin1(kRowLooks[i].caption)), 2 * i, 0, 1, 3);
+        grid->addWidget(SpacedLabel(kRowLooks[i].caption, i > 0), 2 * i, 0, 1, 3);
         grid->addWidget(slider, 2 * i + 1, 0);
         grid->addWidget(field, 2 * i + 1, 1);
         grid->addWidget(new QLabel(DesignerCamera::FieldUnit(row)), 2 * i + 1, 2);
         connect(slider, &QSlider::valueChanged, this, [this, row](int v) { OnSliderChanged(row, v); });
         connect(field, &QLineEdit::textEdited, this, [this, row](const QString& t) { OnFieldEdited(row, t); });
     }
-    LabelSetup = new QLabel;
+    LabelSetup = SpacedLabel("", true);
     LabelSetup->setObjectName(QStringLiteral("LabelSetup"));
     LabelSetup->setWordWrap(true);
     grid->addWidget(LabelSetup, 2 * kCameraRowCount, 0, 1, 3);
@@ -241,13 +308,37 @@ void FormOpenGL::OnStyleClicked(PaperLayout layout)
     PicMain->update();
 }
 
-// Another format keeps the paper where it was in the view: the eye moves back and up with it.
 void FormOpenGL::OnFormatChosen(int index)
 {
-    const PaperFormat format = PaperFormats()[size_t(index)];
-    const CameraValues moved = CameraOnFormat(camera_.Camera(), draft_.Format, format);
-    draft_.Format = format;
-    for (CameraRow row : {CameraRow::Distance, CameraRow::Height})
+    Paper paper = draft_;
+    paper.Format = PaperFormats()[size_t(index)];
+    MoveToPaper(paper);
+}
+
+// The glue margin is kept as it is: the box shows it to one decimal only.
+void FormOpenGL::OnSheetsEdited()
+{
+    Paper paper = draft_;
+    paper.Grid.Columns = SpinColumns->value();
+    paper.Grid.Rows = SpinRows->value();
+    SpinGlue->setEnabled(!paper.Grid.IsSingle());
+    MoveToPaper(paper);
+}
+
+void FormOpenGL::OnGlueEdited(double glueMm)
+{
+    Paper paper = draft_;
+    paper.Grid.GlueMm = glueMm;
+    MoveToPaper(paper);
+}
+
+// Another format or grid keeps the paper where it was in the view: the eye moves back and up
+// as far as the paper grows, and the field of view opens where the sliders end.
+void FormOpenGL::MoveToPaper(const Paper& paper)
+{
+    const CameraValues moved = CameraOnPaper(camera_.Camera(), draft_, paper);
+    draft_ = paper;
+    for (CameraRow row : {CameraRow::FieldOfView, CameraRow::Distance, CameraRow::Height})
         SliderOf(row)->setValue(DesignerCamera::SliderValueOf(row, moved));
     ShowSetup();
     PicMain->update();
@@ -313,6 +404,11 @@ void FormOpenGL::ShowDraftPaper()
 {
     const auto formats = PaperFormats();
     ComboPaper->setCurrentIndex(int(std::find(formats.begin(), formats.end(), draft_.Format) - formats.begin()));
+    const QSignalBlocker columns(SpinColumns), rows(SpinRows), glue(SpinGlue); // shown, not edited
+    SpinColumns->setValue(draft_.Grid.Columns);
+    SpinRows->setValue(draft_.Grid.Rows);
+    SpinGlue->setValue(draft_.Grid.GlueMm);
+    SpinGlue->setEnabled(!draft_.Grid.IsSingle());
     switch (draft_.Layout) {
     case PaperLayout::LFold:
         Btn2Page->setChecked(true);

@@ -1,9 +1,10 @@
 #pragma once
 
-// The designer dialog ("Design Paper"): the page style, the paper's format, the camera, and on OK the paper
-// outline as the camera sees it. It edits a draft of the paper and its camera and hands back
-// a new paper and outline on OK; the document itself is changed by its owner. Made once and
-// then only hidden and shown, so it keeps its state for the whole run.
+// The designer dialog ("Design Paper"): the page style, the paper's format and grid of
+// sheets, the camera, and on OK the paper outline as the camera sees it. It edits a draft of
+// the paper and its camera and hands back a new paper and outline on OK; the document itself
+// is changed by its owner. Made once and then only hidden and shown, so it keeps its state
+// for the whole run.
 
 #include <array>
 #include <optional>
@@ -15,11 +16,14 @@
 
 class QButtonGroup;
 class QComboBox;
+class QDoubleSpinBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QToolButton;
 
 namespace quorvane {
@@ -60,10 +64,14 @@ private:
     QGroupBox* BuildStyleGroup();
     QGroupBox* BuildCameraGroup();
     QToolButton* MakeStyleButton(const char* name, PaperLayout layout);
+    QGridLayout* BuildPaperRows();
 
     void CmdOK_Click();
     void OnStyleClicked(PaperLayout layout);
     void OnFormatChosen(int index);
+    void OnSheetsEdited();
+    void OnGlueEdited(double glueMm);
+    void MoveToPaper(const Paper& paper);
     void OnSliderChanged(CameraRow row, int value);
     void OnFieldEdited(CameraRow row, const QString& text);
     void OnFieldLeft(CameraRow row);
@@ -85,6 +93,9 @@ private:
     QToolButton* Btn2Page1 = nullptr;
     QToolButton* Btn2Page2 = nullptr;
     QComboBox* ComboPaper = nullptr;
+    QSpinBox* SpinColumns = nullptr;
+    QSpinBox* SpinRows = nullptr;
+    QDoubleSpinBox* SpinGlue = nullptr;
     QSlider* SliderDistance = nullptr;
     QSlider* SliderRotate = nullptr;
     QSlider* SliderEye = nullptr;

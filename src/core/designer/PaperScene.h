@@ -6,6 +6,7 @@
 // the middle of the lying sheet.
 
 #include <array>
+#include <vector>
 
 #include "core/shell/Paper.h"
 
@@ -46,6 +47,19 @@ struct PagePoint {
 // alone), its bottom edge at the near edge of the lying sheet (or at the foot of a
 // standing sheet alone), the fold where the sheets' depths divide it.
 PagePoint PagePointAt(const ScenePoint& point, const SheetSize& size);
+
+// The point of the paper that shows a point of the printed page: the inverse of PagePointAt.
+ScenePoint PaperPointAt(const PagePoint& page, const SheetSize& size);
+
+struct SceneSegment {
+    ScenePoint from;
+    ScenePoint to;
+};
+
+// Where the sheets of a grid meet on the assembled paper: the edge of each sheet that lies
+// over its neighbour's glue strip, as straight pieces on the standing and the lying sheet.
+// None for one sheet.
+std::vector<SceneSegment> SheetSeams(const Paper& paper);
 
 // Whether a corner's marker is drawn for the layout: a sheet of no extent has no own corners.
 bool MarkerDrawn(int corner, PaperLayout layout);

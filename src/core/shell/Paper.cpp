@@ -73,10 +73,17 @@ std::optional<size_t> DpiIndex(int32_t PageDpi)
     return std::nullopt;
 }
 
-// A length of the camera scaled, on the sliders' step of a tenth of a scene unit.
-double ScaledOnSliderStep(double length, double factor)
+// The format's upright width over A4's.
+double FormatOverA4(PaperFormat format)
 {
-    return RoundHalfEvenClamped(length * factor * 10.0) / 10.0;
+    return EntryOf(format).sizeMm.width() / kFormats[0].sizeMm.width();
+}
+
+// How much farther than A4's the paper's camera stands: the format's share, times as many
+// sheets as the assembled paper is wide.
+double WidthOverA4(const Paper& paper)
+{
+    return FormatOverA4(paper.Format) * (paper.PageSizeMm().width() / paper.SheetSizeMm().width());
 }
 
 } // namespace
@@ -198,19 +205,16 @@ double Paper::PageStyle() const
 // come nearer than that, the field of view opens until the whole paper is in view.
 CameraValues Paper::DefaultCamera() const
 {
-    if (Grid.IsSingle())
-        return CameraOnFormat(CameraValues{}, kFormats[0].format, Format);
+    const CameraValues byWidth = CameraOnPaper(CameraValues{}, Paper{kFormats[0].format, Layout}, *this);
     const auto seen = [this](const CameraValues& camera) {
         return ProjectedOutline(*this, camera, kDefaultOutlineView).outline.has_value();
     };
-    const double format = EntryOf(Format).sizeMm.width() / kFormats[0].sizeMm.width();
+    if (Grid.IsSingle() || seen(byWidth))
+        return byWidth;
     const QSizeF sheet = SheetSizeMm();
     const QSizeF page = PageSizeMm();
-    const double across = page.width() / sheet.width();
-    const CameraValues byWidth = CameraForPiece(CameraValues{}, format * across);
-    if (seen(byWidth))
-        return byWidth;
-    CameraValues camera = CameraForPiece(CameraValues{}, format * std::max(across, page.height() / sheet.height()));
+    const double most = std::max(page.width() / sheet.width(), page.height() / sheet.height());
+    CameraValues camera = CameraForPiece(CameraValues{}, FormatOverA4(Format) * most);
     while (!seen(camera) && camera.FieldOfView < RangeOf(CameraRow::FieldOfView).Max)
         camera.FieldOfView += 1.0;
     return camera;
@@ -252,15 +256,12 @@ std::optional<QString> PageFitProblem(const Paper& paper, int32_t PageDpi)
         .arg(*fit.largestDpi);
 }
 
-CameraValues CameraOnFormat(const CameraValues& camera, PaperFormat from, PaperFormat to)
+CameraValues CameraOnPaper(const CameraValues& camera, const Paper& from, const Paper& to)
 {
-    if (from == to)
+    const double factor = WidthOverA4(to) / WidthOverA4(from);
+    if (factor == 1.0)
         return camera;
-    const double factor = EntryOf(to).sizeMm.width() / EntryOf(from).sizeMm.width();
-    CameraValues moved = camera;
-    moved.CameraDistance = ScaledOnSliderStep(camera.CameraDistance, factor);
-    moved.CameraHeight = ScaledOnSliderStep(camera.CameraHeight, factor);
-    return moved;
+    return CameraForPiece(camera, factor);
 }
 
 std::optional<Paper> PaperOfStyle(double PageStyle, PaperFormat format)

@@ -101,9 +101,11 @@ PageFit FitOfPage(const Paper& paper, int32_t PageDpi);
 // is too large at 600 dpi: the largest resolution that fits is 300 dpi"); no value when it can.
 std::optional<QString> PageFitProblem(const Paper& paper, int32_t PageDpi);
 
-// The camera moved back and up as far as the paper of `to` is wider than that of `from`, on
-// the designer's slider steps: it sees the one as it saw the other.
-CameraValues CameraOnFormat(const CameraValues& camera, PaperFormat from, PaperFormat to);
+// The camera moved back and up (or nearer and down) as far as the assembled paper of `to` is
+// wider than that of `from`, on the designer's slider steps: it sees the one as it saw the
+// other. Where the sliders end, the eye stops on its line of sight and the field of view
+// opens instead (CameraForPiece).
+CameraValues CameraOnPaper(const CameraValues& camera, const Paper& from, const Paper& to);
 
 // The paper of a stored or typed page style; no value for a style that selects nothing.
 std::optional<Paper> PaperOfStyle(double PageStyle, PaperFormat format = PaperFormat::A4);

@@ -3,17 +3,20 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QOpenGLWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
 
 #include "app/designer/FormOpenGL.h"
+#include "core/designer/ProjectedOutline.h"
 #include "scene/ViewCapture.h"
 #include "support/ModalWatcher.h"
 
@@ -164,6 +167,49 @@ TEST_F(Designer, FailedOkShowsWhyAndCancelThenReturnsToTheDocumentsCamera)
     EXPECT_EQ(Slider("SliderEye")->value(), 752);
     EXPECT_EQ(Field(0)->text(), "105.9");
     EXPECT_EQ(form_->Draft().Layout, PaperLayout::LFold);
+}
+
+// A grid of sheets goes with the paper as its format does: the eye stands back as far as the
+// assembled paper is wider, OK hands back the grid with the outline of the whole piece, and
+// Cancel and an adopted document bring their own grid back into the boxes.
+TEST_F(Designer, SheetGridIsDesignedKeptAndCancelledWithThePaper)
+{
+    auto* columns = Child<QSpinBox>("SpinColumns");
+    auto* rows = Child<QSpinBox>("SpinRows");
+    auto* glue = Child<QDoubleSpinBox>("SpinGlue");
+    EXPECT_FALSE(glue->isEnabled());
+    ModalWatcher<FormOpenGL> watcher([&](FormOpenGL&) {
+        Child<QOpenGLWidget>("PicMain")->grabFramebuffer();
+        // The panel's rows fit beside the view in full: the setup line is not cut off.
+        EXPECT_EQ(Child<QWidget>("PicMain")->size(), QSize(523, 450));
+        auto* setup = Child<QLabel>("LabelSetup");
+        EXPECT_GE(setup->height(), setup->heightForWidth(setup->width()));
+        columns->setValue(2);
+        rows->setValue(2);
+        EXPECT_TRUE(glue->isEnabled());
+        EXPECT_EQ(Slider("SliderDistance")->value(), 2929); // 1500 x 410 / 210 mm
+        EXPECT_EQ(ClickOk(), "");
+    });
+    const std::optional<FormOpenGL::Designed> designed = form_->Design();
+    ASSERT_TRUE(designed);
+    const Paper piece{PaperFormat::A4, PaperLayout::LFold, SheetGrid{2, 2, 10.0}};
+    EXPECT_EQ(designed->Paper, piece);
+    const OutlineCapture projected = ProjectedOutline(piece, designed->Outline.Camera, designed->Outline.View);
+    ASSERT_TRUE(projected.outline);
+    EXPECT_EQ(designed->Outline.PaperPoint, projected.outline->PaperPoint); // the assembled paper's corners
+
+    ShowAndDraw(false);
+    columns->setValue(3);
+    glue->setValue(25.0);
+    EXPECT_EQ(form_->Draft().Grid, (SheetGrid{3, 2, 25.0}));
+    Child<QPushButton>("CmdCancel")->click();
+    EXPECT_EQ(form_->Draft(), piece);
+    EXPECT_EQ(columns->value(), 2);
+    EXPECT_EQ(glue->value(), 10.0);
+    EXPECT_EQ(Slider("SliderDistance")->value(), 2929);
+    form_->AdoptDocument(Document{});
+    EXPECT_EQ(columns->value(), 1);
+    EXPECT_FALSE(glue->isEnabled());
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // camera of the 3D check.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "core/designer/OrbitCamera.h"
 #include "core/designer/PaperScene.h"
@@ -28,6 +30,46 @@ TEST(PrintedPaper, EachSheetShowsThePartOfThePageItsDriverPassMakes)
                 EXPECT_DOUBLE_EQ(p.v * height, placed[k].y()) << int(PageStyle) << " corner " << pass.corners[k];
             }
         }
+    }
+}
+
+// A grid's seams lie where each sheet's left or top edge lies on the assembled page, across
+// the whole paper; a column's seam runs down both sheets of the L.
+TEST(PrintedPaper, SeamsLieOnTheSheetsEdgesOfTheAssembledPage)
+{
+    EXPECT_TRUE(SheetSeams(Paper{PaperFormat::A4, PaperLayout::LFold, SheetGrid{1, 1, 0.0}}).empty());
+    for (const PaperLayout layout : {PaperLayout::LFold, PaperLayout::Flat, PaperLayout::Upright}) {
+        SCOPED_TRACE(int(layout));
+        const Paper paper{PaperFormat::Letter, layout, SheetGrid{3, 2, 10.0}};
+        const SheetSize size = paper.SceneSize();
+        const QSizeF page = paper.PageSizeMm();
+        const QSizeF step = paper.SheetSizeMm() - QSizeF(10.0, 10.0);
+        const std::vector<SceneSegment> seams = SheetSeams(paper);
+        std::vector<double> columns, rows; // in sheets along the page
+        for (const SceneSegment& seam : seams) {
+            const PagePoint from = PagePointAt(seam.from, size);
+            const PagePoint to = PagePointAt(seam.to, size);
+            if (from.u == to.u) {
+                columns.push_back(from.u * page.width() / step.width());
+                EXPECT_LT(from.v, to.v);
+            } else {
+                rows.push_back(from.v * page.height() / step.height());
+                EXPECT_NEAR(to.v, from.v, 1e-12);
+                EXPECT_NEAR(to.u - from.u, 1.0, 1e-12);
+            }
+        }
+        const auto whole = [](std::vector<double> counts) {
+            std::ranges::sort(counts);
+            std::vector<long> rounded;
+            for (const double count : counts) {
+                EXPECT_NEAR(count, std::round(count), 1e-9);
+                rounded.push_back(std::lround(count));
+            }
+            return rounded;
+        };
+        const std::vector<long> down = layout == PaperLayout::LFold ? std::vector<long>{1, 1, 2, 2} : std::vector<long>{1, 2};
+        EXPECT_EQ(whole(columns), down);
+        EXPECT_EQ(whole(rows), std::vector<long>{1});
     }
 }
 

@@ -65,6 +65,33 @@ TEST(Paper, OtherFormatsFollowTheirSizeAtA4sScale)
     EXPECT_EQ(FormatOfName(u"b5"), std::nullopt);
 }
 
+// Another format or grid moves the eye with the assembled width, and back again; where the
+// sliders end, the field of view opens instead.
+TEST(Paper, CameraOnPaperFollowsTheAssembledWidth)
+{
+    const Paper a4;
+    const Paper a3{PaperFormat::A3, PaperLayout::LFold};
+    EXPECT_EQ(CameraOnPaper(CameraValues{}, a4, a3), a3.DefaultCamera());
+    EXPECT_EQ(CameraOnPaper(CameraValues{}, a4, a4), CameraValues{});
+
+    const Paper twoByTwo{PaperFormat::A4, PaperLayout::LFold, SheetGrid{2, 2, 10.0}};
+    const CameraValues back = CameraOnPaper(CameraValues{}, a4, twoByTwo);
+    EXPECT_EQ(back, (CameraValues{std::nearbyint(1500.0 * 410.0 / 210.0) / 10.0,
+                                  std::nearbyint(752.0 * 410.0 / 210.0) / 10.0, 31.0, 15.0}));
+    EXPECT_EQ(CameraOnPaper(back, twoByTwo, a4), CameraValues{});
+    // Rows leave the width alone; the glue takes some of it.
+    EXPECT_EQ(CameraOnPaper(back, twoByTwo, Paper{PaperFormat::A4, PaperLayout::LFold, SheetGrid{2, 5, 10.0}}), back);
+    const Paper moreGlue{PaperFormat::A4, PaperLayout::LFold, SheetGrid{2, 2, 30.0}};
+    EXPECT_DOUBLE_EQ(CameraOnPaper(back, twoByTwo, moreGlue).CameraDistance, std::nearbyint(2929.0 * 390.0 / 410.0) / 10.0);
+
+    // 6 x 6 A3 is 1732 mm wide: 8.2 times A4's 150 would pass the 400 the slider reaches.
+    const Paper largest{PaperFormat::A3, PaperLayout::LFold, SheetGrid{6, 6, 10.0}};
+    const CameraValues far = CameraOnPaper(CameraValues{}, a4, largest);
+    EXPECT_LE(far.CameraDistance, 400.0);
+    EXPECT_LE(far.CameraHeight, 200.0);
+    EXPECT_EQ(far.FieldOfView, 45.0); // 2 atan(tan 7.5° / (200 / (75.2 x 1732 / 210))), rounded up
+}
+
 TEST(Paper, StoredStylesAndResolutionListsRoundTrip)
 {
     for (const double style : {kStyleLFold, kStyleFlat, kStyleUpright})
