@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-image-formats-plugins
   libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri
   libgtest-dev libbenchmark-dev
-  libgif-dev libimagequant-dev libtiff-dev zlib1g-dev libpng-dev libopencv-imgproc-dev libopencv-calib3d-dev
+  libgif-dev libimagequant-dev libtiff-dev zlib1g-dev libopencv-imgproc-dev libopencv-calib3d-dev
   xvfb xauth x11-utils xdotool imagemagick
   cups libcups2-dev printer-driver-cups-pdf poppler-utils libimage-exiftool-perl
   fonts-dejavu-core

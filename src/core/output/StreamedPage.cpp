@@ -1,11 +1,21 @@
 #include "core/output/StreamedPage.h"
 
+#include <algorithm>
+
 #include "core/generation/WorkerThreads.h"
 #include "core/output/PngRows.h"
 #include "core/output/ReplacingFile.h"
 #include "core/output/SaveNames.h"
 
 namespace quorvane {
+
+namespace {
+
+// Rows filtered per band: a band is shared out over the threads, a few rows each.
+constexpr int32_t kBandRows = 64;
+constexpr int32_t kShareRows = 8;
+
+} // namespace
 
 bool StreamedPage::Streams(const QString& path)
 {
@@ -19,7 +29,18 @@ StreamedPage::StreamedPage(const QString& path, int32_t PageDpi)
 {
 }
 
-// Opens the file and starts the encoder for the page's size, once.
+StreamedPage::~StreamedPage()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        ending_ = true;
+    }
+    changed_.notify_one();
+    if (compressor_.joinable())
+        compressor_.join();
+}
+
+// Opens the file and starts the compressor for the page's size, once.
 void StreamedPage::Start(const QImage& page)
 {
     if (!size_.isEmpty() || problem_)
@@ -38,57 +59,56 @@ void StreamedPage::Start(const QImage& page)
         return;
     }
     png_ = std::make_unique<PngRows>(*file_, size_, DotsPerMeter(PageDpi_), kPngLevel);
-    encoder_ = std::thread([this] { Encode(); });
-}
-
-StreamedPage::~StreamedPage()
-{
-    {
-        const std::lock_guard lock(mutex_);
-        ending_ = true;
+    if (!png_->Begin()) {
+        problem_ = SaveFailureMessage(path_, file_->WriteError().value_or(*png_->Problem()));
+        return;
     }
-    changed_.notify_one();
-    if (encoder_.joinable())
-        encoder_.join();
+    compressor_ = std::thread([this] { Compress(); });
 }
 
+// Filters the rows that became final, a band at a time, each band's rows on all threads.
 void StreamedPage::RowsFinal(const QImage& page, int32_t rows)
 {
     Start(page);
-    if (problem_)
+    if (problem_ || page.size() != size_ || page.format() != QImage::Format_RGB32)
         return;
-    {
-        const std::lock_guard lock(mutex_);
-        if (page.size() != size_ || page.format() != QImage::Format_RGB32 || rows <= ready_)
-            return;
-        bits_ = page.constBits();
-        stride_ = page.bytesPerLine();
-        ready_ = std::min(rows, size_.height());
+    rows = std::min(rows, size_.height());
+    const qsizetype rowBytes = PngRows::FilteredRowBytes(size_.width());
+    while (filtered_ < rows) {
+        Band band;
+        band.rows = std::min(kBandRows, rows - filtered_);
+        band.filtered.resize(size_t(band.rows * rowBytes));
+        const int32_t top = filtered_;
+        ForEachShare(band.rows, kShareRows, [&](int32_t begin, int32_t end) {
+            const int32_t y = top + begin;
+            PngRows::FilterRows(page.constScanLine(y), page.bytesPerLine(), end - begin,
+                                y == 0 ? nullptr : page.constScanLine(y - 1), size_.width(),
+                                band.filtered.data() + begin * rowBytes);
+        });
+        filtered_ += band.rows;
+        {
+            const std::lock_guard lock(mutex_);
+            bands_.push_back(std::move(band));
+        }
+        changed_.notify_one();
     }
-    changed_.notify_one();
 }
 
-// Encodes the rows as they come, without holding the lock while it works; stops at the first
-// failure (the rest of the rows are then not worth encoding).
-void StreamedPage::Encode()
+// Compresses the bands as they come, without holding the lock while it works; after a
+// failure it only drops them.
+void StreamedPage::Compress()
 {
-    if (!png_->Begin())
-        return;
-    int32_t written = 0;
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [&] { return ready_ > written || ending_; });
-        if (ready_ == written)
-            return; // ending, and nothing more is ready
-        const uchar* first = bits_ + written * stride_;
-        const qsizetype stride = stride_;
-        const int32_t count = ready_ - written;
+        changed_.wait(lock, [&] { return !bands_.empty() || ending_; });
+        if (bands_.empty())
+            return; // ending, and nothing is left
+        Band band = std::move(bands_.front());
+        bands_.pop_front();
         lock.unlock();
-        const bool ok = png_->Write(first, stride, count);
+        if (!png_->Problem())
+            png_->Write(band.filtered.data(), band.rows);
         lock.lock();
-        if (!ok)
-            return;
-        written += count;
     }
 }
 
@@ -97,23 +117,18 @@ WriteResult StreamedPage::Finish(const QImage& page)
     RowsFinal(page, page.height());
     if (problem_)
         return {WriteStatus::WriteFailed, *problem_};
-    if (page.size() != size_ || page.constBits() != bits_)
+    if (page.size() != size_ || filtered_ != size_.height())
         return {WriteStatus::WriteFailed, SaveFailureMessage(path_, QStringLiteral("the page is not the one begun"))};
     {
         const std::lock_guard lock(mutex_);
         ending_ = true;
     }
     changed_.notify_one();
-    if (encoder_.joinable())
-        encoder_.join();
+    if (compressor_.joinable())
+        compressor_.join();
     // A failed write on the file (a full disk) tells more than the encoder's own error.
-    const auto failed = [this](const QString& problem) {
-        return WriteResult{WriteStatus::WriteFailed, SaveFailureMessage(path_, file_->WriteError().value_or(problem))};
-    };
-    if (png_->Problem())
-        return failed(*png_->Problem());
-    if (!png_->End())
-        return failed(*png_->Problem());
+    if (png_->Problem() || !png_->End())
+        return {WriteStatus::WriteFailed, SaveFailureMessage(path_, file_->WriteError().value_or(*png_->Problem()))};
     if (const std::optional<QString> commitError = file_->Commit())
         return {WriteStatus::WriteFailed, SaveFailureMessage(path_, *commitError)};
     return {WriteStatus::Written, {}};

@@ -1,16 +1,20 @@
 #pragma once
 
 // A page written to its file while it is still being made. The generation reports the rows
-// that are final (PageRowsFinal); a thread of its own encodes them while the generation's
-// threads make the rows below, so the encoder, which works one row after the other, no
-// longer waits for the whole page. Only PNG is written so, and the file is the one
-// WriteResultImage writes of the finished page, replaced the same safe way.
+// that are final (PageRowsFinal); they are filtered for the PNG at once, on the generation's
+// threads, and a thread of its own compresses them while the rows below are made, so the
+// compression, which takes one row after the other, no longer waits for the whole page.
+// Only PNG is written so, and the file is the one WriteResultImage writes of the finished
+// page, replaced the same safe way.
 
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <vector>
 
 #include <QImage>
 #include <QString>
@@ -36,30 +40,33 @@ public:
     StreamedPage(const StreamedPage&) = delete;
     StreamedPage& operator=(const StreamedPage&) = delete;
 
-    // From the generation's thread: the first `rows` rows of `page` are final. The page's
-    // pixels must stay where they are until Finish returns.
+    // From the generation's thread: the first `rows` rows of `page` are final.
     void RowsFinal(const QImage& page, int32_t rows);
     // The page is done: writes the rows that remain, ends the file and puts it in place.
     WriteResult Finish(const QImage& page);
 
 private:
+    struct Band {
+        std::vector<uchar> filtered;
+        int rows = 0;
+    };
+
     void Start(const QImage& page);
-    void Encode();
+    void Compress();
 
     QString path_;
     int32_t PageDpi_ = 0;
     QSize size_; // the page's, once begun
+    int32_t filtered_ = 0; // rows filtered and handed to the compressor
     std::unique_ptr<ReplacingFile> file_;
     std::unique_ptr<PngRows> png_;
-    std::optional<QString> problem_; // the first failure, before or while encoding
+    std::optional<QString> problem_; // a failure before the compressor started
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    const uchar* bits_ = nullptr; // the page's pixels, once the first rows are final
-    qsizetype stride_ = 0;
-    int32_t ready_ = 0;  // rows final
-    bool ending_ = false; // no more rows come: encode what is ready and stop
-    std::thread encoder_;
+    std::deque<Band> bands_; // filtered, waiting for the compressor
+    bool ending_ = false;   // no more bands come
+    std::thread compressor_;
 };
 
 } // namespace quorvane

@@ -2,6 +2,8 @@
 // failure or an abandoned run the old file stays.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -16,14 +18,20 @@ using namespace quorvane;
 
 namespace {
 
-// Noisy enough that the encoder's filters and its compression both have work to do.
+// White paper, a hard pattern and smooth shading, so that every one of the five filters is
+// the best for some rows and the compression has work to do.
 QImage PatternPage()
 {
     QImage page(997, 1403, QImage::Format_RGB32);
     for (int y = 0; y < page.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(page.scanLine(y));
-        for (int x = 0; x < page.width(); ++x)
-            row[x] = (x / 50 + y / 70) % 3 == 0 ? qRgb(255, 255, 255) : qRgb((x * 7) & 255, (y * 3) & 255, (x ^ y) & 255);
+        for (int x = 0; x < page.width(); ++x) {
+            const double u = x / 997.0, v = y / 1403.0;
+            const QRgb smooth = qRgb(int(255 * u), int(255 * v), int(127.5 + 127.5 * std::sin(9 * u + 5 * v)));
+            const QRgb pattern = qRgb((x * 7) & 255, (y * 3) & 255, (x ^ y) & 255);
+            const int zone = (x / 50 + y / 70) % 4;
+            row[x] = zone == 0 ? qRgb(255, 255, 255) : zone == 1 ? pattern : smooth;
+        }
     }
     return page;
 }
