@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include <QDir>
 #include <QFont>
 #include <QPainter>
 
@@ -36,9 +35,7 @@ WriteResult WriteSheetPictures(const QImage& page, const PieceSheets& piece, con
         const QImage image = PrintedSheet(page, piece, piece.printed[i]);
         WriteResult written =
             image.isNull() ? WriteResult{WriteStatus::WriteFailed,
-                                         QStringLiteral("Could not save the page as \"%1\": there is not enough "
-                                                        "memory for the sheet.")
-                                             .arg(QDir::toNativeSeparators(file))}
+                                         SaveFailureMessage(file, QStringLiteral("there is not enough memory for the sheet"))}
                            : WriteResultImage(image, file, piece.PageDpi);
         if (written.status != WriteStatus::Written) {
             written.message += UnsavedSheets(piece, i);
